@@ -1,0 +1,43 @@
+# The whole set-up on a fresh Debian 12 machine:
+#   make run                 builds what is missing and starts kivo
+#   make run PROGRAM=davo    the same for davo
+#   make test                builds and runs every test headless
+#   make bench               builds and runs the benchmarks
+PROGRAM ?= kivo
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+
+PACKAGES       := g++ make cmake qt6-base-dev libqt6sql6-sqlite libgl-dev
+BENCH_PACKAGES := libbenchmark-dev
+
+.PHONY: all deps bench-deps configure build run test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+bench-deps: deps
+	@tools/install-deps.sh $(BENCH_PACKAGES)
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: $(BUILD)/CMakeCache.txt
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-program.sh $(PROGRAM) $(BUILD)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: bench-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_BENCHMARKS=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD)
