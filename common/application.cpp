@@ -1,0 +1,31 @@
+#include "common/application.h"
+
+#include "common/store.h"
+
+#include <QMessageBox>
+
+#include <cstdlib>
+
+namespace common {
+
+Application::Application(int& argc, char** argv, const QString& name) : QApplication(argc, argv)
+{
+    setApplicationName(name);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    QString what;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const StoreError& e) {
+        what = QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
+    } catch (const std::exception& e) {
+        what = QString::fromLocal8Bit(e.what());
+    }
+    QMessageBox::critical(nullptr, applicationName(),
+                          QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
+    std::exit(EXIT_FAILURE);
+}
+
+}  // namespace common

@@ -1,0 +1,73 @@
+#include "common/datasource.h"
+
+#include <QFileInfo>
+
+namespace common {
+
+DataSource::DataSource(Database& program, QObject* parent) : QAbstractTableModel(parent), program_(program)
+{
+}
+
+void DataSource::setDatabaseName(const QString& path)
+{
+    path_ = path;
+}
+
+void DataSource::setConnect(const QString& connect)
+{
+    ConnectString::parse(connect);
+    connect_ = connect;
+}
+
+void DataSource::setRecordSource(const QString& source)
+{
+    source_ = source;
+}
+
+Database& DataSource::database()
+{
+    const QString wanted = QFileInfo(path_).absoluteFilePath();
+    if (path_.isEmpty() || (program_.isOpen() && program_.path() == wanted))
+        return program_;
+    if (!own_.isOpen() || own_.path() != wanted)
+        own_.open(wanted, connect_);
+    return own_;
+}
+
+void DataSource::refresh()
+{
+    Database& db = database();
+    const bool table = !source_.trimmed().contains(QLatin1Char(' '));
+    Recordset fresh = table ? Recordset::openTable(db, source_) : Recordset::openQuery(db, source_);
+    beginResetModel();
+    rs_ = std::move(fresh);
+    endResetModel();
+}
+
+int DataSource::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !rs_.isOpen() ? 0 : rs_.recordCount();
+}
+
+int DataSource::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !rs_.isOpen() ? 0 : rs_.fieldCount();
+}
+
+QVariant DataSource::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return defaultText(rs_.valueAt(index.row(), index.column()));
+}
+
+QVariant DataSource::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return rs_.fieldName(section);
+    return {};
+}
+
+}  // namespace common

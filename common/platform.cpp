@@ -1,0 +1,156 @@
+#include "common/platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QQueue>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace common {
+
+namespace {
+
+struct MessageState {
+    bool testMode = false;
+    QQueue<QMessageBox::StandardButton> answers;
+    QList<ShownMessage> shown;
+};
+
+MessageState& messages()
+{
+    static MessageState s;
+    return s;
+}
+
+struct ClockState {
+    QDate testDate;
+    qint64 paused = 0;
+};
+
+ClockState& clock()
+{
+    static ClockState s;
+    return s;
+}
+
+QString& lockFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                           const QString& text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    auto& s = messages();
+    if (!s.testMode)
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    if (!s.answers.isEmpty())
+        answer = s.answers.dequeue();
+    else if (buttons.testFlag(QMessageBox::Ok))
+        answer = QMessageBox::Ok;
+    else if (buttons.testFlag(QMessageBox::No))
+        answer = QMessageBox::No;
+    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer});
+    return answer;
+}
+
+void Messages::exclamation(QWidget* parent, const QString& title, const QString& text)
+{
+    show(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
+bool Messages::askYesNo(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
+{
+    return show(parent, icon, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Messages::setTestMode(bool on)
+{
+    messages() = {};
+    messages().testMode = on;
+}
+
+void Messages::answerNext(QMessageBox::StandardButton answer)
+{
+    messages().answers.enqueue(answer);
+}
+
+const QList<ShownMessage>& Messages::shown()
+{
+    return messages().shown;
+}
+
+void Messages::clearShown()
+{
+    messages().shown.clear();
+    messages().answers.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+QDate Clock::today()
+{
+    return clock().testDate.isValid() ? clock().testDate : QDate::currentDate();
+}
+
+void Clock::pause(int milliseconds)
+{
+    if (clock().testDate.isValid()) {
+        clock().paused += milliseconds;
+        return;
+    }
+    // The screen repaints while it waits but takes no input, as the computation is still running.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+void Clock::setTestDate(const QDate& date)
+{
+    clock().testDate = date;
+}
+
+qint64 Clock::pausedMilliseconds()
+{
+    return clock().paused;
+}
+
+void Clock::resetPaused()
+{
+    clock().paused = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+SingleInstance::SingleInstance(const QString& program)
+{
+    const QString folder = lockFolder().isEmpty() ? QDir::tempPath() : lockFolder();
+    lock_ = std::make_unique<QLockFile>(
+        QStringLiteral("%1/%2-%3.lock").arg(folder, program).arg(::getuid()));
+    lock_->setStaleLockTime(0);  // only a dead owner makes a lock stale, never its age
+}
+
+bool SingleInstance::anotherCopyRunning()
+{
+    if (lock_->isLocked())
+        return false;
+    return !lock_->tryLock(0);
+}
+
+void SingleInstance::setLockFolder(const QString& folder)
+{
+    lockFolder() = folder;
+}
+
+}  // namespace common

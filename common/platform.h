@@ -1,0 +1,73 @@
+#pragma once
+
+// Everything the programs ask of the machine that a test must control: message boxes, the current
+// date and the pauses, whether another copy is running. Production uses the real thing; a test
+// switches each to its test mode, where nothing waits on a window or a clock.
+
+#include <QDate>
+#include <QList>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QString>
+
+#include <memory>
+
+namespace common {
+
+struct ShownMessage {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+};
+
+// Message boxes: always a real QMessageBox with the icon, title, text and buttons. In test mode the
+// box is built but not shown: it is recorded and answered from a queue of answers.
+class Messages {
+public:
+    static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // The house style: an exclamation icon and an OK button.
+    static void exclamation(QWidget* parent, const QString& title, const QString& text);
+    // Yes / No; true for Yes.
+    static bool askYesNo(QWidget* parent, const QString& title, const QString& text,
+                         QMessageBox::Icon icon = QMessageBox::Question);
+
+    // Test mode: boxes are recorded, never shown. An answer not queued is OK where the box has
+    // one, No otherwise.
+    static void setTestMode(bool on);
+    static void answerNext(QMessageBox::StandardButton answer);
+    static const QList<ShownMessage>& shown();
+    static void clearShown();
+};
+
+// The current date, and the pauses a long computation makes between its stages so the user can
+// follow it. In test mode the date is the one set and a pause only counts its milliseconds.
+class Clock {
+public:
+    static QDate today();
+    static void pause(int milliseconds);
+
+    static void setTestDate(const QDate& date);  // an invalid date returns to the system's
+    static qint64 pausedMilliseconds();
+    static void resetPaused();
+};
+
+// Refuses a second running copy of a program for the same user. A copy that crashed leaves a stale
+// lock, which the next start takes over.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& program);
+    // True when another live copy holds the lock; otherwise this copy now holds it.
+    bool anotherCopyRunning();
+
+    // Tests keep their locks in a folder of their own.
+    static void setLockFolder(const QString& folder);
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace common

@@ -1,0 +1,87 @@
+#include "common/formats.h"
+#include "common/widgets.h"
+#include "tests/support/testsupport.h"
+
+using namespace common;
+
+class TestFormats : public QObject {
+    Q_OBJECT
+
+    static void useLocale(const char* name) { setUserLocale(QLocale(QLatin1String(name))); }
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+
+    void reading_numbers_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<double>("value");
+        QTest::newRow("pt comma") << "pt_BR" << "15,9" << true << 15.9;
+        QTest::newRow("pt point") << "pt_BR" << "15.9" << true << 15.9;
+        QTest::newRow("us point") << "en_US" << "15.9" << true << 15.9;
+        QTest::newRow("us comma") << "en_US" << "15,9" << false << 0.0;
+        QTest::newRow("blanks") << "pt_BR" << "  7 " << true << 7.0;
+        QTest::newRow("negative") << "pt_BR" << "-3,5" << true << -3.5;
+        QTest::newRow("empty") << "pt_BR" << "" << false << 0.0;
+        QTest::newRow("letters") << "pt_BR" << "abc" << false << 0.0;
+        QTest::newRow("thousands") << "en_US" << "1,500" << false << 0.0;
+        QTest::newRow("infinity") << "en_US" << "inf" << false << 0.0;
+    }
+
+    void reading_numbers()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QFETCH(double, value);
+        useLocale(qPrintable(locale));
+        QCOMPARE(isNumeric(text), numeric);
+        if (numeric)
+            QCOMPARE(*readNumber(text), value);
+    }
+
+    void formatting_numbers()
+    {
+        useLocale("pt_BR");
+        QCOMPARE(formatFixed(0.5, 2), QStringLiteral("0,50"));
+        QCOMPARE(formatFixed(10, 2), QStringLiteral("10,00"));
+        QCOMPARE(formatFixed(0.125, 2), QStringLiteral("0,13"));
+        QCOMPARE(formatFixed(1714.2857, 1), QStringLiteral("1714,3"));
+        QCOMPARE(formatFixed(-0.04, 1), QStringLiteral("0,0"));
+        QCOMPARE(numberText(14), QStringLiteral("14"));
+        QCOMPARE(numberText(0.4), QStringLiteral("0,4"));
+        QCOMPARE(numberText(-18), QStringLiteral("-18"));
+        QCOMPARE(numberText(1.0 / 3), QStringLiteral("0,333333333333333"));
+        QCOMPARE(formatTwoDigits(3), QStringLiteral("03"));
+        QCOMPARE(formatTwoDigits(15), QStringLiteral("15"));
+        useLocale("en_US");
+        QCOMPARE(formatFixed(1234.5, 2), QStringLiteral("1234.50"));
+        QCOMPARE(numberText(3.5), QStringLiteral("3.5"));
+    }
+
+    void dates_are_day_first()
+    {
+        QCOMPARE(dateText(QDate(2026, 3, 5)), QStringLiteral("05/03/2026"));
+        QCOMPARE(readDate(QStringLiteral("05/03/2026")), QDate(2026, 3, 5));
+        QCOMPARE(readDate(QStringLiteral("5/3/2026")), QDate(2026, 3, 5));
+        QVERIFY(!readDate(QStringLiteral("31/02/2026")).isValid());
+        QVERIFY(!readDate(QStringLiteral("__/__/____")).isValid());
+        useLocale("pt_BR");
+        QCOMPARE(shortDateText(QDate(2026, 3, 5)), QStringLiteral("05/03/2026"));
+        useLocale("en_US");
+        QCOMPARE(shortDateText(QDate(2026, 3, 5)), QStringLiteral("3/5/26"));
+    }
+
+    void control_array_names_and_twips()
+    {
+        QCOMPARE(arrayName(QStringLiteral("txtAlternativa"), 0), QStringLiteral("txtAlternativa(0)"));
+        // 1,440 twips to the inch: an inch is as many pixels as the screen's logical resolution.
+        QCOMPARE(twips(1440), qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()));
+        QCOMPARE(twips(0), 0);
+    }
+};
+
+QTEST_MAIN(TestFormats)
+#include "test_formats.moc"

@@ -1,0 +1,328 @@
+#include "common/datasource.h"
+#include "common/formats.h"
+#include "common/store.h"
+#include "tests/support/testsupport.h"
+
+#include <QFile>
+
+using common::Database;
+using common::Recordset;
+using common::StoreError;
+
+namespace {
+
+// A small file with the kinds of field the programs use.
+void createSample(const QString& path)
+{
+    common::createDatabaseFile(
+        path, {"CREATE TABLE Itens (Codigo INTEGER PRIMARY KEY AUTOINCREMENT, Ativo TEXT, Nome TEXT, "
+               "GUT REAL, Qtde NUMERIC, Peso, DataFinal DATE)",
+               "CREATE TABLE Parametro (Idioma INTEGER, VersaoBD TEXT)",
+               "INSERT INTO Parametro VALUES (3, '1.0')",
+               "INSERT INTO Itens (Ativo, Nome, GUT, Qtde, Peso, DataFinal) VALUES "
+               "('1', 'baixo', 8, '', '', 2461383), ('1', 'alto', 64, 5, 0.5, 2461390), "
+               "('0', 'feito', 27, 5, '', 2461400), ('1', 'medio', 27, 5, '', 2461385)"});
+}
+
+int expectError(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const StoreError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+QStringList names(Recordset& rs)
+{
+    QStringList out;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        out << rs.text("Nome");
+    return out;
+}
+
+}  // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+    testsupport::Folder folder_;
+    QString path_;
+    Database db_;
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+
+    void init()
+    {
+        testsupport::resetPlatform();
+        db_.close();
+        path_ = folder_.file(QStringLiteral("%1.mdb").arg(QTest::currentTestFunction()));
+        QFile::remove(path_);
+        createSample(path_);
+        db_.open(path_, QStringLiteral(";pwd=PanoRoxo"));
+    }
+
+    void opening_refuses_what_is_not_a_database()
+    {
+        Database db;
+        const QString missing = folder_.file(QStringLiteral("nada.mdb"));
+        QCOMPARE(expectError([&] { db.open(missing); }), int(StoreError::FileNotFound));
+        QVERIFY2(!QFile::exists(missing), "opening must not create a file");
+
+        const QString text = folder_.file(QStringLiteral("texto.mdb"));
+        QFile f(text);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("isto não é um banco de dados\n");
+        f.close();
+        try {
+            db.open(text);
+            QFAIL("a text file opened as a database");
+        } catch (const StoreError& e) {
+            QCOMPARE(e.number(), int(StoreError::NotADatabase));
+            QVERIFY(e.description().contains(QLatin1String("texto.mdb")));
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("isto não é um banco de dados\n"));
+        QVERIFY(!db.isOpen());
+    }
+
+    void connect_strings_are_understood()
+    {
+        const auto pwd = common::ConnectString::parse(QStringLiteral(";pwd=PanoRoxo"));
+        QCOMPARE(pwd.password, QStringLiteral("PanoRoxo"));
+        const auto access = common::ConnectString::parse(QStringLiteral("Access 2000;"));
+        QCOMPARE(access.type, QStringLiteral("Access 2000"));
+        QVERIFY(access.password.isEmpty());
+        const auto locale = common::ConnectString::parse(QStringLiteral(";LANGID=0x0409;CP=1252;COUNTRY=0"));
+        QCOMPARE(locale.options.value("cp"), QStringLiteral("1252"));
+
+        // The same file opens with every one of them.
+        for (const QString& c : {QStringLiteral(";pwd=418302"), QStringLiteral("Access 2000;"), QString()}) {
+            Database other;
+            other.open(path_, c);
+            QVERIFY(other.isOpen());
+        }
+    }
+
+    void a_table_is_walked_in_key_order()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        rs.setIndex(QStringLiteral("PrimaryKey"));
+        QCOMPARE(rs.recordCount(), 4);
+        QVERIFY(!rs.bof());
+        QCOMPARE(names(rs), QStringList({"baixo", "alto", "feito", "medio"}));
+        QVERIFY(rs.eof());
+        QCOMPARE(expectError([&] { rs.value("Nome"); }), int(StoreError::NoCurrentRecord));
+        QCOMPARE(expectError([&] { rs.moveNext(); }), int(StoreError::NoCurrentRecord));
+        rs.moveLast();
+        QCOMPARE(rs.text("Nome"), QStringLiteral("medio"));
+        rs.movePrevious();
+        rs.movePrevious();
+        rs.movePrevious();
+        rs.movePrevious();
+        QVERIFY(rs.bof());
+        QCOMPARE(expectError([&] { rs.setIndex("Outro"); }), int(StoreError::BadIndex));
+
+        Recordset empty = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '9'");
+        QVERIFY(empty.eof() && empty.bof());
+        QCOMPARE(empty.recordCount(), 0);
+    }
+
+    void seek_finds_a_key_or_says_no_match()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        rs.setIndex(QStringLiteral("PrimaryKey"));
+        rs.seek("=", 3);
+        QVERIFY(!rs.noMatch());
+        QCOMPARE(rs.text("Nome"), QStringLiteral("feito"));
+        rs.seek("=", QStringLiteral("2"));  // a key read from a grid cell
+        QCOMPARE(rs.text("Nome"), QStringLiteral("alto"));
+        rs.seek("=", 99);
+        QVERIFY(rs.noMatch());
+        rs.seek("=", QString());  // an empty grid row
+        QVERIFY(rs.noMatch());
+        rs.seek(">=", 3);
+        QCOMPARE(rs.text("Nome"), QStringLiteral("feito"));
+        rs.seek(">", 3);
+        QCOMPARE(rs.text("Nome"), QStringLiteral("medio"));
+        rs.seek("<", 2);
+        QCOMPARE(rs.text("Nome"), QStringLiteral("baixo"));
+    }
+
+    void field_names_ignore_letter_case()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("itens"));
+        QCOMPARE(rs.value("nome"), rs.value("NOME"));
+        rs.edit();
+        rs.setValue("datafinal", QDate(2027, 1, 1));
+        rs.setValue("DATAFINAL", QDate(2027, 1, 2));
+        rs.update();
+        QCOMPARE(rs.value("DataFinal").toDate(), QDate(2027, 1, 2));
+        QCOMPARE(expectError([&] { rs.value("Inexistente"); }), int(StoreError::FieldNotFound));
+        QCOMPARE(expectError([&] { Recordset::openTable(db_, "Inexistente"); }), int(StoreError::TableNotFound));
+    }
+
+    void edits_are_stored_at_once_and_seen_later()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(expectError([&] { rs.setValue("Nome", "x"); }), int(StoreError::NotEditing));
+        rs.edit();
+        rs.setValue("Nome", "O'Brien; DROP TABLE Itens");  // user text goes in as it is
+        QCOMPARE(rs.text("Nome"), QStringLiteral("O'Brien; DROP TABLE Itens"));
+        rs.update();
+
+        Database other;
+        other.open(path_);
+        Recordset later = Recordset::openTable(other, QStringLiteral("Itens"));
+        QCOMPARE(later.text("Nome"), QStringLiteral("O'Brien; DROP TABLE Itens"));
+
+        rs.edit();
+        rs.setValue("Nome", "descartado");
+        rs.cancelUpdate();
+        QCOMPARE(rs.text("Nome"), QStringLiteral("O'Brien; DROP TABLE Itens"));
+    }
+
+    void values_keep_their_kind()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        // Seeded empties come back as the empty text, numbers as numbers, dates as dates.
+        QCOMPARE(rs.value("Qtde").toString(), QString());
+        QCOMPARE(rs.value("Peso").toString(), QString());
+        QCOMPARE(rs.value("DataFinal").toDate(), QDate::fromJulianDay(2461383));
+        QCOMPARE(rs.value("GUT").toDouble(), 8.0);
+
+        rs.edit();
+        rs.setValue("GUT", "3,5");       // a caption in the user's locale
+        rs.setValue("Qtde", "5");        // the text of a count box
+        rs.setValue("Peso", "");         // a cleared weight stays the empty text
+        rs.setValue("DataFinal", "31/01/2027");
+        rs.update();
+        Recordset again = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(again.value("GUT").toDouble(), 3.5);
+        QCOMPARE(again.value("Qtde").toInt(), 5);
+        QVERIFY(common::isNumeric(again.text("Qtde")));
+        QCOMPARE(again.value("Peso").toString(), QString());
+        QCOMPARE(again.value("DataFinal").toDate(), QDate(2027, 1, 31));
+
+        again.edit();
+        QCOMPARE(expectError([&] { again.setValue("GUT", "muito"); }), int(StoreError::TypeMismatch));
+        QCOMPARE(expectError([&] { again.setValue("DataFinal", "__/__/____"); }), int(StoreError::TypeMismatch));
+        again.setValue("Qtde", "abc");  // a count that is not a number is kept as written
+        again.setValue("Peso", 0.5);
+        again.update();
+        Recordset third = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(third.value("Qtde").toString(), QStringLiteral("abc"));
+        QCOMPARE(third.value("Peso").toDouble(), 0.5);
+    }
+
+    void numbers_show_in_the_users_locale()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        rs.edit();
+        rs.setValue("GUT", 1.5);
+        rs.update();
+        QCOMPARE(rs.text("GUT"), QStringLiteral("1,5"));
+        common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(rs.text("GUT"), QStringLiteral("1.5"));
+        QCOMPARE(rs.text("DataFinal"), QStringLiteral("08/12/2026"));  // dates are always day first
+    }
+
+    void queries_sort_by_negated_numbers_and_dates()
+    {
+        Recordset byGut = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY -GUT, Nome");
+        QCOMPARE(names(byGut), QStringList({"alto", "medio", "baixo"}));
+        Recordset byDate = Recordset::openQuery(db_, "Select * FROM Itens ORDER BY -DataFinal");
+        QCOMPARE(names(byDate), QStringList({"feito", "alto", "medio", "baixo"}));
+        Recordset ascending = Recordset::openQuery(db_, "Select * FROM Itens ORDER BY DataFinal");
+        QCOMPARE(names(ascending), QStringList({"baixo", "medio", "alto", "feito"}));
+    }
+
+    void a_query_on_one_table_can_be_edited()
+    {
+        Recordset rs = Recordset::openQuery(db_, "Select * FROM Itens order by Codigo");
+        rs.moveNext();
+        rs.edit();
+        rs.setValue("Nome", "editado");
+        rs.update();
+        Recordset table = Recordset::openTable(db_, QStringLiteral("Itens"));
+        table.seek("=", 2);
+        QCOMPARE(table.text("Nome"), QStringLiteral("editado"));
+
+        Recordset partial = Recordset::openQuery(db_, "Select Nome FROM Itens");
+        QCOMPARE(expectError([&] { partial.edit(); }), int(StoreError::ReadOnly));
+
+        rs.requery();
+        QCOMPARE(rs.absolutePosition(), 0);
+        rs.moveNext();
+        QCOMPARE(rs.text("Nome"), QStringLiteral("editado"));
+    }
+
+    void records_are_added_and_deleted()
+    {
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+        rs.addNew();
+        rs.setValue("Ativo", "1");
+        rs.setValue("Nome", "novo");
+        rs.update();
+        QCOMPARE(rs.recordCount(), 5);
+        QCOMPARE(rs.text("Nome"), QStringLiteral("baixo"));  // the position does not move
+        rs.moveLast();
+        QCOMPARE(rs.value("Codigo").toInt(), 5);  // the key comes from the table
+        rs.deleteRecord();
+        QCOMPARE(rs.recordCount(), 4);
+        QVERIFY(rs.eof());
+        Recordset again = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(again.recordCount(), 4);
+        QVERIFY(!names(again).contains("novo"));
+    }
+
+    void a_transaction_writes_all_or_nothing()
+    {
+        {
+            common::Transaction t(db_);
+            Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+            for (; !rs.eof(); rs.moveNext()) {
+                rs.edit();
+                rs.setValue("GUT", 1);
+                rs.update();
+            }
+            // not committed: rolled back when it ends
+        }
+        Recordset after = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(after.value("GUT").toDouble(), 8.0);
+        {
+            common::Transaction t(db_);
+            after.edit();
+            after.setValue("GUT", 2);
+            after.update();
+            t.commit();
+        }
+        Database other;
+        other.open(path_);
+        QCOMPARE(Recordset::openTable(other, "Itens").value("GUT").toDouble(), 2.0);
+    }
+
+    void a_data_source_shows_and_refreshes_its_rows()
+    {
+        common::DataSource data(db_);
+        data.setConnect(QStringLiteral("Access 2000;"));
+        data.setDatabaseName(path_);
+        data.setRecordSource(QStringLiteral("Select * FROM Itens WHERE Ativo = '0' ORDER BY -DataFinal"));
+        data.refresh();
+        QCOMPARE(data.rowCount(), 1);
+        QCOMPARE(data.columnCount(), 7);
+        QCOMPARE(data.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Nome"));
+        QCOMPARE(data.index(0, 2).data().toString(), QStringLiteral("feito"));
+
+        data.recordset().edit();
+        data.recordset().setValue("Ativo", "1");
+        data.recordset().update();
+        data.refresh();
+        QCOMPARE(data.rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestStore)
+#include "test_store.moc"

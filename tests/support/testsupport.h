@@ -1,0 +1,50 @@
+#pragma once
+
+// What every test program sets up: message boxes answered from a queue, a fixed date, pauses that
+// do not wait, locks in a folder of the test's own, and a chosen locale.
+
+#include "common/platform.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace testsupport {
+
+// The date every test runs on unless it sets another.
+inline const QDate Today(2026, 12, 8);
+
+// Puts every seam in test mode; call from initTestCase().
+void useTestPlatform();
+// Before each test: no message shown yet, today's date, the Brazilian locale.
+void resetPlatform();
+
+// A fresh folder for one test, holding whatever database the test copies or creates there.
+class Folder {
+public:
+    Folder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The child named `name`, or a test failure.
+template <typename T>
+T* named(QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        qWarning("no child named %s", qPrintable(name));
+    return child;
+}
+
+// The last message box shown, or an empty one.
+common::ShownMessage lastMessage();
+// The titles of all boxes shown since the last reset.
+QStringList shownTitles();
+
+}  // namespace testsupport
