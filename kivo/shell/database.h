@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace kivo {
+
+// Creates a fresh CONTROLE.mdb at `path`: every table, the one Parametro row and the 15 empty rows
+// of Alternativas and Criterios. Refuses to touch a file that exists (returns false).
+bool createDatabase(const QString& path);
+
+// "N" + "07": the numbered field families N01..N15, Valor01..Valor15, RTO01.., the tables c01..c15.
+QString numbered(const QString& prefix, int number);
+
+}  // namespace kivo

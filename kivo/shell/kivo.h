@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/store.h"
+
+#include <QString>
+
+namespace kivo {
+
+// Interface language codes, as stored in Parametro.Idioma.
+enum Idioma : short { Ingles = 1, Espanhol = 2, Portugues = 3 };
+
+// What kivo's screens share for the program's run.
+struct Programa {
+    QString pasta;              // the program's folder, where CONTROLE.mdb lies
+    common::Database db;        // the one connection to CONTROLE.mdb
+    short idioma = Portugues;   // the interface language
+    short qtdeCriterios = 3;    // the number of criteria in use, 1 to 15
+    QString dataInicio;         // the date the program started, as text
+};
+
+}  // namespace kivo

@@ -1,0 +1,179 @@
+#include "kivo/shell/menu.h"
+
+#include "common/formats.h"
+#include "common/platform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+
+namespace kivo {
+
+namespace {
+
+// The picture of the main window: the program's name on a blue gradient.
+QPixmap picture()
+{
+    QPixmap pixmap(480, 240);
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 0, pixmap.height());
+    g.setColorAt(0, QColor(16, 42, 96));
+    g.setColorAt(1, QColor(96, 152, 216));
+    p.fillRect(pixmap.rect(), g);
+    p.setPen(Qt::white);
+    QFont title(QStringLiteral("Arial"), 48, QFont::Bold);
+    p.setFont(title);
+    p.drawText(pixmap.rect().adjusted(0, 0, 0, -60), Qt::AlignCenter, QStringLiteral("KIVO"));
+    p.setFont(QFont(QStringLiteral("Arial"), 14));
+    p.drawText(pixmap.rect().adjusted(0, 90, 0, 0), Qt::AlignCenter,
+               QStringLiteral("Apoio à decisão multicritério"));
+    return pixmap;
+}
+
+}  // namespace
+
+Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
+{
+    programa_.pasta = folder;
+    setObjectName(QStringLiteral("Menu"));
+    setWindowTitle(QStringLiteral("KIVO"));
+
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(picture());
+    image->setAlignment(Qt::AlignCenter);
+    setCentralWidget(image);
+
+    menuItem("mnuAlternativas", QStringLiteral("&Alternativas"), &Menu::mnuAlternativas_Click);
+    menuItem("mnuCriterios", QStringLiteral("&Critérios"), &Menu::mnuCriterios_Click);
+    menuItem("mnuPesos", QStringLiteral("&Pesos"), &Menu::mnuPesos_Click);
+    menuItem("mnuDados", QStringLiteral("&Valores"), &Menu::mnuDados_Click);
+    menuItem("mnuResultados", QStringLiteral("&Resultado"), &Menu::mnuResultados_Click);
+    menuItem("mnuUtil", QStringLiteral("&Informações"), &Menu::mnuUtil_Click);
+    menuItem("mnuSair", QStringLiteral("&Sair"), &Menu::mnuSair_Click);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("StatusBar1.Panel1"));
+    version_ = new QLabel(this);
+    version_->setObjectName(QStringLiteral("StatusBar1.Panel2"));
+    statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(version_);
+}
+
+Menu::~Menu() = default;
+
+QAction* Menu::menuItem(const char* name, const QString& caption, void (Menu::*handler)())
+{
+    QAction* action = menuBar()->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+bool Menu::Form_Load()
+{
+    try {
+        programa_.db.open(programa_.pasta + QStringLiteral("/CONTROLE.mdb"), QStringLiteral(";pwd=PanoRoxo"));
+
+        {
+            common::Recordset parametro = common::Recordset::openTable(programa_.db, QStringLiteral("Parametro"));
+            parametro.moveFirst();
+            const QVariant idioma = parametro.value(QStringLiteral("Idioma"));
+            programa_.idioma = Portugues;
+            const double code = idioma.isNull() ? 0 : common::readNumber(common::defaultText(idioma)).value_or(0);
+            if (code == double(Ingles)) {
+                programa_.idioma = Ingles;
+                englishCaptions();
+            } else if (code == double(Espanhol)) {
+                programa_.idioma = Espanhol;
+                spanishCaptions();
+            } else if (code == double(Portugues)) {
+                programa_.idioma = Portugues;
+            }
+        }
+
+        programa_.dataInicio = common::shortDateText(common::Clock::today());
+
+        const bool english = programa_.idioma == Ingles;
+        status_->setText(english ? QStringLiteral("KIVO - Multi-criteria decision aid")
+                                 : QStringLiteral("KIVO - Apoio à decisão multicritério"));
+        version_->setText(english ? QStringLiteral("Version: 15.02.18") : QStringLiteral("Versão: 15.02.18"));
+
+        instance_ = std::make_unique<common::SingleInstance>(QStringLiteral("kivo"));
+        if (instance_->anotherCopyRunning()) {
+            const bool en = programa_.idioma == Ingles;
+            const bool es = programa_.idioma == Espanhol;
+            common::Messages::exclamation(
+                nullptr,
+                en ? QStringLiteral("Paralyzed Software!") : QStringLiteral("Programa Paralizado!"),
+                en   ? QStringLiteral("Active program for the second time, will be closed!")
+                : es ? QStringLiteral("Programa activo por segunda vez, se cerrará !")
+                     : QStringLiteral("Programa ativo pela segunda vez, será fechado!"));
+            instance_.reset();
+            return false;
+        }
+        return true;
+    } catch (const common::StoreError& e) {
+        errorReport(e.description());
+    } catch (const std::exception& e) {
+        errorReport(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+void Menu::errorReport(const QString& description)
+{
+    common::Messages::show(nullptr, QMessageBox::Critical, QStringLiteral("Erro"),
+                           QStringLiteral("Ocorreu um erro no aplicativo.\r\n"
+                                          "Como referência, anote o seguinte número: \r\n"
+                                          "Ref.: ") +
+                               description);
+}
+
+void Menu::aplicaIdioma()
+{
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+    else if (programa_.idioma == Espanhol)
+        spanishCaptions();
+}
+
+void Menu::englishCaptions()
+{
+    const std::pair<const char*, const char*> captions[] = {
+        {"mnuAlternativas", "Alternatives"}, {"mnuCriterios", "Criteria"}, {"mnuPesos", "Weights"},
+        {"mnuDados", "Values"},             {"mnuResultados", "Results"},  {"mnuUtil", "Information"},
+        {"mnuSair", "Quit"},
+    };
+    for (const auto& [name, caption] : captions)
+        findChild<QAction*>(QLatin1String(name))->setText(QLatin1String(caption));
+}
+
+void Menu::spanishCaptions()
+{
+    // Spanish screens keep the Portuguese captions.
+}
+
+// The screens behind these items arrive with their own parts of the program.
+void Menu::mnuAlternativas_Click() {}
+void Menu::mnuCriterios_Click() {}
+void Menu::mnuPesos_Click() {}
+void Menu::mnuDados_Click() {}
+void Menu::mnuResultados_Click() {}
+
+void Menu::mnuUtil_Click()
+{
+    aplicaIdioma();
+}
+
+void Menu::mnuSair_Click()
+{
+    close();
+    QApplication::quit();
+}
+
+}  // namespace kivo

@@ -1,0 +1,26 @@
+// Creates kivo's seeded database where there is none; an existing file is left exactly as it is.
+#include "kivo/shell/database.h"
+
+#include "common/store.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: kivo_seed PATH/CONTROLE.mdb\n";
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    try {
+        if (kivo::createDatabase(path))
+            QTextStream(stdout) << "Created " << path << "\n";
+    } catch (const common::StoreError& e) {
+        err << "Could not create " << path << ": " << e.description() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,207 @@
+#include "kivo/shell/database.h"
+#include "kivo/shell/menu.h"
+
+#include "common/store.h"
+#include "tests/support/testsupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+using testsupport::lastMessage;
+using testsupport::named;
+
+class TestKivoMenu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::Folder> folder_;
+
+    QString database() const { return folder_->file(QStringLiteral("CONTROLE.mdb")); }
+
+    void setIdioma(const QVariant& idioma)
+    {
+        common::Database db;
+        db.open(database());
+        db.execute(QStringLiteral("UPDATE Parametro SET Idioma = ?"), {idioma});
+    }
+
+    QStringList captions(kivo::Menu& menu)
+    {
+        QStringList out;
+        for (QAction* a : menu.menuBar()->actions())
+            out << a->text();
+        return out;
+    }
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+
+    void init()
+    {
+        testsupport::resetPlatform();
+        folder_ = std::make_unique<testsupport::Folder>();
+        QVERIFY(kivo::createDatabase(database()));
+    }
+
+    void a_fresh_database_has_its_tables_and_slots()
+    {
+        QVERIFY(!kivo::createDatabase(database()));  // an existing file is never replaced
+        common::Database db;
+        db.open(database());
+        for (const char* table : {"Alternativas", "Criterios"}) {
+            common::Recordset rs = common::Recordset::openTable(db, QLatin1String(table));
+            QCOMPARE(rs.recordCount(), 15);
+            QCOMPARE(rs.text("Qtde"), QString());
+        }
+        common::Recordset criterios = common::Recordset::openTable(db, QStringLiteral("Criterios"));
+        criterios.moveLast();
+        QCOMPARE(criterios.value("Numero").toInt(), 15);
+        QCOMPARE(criterios.value("Valor15").toDouble(), 0.0);
+        QCOMPARE(criterios.value("Peso").toString(), QString());
+        common::Recordset alternativas = common::Recordset::openTable(db, QStringLiteral("Alternativas"));
+        QCOMPARE(alternativas.value("KIVO15").toDouble(), 0.0);
+        QCOMPARE(alternativas.value("RTOi01").toDouble(), 0.0);
+        QCOMPARE(common::Recordset::openTable(db, QStringLiteral("RTO")).recordCount(), 0);
+        QCOMPARE(common::Recordset::openTable(db, QStringLiteral("c15")).recordCount(), 0);
+        QCOMPARE(common::Recordset::openTable(db, QStringLiteral("Parametro")).value("Idioma").toInt(), 3);
+    }
+
+    void start_up_opens_the_database_and_shows_the_menu()
+    {
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        QVERIFY(common::Messages::shown().isEmpty());
+        QCOMPARE(menu.windowTitle(), QStringLiteral("KIVO"));
+        QCOMPARE(menu.objectName(), QStringLiteral("Menu"));
+        QVERIFY(menu.programa().db.isOpen());
+        QCOMPARE(menu.programa().idioma, short(3));
+        QCOMPARE(menu.programa().dataInicio, QStringLiteral("08/12/2026"));
+        QCOMPARE(captions(menu), QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado",
+                                              "&Informações", "&Sair"}));
+        QCOMPARE(menu.statusBar()->objectName(), QStringLiteral("StatusBar1"));
+        QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(), QStringLiteral("Versão: 15.02.18"));
+        QVERIFY(named<QLabel>(&menu, "Image1"));
+        for (const char* item : {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados",
+                                 "mnuUtil", "mnuSair"})
+            QVERIFY2(named<QAction>(&menu, item) && named<QAction>(&menu, item)->isEnabled(), item);
+    }
+
+    void the_stored_language_sets_the_menu_captions_data()
+    {
+        QTest::addColumn<QVariant>("idioma");
+        QTest::addColumn<short>("code");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("1") << QVariant(1) << short(1) << true;
+        QTest::newRow("2") << QVariant(2) << short(2) << false;
+        QTest::newRow("3") << QVariant(3) << short(3) << false;
+        QTest::newRow("null") << QVariant() << short(3) << false;
+        QTest::newRow("7") << QVariant(7) << short(3) << false;
+    }
+
+    void the_stored_language_sets_the_menu_captions()
+    {
+        QFETCH(QVariant, idioma);
+        QFETCH(short, code);
+        QFETCH(bool, english);
+        setIdioma(idioma);
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        QCOMPARE(menu.programa().idioma, code);
+        const QStringList expected = english
+            ? QStringList({"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
+            : QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
+                           "&Sair"});
+        QCOMPARE(captions(menu), expected);
+        QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(),
+                 english ? QStringLiteral("Version: 15.02.18") : QStringLiteral("Versão: 15.02.18"));
+    }
+
+    void a_missing_database_ends_in_the_error_report()
+    {
+        QVERIFY(QFile::remove(database()));
+        kivo::Menu menu(folder_->path());
+        QVERIFY(!menu.Form_Load());
+        QCOMPARE(lastMessage().icon, QMessageBox::Critical);
+        QCOMPARE(lastMessage().title, QStringLiteral("Erro"));
+        QVERIFY(lastMessage().text.startsWith(QStringLiteral(
+            "Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ")));
+        QVERIFY(lastMessage().text.contains(QStringLiteral("CONTROLE.mdb")));
+        QVERIFY(!QFile::exists(database()));
+    }
+
+    void a_text_file_is_reported_and_left_unchanged()
+    {
+        QVERIFY(QFile::remove(database()));
+        QFile f(database());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("não sou um banco\n");
+        f.close();
+        kivo::Menu menu(folder_->path());
+        QVERIFY(!menu.Form_Load());
+        QCOMPARE(lastMessage().title, QStringLiteral("Erro"));
+        QVERIFY(lastMessage().text.contains(QStringLiteral("Ref.: Formato de banco de dados não reconhecido")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("não sou um banco\n"));
+    }
+
+    void an_empty_or_missing_parametro_is_reported()
+    {
+        {
+            common::Database db;
+            db.open(database());
+            db.execute(QStringLiteral("DELETE FROM Parametro"));
+        }
+        kivo::Menu empty(folder_->path());
+        QVERIFY(!empty.Form_Load());
+        QVERIFY(lastMessage().text.endsWith(QStringLiteral("Ref.: Nenhum registro atual.")));
+        {
+            common::Database db;
+            db.open(database());
+            db.execute(QStringLiteral("DROP TABLE Parametro"));
+        }
+        kivo::Menu missing(folder_->path());
+        QVERIFY(!missing.Form_Load());
+        QVERIFY(lastMessage().text.contains(QStringLiteral("Parametro")));
+    }
+
+    void a_second_copy_is_refused_in_the_stored_language_data()
+    {
+        QTest::addColumn<int>("idioma");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("English") << 1 << "Paralyzed Software!" << "Active program for the second time, will be closed!";
+        QTest::newRow("Spanish") << 2 << "Programa Paralizado!" << "Programa activo por segunda vez, se cerrará !";
+        QTest::newRow("Portuguese") << 3 << "Programa Paralizado!" << "Programa ativo pela segunda vez, será fechado!";
+    }
+
+    void a_second_copy_is_refused_in_the_stored_language()
+    {
+        QFETCH(int, idioma);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        setIdioma(idioma);
+        kivo::Menu first(folder_->path());
+        QVERIFY(first.Form_Load());
+        kivo::Menu second(folder_->path());
+        QVERIFY(!second.Form_Load());
+        QCOMPARE(lastMessage().icon, QMessageBox::Warning);
+        QCOMPARE(lastMessage().title, title);
+        QCOMPARE(lastMessage().text, text);
+        QVERIFY(first.programa().db.isOpen());  // the first copy goes on
+    }
+
+    void quitting_closes_the_window()
+    {
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        menu.show();
+        named<QAction>(&menu, "mnuSair")->trigger();
+        QVERIFY(!menu.isVisible());
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestKivoMenu)
+#include "test_menu.moc"
