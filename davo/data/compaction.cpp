@@ -1,0 +1,62 @@
+#include "davo/data/compaction.h"
+
+#include "common/store.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace davo {
+
+void compactaBanco(common::Database& db, const QString& folder, const AntesDoPasso& antes)
+{
+    const QString original = folder + QStringLiteral("/DAVO.mdb");
+    const QString novo = folder + QStringLiteral("/NovoDAVO.mdb");
+    auto passo = [&](PassoCompactacao p) {
+        if (antes)
+            antes(p);
+    };
+
+    try {
+        // A temporary file left by an earlier run that died is not ours to keep.
+        QFile::remove(novo);
+
+        passo(PassoCompactacao::Fechar);
+        // The copy is made through a connection of its own, so the program's is closed first.
+        db.close();
+        {
+            passo(PassoCompactacao::Compactar);
+            common::Database source;
+            source.open(original);
+            source.compactInto(novo);
+        }
+
+        passo(PassoCompactacao::Substituir);
+        // rename() replaces the old file atomically: DAVO.mdb is never missing.
+        if (std::rename(QFile::encodeName(novo).constData(), QFile::encodeName(original).constData()) != 0)
+            throw common::StoreError(common::StoreError::Engine,
+                                     QStringLiteral("Não foi possível renomear '%1' para '%2': %3")
+                                         .arg(novo, original, QString::fromLocal8Bit(std::strerror(errno))));
+
+        passo(PassoCompactacao::AbrirExclusivo);
+        db.open(original, {}, /*exclusive=*/true);
+        passo(PassoCompactacao::FecharExclusivo);
+        db.close();
+        passo(PassoCompactacao::AbrirCompartilhado);
+        db.open(original, QStringLiteral(";pwd=418302"));
+    } catch (...) {
+        QFile::remove(novo);
+        // DAVO.mdb is the old file or the compacted one, whole either way: the program goes on
+        // with it. Should even that fail, the database stays closed and the menu says so.
+        try {
+            if (!db.isOpen())
+                db.open(original, QStringLiteral(";pwd=418302"));
+        } catch (const common::StoreError&) {
+        }
+        throw;
+    }
+}
+
+}  // namespace davo

@@ -1,0 +1,25 @@
+#include "davo/data/database.h"
+
+#include "common/store.h"
+
+#include <QStringList>
+
+namespace davo {
+
+bool createDatabase(const QString& path)
+{
+    // The fields in table order; the history shows them all in this order.
+    const QStringList statements{
+        "CREATE TABLE Atividades ("
+        "Codigo INTEGER PRIMARY KEY AUTOINCREMENT, Ativo TEXT, GUT REAL, Atividade TEXT, G REAL, "
+        "U INTEGER, T INTEGER, DataFinal DATE, FaltamDias REAL, TempoDisp REAL, HorasEst REAL, "
+        "HorasTrab REAL, HorasQFaltam REAL, HorasTrabDia REAL, Obs TEXT, Concluida TEXT, "
+        "Reserva1 TEXT, Reserva2 TEXT, Reserva3 TEXT, Reserva4 TEXT)",
+        "CREATE INDEX AtividadesAtivo ON Atividades (Ativo)",
+        "CREATE TABLE Parametro (VersaoBD TEXT)",
+        "INSERT INTO Parametro (VersaoBD) VALUES ('2017')",
+    };
+    return common::createDatabaseFile(path, statements);
+}
+
+}  // namespace davo
