@@ -1,0 +1,98 @@
+#include "davo/data/prazos.h"
+
+#include "common/store.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace davo {
+
+Prazo calculaPrazo(const QDate& dataFinal, const QDate& hoje)
+{
+    const double dias = static_cast<double>(hoje.daysTo(dataFinal));
+    if (dias == 0)
+        return {DiasNoDiaFinal, HorasNoDiaFinal};
+    return {dias, HorasPorDia * dias};
+}
+
+double horasQFaltam(double estimadas, double trabalhadas)
+{
+    return std::max(0.0, estimadas - trabalhadas);
+}
+
+double horasTrabDia(double horasQFaltam, double faltamDias)
+{
+    return horasQFaltam / faltamDias;
+}
+
+double entradaUrgencia(double horasQFaltam, double tempoDisp)
+{
+    if (horasQFaltam <= 0)
+        return 0;
+    if (tempoDisp <= 0)
+        return 2;  // overdue with work left: beyond every band
+    return horasQFaltam / tempoDisp;
+}
+
+short urgencia(double x)
+{
+    const double u = std::floor(3 * x + x / 6 + 1.63);
+    return static_cast<short>(std::clamp(u, 1.0, double(UrgenciaMaxima)));
+}
+
+double gut(double g, double t, short u)
+{
+    return g * t * u;
+}
+
+void aplicaPrazo(common::Recordset& atividade, const QDate& hoje)
+{
+    const Prazo p = calculaPrazo(atividade.value(QStringLiteral("DataFinal")).toDate(), hoje);
+    atividade.setValue(QStringLiteral("FaltamDias"), p.faltamDias);
+    atividade.setValue(QStringLiteral("TempoDisp"), p.tempoDisp);
+}
+
+void AtualizaPrazos(common::Database& db, const QDate& hoje)
+{
+    common::Transaction transaction(db);
+    common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
+    rs.setIndex(QStringLiteral("PrimaryKey"));
+    const int ativo = rs.fieldIndex(QStringLiteral("Ativo"));
+    const int dataFinal = rs.fieldIndex(QStringLiteral("DataFinal"));
+    const int faltam = rs.fieldIndex(QStringLiteral("HorasQFaltam"));
+    for (int row = 0; row < rs.recordCount(); ++row) {
+        if (rs.valueAt(row, ativo).toString() != QLatin1String("1"))
+            continue;
+        const QVariant data = rs.valueAt(row, dataFinal);
+        const QVariant horas = rs.valueAt(row, faltam);
+        if (data.typeId() != QMetaType::QDate || horas.isNull())
+            continue;
+        bool numeric = false;
+        const double h = horas.toDouble(&numeric);
+        if (!numeric)
+            continue;
+        rs.setAbsolutePosition(row);
+        rs.edit();
+        const Prazo p = calculaPrazo(data.toDate(), hoje);
+        rs.setValue(QStringLiteral("FaltamDias"), p.faltamDias);
+        rs.setValue(QStringLiteral("TempoDisp"), p.tempoDisp);
+        rs.setValue(QStringLiteral("HorasTrabDia"), horasTrabDia(h, p.faltamDias));
+        rs.update();  // writes nothing when the figures are already current
+    }
+    transaction.commit();
+}
+
+double CargaHoraDia(common::Recordset& lista)
+{
+    double soma = 0;
+    const int n = std::min(AtividadesNaCarga, lista.recordCount());
+    lista.moveFirst();
+    for (int i = 0; i < n; ++i) {
+        soma += std::fabs(lista.value(QStringLiteral("HorasTrabDia")).toDouble());
+        lista.moveNext();
+    }
+    lista.moveFirst();
+    return soma;
+}
+
+}  // namespace davo
