@@ -37,7 +37,8 @@ test: build
 bench: bench-deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_BENCHMARKS=ON
 	cmake --build $(BUILD) -j $(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for b in $$(find $(BUILD)/bench -maxdepth 1 -type f -name 'bench_*' -executable | sort); do \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 clean:
 	rm -rf $(BUILD)

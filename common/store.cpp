@@ -385,13 +385,15 @@ Recordset Recordset::openQuery(Database& db, const QString& sql)
     rs.db_ = &db;
     rs.isTable_ = false;
     rs.source_ = sql;
-    // "Select * FROM T ..." reads whole rows of T: such a record set can write back.
+    // "Select * FROM T ..." or "Select a, b FROM T ..." reads rows of T as they are stored: such a
+    // record set can write back, when it holds T's key.
     static const QRegularExpression fromTable(
-        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+\"?(\\w+)\"?(\\s|$)"),
+        QStringLiteral("^\\s*select\\s+([\\w\\s,*\"]+?)\\s+from\\s+\"?(\\w+)\"?\\s*(where\\s|order\\s|$)"),
         QRegularExpression::CaseInsensitiveOption);
     const auto m = fromTable.match(sql);
-    if (m.hasMatch()) {
-        rs.baseName_ = m.captured(1);
+    if (m.hasMatch() && !m.captured(1).contains(QRegularExpression(QStringLiteral("\\bas\\b"),
+                                                                   QRegularExpression::CaseInsensitiveOption))) {
+        rs.baseName_ = m.captured(2);
         rs.base_ = db.table(rs.baseName_);
     }
     rs.load();

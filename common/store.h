@@ -156,7 +156,7 @@ public:
 
     // A table in key order, the index "PrimaryKey" selected.
     static Recordset openTable(Database& db, const QString& table);
-    // The rows of an SQL text. Updatable when it reads the whole rows of one table with a key.
+    // The rows of an SQL text. Updatable when it reads plain fields of one table, its key among them.
     static Recordset openQuery(Database& db, const QString& sql);
 
     bool isOpen() const { return db_ != nullptr; }

@@ -55,14 +55,13 @@ void aplicaPrazo(common::Recordset& atividade, const QDate& hoje)
 void AtualizaPrazos(common::Database& db, const QDate& hoje)
 {
     common::Transaction transaction(db);
-    common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
-    rs.setIndex(QStringLiteral("PrimaryKey"));
-    const int ativo = rs.fieldIndex(QStringLiteral("Ativo"));
+    // Only the fields the pass reads and writes, of the open activities.
+    common::Recordset rs = common::Recordset::openQuery(
+        db, QStringLiteral("Select Codigo, DataFinal, HorasQFaltam, FaltamDias, TempoDisp, HorasTrabDia "
+                           "FROM Atividades WHERE Ativo = '1'"));
     const int dataFinal = rs.fieldIndex(QStringLiteral("DataFinal"));
     const int faltam = rs.fieldIndex(QStringLiteral("HorasQFaltam"));
     for (int row = 0; row < rs.recordCount(); ++row) {
-        if (rs.valueAt(row, ativo).toString() != QLatin1String("1"))
-            continue;
         const QVariant data = rs.valueAt(row, dataFinal);
         const QVariant horas = rs.valueAt(row, faltam);
         if (data.typeId() != QMetaType::QDate || horas.isNull())
@@ -71,9 +70,9 @@ void AtualizaPrazos(common::Database& db, const QDate& hoje)
         const double h = horas.toDouble(&numeric);
         if (!numeric)
             continue;
+        const Prazo p = calculaPrazo(data.toDate(), hoje);
         rs.setAbsolutePosition(row);
         rs.edit();
-        const Prazo p = calculaPrazo(data.toDate(), hoje);
         rs.setValue(QStringLiteral("FaltamDias"), p.faltamDias);
         rs.setValue(QStringLiteral("TempoDisp"), p.tempoDisp);
         rs.setValue(QStringLiteral("HorasTrabDia"), horasTrabDia(h, p.faltamDias));
