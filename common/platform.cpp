@@ -1,6 +1,7 @@
 #include "common/platform.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QQueue>
@@ -92,6 +93,30 @@ void Messages::clearShown()
 {
     messages().shown.clear();
     messages().answers.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+std::function<int(QDialog&)>& modalHandler()
+{
+    static std::function<int(QDialog&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+int Modal::exec(QDialog& dialog)
+{
+    if (modalHandler())
+        return modalHandler()(dialog);
+    return dialog.exec();
+}
+
+void Modal::setTestHandler(std::function<int(QDialog&)> handler)
+{
+    modalHandler() = std::move(handler);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -10,7 +10,10 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class QDialog;
 
 namespace common {
 
@@ -41,6 +44,15 @@ public:
     static void answerNext(QMessageBox::StandardButton answer);
     static const QList<ShownMessage>& shown();
     static void clearShown();
+};
+
+// Modal screens. Production runs the dialog's own event loop; in test mode a handler the test gives
+// plays the user on the open dialog and returns its result, so no test waits on a window.
+class Modal {
+public:
+    static int exec(QDialog& dialog);
+    // An empty handler returns to production.
+    static void setTestHandler(std::function<int(QDialog&)> handler);
 };
 
 // The current date, and the pauses a long computation makes between its stages so the user can
