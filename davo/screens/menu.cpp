@@ -1,6 +1,8 @@
 #include "davo/screens/menu.h"
 
 #include "davo/data/compaction.h"
+#include "davo/screens/frmAtividadesGUT.h"
+#include "davo/screens/frmHistorico.h"
 #include "davo/screens/report.h"
 
 #include "common/formats.h"
@@ -122,18 +124,26 @@ bool Menu::bancoAberto()
     return false;
 }
 
-// The list and history screens, and the information screen, arrive with their own parts of the
-// program; until then the entries only check the database.
 void Menu::mnuAtivGUT_Click()
 {
-    bancoAberto();
+    if (!bancoAberto())
+        return;
+    frmAtividadesGUT lista(programa_, this);
+    lista.Form_Load();
+    common::Modal::exec(lista);
 }
 
 void Menu::mnuHistorico_Click()
 {
-    bancoAberto();
+    if (!bancoAberto())
+        return;
+    frmHistorico historico(programa_, this);
+    historico.Form_Load();
+    common::Modal::exec(historico);
 }
 
+// The information screen arrives with its own part of the program; until then the entry only
+// checks the database.
 void Menu::mnuSuporte_Click()
 {
     bancoAberto();

@@ -1,0 +1,340 @@
+#include "davo/screens/frmAtividadesGUT.h"
+
+#include "davo/data/database.h"
+#include "davo/data/prazos.h"
+#include "davo/screens/frmNovaAtiv.h"
+#include "davo/screens/gradeatividades.h"
+
+#include "common/formats.h"
+#include "common/maskeddatebox.h"
+#include "common/picturebox.h"
+#include "common/platform.h"
+#include "common/widgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace davo {
+
+namespace {
+
+constexpr int LinhasIniciais = 20;
+constexpr int AlturaTitulos = 1500;  // twips: room for the longest heading, upright
+// The load label's colour when the load is bearable: the inactive caption bar's.
+constexpr quint32 CorLegendaInativa = 0x80000003;
+
+template <typename T>
+T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+}  // namespace
+
+frmAtividadesGUT::frmAtividadesGUT(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmAtividadesGUT"));
+    setWindowTitle(QStringLiteral("Atividades GUT"));
+    buildScreen();
+}
+
+frmAtividadesGUT::~frmAtividadesGUT() = default;
+
+void frmAtividadesGUT::buildScreen()
+{
+    data_ = new common::DataSource(programa_.db, this);
+    data_->setObjectName(QStringLiteral("Data1"));
+    grade_ = new GradeAtividades(this);
+
+    // The upright headings stand over the grid's columns, one picture box each.
+    auto* titulos = new QWidget(this);
+    titulos->setObjectName(QStringLiteral("titulos"));
+    titulos->setFixedHeight(common::twips(AlturaTitulos));
+    picLogo_.assign(GradeAtividades::Colunas, nullptr);
+    int x = 0;
+    for (int k = 1; k < GradeAtividades::Colunas; ++k) {
+        const int largura = common::twips(GradeAtividades::Larguras[k]);
+        auto* pic = named(new common::PictureBox(titulos), common::arrayName(QStringLiteral("picLogo"), k));
+        pic->setGeometry(x, 0, largura, titulos->height());
+        picLogo_[k] = pic;
+        x += largura;
+    }
+
+    MSFlexGrid1_ = named(new QTableView(this), QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1_->setModel(grade_);
+    MSFlexGrid1_->horizontalHeader()->hide();
+    MSFlexGrid1_->verticalHeader()->hide();
+    MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
+    int largura = 0;
+    for (int c = 0; c < GradeAtividades::Colunas; ++c) {
+        MSFlexGrid1_->setColumnWidth(c, common::twips(GradeAtividades::Larguras[c]));
+        largura += common::twips(GradeAtividades::Larguras[c]);
+    }
+    MSFlexGrid1_->setColumnHidden(0, true);  // the key: width 0
+    MSFlexGrid1_->setMinimumWidth(largura + MSFlexGrid1_->verticalScrollBar()->sizeHint().width());
+    titulos->setMinimumWidth(largura);
+    connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        MSFlexGrid1_->setCurrentIndex(index);
+        MSFlexGrid1_Click();
+    });
+
+    Frame1_ = named(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
+    lblCargaH_ = named(new QLabel(Frame1_), QStringLiteral("lblCargaH"));
+    lblCargaH_->setAlignment(Qt::AlignCenter);
+    lblCargaH_->setAutoFillBackground(true);
+    lblCargaH_->setMinimumWidth(common::twips(900));
+    QFont carga = lblCargaH_->font();
+    carga.setBold(true);
+    carga.setPointSize(carga.pointSize() + 2);
+    lblCargaH_->setFont(carga);
+    auto* frame1 = new QHBoxLayout(Frame1_);
+    frame1->addWidget(lblCargaH_);
+    frame1->addWidget(named(new QLabel(QStringLiteral("(primeiros 6 projetos)"), Frame1_), QStringLiteral("Label2")));
+
+    auto* cmdNovaAtiv = named(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
+                              QStringLiteral("cmdNovaAtiv"));
+    auto* Command1 = named(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
+    connect(cmdNovaAtiv, &QPushButton::clicked, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmAtividadesGUT::Command1_Click);
+
+    Frame2_ = named(new QGroupBox(this), QStringLiteral("Frame2"));
+    mskDtFinal_ = named(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
+    txtHorasEst_ = named(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
+    lblHorasJaTrab_ = named(new QLabel(Frame2_), QStringLiteral("lblHorasJaTrab"));
+    auto* frame2 = new QGridLayout(Frame2_);
+    frame2->addWidget(named(new QLabel(QStringLiteral("Data Final:"), Frame2_), QStringLiteral("Label1")), 0, 0);
+    frame2->addWidget(mskDtFinal_, 0, 1);
+    frame2->addWidget(named(new QLabel(QStringLiteral("Horas Estimadas:"), Frame2_), QStringLiteral("Label3")), 1, 0);
+    frame2->addWidget(txtHorasEst_, 1, 1);
+    frame2->addWidget(named(new QLabel(QStringLiteral("Horas Já Trab.:"), Frame2_), QStringLiteral("Label10")), 2, 0);
+    frame2->addWidget(lblHorasJaTrab_, 2, 1);
+
+    Frame3_ = named(new QGroupBox(this), QStringLiteral("Frame3"));
+    txtHorasJaTrab_ = named(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
+    chkFim_ = named(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
+    cmdGravar_ = named(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
+    connect(cmdGravar_, &QPushButton::clicked, this, &frmAtividadesGUT::cmdGravar_Click);
+    auto* frame3 = new QGridLayout(Frame3_);
+    frame3->addWidget(named(new QLabel(QStringLiteral("Horas Trabalhadas:"), Frame3_), QStringLiteral("Label4")), 0, 0);
+    frame3->addWidget(txtHorasJaTrab_, 0, 1);
+    frame3->addWidget(chkFim_, 1, 0, 1, 2);
+    frame3->addWidget(cmdGravar_, 2, 0, 1, 2);
+
+    txtObs_ = named(new QPlainTextEdit(this), QStringLiteral("txtObs"));
+    txtObs_->setPlaceholderText(QStringLiteral("Observações"));
+    txtObs_->setMaximumHeight(common::twips(1500));
+
+    auto* botoes = new QVBoxLayout;
+    botoes->addWidget(Frame1_);
+    botoes->addWidget(cmdNovaAtiv);
+    botoes->addWidget(Command1);
+    botoes->addStretch();
+    auto* baixo = new QHBoxLayout;
+    baixo->addLayout(botoes);
+    baixo->addWidget(Frame2_);
+    baixo->addWidget(Frame3_);
+    baixo->addWidget(txtObs_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(titulos);
+    layout->addWidget(MSFlexGrid1_, 1);
+    layout->addLayout(baixo);
+    layout->setSpacing(0);
+    baixo->setContentsMargins(0, 8, 0, 0);
+    resize(minimumSizeHint().width(), common::twips(10000));
+
+    escondePainel();
+}
+
+void frmAtividadesGUT::escondePainel()
+{
+    txtObs_->hide();
+    cmdGravar_->hide();
+    Frame2_->hide();
+    Frame3_->hide();
+}
+
+void frmAtividadesGUT::Form_Load()
+{
+    AtualizaPrazos(programa_.db, common::Clock::today());
+    data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
+    data_->setRecordSource(ListaAtivas);
+    data_->refresh();
+    grade_->setRows(LinhasIniciais);
+    common::Recordset& lista = data_->recordset();
+    if (lista.recordCount() > 0) {
+        qtdeAtividades_ = lista.recordCount();
+        lista.moveFirst();
+        CargaHoraDia();
+        grade_->setRows(qtdeAtividades_ < LinhasIniciais ? LinhasIniciais : qtdeAtividades_ + 1);
+        PreencheGrade();
+        lista.moveFirst();
+        desenhaTitulos();
+    }
+}
+
+void frmAtividadesGUT::desenhaTitulos()
+{
+    // One banner paints all thirteen headings, in the colours it has when made.
+    if (!logo_)
+        logo_ = std::make_unique<common::cLogo>();
+    for (int k = 1; k < GradeAtividades::Colunas; ++k) {
+        logo_->setDrawingObject(picLogo_[k]);
+        logo_->setCaption(QString::fromUtf8(GradeAtividades::Titulos[k]));
+        logo_->Draw();
+    }
+}
+
+void frmAtividadesGUT::CargaHoraDia()
+{
+    const double carga = davo::CargaHoraDia(data_->recordset());
+    lblCargaH_->setText(common::formatFixed(carga, 1));
+    QPalette palette = lblCargaH_->palette();
+    palette.setColor(QPalette::Window,
+                     carga > LimiteCarga ? QColor(255, 0, 0) : common::systemColour(CorLegendaInativa));
+    lblCargaH_->setPalette(palette);
+}
+
+void frmAtividadesGUT::PreencheGrade()
+{
+    grade_->limpa();
+    common::Recordset& lista = data_->recordset();
+    if (lista.recordCount() > 0)
+        lista.moveFirst();
+    grade_->preenche(lista);
+    qtdeAtividades_ = lista.recordCount();
+}
+
+void frmAtividadesGUT::MSFlexGrid1_Click()
+{
+    const QModelIndex current = MSFlexGrid1_->currentIndex();
+    if (!current.isValid())
+        return;
+    linhaSelecionada_ = current.row();
+    grade_->pintaCelula(linhaAnterior_, GradeAtividades::ColunaAtividade, Qt::white);
+
+    rsAtividade_ = common::Recordset::openTable(programa_.db, QStringLiteral("Atividades"));
+    rsAtividade_.setIndex(QStringLiteral("PrimaryKey"));
+    rsAtividade_.seek(QStringLiteral("="), grade_->codigo(linhaSelecionada_));
+    if (rsAtividade_.noMatch()) {
+        // A row without an activity: nothing is selected, and the save can no longer act on the
+        // activity chosen before.
+        rsAtividade_.close();
+        escondePainel();
+        return;
+    }
+    txtObs_->show();
+    cmdGravar_->show();
+    Frame2_->show();
+    Frame3_->show();
+    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, GradeAtividades::Amarelo);
+    linhaAnterior_ = linhaSelecionada_;
+    txtObs_->setPlainText(rsAtividade_.text(QStringLiteral("Obs")));
+    mskDtFinal_->setText(rsAtividade_.text(QStringLiteral("DataFinal")));
+    txtHorasEst_->setText(rsAtividade_.text(QStringLiteral("HorasEst")));
+    lblHorasJaTrab_->setText(rsAtividade_.text(QStringLiteral("HorasTrab")));
+    txtHorasJaTrab_->clear();  // ready for the hours worked since the last booking
+}
+
+void frmAtividadesGUT::cmdGravar_Click()
+{
+    if (!rsAtividade_.isOpen() || rsAtividade_.eof())
+        return;
+    const QDate hoje = common::Clock::today();
+    {
+        common::Transaction transaction(programa_.db);
+        rsAtividade_.edit();
+        rsAtividade_.setValue(QStringLiteral("Obs"), txtObs_->toPlainText());
+        grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
+
+        // A rejected deadline keeps the stored one; the rest of the edit is saved all the same.
+        const QDate novaData = mskDtFinal_->date();
+        if (novaData.isValid() && novaData >= hoje) {
+            rsAtividade_.setValue(QStringLiteral("DataFinal"), novaData);
+        } else if (novaData.isValid()) {
+            common::Messages::exclamation(
+                this, QStringLiteral("Data Final incompatível!"),
+                QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
+            mskDtFinal_->setText(common::MaskedDateBox::emptyText());
+        } else {
+            common::Messages::exclamation(this, QStringLiteral("Data Final incompatível!"),
+                                          QStringLiteral("Data Final não válida e nesse caso não será alterada."));
+        }
+
+        if (const auto estimadas = common::readNumber(txtHorasEst_->text()))
+            rsAtividade_.setValue(QStringLiteral("HorasEst"), *estimadas);
+        if (const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text()))
+            rsAtividade_.setValue(QStringLiteral("HorasTrab"),
+                                  rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble() + *trabalhadas);
+        // The hours still to work follow the estimate and the hours booked, so the hours per day
+        // the list shows stay true.
+        rsAtividade_.setValue(QStringLiteral("HorasQFaltam"),
+                              horasQFaltam(rsAtividade_.value(QStringLiteral("HorasEst")).toDouble(),
+                                           rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble()));
+        rsAtividade_.setValue(QStringLiteral("Ativo"),
+                              chkFim_->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+        rsAtividade_.update();
+        rsAtividade_.close();
+        transaction.commit();
+    }
+
+    escondePainel();
+    chkFim_->setChecked(false);
+    txtObs_->clear();
+    txtHorasJaTrab_->clear();
+
+    AtualizaPrazos(programa_.db, hoje);
+    data_->setRecordSource(ListaAtivas);
+    data_->refresh();
+    CargaHoraDia();
+    PreencheGrade();
+}
+
+void frmAtividadesGUT::cmdNovaAtiv_Click()
+{
+    {
+        frmNovaAtiv nova(programa_, this);
+        common::Modal::exec(nova);
+    }
+    recarregaLista();
+}
+
+void frmAtividadesGUT::recarregaLista()
+{
+    AtualizaPrazos(programa_.db, common::Clock::today());
+    data_->setRecordSource(ListaAtivas);
+    data_->refresh();
+    PreencheGrade();
+    CargaHoraDia();
+    // The headings are drawn at load only when there is something to head; the first activity
+    // added to an empty list brings them.
+    if (qtdeAtividades_ > 0 && !logo_)
+        desenhaTitulos();
+}
+
+void frmAtividadesGUT::Command1_Click()
+{
+    close();
+}
+
+}  // namespace davo

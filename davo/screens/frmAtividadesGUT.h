@@ -1,0 +1,81 @@
+#pragma once
+
+#include "davo/screens/davo.h"
+
+#include "common/datasource.h"
+#include "common/logo.h"
+#include "common/store.h"
+
+#include <QDialog>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace common {
+class MaskedDateBox;
+class PictureBox;
+}  // namespace common
+
+namespace davo {
+
+class GradeAtividades;
+
+// The working view: every open activity in priority order, the daily load of the six most
+// pressing, and the panel where the selected activity is moved, booked, noted or finished.
+class frmAtividadesGUT : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAtividadesGUT(Programa& programa, QWidget* parent = nullptr);
+    ~frmAtividadesGUT() override;
+
+    void Form_Load();
+    // A click on the grid's current cell selects its row.
+    void MSFlexGrid1_Click();
+    void cmdGravar_Click();
+    void cmdNovaAtiv_Click();
+    void Command1_Click();
+
+    GradeAtividades& grade() { return *grade_; }
+    common::DataSource& Data1() { return *data_; }
+    int QtdeAtividades() const { return qtdeAtividades_; }
+
+private:
+    void buildScreen();
+    void recarregaLista();
+    void CargaHoraDia();
+    void PreencheGrade();
+    void desenhaTitulos();
+    void escondePainel();
+
+    Programa& programa_;
+    common::DataSource* data_ = nullptr;
+    GradeAtividades* grade_ = nullptr;
+    QTableView* MSFlexGrid1_ = nullptr;
+    std::vector<common::PictureBox*> picLogo_;  // 1 to 13; element 0 unused
+    std::unique_ptr<common::cLogo> logo_;       // made on first use
+
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* lblCargaH_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    common::MaskedDateBox* mskDtFinal_ = nullptr;
+    QLineEdit* txtHorasEst_ = nullptr;
+    QLabel* lblHorasJaTrab_ = nullptr;
+    QGroupBox* Frame3_ = nullptr;
+    QLineEdit* txtHorasJaTrab_ = nullptr;
+    QCheckBox* chkFim_ = nullptr;
+    QPushButton* cmdGravar_ = nullptr;
+    QPlainTextEdit* txtObs_ = nullptr;
+
+    common::Recordset rsAtividade_;  // the selected activity, from selection until the save
+    int linhaSelecionada_ = -1;
+    int linhaAnterior_ = 0;
+    int qtdeAtividades_ = 0;
+};
+
+}  // namespace davo

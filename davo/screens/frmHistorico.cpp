@@ -1,0 +1,136 @@
+#include "davo/screens/frmHistorico.h"
+
+#include "davo/data/database.h"
+
+#include "common/widgets.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace davo {
+
+frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmHistorico"));
+    setWindowTitle(QStringLiteral("Atividades Já concluídas"));
+
+    data_ = new common::DataSource(programa_.db, this);
+    data_->setObjectName(QStringLiteral("Data1"));
+
+    DBGrid1_ = new QTableView(this);
+    DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1_->setModel(data_);
+    // The screen's own save is the only writer: the cells are for reading.
+    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(DBGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        DBGrid1_->setCurrentIndex(index);
+        DBGrid1_Click();
+    });
+
+    txtObs_ = new QPlainTextEdit(this);
+    txtObs_->setObjectName(QStringLiteral("txtObs"));
+    txtObs_->setReadOnly(true);  // reopening writes only the state; notes are edited on the list
+    txtObs_->setMaximumHeight(common::twips(1200));
+
+    Frame1_ = new QGroupBox(this);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    chkFim_ = new QCheckBox(QStringLiteral("&Recuperar Tarefa"), Frame1_);
+    chkFim_->setObjectName(QStringLiteral("chkFim"));
+    cmdGravar_ = new QPushButton(QStringLiteral("&Gravar"), Frame1_);
+    cmdGravar_->setObjectName(QStringLiteral("cmdGravar"));
+    auto* frame1 = new QVBoxLayout(Frame1_);
+    frame1->addWidget(chkFim_);
+    frame1->addWidget(cmdGravar_);
+    connect(chkFim_, &QCheckBox::clicked, this, &frmHistorico::chkFim_Click);
+    connect(cmdGravar_, &QPushButton::clicked, this, &frmHistorico::cmdGravar_Click);
+
+    auto* Command1 = new QPushButton(QStringLiteral("&Voltar"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &frmHistorico::Command1_Click);
+
+    auto* baixo = new QHBoxLayout;
+    baixo->addWidget(txtObs_, 1);
+    baixo->addWidget(Frame1_);
+    baixo->addWidget(Command1, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DBGrid1_, 1);
+    layout->addLayout(baixo);
+    resize(common::twips(14000), common::twips(8000));
+
+    escondePainel();
+}
+
+void frmHistorico::escondePainel()
+{
+    txtObs_->hide();
+    Frame1_->hide();
+    cmdGravar_->hide();
+    chkFim_->setChecked(false);
+}
+
+void frmHistorico::Form_Load()
+{
+    data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
+    data_->setRecordSource(ListaConcluidas);
+    data_->refresh();
+    chkFim_->setChecked(false);
+}
+
+void frmHistorico::DBGrid1_Click()
+{
+    const QModelIndex current = DBGrid1_->currentIndex();
+    common::Recordset& lista = data_->recordset();
+    if (!current.isValid() || current.row() >= lista.recordCount()) {
+        // No record under the click: nothing is selected.
+        rsHistorico_.close();
+        escondePainel();
+        return;
+    }
+    lista.setAbsolutePosition(current.row());
+    const QVariant codigo = lista.value(QStringLiteral("Codigo"));
+
+    rsHistorico_ = common::Recordset::openTable(programa_.db, QStringLiteral("Atividades"));
+    rsHistorico_.setIndex(QStringLiteral("PrimaryKey"));
+    rsHistorico_.seek(QStringLiteral("="), codigo);
+    if (rsHistorico_.noMatch()) {
+        rsHistorico_.close();
+        escondePainel();
+        return;
+    }
+    txtObs_->setPlainText(rsHistorico_.text(QStringLiteral("Obs")));
+    txtObs_->show();
+    Frame1_->show();
+}
+
+void frmHistorico::chkFim_Click()
+{
+    cmdGravar_->show();
+}
+
+void frmHistorico::cmdGravar_Click()
+{
+    if (!rsHistorico_.isOpen() || rsHistorico_.eof())
+        return;
+    rsHistorico_.edit();
+    rsHistorico_.setValue(QStringLiteral("Ativo"), QStringLiteral("1"));
+    rsHistorico_.update();
+    rsHistorico_.close();
+    data_->refresh();
+    escondePainel();
+}
+
+void frmHistorico::Command1_Click()
+{
+    close();
+}
+
+}  // namespace davo

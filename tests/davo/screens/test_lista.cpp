@@ -1,0 +1,372 @@
+#include "davo/data/database.h"
+#include "davo/screens/frmAtividadesGUT.h"
+#include "davo/screens/frmHistorico.h"
+#include "davo/screens/gradeatividades.h"
+
+#include "common/formats.h"
+#include "common/maskeddatebox.h"
+#include "common/picturebox.h"
+#include "common/widgets.h"
+#include "tests/support/testsupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+using davo::GradeAtividades;
+using testsupport::named;
+using testsupport::Today;
+
+namespace {
+
+struct Atividade {
+    QString nome;
+    int dias = 10;  // deadline, days from today
+    double gut = 8;
+    double g = 2;
+    double horasEst = 30;
+    double horasTrab = 0;
+    QString ativo = QStringLiteral("1");
+};
+
+}  // namespace
+
+class TestLista : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::Folder> folder_;
+    std::unique_ptr<davo::Programa> programa_;
+
+    // Stores an activity as the new-activity screen leaves it; the list's pass brings its
+    // figures up to date.
+    void adiciona(const Atividade& a)
+    {
+        common::Recordset rs = common::Recordset::openTable(programa_->db, QStringLiteral("Atividades"));
+        rs.addNew();
+        rs.setValue("Ativo", a.ativo);
+        rs.setValue("GUT", a.gut);
+        rs.setValue("Atividade", a.nome);
+        rs.setValue("G", a.g);
+        rs.setValue("U", 1);
+        rs.setValue("T", 4);
+        rs.setValue("DataFinal", Today.addDays(a.dias));
+        rs.setValue("FaltamDias", 1);
+        rs.setValue("TempoDisp", 6);
+        rs.setValue("HorasEst", a.horasEst);
+        rs.setValue("HorasTrab", a.horasTrab);
+        rs.setValue("HorasQFaltam", std::max(0.0, a.horasEst - a.horasTrab));
+        rs.setValue("HorasTrabDia", 0);
+        rs.update();
+    }
+
+    common::Recordset registro(const QString& nome)
+    {
+        common::Recordset rs = common::Recordset::openTable(programa_->db, QStringLiteral("Atividades"));
+        for (; !rs.eof(); rs.moveNext())
+            if (rs.text("Atividade") == nome)
+                return rs;
+        return rs;
+    }
+
+    static QStringList descricoes(davo::frmAtividadesGUT& tela)
+    {
+        QStringList out;
+        for (int r = 0; r < tela.grade().rowCount(); ++r) {
+            const QString t = tela.grade().index(r, GradeAtividades::ColunaAtividade).data().toString();
+            if (!t.isEmpty())
+                out << t;
+        }
+        return out;
+    }
+
+    static QString celula(davo::frmAtividadesGUT& tela, int row, int column)
+    {
+        return tela.grade().index(row, column).data().toString();
+    }
+
+    static void clica(davo::frmAtividadesGUT& tela, int row)
+    {
+        auto* grid = named<QTableView>(&tela, "MSFlexGrid1");
+        grid->setCurrentIndex(tela.grade().index(row, GradeAtividades::ColunaAtividade));
+        tela.MSFlexGrid1_Click();
+    }
+
+    // Whether the banner tile of heading k has been painted (a blank surface is all one colour).
+    static bool titulo(davo::frmAtividadesGUT& tela, int k)
+    {
+        auto* pic = named<common::PictureBox>(&tela, common::arrayName("picLogo", k));
+        const QImage& image = pic->image();
+        return !image.isNull() && image.pixel(0, image.height() - 1) != image.pixel(0, 0);
+    }
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+
+    void init()
+    {
+        testsupport::resetPlatform();
+        folder_ = std::make_unique<testsupport::Folder>();
+        programa_ = std::make_unique<davo::Programa>();
+        programa_->pasta = folder_->path();
+        QVERIFY(davo::createDatabase(folder_->file("DAVO.mdb")));
+        programa_->db.open(folder_->file("DAVO.mdb"));
+    }
+
+    void cleanup()
+    {
+        common::Modal::setTestHandler({});
+        programa_.reset();
+    }
+
+    void the_list_is_in_priority_order()
+    {
+        adiciona({"mais horas por dia", 5, 40, 2, 30});
+        adiciona({"menos GUT", 5, 20});
+        adiciona({"atrasada", -2});
+        adiciona({"hoje", 0});
+        adiciona({"mais GUT", 5, 40, 2, 10});
+        adiciona({"gravidade maior", 5, 40, 3, 10});
+        adiciona({"concluída", -5, 100, 2, 30, 0, "0"});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QCOMPARE(descricoes(tela), QStringList({"atrasada", "hoje", "mais GUT", "gravidade maior",
+                                                "mais horas por dia", "menos GUT"}));
+        QCOMPARE(tela.QtdeAtividades(), 6);
+        // The pass has brought the figures up to date: today's deadline counts 0.4 days and 3 hours.
+        QCOMPARE(celula(tela, 1, 8), QStringLiteral("0,4"));
+        QCOMPARE(celula(tela, 1, 9), QStringLiteral("3"));
+        QCOMPARE(celula(tela, 1, 13), QStringLiteral("75,0"));
+        QCOMPARE(celula(tela, 0, 8), QStringLiteral("-2"));
+        QCOMPARE(celula(tela, 0, 7), Today.addDays(-2).toString("dd/MM/yyyy"));
+    }
+
+    void the_load_and_columns_follow_the_locale()
+    {
+        adiciona({"a", 4, 8, 2, 10});  // 2.5 hours a day
+        adiciona({"b", 1, 8, 2, 3.7});
+        common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QCOMPARE(celula(tela, 0, 13), QStringLiteral("3.7"));
+        QCOMPARE(celula(tela, 1, 13), QStringLiteral("2.5"));
+        auto* carga = named<QLabel>(&tela, "lblCargaH");
+        QCOMPARE(carga->text(), QStringLiteral("6.2"));
+        QCOMPARE(carga->palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+
+    void an_empty_list_then_a_first_activity()
+    {
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QVERIFY(descricoes(tela).isEmpty());
+        QCOMPARE(tela.grade().rowCount(), 20);
+        QVERIFY(named<QLabel>(&tela, "lblCargaH")->text().isEmpty());
+        QVERIFY(!titulo(tela, 1));
+
+        common::Modal::setTestHandler([this](QDialog& dialog) {
+            // The new-activity screen stores its activity and closes.
+            if (dialog.objectName() == QLatin1String("frmNovaAtiv"))
+                adiciona({"primeira", 2, 8, 2, 12});
+            return int(QDialog::Accepted);
+        });
+        tela.cmdNovaAtiv_Click();
+        QCOMPARE(celula(tela, 0, GradeAtividades::ColunaAtividade), QStringLiteral("primeira"));
+        QCOMPARE(celula(tela, 0, 13), QStringLiteral("6,0"));
+        QVERIFY(!celula(tela, 0, 0).isEmpty());
+        QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("6,0"));
+        QVERIFY(named<QLabel>(&tela, "lblCargaH")->palette().color(QPalette::Window) != QColor(255, 0, 0));
+        QVERIFY(titulo(tela, 1) && titulo(tela, 13));
+    }
+
+    void many_activities_grow_the_grid_and_the_first_six_stand_out()
+    {
+        for (int i = 1; i <= 25; ++i)
+            adiciona({QStringLiteral("atividade %1").arg(i), i});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QCOMPARE(tela.grade().rowCount(), 26);
+        QVERIFY(titulo(tela, 6));
+        const QColor dica = common::systemColour(0x80000018);
+        for (int row : {0, 5}) {
+            for (int column : {6, 7, 10, 11}) {
+                QVERIFY(tela.grade().negrito(row, column));
+                QCOMPARE(tela.grade().fundo(row, column), dica);
+            }
+        }
+        QVERIFY(!tela.grade().negrito(6, 6));
+        QCOMPARE(tela.grade().fundo(6, 6), QColor(Qt::white));
+        for (int column : {1, 2, 4, 8, 9, 12, 13})
+            QCOMPARE(tela.grade().fundo(24, column), GradeAtividades::VerdeClaro);
+        QCOMPARE(tela.grade().fundo(25, 1), QColor(Qt::white));  // the row after the last activity
+        QCOMPARE(tela.grade().index(3, 6).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+        QCOMPARE(tela.grade().index(3, 7).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    }
+
+    void selecting_rows_moves_the_yellow_cell()
+    {
+        for (int i = 1; i <= 8; ++i)
+            adiciona({QStringLiteral("atividade %1").arg(i), i, 8, 2, 10, 2});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisibleTo(&tela));
+        clica(tela, 7);
+        QCOMPARE(tela.grade().fundo(7, 6), GradeAtividades::Amarelo);
+        QVERIFY(named<QWidget>(&tela, "Frame2")->isVisibleTo(&tela));
+        QVERIFY(named<QWidget>(&tela, "cmdGravar")->isVisibleTo(&tela));
+        QCOMPARE(named<common::MaskedDateBox>(&tela, "mskDtFinal")->Text(), Today.addDays(8).toString("dd/MM/yyyy"));
+        QCOMPARE(named<QLineEdit>(&tela, "txtHorasEst")->text(), QStringLiteral("10"));
+        QCOMPARE(named<QLabel>(&tela, "lblHorasJaTrab")->text(), QStringLiteral("2"));
+        QVERIFY(named<QLineEdit>(&tela, "txtHorasJaTrab")->text().isEmpty());
+        clica(tela, 6);
+        QCOMPARE(tela.grade().fundo(7, 6), QColor(Qt::white));
+        QCOMPARE(tela.grade().fundo(6, 6), GradeAtividades::Amarelo);
+    }
+
+    void a_click_on_an_empty_row_selects_nothing()
+    {
+        adiciona({"única", 3, 8, 2, 10});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        clica(tela, 0);
+        named<QPlainTextEdit>(&tela, "txtObs")->setPlainText("não deve ser gravado");
+        clica(tela, 5);
+        QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisibleTo(&tela));
+        QVERIFY(!named<QWidget>(&tela, "cmdGravar")->isVisibleTo(&tela));
+        tela.cmdGravar_Click();
+        QVERIFY(registro("única").value("Obs").isNull());
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
+    void booking_hours_updates_the_hours_still_to_work()
+    {
+        adiciona({"relatório", 10, 8, 2, 30, 5});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        clica(tela, 0);
+        named<QLineEdit>(&tela, "txtHorasJaTrab")->setText("2");
+        named<QPlainTextEdit>(&tela, "txtObs")->setPlainText("faltam os anexos");
+        tela.cmdGravar_Click();
+        common::Recordset rs = registro("relatório");
+        QCOMPARE(rs.value("HorasTrab").toDouble(), 7.0);
+        QCOMPARE(rs.value("HorasQFaltam").toDouble(), 23.0);
+        QCOMPARE(rs.value("HorasTrabDia").toDouble(), 2.3);
+        QCOMPARE(rs.text("Obs"), QStringLiteral("faltam os anexos"));
+        QCOMPARE(celula(tela, 0, 11), QStringLiteral("7"));
+        QCOMPARE(celula(tela, 0, 12), QStringLiteral("23"));
+        QCOMPARE(celula(tela, 0, 13), QStringLiteral("2,3"));
+        QVERIFY(!named<QWidget>(&tela, "Frame3")->isVisibleTo(&tela));
+
+        // A smaller estimate than the hours worked leaves nothing to do.
+        clica(tela, 0);
+        named<QLineEdit>(&tela, "txtHorasEst")->setText("6,5");
+        tela.cmdGravar_Click();
+        rs = registro("relatório");
+        QCOMPARE(rs.value("HorasEst").toDouble(), 6.5);
+        QCOMPARE(rs.value("HorasQFaltam").toDouble(), 0.0);
+        QCOMPARE(rs.value("HorasTrabDia").toDouble(), 0.0);
+    }
+
+    void a_rejected_deadline_keeps_the_stored_one_and_saves_the_rest()
+    {
+        adiciona({"prazo", 10, 8, 2, 30});
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        clica(tela, 0);
+        named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText(Today.addDays(-1).toString("dd/MM/yyyy"));
+        named<QLineEdit>(&tela, "txtHorasEst")->setText("40");
+        tela.cmdGravar_Click();
+        QCOMPARE(testsupport::lastMessage().title, QStringLiteral("Data Final incompatível!"));
+        QCOMPARE(testsupport::lastMessage().text,
+                 QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
+        common::Recordset rs = registro("prazo");
+        QCOMPARE(rs.value("DataFinal").toDate(), Today.addDays(10));
+        QCOMPARE(rs.value("HorasEst").toDouble(), 40.0);
+
+        clica(tela, 0);
+        named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText("31/02/2027");
+        tela.cmdGravar_Click();
+        QCOMPARE(testsupport::lastMessage().text,
+                 QStringLiteral("Data Final não válida e nesse caso não será alterada."));
+        QCOMPARE(registro("prazo").value("DataFinal").toDate(), Today.addDays(10));
+
+        clica(tela, 0);
+        named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText(Today.addDays(20).toString("dd/MM/yyyy"));
+        tela.cmdGravar_Click();
+        QCOMPARE(registro("prazo").value("DataFinal").toDate(), Today.addDays(20));
+        QCOMPARE(registro("prazo").value("FaltamDias").toDouble(), 20.0);
+    }
+
+    void finishing_moves_an_activity_to_the_history_and_back()
+    {
+        for (int i = 1; i <= 7; ++i)
+            adiciona({QStringLiteral("atividade %1").arg(i), i, 8, 2, 6});  // 6/i hours a day
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("14,7"));
+        clica(tela, 0);
+        named<QCheckBox>(&tela, "chkFim")->setChecked(true);
+        tela.cmdGravar_Click();
+        QVERIFY(!descricoes(tela).contains("atividade 1"));
+        QCOMPARE(tela.QtdeAtividades(), 6);
+        QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("9,6"));
+        QVERIFY(!named<QCheckBox>(&tela, "chkFim")->isChecked());
+        QCOMPARE(registro("atividade 1").text("Ativo"), QStringLiteral("0"));
+
+        // Days later it is reopened from the history, and counted again from that day.
+        common::Clock::setTestDate(Today.addDays(3));
+        davo::frmHistorico historico(*programa_);
+        historico.Form_Load();
+        QCOMPARE(historico.Data1().rowCount(), 1);
+        auto* grid = named<QTableView>(&historico, "DBGrid1");
+        grid->setCurrentIndex(historico.Data1().index(0, 3));
+        historico.DBGrid1_Click();
+        QVERIFY(named<QWidget>(&historico, "Frame1")->isVisibleTo(&historico));
+        QVERIFY(!named<QWidget>(&historico, "cmdGravar")->isVisibleTo(&historico));
+        historico.chkFim_Click();
+        QVERIFY(named<QWidget>(&historico, "cmdGravar")->isVisibleTo(&historico));
+        historico.cmdGravar_Click();
+        QCOMPARE(historico.Data1().rowCount(), 0);
+        QVERIFY(!named<QWidget>(&historico, "Frame1")->isVisibleTo(&historico));
+
+        davo::frmAtividadesGUT again(*programa_);
+        again.Form_Load();
+        QCOMPARE(again.QtdeAtividades(), 7);
+        common::Recordset rs = registro("atividade 1");
+        QCOMPARE(rs.value("FaltamDias").toDouble(), -2.0);
+        QCOMPARE(rs.value("TempoDisp").toDouble(), -12.0);
+        QCOMPARE(descricoes(again).first(), QStringLiteral("atividade 1"));
+    }
+
+    void the_history_lists_the_latest_deadline_first()
+    {
+        adiciona({"março", 90, 8, 2, 10, 0, "0"});
+        adiciona({"maio", 150, 8, 2, 10, 0, "0"});
+        adiciona({"aberta", 30});
+        davo::frmHistorico historico(*programa_);
+        historico.Form_Load();
+        common::DataSource& data = historico.Data1();
+        QCOMPARE(data.rowCount(), 2);
+        QCOMPARE(data.columnCount(), 20);
+        QCOMPARE(data.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Codigo"));
+        QCOMPARE(data.headerData(19, Qt::Horizontal).toString(), QStringLiteral("Reserva4"));
+        QCOMPARE(data.index(0, 3).data().toString(), QStringLiteral("maio"));
+        QCOMPARE(data.index(1, 3).data().toString(), QStringLiteral("março"));
+        QVERIFY(!(data.flags(data.index(0, 3)) & Qt::ItemIsEditable));
+    }
+
+    void an_empty_history_selects_nothing()
+    {
+        davo::frmHistorico historico(*programa_);
+        historico.Form_Load();
+        QCOMPARE(historico.Data1().rowCount(), 0);
+        historico.DBGrid1_Click();
+        QVERIFY(!named<QWidget>(&historico, "Frame1")->isVisibleTo(&historico));
+        historico.cmdGravar_Click();  // nothing selected: nothing to reopen
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLista)
+#include "test_lista.moc"
