@@ -1,0 +1,289 @@
+#include "davo/screens/frmNovaAtiv.h"
+
+#include "davo/data/prazos.h"
+#include "davo/screens/frmGravidade.h"
+#include "davo/screens/frmTendencia.h"
+
+#include "common/formats.h"
+#include "common/maskeddatebox.h"
+#include "common/platform.h"
+#include "common/store.h"
+#include "common/widgets.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace davo {
+
+namespace {
+
+QLabel* rotulo(QWidget* dono, const char* nome, const QString& texto)
+{
+    auto* label = new QLabel(texto, dono);
+    label->setObjectName(QLatin1String(nome));
+    return label;
+}
+
+QLabel* resultado(QWidget* dono, const char* nome)
+{
+    auto* label = new QLabel(dono);
+    label->setObjectName(QLatin1String(nome));
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(70);
+    return label;
+}
+
+QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
+{
+    auto* b = new QPushButton(texto, dono);
+    b->setObjectName(QLatin1String(nome));
+    b->setAutoDefault(false);  // Enter in a box does not press a button
+    return b;
+}
+
+}  // namespace
+
+frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmNovaAtiv"));
+    setWindowTitle(QStringLiteral("Inclusão de Nova Atividade"));
+
+    // Created in the order the Tab key visits them.
+    txtAtividade_ = new QLineEdit(this);
+    txtAtividade_->setObjectName(QStringLiteral("txtAtividade"));
+    mskDtFinal_ = new common::MaskedDateBox(this);
+    mskDtFinal_->setObjectName(QStringLiteral("mskDtFinal"));
+    txtHorasEst_ = new QLineEdit(this);
+    txtHorasEst_->setObjectName(QStringLiteral("txtHorasEst"));
+    txtHorasJaTrab_ = new QLineEdit(this);
+    txtHorasJaTrab_->setObjectName(QStringLiteral("txtHorasJaTrab"));
+    txtObs_ = new QLineEdit(this);
+    txtObs_->setObjectName(QStringLiteral("txtObs"));
+    auto* cmdGravidade = botao(this, "cmdGravidade", QStringLiteral("&Gravidade"));
+    auto* cmdTendencias = botao(this, "cmdTendencias", QStringLiteral("&Tendências"));
+    auto* cmdGravar = botao(this, "cmdGravar", QStringLiteral("&Gravar"));
+    auto* command1 = botao(this, "Command1", QStringLiteral("&Voltar"));
+
+    lblG_ = resultado(this, "lblG");
+    lblT_ = resultado(this, "lblT");
+    lblU_ = resultado(this, "lblU");
+    lblGUT_ = resultado(this, "lblGUT");
+
+    auto* grade = new QGridLayout;
+    grade->addWidget(rotulo(this, "Label1", QStringLiteral("Atividade:")), 0, 0);
+    grade->addWidget(txtAtividade_, 0, 1, 1, 4);
+    grade->addWidget(rotulo(this, "Label2", QStringLiteral("Data Final:")), 1, 0);
+    grade->addWidget(mskDtFinal_, 1, 1);
+    grade->addWidget(rotulo(this, "Label3", QStringLiteral("Horas Estimadas:")), 2, 0);
+    grade->addWidget(txtHorasEst_, 2, 1);
+    grade->addWidget(rotulo(this, "Label4", QStringLiteral("Horas Já Trab.:")), 3, 0);
+    grade->addWidget(txtHorasJaTrab_, 3, 1);
+    grade->addWidget(rotulo(this, "Label6", QStringLiteral("Gravidade:")), 1, 2, Qt::AlignRight);
+    grade->addWidget(lblG_, 1, 3);
+    grade->addWidget(cmdGravidade, 1, 4);
+    grade->addWidget(rotulo(this, "Label7", QStringLiteral("Tendência:")), 2, 2, Qt::AlignRight);
+    grade->addWidget(lblT_, 2, 3);
+    grade->addWidget(cmdTendencias, 2, 4);
+    grade->addWidget(rotulo(this, "Label8", QStringLiteral("Urgência:")), 3, 2, Qt::AlignRight);
+    grade->addWidget(lblU_, 3, 3);
+    grade->addWidget(rotulo(this, "Label9", QStringLiteral("GUT:")), 4, 2, Qt::AlignRight);
+    grade->addWidget(lblGUT_, 4, 3);
+    grade->addWidget(rotulo(this, "Label5", QStringLiteral("Observações:")), 5, 0);
+    grade->addWidget(txtObs_, 5, 1, 1, 4);
+    grade->setColumnMinimumWidth(1, 120);
+    grade->setColumnMinimumWidth(2, 90);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(cmdGravar);
+    botoes->addWidget(command1);
+
+    auto* janela = new QVBoxLayout(this);
+    janela->addLayout(grade);
+    janela->addSpacing(8);
+    janela->addLayout(botoes);
+    resize(560, sizeHint().height());
+
+    connect(cmdGravidade, &QPushButton::clicked, this, &frmNovaAtiv::cmdGravidade_Click);
+    connect(cmdTendencias, &QPushButton::clicked, this, &frmNovaAtiv::cmdTendencias_Click);
+    connect(cmdGravar, &QPushButton::clicked, this, &frmNovaAtiv::cmdGravar_Click);
+    connect(command1, &QPushButton::clicked, this, &frmNovaAtiv::Command1_Click);
+    common::onLostFocus(mskDtFinal_, [this] { mskDtFinal_LostFocus(); });
+    // The urgency follows the deadline and the hours as they are typed.
+    for (QLineEdit* box : {static_cast<QLineEdit*>(mskDtFinal_), txtHorasEst_, txtHorasJaTrab_})
+        connect(box, &QLineEdit::textChanged, this, &frmNovaAtiv::recalculaGUT);
+
+    Form_Load();
+}
+
+void frmNovaAtiv::Form_Load()
+{
+    txtAtividade_->clear();
+    mskDtFinal_->setText(common::MaskedDateBox::emptyText());
+    txtHorasEst_->clear();
+    txtHorasJaTrab_->clear();
+    txtObs_->clear();
+    lblG_->clear();
+    lblT_->clear();
+    lblU_->clear();
+    lblGUT_->clear();
+}
+
+void frmNovaAtiv::cmdGravidade_Click()
+{
+    frmGravidade questionario(lblG_, this);
+    common::Modal::exec(questionario);
+    recalculaGUT();
+}
+
+void frmNovaAtiv::cmdTendencias_Click()
+{
+    frmTendencia questionario(lblT_, this);
+    common::Modal::exec(questionario);
+    recalculaGUT();
+}
+
+void frmNovaAtiv::recalculaGUT()
+{
+    if (common::isNumeric(lblT_->text()) && common::isNumeric(lblG_->text()))
+        CalculaGUT();
+}
+
+double frmNovaAtiv::entradaUrgenciaAtual() const
+{
+    const QDate dataFinal = mskDtFinal_->date();
+    const auto estimadas = common::readNumber(txtHorasEst_->text());
+    const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
+    if (!dataFinal.isValid() || !estimadas || !trabalhadas || *estimadas < 0 || *trabalhadas < 0)
+        return 0;
+    const Prazo prazo = calculaPrazo(dataFinal, common::Clock::today());
+    return entradaUrgencia(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
+}
+
+void frmNovaAtiv::CalculaGUT()
+{
+    const auto g = common::readNumber(lblG_->text());
+    const auto t = common::readNumber(lblT_->text());
+    if (!g || !t)
+        return;
+    const short u = urgencia(entradaUrgenciaAtual());
+    lblU_->setText(QString::number(u));
+    lblU_->repaint();
+    lblGUT_->setText(common::numberText(gut(*g, *t, u)));
+    lblGUT_->repaint();
+}
+
+void frmNovaAtiv::mskDtFinal_LostFocus()
+{
+    const QDate hoje = common::Clock::today();
+    if (!mskDtFinal_->isValidDate())
+        mskDtFinal_->setText(common::dateText(hoje.addDays(15)));
+    if (mskDtFinal_->date() < hoje) {
+        common::Messages::exclamation(this, QStringLiteral("Data Final incorreta!"),
+                                      QStringLiteral("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
+        mskDtFinal_->setText(common::MaskedDateBox::emptyText());
+    }
+    recalculaGUT();
+}
+
+void frmNovaAtiv::Command1_Click()
+{
+    reject();
+}
+
+void frmNovaAtiv::cmdGravar_Click()
+{
+    bool completa = true;
+    auto falta = [&](const QString& titulo, const QString& texto) {
+        common::Messages::exclamation(this, titulo, texto);
+        completa = false;
+    };
+    if (lblT_->text().trimmed().isEmpty())
+        falta(QStringLiteral("Falta calcular a Tendência!"),
+              QStringLiteral("Primeiro calcule o valor da Tendência, para depois poder salvar a nova tarefa"));
+    if (lblG_->text().trimmed().isEmpty())
+        falta(QStringLiteral("Falta calcular a Gravidade!"),
+              QStringLiteral("Primeiro calcule o valor da Gravidade, para depois poder salvar a nova tarefa"));
+    if (completa && !common::isNumeric(lblGUT_->text()))
+        falta(QStringLiteral("Falta calcular o GUT!"),
+              QStringLiteral("Primeiro calcule a Gravidade e a Tendência, para depois poder salvar a nova tarefa"));
+    if (txtHorasJaTrab_->text().trimmed().isEmpty()) {
+        falta(QStringLiteral("Falta digitar o número de horas já trabalhadas!"),
+              QStringLiteral("Primeiro coloque o valor das horas já trabalhadas, para depois poder salvar a nova tarefa"));
+        txtHorasJaTrab_->setFocus();
+    }
+    if (!mskDtFinal_->isValidDate())
+        falta(QStringLiteral("Falta Data Final da Atividade!"),
+              QStringLiteral("Digite a Data Final para depois poder salvar a nova tarefa"));
+    if (!completa || !entradaUtilizavel())
+        return;
+    grava();
+}
+
+bool frmNovaAtiv::entradaUtilizavel()
+{
+    QWidget* primeiro = nullptr;
+    auto recusa = [&](QWidget* caixa, const QString& titulo, const QString& texto) {
+        common::Messages::exclamation(this, titulo, texto);
+        if (!primeiro)
+            primeiro = caixa;
+    };
+    if (txtAtividade_->text().trimmed().isEmpty())
+        recusa(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
+               QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
+    const auto estimadas = common::readNumber(txtHorasEst_->text());
+    if (txtHorasEst_->text().trimmed().isEmpty())
+        recusa(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
+               QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
+    else if (!estimadas || *estimadas < 0)
+        recusa(txtHorasEst_, QStringLiteral("Horas Estimadas incorretas!"),
+               QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois "
+                              "poder salvar a nova tarefa"));
+    const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
+    if (!trabalhadas || *trabalhadas < 0)
+        recusa(txtHorasJaTrab_, QStringLiteral("Horas Já Trab. incorretas!"),
+               QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois "
+                              "poder salvar a nova tarefa"));
+    if (primeiro)
+        primeiro->setFocus();
+    return primeiro == nullptr;
+}
+
+void frmNovaAtiv::grava()
+{
+    common::Database& db = programa_.db;
+    // One transaction: the record is written whole or not at all.
+    common::Transaction transacao(db);
+    common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
+    rs.setIndex(QStringLiteral("PrimaryKey"));
+    rs.addNew();
+    rs.setValue(QStringLiteral("Ativo"), QStringLiteral("1"));
+    rs.setValue(QStringLiteral("GUT"), lblGUT_->text());
+    rs.setValue(QStringLiteral("G"), lblG_->text());
+    rs.setValue(QStringLiteral("T"), lblT_->text());
+    rs.setValue(QStringLiteral("U"), lblU_->text());
+    rs.setValue(QStringLiteral("Atividade"), txtAtividade_->text());
+    rs.setValue(QStringLiteral("DataFinal"), mskDtFinal_->Text());
+    aplicaPrazo(rs, common::Clock::today());
+    rs.setValue(QStringLiteral("HorasEst"), txtHorasEst_->text());
+    rs.setValue(QStringLiteral("HorasTrab"), txtHorasJaTrab_->text());
+    rs.setValue(QStringLiteral("HorasQFaltam"), horasQFaltam(*common::readNumber(txtHorasEst_->text()),
+                                                             *common::readNumber(txtHorasJaTrab_->text())));
+    rs.setValue(QStringLiteral("HorasTrabDia"),
+                horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
+                             rs.value(QStringLiteral("FaltamDias")).toDouble()));
+    // Observations may be left out: an empty box is stored as no observation.
+    const QString obs = txtObs_->text();
+    rs.setValue(QStringLiteral("Obs"), obs.isEmpty() ? QVariant() : QVariant(obs));
+    rs.update();
+    transacao.commit();
+    rs.close();
+    accept();
+}
+
+}  // namespace davo

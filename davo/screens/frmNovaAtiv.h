@@ -1,0 +1,59 @@
+#pragma once
+
+#include "davo/screens/davo.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace common {
+class MaskedDateBox;
+}
+
+namespace davo {
+
+// Entry of one new activity: description, deadline, hours and observations, with the gravity and
+// tendency the two questionnaires give. Shows the urgency and the score as soon as both are known
+// and stores the activity as an open record of Atividades.
+class frmNovaAtiv : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmNovaAtiv(Programa& programa, QWidget* parent = nullptr);
+
+    // Every box and result label starts empty.
+    void Form_Load();
+    void cmdGravidade_Click();
+    void cmdTendencias_Click();
+    void mskDtFinal_LostFocus();
+    void Command1_Click();
+    void cmdGravar_Click();
+
+    // Urgency and score from the gravity and tendency shown and from the deadline and hours typed.
+    void CalculaGUT();
+
+private:
+    // Runs CalculaGUT when gravity and tendency are both known.
+    void recalculaGUT();
+    // The urgency input: the share of the working hours left until the deadline that the activity
+    // still needs, or 0 while the deadline or the hours are not valid.
+    double entradaUrgenciaAtual() const;
+    // The checks of what the five required checks leave out: a description, and hours that are
+    // numbers the arithmetic can use. Shows a message for each failure.
+    bool entradaUtilizavel();
+    void grava();
+
+    Programa& programa_;
+    QLineEdit* txtAtividade_;
+    common::MaskedDateBox* mskDtFinal_;
+    QLineEdit* txtHorasEst_;
+    QLineEdit* txtHorasJaTrab_;
+    QLineEdit* txtObs_;
+    QLabel* lblG_;
+    QLabel* lblT_;
+    QLabel* lblU_;
+    QLabel* lblGUT_;
+};
+
+}  // namespace davo
