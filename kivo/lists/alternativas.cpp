@@ -1,0 +1,208 @@
+#include "kivo/lists/alternativas.h"
+
+#include "kivo/lists/listas.h"
+#include "kivo/shell/database.h"
+
+#include "common/platform.h"
+#include "common/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kivo {
+
+namespace {
+
+// Horizontal geometry, in twips.
+constexpr int LeftLabel = 240;
+constexpr int LeftText = 1900;
+constexpr int TextWidth = 4200;
+constexpr int WindowWidth = 6500;
+
+}  // namespace
+
+frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    using listas::posiciona;
+    setObjectName(QStringLiteral("frmAlternativas"));
+    setWindowTitle(QStringLiteral("Alternativas"));
+    setModal(true);
+
+    label16_ = new QLabel(QStringLiteral("Qtde de Alternativas:"), this);
+    label16_->setObjectName(QStringLiteral("Label16"));
+    posiciona(label16_, LeftLabel, 480, 2000, 285);
+
+    txtQtde_ = new QLineEdit(this);
+    txtQtde_->setObjectName(QStringLiteral("txtQtde"));
+    posiciona(txtQtde_, 2300, 440, 600, 315);
+
+    label18_ = new QLabel(QStringLiteral("Descrição"), this);
+    label18_->setObjectName(QStringLiteral("Label18"));
+    posiciona(label18_, LeftText, 1150, 2000, 285);
+
+    for (int i = 0; i < listas::Linhas; ++i) {
+        const int top = listas::TopoLinhas + listas::PassoLinha * i;
+        label1_[i] = new QLabel(QStringLiteral("Alternativa  %1:").arg(i + 1), this);
+        label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
+        posiciona(label1_[i], LeftLabel, top + 30, LeftText - LeftLabel - 60, 285);
+
+        txtAlternativa_[i] = new QLineEdit(this);
+        txtAlternativa_[i]->setObjectName(common::arrayName(QStringLiteral("txtAlternativa"), i));
+        txtAlternativa_[i]->setMaxLength(30);
+        posiciona(txtAlternativa_[i], LeftText, top, TextWidth, 315);
+    }
+
+    cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
+    cmdSair_->setObjectName(QStringLiteral("cmdSair"));
+    cmdSair_->setAutoDefault(false);
+    cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
+    cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
+    cmdLimpar_->setAutoDefault(false);
+
+    connect(cmdSair_, &QPushButton::clicked, this, &frmAlternativas::cmdSair_Click);
+    connect(cmdLimpar_, &QPushButton::clicked, this, &frmAlternativas::cmdLimpar_Click);
+    common::onLostFocus(txtQtde_, [this] {
+        if (!closing_)
+            txtQtde_LostFocus();
+    });
+
+    layoutRows();
+}
+
+void frmAlternativas::done(int result)
+{
+    closing_ = true;
+    QDialog::done(result);
+}
+
+void frmAlternativas::Form_Load()
+{
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+
+    alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
+    alternativas_.setIndex(QStringLiteral("PrimaryKey"));
+    alternativas_.moveFirst();
+
+    qtde_ = listas::qtdeGravada(alternativas_.value(QStringLiteral("Qtde")));
+    txtQtde_->setText(QString::number(qtde_));
+
+    for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
+        txtAlternativa_[i]->setText(alternativas_.text(QStringLiteral("Alternativa")));
+        if (!alternativas_.eof())
+            alternativas_.moveNext();
+    }
+
+    layoutRows();
+}
+
+void frmAlternativas::englishCaptions()
+{
+    setWindowTitle(QStringLiteral("Alternatives"));
+    label18_->setText(QStringLiteral("Description"));
+    for (int i = 0; i < listas::Linhas; ++i)
+        label1_[i]->setText(QStringLiteral("Alternative %1:").arg(i + 1));
+    cmdSair_->setText(QStringLiteral("Save and Exit"));
+    cmdLimpar_->setText(QStringLiteral("Clear previous history"));
+}
+
+void frmAlternativas::layoutRows()
+{
+    // Rows beyond the count are hidden and keep their text. A row that stays visible is never
+    // hidden on the way, so the focus stays where the user put it.
+    const int visible = listas::linhasVisiveis(qtde_);
+    int top = listas::TopoLinhas;
+    for (int i = 0; i < listas::Linhas; ++i) {
+        const bool shown = i < visible;
+        label1_[i]->setVisible(shown);
+        txtAlternativa_[i]->setVisible(shown);
+        if (!shown)
+            continue;
+        label1_[i]->move(label1_[i]->x(), common::twips(top + 30));
+        txtAlternativa_[i]->move(txtAlternativa_[i]->x(), common::twips(top));
+        top += listas::PassoLinha;
+    }
+    listas::posiciona(cmdSair_, LeftLabel, top, 2400, 495);
+    listas::posiciona(cmdLimpar_, 2880, top, 3300, 495);
+    setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
+}
+
+void frmAlternativas::txtQtde_LostFocus()
+{
+    const listas::QtdeDigitada digitada = listas::avaliaQtde(txtQtde_->text());
+    if (digitada.resultado == listas::QtdeDigitada::NaoNumerica) {
+        txtQtde_->clear();
+        txtQtde_->setFocus();
+        return;
+    }
+    txtQtde_->setText(digitada.inteiro);
+    if (digitada.resultado == listas::QtdeDigitada::ForaDaFaixa) {
+        // The same words serve for a count below 3.
+        common::Messages::exclamation(this, QStringLiteral("Qtde de Alternativas não aceita!"),
+                                      QStringLiteral("Nº de Alternativas deve ser no máximo 15 itens"));
+        txtQtde_->clear();
+        txtQtde_->setFocus();
+        return;
+    }
+    qtde_ = digitada.valor;
+    layoutRows();
+}
+
+void frmAlternativas::cmdSair_Click()
+{
+    common::Transaction transaction(programa_.db);
+    alternativas_.moveFirst();
+    for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
+        alternativas_.edit();
+        alternativas_.setValue(QStringLiteral("Alternativa"), listas::textoGravado(txtAlternativa_[i]->text()));
+        alternativas_.setValue(QStringLiteral("Qtde"), listas::textoGravado(txtQtde_->text()));
+        alternativas_.update();
+        if (!alternativas_.eof())
+            alternativas_.moveNext();
+    }
+    transaction.commit();
+    accept();
+}
+
+void frmAlternativas::cmdLimpar_Click()
+{
+    if (!common::Messages::askYesNo(this, QStringLiteral("Limpar histórico anterior"),
+                                    QStringLiteral("Confirma a limpeza?")))
+        return;
+
+    common::Transaction transaction(programa_.db);
+
+    alternativas_.moveFirst();
+    for (int i = 0; i < listas::Linhas; ++i) {
+        alternativas_.edit();
+        txtAlternativa_[i]->clear();
+        alternativas_.setValue(QStringLiteral("Alternativa"), QStringLiteral(""));
+        alternativas_.setValue(QStringLiteral("Qtde"), 0);
+        alternativas_.update();
+        if (!alternativas_.eof())
+            alternativas_.moveNext();
+    }
+
+    common::Recordset criterios = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
+    criterios.setIndex(QStringLiteral("PrimaryKey"));
+    criterios.moveFirst();
+    while (!criterios.eof()) {
+        criterios.edit();
+        for (const char* field : {"Identifica", "Sinal", "Peso"})
+            criterios.setValue(QLatin1String(field), QStringLiteral(""));
+        for (const char* field : {"RTO", "RTO_Inv", "Total", "Pesos", "Emach", "PesoFinal"})
+            criterios.setValue(QLatin1String(field), 0.0);
+        for (int k = 1; k <= listas::Linhas; ++k) {
+            criterios.setValue(numbered(QStringLiteral("N"), k), 0.0);
+            criterios.setValue(numbered(QStringLiteral("Valor"), k), 0.0);
+        }
+        criterios.update();
+        criterios.moveNext();
+    }
+    criterios.close();
+
+    transaction.commit();
+}
+
+}  // namespace kivo

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "kivo/shell/kivo.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kivo {
+
+// The list of alternatives: how many the case has (3 to 15) and a description for each. Also the
+// command that clears the whole previous case: the alternatives and everything about the criteria.
+class frmAlternativas : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAlternativas(Programa& programa, QWidget* parent = nullptr);
+
+    // Captions of the language, the count and the descriptions of the rows in use, the layout.
+    void Form_Load();
+    // Checks the count typed: 3 to 15 lays the rows out again, anything else empties the box.
+    void txtQtde_LostFocus();
+    // Stores the description and the count of the rows in use, then closes.
+    void cmdSair_Click();
+    // After a Yes, empties every alternative and every criterion's data, at once.
+    void cmdLimpar_Click();
+
+    // The count in force.
+    short qtde() const { return qtde_; }
+
+protected:
+    void done(int result) override;
+
+private:
+    void englishCaptions();
+    void layoutRows();
+
+    Programa& programa_;
+    common::Recordset alternativas_;
+    short qtde_ = 0;
+    bool closing_ = false;  // no lost-focus checks while the window goes away
+
+    QLabel* label16_ = nullptr;
+    QLineEdit* txtQtde_ = nullptr;
+    QLabel* label18_ = nullptr;
+    QLabel* label1_[15] = {};
+    QLineEdit* txtAlternativa_[15] = {};
+    QPushButton* cmdSair_ = nullptr;
+    QPushButton* cmdLimpar_ = nullptr;
+};
+
+}  // namespace kivo

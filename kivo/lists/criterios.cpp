@@ -1,0 +1,286 @@
+#include "kivo/lists/criterios.h"
+
+#include "kivo/lists/listas.h"
+#include "kivo/shell/database.h"
+
+#include "common/formats.h"
+#include "common/platform.h"
+#include "common/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kivo {
+
+namespace {
+
+// Horizontal geometry, in twips.
+constexpr int LeftLabel = 240;
+constexpr int LeftText = 1600;
+constexpr int TextWidth = 4600;
+constexpr int LeftSinal = 6350;
+constexpr int LeftPeso = 7000;
+constexpr int WindowWidth = 8200;
+
+}  // namespace
+
+frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    using listas::posiciona;
+    setObjectName(QStringLiteral("frmCriterios"));
+    setWindowTitle(QStringLiteral("Critérios"));
+    setModal(true);
+
+    label16_ = new QLabel(QStringLiteral("Qtde Critérios:"), this);
+    label16_->setObjectName(QStringLiteral("Label16"));
+    posiciona(label16_, LeftLabel, 480, 1800, 285);
+
+    txtQtde_ = new QLineEdit(this);
+    txtQtde_->setObjectName(QStringLiteral("txtQtde"));
+    posiciona(txtQtde_, 2100, 440, 600, 315);
+
+    label18_ = new QLabel(QStringLiteral("Descrição"), this);
+    label18_->setObjectName(QStringLiteral("Label18"));
+    posiciona(label18_, LeftText, 1150, 2000, 285);
+
+    label17_ = new QLabel(QStringLiteral("  Sinal (+-)         Peso"), this);
+    label17_->setObjectName(QStringLiteral("Label17"));
+    posiciona(label17_, LeftSinal - 150, 1150, 2000, 285);
+
+    for (int i = 0; i < listas::Linhas; ++i) {
+        const int top = listas::TopoLinhas + listas::PassoLinha * i;
+        // Two blanks before a one-digit number, one before two digits: the colons line up.
+        label1_[i] = new QLabel(QStringLiteral("Critério %1:").arg(i + 1, 2), this);
+        label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
+        posiciona(label1_[i], LeftLabel, top + 30, LeftText - LeftLabel - 60, 285);
+
+        txtIdentifica_[i] = new QLineEdit(this);
+        txtIdentifica_[i]->setObjectName(common::arrayName(QStringLiteral("txtIdentifica"), i));
+        txtIdentifica_[i]->setMaxLength(35);
+        posiciona(txtIdentifica_[i], LeftText, top, TextWidth, 315);
+
+        txtSinal_[i] = new QLineEdit(this);
+        txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
+        txtSinal_[i]->setMaxLength(1);
+        txtSinal_[i]->setAlignment(Qt::AlignCenter);
+        posiciona(txtSinal_[i], LeftSinal, top, 500, 315);
+
+        lblPeso_[i] = new QLabel(this);
+        lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
+        lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
+
+        common::onLostFocus(txtSinal_[i], [this, i] { lostFocus([this, i] { txtSinal_LostFocus(i); }); });
+    }
+
+    cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
+    cmdSair_->setObjectName(QStringLiteral("cmdSair"));
+    cmdSair_->setAutoDefault(false);
+    cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
+    cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
+    cmdLimpar_->setAutoDefault(false);
+    cmdAjuda_ = new QPushButton(QStringLiteral("&Ajuda"), this);
+    cmdAjuda_->setObjectName(QStringLiteral("cmdAjuda"));
+    cmdAjuda_->setAutoDefault(false);
+
+    connect(cmdSair_, &QPushButton::clicked, this, &frmCriterios::cmdSair_Click);
+    connect(cmdLimpar_, &QPushButton::clicked, this, &frmCriterios::cmdLimpar_Click);
+    connect(cmdAjuda_, &QPushButton::clicked, this, &frmCriterios::cmdAjuda_Click);
+    common::onLostFocus(txtQtde_, [this] { lostFocus([this] { txtQtde_LostFocus(); }); });
+
+    layoutRows();
+}
+
+void frmCriterios::done(int result)
+{
+    closing_ = true;
+    QDialog::done(result);
+}
+
+void frmCriterios::lostFocus(const std::function<void()>& check)
+{
+    // A check that shows a message or puts the focus back moves the focus through other boxes;
+    // those boxes were never really left by the user.
+    if (closing_ || inLostFocus_)
+        return;
+    inLostFocus_ = true;
+    check();
+    inLostFocus_ = false;
+}
+
+void frmCriterios::Form_Load()
+{
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+
+    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
+    criterios_.setIndex(QStringLiteral("PrimaryKey"));
+    criterios_.moveFirst();
+
+    programa_.qtdeCriterios = listas::qtdeGravada(criterios_.value(QStringLiteral("Qtde")));
+    txtQtde_->setText(QString::number(programa_.qtdeCriterios));
+
+    // All 15 rows, also those beyond the count. A null description or sign reads as the empty
+    // text, as a cleared row holds.
+    for (int i = 0; i < listas::Linhas; ++i) {
+        txtIdentifica_[i]->setText(criterios_.text(QStringLiteral("Identifica")));
+        txtSinal_[i]->setText(criterios_.text(QStringLiteral("Sinal")));
+        lblPeso_[i]->setText(listas::textoPeso(criterios_.value(QStringLiteral("Peso"))));
+        if (!criterios_.eof())
+            criterios_.moveNext();
+    }
+
+    layoutRows();
+}
+
+void frmCriterios::englishCaptions()
+{
+    setWindowTitle(QStringLiteral("Criterias"));
+    label16_->setText(QStringLiteral("Number of items:"));
+    label17_->setText(QStringLiteral("    Signal         Weight"));
+    label18_->setText(QStringLiteral("Description"));
+    for (int i = 0; i < listas::Linhas; ++i)
+        label1_[i]->setText(QStringLiteral("Criteria %1:").arg(i + 1));
+    cmdSair_->setText(QStringLiteral("Save and Exit"));
+    cmdLimpar_->setText(QStringLiteral("Clear previous history"));
+}
+
+void frmCriterios::layoutRows()
+{
+    // Rows beyond the count are hidden and keep their text. A row that stays visible is never
+    // hidden on the way, so the focus stays where the user put it.
+    const int visible = listas::linhasVisiveis(programa_.qtdeCriterios);
+    int top = listas::TopoLinhas;
+    for (int i = 0; i < listas::Linhas; ++i) {
+        const bool shown = i < visible;
+        label1_[i]->setVisible(shown);
+        txtIdentifica_[i]->setVisible(shown);
+        txtSinal_[i]->setVisible(shown);
+        lblPeso_[i]->setVisible(shown);
+        if (!shown)
+            continue;
+        label1_[i]->move(label1_[i]->x(), common::twips(top + 30));
+        txtIdentifica_[i]->move(txtIdentifica_[i]->x(), common::twips(top));
+        txtSinal_[i]->move(txtSinal_[i]->x(), common::twips(top));
+        lblPeso_[i]->move(lblPeso_[i]->x(), common::twips(top));
+        top += listas::PassoLinha;
+    }
+    listas::posiciona(cmdSair_, LeftLabel, top, 2400, 495);
+    listas::posiciona(cmdLimpar_, 2800, top, 3300, 495);
+    listas::posiciona(cmdAjuda_, 6300, top + 100, 1500, 495);
+    setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
+}
+
+void frmCriterios::txtQtde_LostFocus()
+{
+    const listas::QtdeDigitada digitada = listas::avaliaQtde(txtQtde_->text());
+    if (digitada.resultado == listas::QtdeDigitada::NaoNumerica) {
+        txtQtde_->clear();
+        txtQtde_->setFocus();
+        return;
+    }
+    txtQtde_->setText(digitada.inteiro);
+    if (digitada.resultado == listas::QtdeDigitada::ForaDaFaixa) {
+        common::Messages::exclamation(this, QStringLiteral("Qtde de Critérios não aceita!"),
+                                      QStringLiteral("Nº de critérios deve ser no máximo 15 itens"));
+        txtQtde_->clear();
+        txtQtde_->setFocus();
+        return;
+    }
+    // The other screens use the new count from now on, saved or not.
+    programa_.qtdeCriterios = digitada.valor;
+    layoutRows();
+}
+
+void frmCriterios::txtSinal_LostFocus(int index)
+{
+    if (listas::sinalValido(txtSinal_[index]->text()))
+        return;
+    common::Messages::exclamation(this, QStringLiteral("Só aceito + ou -"),
+                                  QStringLiteral("Sinal do item ") + common::formatTwoDigits(index + 1) +
+                                      QStringLiteral(" não informado corretamente"));
+    txtSinal_[index]->clear();
+}
+
+void frmCriterios::cmdSair_Click()
+{
+    common::Transaction transaction(programa_.db);
+    criterios_.moveFirst();
+    for (int i = 0; i < listas::linhasVisiveis(programa_.qtdeCriterios); ++i) {
+        criterios_.edit();
+        criterios_.setValue(QStringLiteral("Qtde"), listas::textoGravado(txtQtde_->text()));
+        criterios_.setValue(QStringLiteral("Identifica"), listas::textoGravado(txtIdentifica_[i]->text()));
+        criterios_.setValue(QStringLiteral("Sinal"), listas::textoGravado(txtSinal_[i]->text()));
+        criterios_.update();
+        if (!criterios_.eof())
+            criterios_.moveNext();
+    }
+    transaction.commit();
+    accept();
+}
+
+void frmCriterios::cmdLimpar_Click()
+{
+    common::Transaction transaction(programa_.db);
+    criterios_.moveFirst();
+    for (int i = 0; i < listas::Linhas; ++i) {
+        criterios_.edit();
+        txtIdentifica_[i]->clear();
+        txtSinal_[i]->clear();
+        lblPeso_[i]->clear();
+        for (const char* field : {"Identifica", "Sinal", "Peso"})
+            criterios_.setValue(QLatin1String(field), QStringLiteral(""));
+        for (const char* field : {"RTO", "RTO_Inv", "Total", "Pesos"})
+            criterios_.setValue(QLatin1String(field), 0.0);
+        for (int k = 1; k <= listas::Linhas; ++k)
+            criterios_.setValue(numbered(QStringLiteral("N"), k), 0.0);
+        criterios_.update();
+        if (!criterios_.eof())
+            criterios_.moveNext();
+    }
+    transaction.commit();
+}
+
+void frmCriterios::cmdAjuda_Click()
+{
+    frmCriteriosAj ajuda(programa_, this);
+    ajuda.exec();
+}
+
+frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmCriteriosAj"));
+    setWindowTitle(QStringLiteral("Ajuda da Tela Critérios"));
+    setModal(true);
+
+    auto* label1 = new QLabel(this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1->setText(QStringLiteral(
+        "Qtde Critérios: quantos critérios serão usados para comparar as alternativas, de 3 a 15. "
+        "Só as linhas desta quantidade aparecem e são gravadas.\n\n"
+        "Descrição: o nome do critério, com até 35 caracteres.\n\n"
+        "Sinal: + quando o critério é um benefício (quanto mais, melhor) e - quando é um custo "
+        "(quanto menos, melhor).\n\n"
+        "Peso: a importância do critério, de 1 a 10. É calculado na tela Pesos, a partir da "
+        "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
+        "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior apaga "
+        "as descrições, os sinais, os pesos e as comparações de todos os critérios."));
+    listas::posiciona(label1, 240, 240, 6000, 3900);
+
+    auto* cmdSair = new QPushButton(QStringLiteral("&Voltar"), this);
+    cmdSair->setObjectName(QStringLiteral("cmdSair"));
+    listas::posiciona(cmdSair, 4740, 4300, 1500, 495);
+    connect(cmdSair, &QPushButton::clicked, this, &frmCriteriosAj::cmdSair_Click);
+
+    setFixedSize(common::twips(6480), common::twips(5040));
+}
+
+void frmCriteriosAj::cmdSair_Click()
+{
+    accept();
+}
+
+}  // namespace kivo

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "kivo/shell/kivo.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kivo {
+
+// The list of criteria: how many the case has (3 to 15), and for each a description, a sign ("+"
+// more is better, "-" less is better) and the weight computed on the comparison screen, shown only.
+// A valid count typed here becomes the program's criteria count at once.
+class frmCriterios : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmCriterios(Programa& programa, QWidget* parent = nullptr);
+
+    // Captions of the language, the count, all 15 rows, the layout.
+    void Form_Load();
+    // Checks the count typed: 3 to 15 becomes the criteria count and lays the rows out again,
+    // anything else empties the box.
+    void txtQtde_LostFocus();
+    // A sign other than "+" or "-" is reported and emptied.
+    void txtSinal_LostFocus(int index);
+    // Stores description, sign and count of the rows in use, then closes.
+    void cmdSair_Click();
+    // Empties descriptions, signs, weights and comparisons of all 15 criteria at once, without
+    // asking; keeps the count, the values of the alternatives and the alternatives themselves.
+    void cmdLimpar_Click();
+    // Opens the help screen.
+    void cmdAjuda_Click();
+
+protected:
+    void done(int result) override;
+
+private:
+    void englishCaptions();
+    void layoutRows();
+    // Runs a lost-focus check unless another is under way or the window is going away.
+    void lostFocus(const std::function<void()>& check);
+
+    Programa& programa_;
+    common::Recordset criterios_;
+    bool closing_ = false;
+    bool inLostFocus_ = false;
+
+    QLabel* label16_ = nullptr;
+    QLineEdit* txtQtde_ = nullptr;
+    QLabel* label17_ = nullptr;
+    QLabel* label18_ = nullptr;
+    QLabel* label1_[15] = {};
+    QLineEdit* txtIdentifica_[15] = {};
+    QLineEdit* txtSinal_[15] = {};
+    QLabel* lblPeso_[15] = {};
+    QPushButton* cmdSair_ = nullptr;
+    QPushButton* cmdLimpar_ = nullptr;
+    QPushButton* cmdAjuda_ = nullptr;
+};
+
+// The help of the criteria screen: what each column means.
+class frmCriteriosAj : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmCriteriosAj(Programa& programa, QWidget* parent = nullptr);
+
+    void cmdSair_Click();
+};
+
+}  // namespace kivo
