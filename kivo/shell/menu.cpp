@@ -1,5 +1,8 @@
 #include "kivo/shell/menu.h"
 
+#include "kivo/lists/alternativas.h"
+#include "kivo/lists/criterios.h"
+
 #include "common/formats.h"
 #include "common/platform.h"
 
@@ -158,9 +161,23 @@ void Menu::spanishCaptions()
     // Spanish screens keep the Portuguese captions.
 }
 
+// Every screen is made afresh and shown modally: it loads what it needs as it opens and keeps
+// nothing once closed.
+void Menu::mnuAlternativas_Click()
+{
+    frmAlternativas screen(programa_, this);
+    screen.Form_Load();
+    screen.exec();
+}
+
+void Menu::mnuCriterios_Click()
+{
+    frmCriterios screen(programa_, this);
+    screen.Form_Load();
+    screen.exec();
+}
+
 // The screens behind these items arrive with their own parts of the program.
-void Menu::mnuAlternativas_Click() {}
-void Menu::mnuCriterios_Click() {}
 void Menu::mnuPesos_Click() {}
 void Menu::mnuDados_Click() {}
 void Menu::mnuResultados_Click() {}
