@@ -31,7 +31,7 @@ namespace davo {
 namespace {
 
 constexpr int LinhasIniciais = 20;
-constexpr int AlturaTitulos = 1500;  // twips: room for the longest heading, upright
+constexpr int AlturaTitulos = 1700;  // twips: room for the longest heading, upright
 // The load label's colour when the load is bearable: the inactive caption bar's.
 constexpr quint32 CorLegendaInativa = 0x80000003;
 
@@ -69,16 +69,28 @@ void frmAtividadesGUT::buildScreen()
         const int largura = common::twips(GradeAtividades::Larguras[k]);
         auto* pic = named(new common::PictureBox(titulos), common::arrayName(QStringLiteral("picLogo"), k));
         pic->setGeometry(x, 0, largura, titulos->height());
+        // Light letters: the banner is darkest at the bottom, where every heading starts.
+        QFont fonte = pic->font();
+        fonte.setPointSize(7);
+        fonte.setBold(true);
+        pic->setFont(fonte);
+        QPalette cores = pic->palette();
+        cores.setColor(QPalette::WindowText, Qt::white);
+        pic->setPalette(cores);
         picLogo_[k] = pic;
         x += largura;
     }
 
     MSFlexGrid1_ = named(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
+    // A compact font, so a bold date fits the date column's width.
+    QFont fonte = MSFlexGrid1_->font();
+    fonte.setPointSize(8);
+    MSFlexGrid1_->setFont(fonte);
     MSFlexGrid1_->horizontalHeader()->hide();
     MSFlexGrid1_->verticalHeader()->hide();
     MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(QFontMetrics(fonte).height() + 6);
     MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
