@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(f_->stored("Criterios", "Peso").first(), QStringLiteral("3"));
     }
 
-    void clearing_alternatives_asks_then_empties_them_and_all_criteria_data()
+    void clearing_alternatives_asks_then_empties_them_and_the_criteria()
     {
         fillEverything();
         auto frm = f_->load("frmAlternativas");
