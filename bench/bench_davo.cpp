@@ -1,10 +1,9 @@
-// davo's screens: the main window from construction to shown, and the activity list opened over
-// many activities (the recomputation pass, the query, the grid and the headings, painted).
+// davo's activity list opened over many activities: the recomputation pass, the query, the grid
+// and the headings, painted.
 #include "bench/support.h"
 
 #include "davo/data/database.h"
 #include "davo/screens/frmAtividadesGUT.h"
-#include "davo/screens/menu.h"
 
 #include "common/platform.h"
 
@@ -15,32 +14,14 @@
 
 namespace {
 
-void DavoMainWindow(benchmark::State& state)
-{
-    const QString folder = benchsupport::folder();
-    davo::createDatabase(folder + "/DAVO.mdb");
-    for (auto _ : state) {
-        davo::Menu menu(folder);
-        if (!menu.Form_Load())
-            state.SkipWithError("start-up failed");
-        menu.show();
-        QApplication::processEvents();
-    }
-}
-BENCHMARK(DavoMainWindow)->Unit(benchmark::kMillisecond);
-
 davo::Programa& programa(int activities)
 {
     static std::map<int, std::unique_ptr<davo::Programa>> open;
     auto& p = open[activities];
     if (!p) {
         p = std::make_unique<davo::Programa>();
-        p->pasta = benchsupport::folder() + QStringLiteral("/lista-%1").arg(activities);
-        QDir().mkpath(p->pasta);
-        QFile::remove(p->pasta + "/DAVO.mdb");
-        davo::createDatabase(p->pasta + "/DAVO.mdb");
+        p->pasta = benchsupport::davoFolder(activities);
         p->db.open(p->pasta + "/DAVO.mdb", ";pwd=PanoRoxo");
-        benchsupport::addActivities(p->db, activities);
     }
     return *p;
 }
@@ -73,11 +54,4 @@ BENCHMARK(ActivityListOpens)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    benchsupport::start(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN_WITH_QT()

@@ -47,12 +47,8 @@ common::Database& activities(int count)
     static std::map<int, std::unique_ptr<common::Database>> open;
     auto& db = open[count];
     if (!db) {
-        const QString path = benchsupport::folder() + QStringLiteral("/DAVO-%1.mdb").arg(count);
-        QFile::remove(path);
-        davo::createDatabase(path);
         db = std::make_unique<common::Database>();
-        db->open(path, ";pwd=PanoRoxo");
-        benchsupport::addActivities(*db, count);
+        db->open(benchsupport::davoFolder(count) + "/DAVO.mdb", ";pwd=PanoRoxo");
     }
     return *db;
 }
@@ -88,11 +84,4 @@ BENCHMARK(RecomputationPass)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    benchsupport::start(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN_WITH_QT()

@@ -1,11 +1,16 @@
 #include "bench/support.h"
 
+#include "davo/data/database.h"
+
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
 
@@ -32,6 +37,8 @@ QString folder()
     static QTemporaryDir dir;
     return dir.path();
 }
+
+namespace {
 
 void addActivities(common::Database& db, int count)
 {
@@ -62,6 +69,30 @@ void addActivities(common::Database& db, int count)
         rs.update();
     }
     t.commit();
+}
+
+}  // namespace
+
+QString davoFolder(int count)
+{
+    const QString path = folder() + QStringLiteral("/davo-%1").arg(count);
+    if (!QFile::exists(path + QStringLiteral("/DAVO.mdb"))) {
+        QDir().mkpath(path);
+        davo::createDatabase(path + QStringLiteral("/DAVO.mdb"));
+        common::Database db;
+        db.open(path + QStringLiteral("/DAVO.mdb"));
+        addActivities(db, count);
+    }
+    return path;
+}
+
+int run(int argc, char** argv)
+{
+    start(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 double peakMemoryMiB()

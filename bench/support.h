@@ -18,11 +18,18 @@ void start(int& argc, char** argv);
 // A scratch folder for the run.
 QString folder();
 
-// Adds `count` activities to an open DAVO.mdb, open and finished mixed, deadlines spread around
-// today, in one transaction.
-void addActivities(common::Database& db, int count);
+// A folder holding a DAVO.mdb with `count` activities, open and finished mixed, deadlines spread
+// around today; made once per count and run.
+QString davoFolder(int count);
 
 // The process's peak resident memory in MiB.
 double peakMemoryMiB();
 
+// Runs the registered benchmarks after start().
+int run(int argc, char** argv);
+
 }  // namespace benchsupport
+
+// The main() of every benchmark program.
+#define BENCHMARK_MAIN_WITH_QT() \
+    int main(int argc, char** argv) { return benchsupport::run(argc, argv); }
