@@ -668,10 +668,14 @@ QVariant Recordset::valueAt(int row, int column) const
     return cells_[static_cast<size_t>(row) * names_.size() + column];
 }
 
-QVariant Recordset::stored(int column, const QVariant& value) const
+QVariant Recordset::stored(int column, const QVariant& written) const
 {
-    if (value.isNull())
+    if (written.isNull())
         return QVariant();
+    // The text of an empty box is the empty text, never a null.
+    const QVariant value = written.typeId() == QMetaType::QString && written.toString().isNull()
+                               ? QVariant(QStringLiteral(""))
+                               : written;
     const QString field = names_[column];
     auto mismatch = [&]() {
         return StoreError(StoreError::TypeMismatch,
@@ -679,8 +683,10 @@ QVariant Recordset::stored(int column, const QVariant& value) const
                               .arg(field, value.toString()));
     };
     switch (kinds_[column]) {
-    case FieldKind::Text:
-        return defaultText(value);
+    case FieldKind::Text: {
+        const QString text = defaultText(value);
+        return text.isNull() ? QStringLiteral("") : text;
+    }
     case FieldKind::Number:
     case FieldKind::Integer:
         if (isNumberType(value))

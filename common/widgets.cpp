@@ -35,7 +35,9 @@ public:
     {
         if (event->type() == QEvent::FocusOut && !running_) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason) {
+            // Only a move to another control counts: not a popup menu, and not the window losing
+            // its activation to another application or to a message box.
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
                 running_ = true;
                 handler_();
                 running_ = false;

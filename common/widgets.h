@@ -17,9 +17,9 @@ int twips(int twips);
 // The name of an element of a control array: arrayName("txtAlternativa", 0) is "txtAlternativa(0)".
 QString arrayName(const QString& array, int index);
 
-// Runs `handler` each time `widget` loses the focus to another control or window (not when a
-// popup menu opens). A handler that shows a message box, which takes the focus itself, is not
-// re-entered.
+// Runs `handler` each time `widget` loses the focus to another control of its window (not when a
+// popup menu opens or the window itself loses its activation). A handler that shows a message
+// box, which takes the focus itself, is not re-entered.
 void onLostFocus(QWidget* widget, std::function<void()> handler);
 
 }  // namespace common

@@ -155,8 +155,8 @@ void frmAlternativas::cmdSair_Click()
     alternativas_.moveFirst();
     for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
         alternativas_.edit();
-        alternativas_.setValue(QStringLiteral("Alternativa"), listas::textoGravado(txtAlternativa_[i]->text()));
-        alternativas_.setValue(QStringLiteral("Qtde"), listas::textoGravado(txtQtde_->text()));
+        alternativas_.setValue(QStringLiteral("Alternativa"), txtAlternativa_[i]->text());
+        alternativas_.setValue(QStringLiteral("Qtde"), txtQtde_->text());
         alternativas_.update();
         if (!alternativas_.eof())
             alternativas_.moveNext();

@@ -209,9 +209,9 @@ void frmCriterios::cmdSair_Click()
     criterios_.moveFirst();
     for (int i = 0; i < listas::linhasVisiveis(programa_.qtdeCriterios); ++i) {
         criterios_.edit();
-        criterios_.setValue(QStringLiteral("Qtde"), listas::textoGravado(txtQtde_->text()));
-        criterios_.setValue(QStringLiteral("Identifica"), listas::textoGravado(txtIdentifica_[i]->text()));
-        criterios_.setValue(QStringLiteral("Sinal"), listas::textoGravado(txtSinal_[i]->text()));
+        criterios_.setValue(QStringLiteral("Qtde"), txtQtde_->text());
+        criterios_.setValue(QStringLiteral("Identifica"), txtIdentifica_[i]->text());
+        criterios_.setValue(QStringLiteral("Sinal"), txtSinal_[i]->text());
         criterios_.update();
         if (!criterios_.eof())
             criterios_.moveNext();

@@ -65,11 +65,6 @@ QString textoPeso(const QVariant& peso)
     return texto;  // not a number: shown as it is
 }
 
-QString textoGravado(const QString& texto)
-{
-    return texto.isNull() ? QStringLiteral("") : texto;
-}
-
 void posiciona(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));

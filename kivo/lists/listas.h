@@ -47,9 +47,6 @@ bool sinalValido(const QString& texto);
 // A weight as the criteria screen shows it, "#0.00" in the user's locale; nothing for an empty one.
 QString textoPeso(const QVariant& peso);
 
-// The text a box stores: an empty box stores the empty text, never a null.
-QString textoGravado(const QString& texto);
-
 // Places a control at a position and size given in twips.
 void posiciona(QWidget* widget, int left, int top, int width, int height);
 

@@ -211,10 +211,17 @@ private slots:
         QCOMPARE(expectError([&] { again.setValue("DataFinal", "__/__/____"); }), int(StoreError::TypeMismatch));
         again.setValue("Qtde", "abc");  // a count that is not a number is kept as written
         again.setValue("Peso", 0.5);
+        again.setValue("Nome", QString());  // the text of an empty box
         again.update();
         Recordset third = Recordset::openTable(db_, QStringLiteral("Itens"));
         QCOMPARE(third.value("Qtde").toString(), QStringLiteral("abc"));
         QCOMPARE(third.value("Peso").toDouble(), 0.5);
+        QVERIFY(!third.value("Nome").isNull());
+        QCOMPARE(third.text("Nome"), QString());
+        third.edit();
+        third.setValue("Nome", QVariant());  // only an explicit null is stored as null
+        third.update();
+        QVERIFY(Recordset::openTable(db_, QStringLiteral("Itens")).value("Nome").isNull());
     }
 
     void numbers_show_in_the_users_locale()
