@@ -16,7 +16,7 @@ if [[ "$program" == davo ]]; then
   # passed through unchanged so that the program's own check speaks to the user.
   effective=${LC_ALL:-${LC_TIME:-${LANG:-}}}
   case "$effective" in
-    ""|C|POSIX|C.UTF-8|C.utf8) export LC_ALL= LC_TIME=pt_BR.UTF-8 ;;
+    ""|C|POSIX|C.UTF-8|C.utf8) exec env LC_ALL= LC_TIME=pt_BR.UTF-8 "$exe" ;;
   esac
 fi
 exec "$exe"
