@@ -129,7 +129,7 @@ void frmAtividadesGUT::buildScreen()
     connect(cmdNovaAtiv, &QPushButton::clicked, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAtividadesGUT::Command1_Click);
 
-    Frame2_ = named(new QGroupBox(this), QStringLiteral("Frame2"));
+    Frame2_ = named(new QGroupBox, QStringLiteral("Frame2"));
     mskDtFinal_ = named(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
     txtHorasEst_ = named(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
     lblHorasJaTrab_ = named(new QLabel(Frame2_), QStringLiteral("lblHorasJaTrab"));
@@ -141,7 +141,7 @@ void frmAtividadesGUT::buildScreen()
     frame2->addWidget(named(new QLabel(QStringLiteral("Horas Já Trab.:"), Frame2_), QStringLiteral("Label10")), 2, 0);
     frame2->addWidget(lblHorasJaTrab_, 2, 1);
 
-    Frame3_ = named(new QGroupBox(this), QStringLiteral("Frame3"));
+    Frame3_ = named(new QGroupBox, QStringLiteral("Frame3"));
     txtHorasJaTrab_ = named(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
     chkFim_ = named(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
     cmdGravar_ = named(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
@@ -152,7 +152,7 @@ void frmAtividadesGUT::buildScreen()
     frame3->addWidget(chkFim_, 1, 0, 1, 2);
     frame3->addWidget(cmdGravar_, 2, 0, 1, 2);
 
-    txtObs_ = named(new QPlainTextEdit(this), QStringLiteral("txtObs"));
+    txtObs_ = named(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
 
@@ -161,11 +161,16 @@ void frmAtividadesGUT::buildScreen()
     botoes->addWidget(cmdNovaAtiv);
     botoes->addWidget(Command1);
     botoes->addStretch();
+    // The editing panel keeps its place while hidden, so the buttons keep their size.
+    auto* painel = new QWidget(this);
+    auto* campos = new QHBoxLayout(painel);
+    campos->setContentsMargins(0, 0, 0, 0);
+    campos->addWidget(Frame2_);
+    campos->addWidget(Frame3_);
+    campos->addWidget(txtObs_, 1);
     auto* baixo = new QHBoxLayout;
     baixo->addLayout(botoes);
-    baixo->addWidget(Frame2_);
-    baixo->addWidget(Frame3_);
-    baixo->addWidget(txtObs_, 1);
+    baixo->addWidget(painel, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titulos);
