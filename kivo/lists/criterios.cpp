@@ -245,7 +245,7 @@ void frmCriterios::cmdLimpar_Click()
 void frmCriterios::cmdAjuda_Click()
 {
     frmCriteriosAj ajuda(programa_, this);
-    ajuda.exec();
+    common::Modal::exec(ajuda);
 }
 
 frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)

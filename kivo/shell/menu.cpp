@@ -167,14 +167,14 @@ void Menu::mnuAlternativas_Click()
 {
     frmAlternativas screen(programa_, this);
     screen.Form_Load();
-    screen.exec();
+    common::Modal::exec(screen);
 }
 
 void Menu::mnuCriterios_Click()
 {
     frmCriterios screen(programa_, this);
     screen.Form_Load();
-    screen.exec();
+    common::Modal::exec(screen);
 }
 
 // The screens behind these items arrive with their own parts of the program.

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the list screen tests share: a fresh CONTROLE.mdb held open as the program holds it, the
-// stored rows, either screen loaded as the menu opens it, and the vertical layout rule.
+// stored rows, either screen loaded as the menu opens it, a modal window played instead of waited
+// on, and the vertical layout rule.
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <functional>
 
 using testsupport::lastMessage;
 using testsupport::named;
@@ -59,6 +62,22 @@ template <typename T>
 T* at(QObject* screen, const char* array, int i)
 {
     return named<T>(screen, common::arrayName(QLatin1String(array), i));
+}
+
+// Runs `action`; the modal window it opens is handed to `what` in place of the user, and returns
+// what `what` noted of it. The window ends with the result `what` left (rejected if untouched).
+// A test using this resets the modal handler in its cleanup(), in case it failed half way.
+inline QStringList whileOpen(const std::function<void()>& action,
+                             const std::function<QStringList(QDialog&)>& what)
+{
+    QStringList seen;
+    common::Modal::setTestHandler([&](QDialog& dialog) {
+        seen += what(dialog);
+        return dialog.result();
+    });
+    action();
+    common::Modal::setTestHandler({});
+    return seen;
 }
 
 inline QLineEdit* qtdeBox(QObject* screen) { return named<QLineEdit>(screen, "txtQtde"); }

@@ -5,28 +5,11 @@
 #include "kivo/shell/menu.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QTimer>
 
 class TestListDisplay : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ListFixture> f_;
-
-    // Runs `action`; as soon as the modal window it opens is up, notes `what` of it and closes it.
-    static QStringList whileOpen(const std::function<void()>& action,
-                                 const std::function<QStringList(QWidget*)>& what)
-    {
-        QStringList seen;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                seen = what(modal);
-                modal->close();
-            }
-        });
-        action();
-        return seen;
-    }
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
@@ -35,7 +18,11 @@ private slots:
         testsupport::resetPlatform();
         f_ = std::make_unique<ListFixture>();
     }
-    void cleanup() { f_.reset(); }
+    void cleanup()
+    {
+        common::Modal::setTestHandler({});
+        f_.reset();
+    }
 
     void a_wrong_sign_is_reported_with_its_row()
     {
@@ -112,18 +99,19 @@ private slots:
     {
         auto frm = f_->load("frmCriterios");
         auto* criterios = static_cast<kivo::frmCriterios*>(frm.get());
-        const QStringList seen = whileOpen([&] { criterios->cmdAjuda_Click(); }, [](QWidget* ajuda) {
-            auto* voltar = named<QPushButton>(ajuda, "cmdSair");
-            QStringList out{ajuda->objectName(), ajuda->windowTitle(), voltar->text(),
-                            named<QLabel>(ajuda, "Label1")->text()};
+        const QStringList seen = whileOpen([&] { criterios->cmdAjuda_Click(); }, [](QDialog& ajuda) {
+            ajuda.show();  // up as the user sees it, without a loop of its own
+            auto* voltar = named<QPushButton>(&ajuda, "cmdSair");
+            QStringList out{ajuda.objectName(), ajuda.windowTitle(), voltar->text(),
+                            named<QLabel>(&ajuda, "Label1")->text(), QString::number(ajuda.isModal())};
             voltar->click();
-            out << QString::number(ajuda->isVisible());
+            out << QString::number(ajuda.isVisible());
             return out;
         });
         QCOMPARE(seen.mid(0, 3), QStringList({"frmCriteriosAj", "Ajuda da Tela Critérios", "&Voltar"}));
         for (const char* words : {"3 a 15", "Descrição", "quanto mais, melhor", "quanto menos, melhor", "Pesos"})
             QVERIFY2(seen.value(3).contains(QString::fromUtf8(words)), words);
-        QCOMPARE(seen.value(4), QStringLiteral("0"));  // Voltar closed it
+        QCOMPARE(seen.mid(4), QStringList({"1", "0"}));  // modal, and Voltar closed it
     }
 
     void the_menu_opens_the_list_screens_modally()
@@ -135,8 +123,8 @@ private slots:
         menu.show();
         QStringList seen;
         for (const char* item : {"mnuAlternativas", "mnuCriterios"})
-            seen += whileOpen([&] { named<QAction>(&menu, item)->trigger(); }, [](QWidget* screen) {
-                return QStringList{screen->objectName(), QString::number(screen->isModal()), qtdeBox(screen)->text()};
+            seen += whileOpen([&] { named<QAction>(&menu, item)->trigger(); }, [](QDialog& screen) {
+                return QStringList{screen.objectName(), QString::number(screen.isModal()), qtdeBox(&screen)->text()};
             });
         QCOMPARE(seen, QStringList({"frmAlternativas", "1", "7", "frmCriterios", "1", "11"}));
         QCOMPARE(menu.programa().qtdeCriterios, short(11));
