@@ -62,17 +62,14 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent) : QDialog(
 
     connect(cmdSair_, &QPushButton::clicked, this, &frmAlternativas::cmdSair_Click);
     connect(cmdLimpar_, &QPushButton::clicked, this, &frmAlternativas::cmdLimpar_Click);
-    common::onLostFocus(txtQtde_, [this] {
-        if (!closing_)
-            txtQtde_LostFocus();
-    });
+    saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
 
     layoutRows();
 }
 
 void frmAlternativas::done(int result)
 {
-    closing_ = true;
+    saidas_.fechando();
     QDialog::done(result);
 }
 
@@ -109,20 +106,10 @@ void frmAlternativas::englishCaptions()
 
 void frmAlternativas::layoutRows()
 {
-    // Rows beyond the count are hidden and keep their text. A row that stays visible is never
-    // hidden on the way, so the focus stays where the user put it.
-    const int visible = listas::linhasVisiveis(qtde_);
-    int top = listas::TopoLinhas;
-    for (int i = 0; i < listas::Linhas; ++i) {
-        const bool shown = i < visible;
-        label1_[i]->setVisible(shown);
-        txtAlternativa_[i]->setVisible(shown);
-        if (!shown)
-            continue;
-        label1_[i]->move(label1_[i]->x(), common::twips(top + 30));
-        txtAlternativa_[i]->move(txtAlternativa_[i]->x(), common::twips(top));
-        top += listas::PassoLinha;
-    }
+    QList<listas::Linha> linhas;
+    for (int i = 0; i < listas::Linhas; ++i)
+        linhas.append({label1_[i], {txtAlternativa_[i]}});
+    const int top = listas::dispoeLinhas(linhas, qtde_);
     listas::posiciona(cmdSair_, LeftLabel, top, 2400, 495);
     listas::posiciona(cmdLimpar_, 2880, top, 3300, 495);
     setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
@@ -130,22 +117,12 @@ void frmAlternativas::layoutRows()
 
 void frmAlternativas::txtQtde_LostFocus()
 {
-    const listas::QtdeDigitada digitada = listas::avaliaQtde(txtQtde_->text());
-    if (digitada.resultado == listas::QtdeDigitada::NaoNumerica) {
-        txtQtde_->clear();
-        txtQtde_->setFocus();
+    // The same words serve for a count below 3.
+    const auto aceita = listas::saiQtde(txtQtde_, QStringLiteral("Qtde de Alternativas não aceita!"),
+                                        QStringLiteral("Nº de Alternativas deve ser no máximo 15 itens"));
+    if (!aceita)
         return;
-    }
-    txtQtde_->setText(digitada.inteiro);
-    if (digitada.resultado == listas::QtdeDigitada::ForaDaFaixa) {
-        // The same words serve for a count below 3.
-        common::Messages::exclamation(this, QStringLiteral("Qtde de Alternativas não aceita!"),
-                                      QStringLiteral("Nº de Alternativas deve ser no máximo 15 itens"));
-        txtQtde_->clear();
-        txtQtde_->setFocus();
-        return;
-    }
-    qtde_ = digitada.valor;
+    qtde_ = *aceita;
     layoutRows();
 }
 

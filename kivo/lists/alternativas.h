@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kivo/lists/listas.h"
 #include "kivo/shell/kivo.h"
 
 #include <QDialog>
@@ -39,7 +40,7 @@ private:
     Programa& programa_;
     common::Recordset alternativas_;
     short qtde_ = 0;
-    bool closing_ = false;  // no lost-focus checks while the window goes away
+    listas::VerificacoesSaida saidas_;
 
     QLabel* label16_ = nullptr;
     QLineEdit* txtQtde_ = nullptr;

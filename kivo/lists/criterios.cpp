@@ -71,7 +71,7 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
         lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
 
-        common::onLostFocus(txtSinal_[i], [this, i] { lostFocus([this, i] { txtSinal_LostFocus(i); }); });
+        saidas_.vigia(txtSinal_[i], [this, i] { txtSinal_LostFocus(i); });
     }
 
     cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
@@ -87,26 +87,15 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
     connect(cmdSair_, &QPushButton::clicked, this, &frmCriterios::cmdSair_Click);
     connect(cmdLimpar_, &QPushButton::clicked, this, &frmCriterios::cmdLimpar_Click);
     connect(cmdAjuda_, &QPushButton::clicked, this, &frmCriterios::cmdAjuda_Click);
-    common::onLostFocus(txtQtde_, [this] { lostFocus([this] { txtQtde_LostFocus(); }); });
+    saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
 
     layoutRows();
 }
 
 void frmCriterios::done(int result)
 {
-    closing_ = true;
+    saidas_.fechando();
     QDialog::done(result);
-}
-
-void frmCriterios::lostFocus(const std::function<void()>& check)
-{
-    // A check that shows a message or puts the focus back moves the focus through other boxes;
-    // those boxes were never really left by the user.
-    if (closing_ || inLostFocus_)
-        return;
-    inLostFocus_ = true;
-    check();
-    inLostFocus_ = false;
 }
 
 void frmCriterios::Form_Load()
@@ -148,24 +137,10 @@ void frmCriterios::englishCaptions()
 
 void frmCriterios::layoutRows()
 {
-    // Rows beyond the count are hidden and keep their text. A row that stays visible is never
-    // hidden on the way, so the focus stays where the user put it.
-    const int visible = listas::linhasVisiveis(programa_.qtdeCriterios);
-    int top = listas::TopoLinhas;
-    for (int i = 0; i < listas::Linhas; ++i) {
-        const bool shown = i < visible;
-        label1_[i]->setVisible(shown);
-        txtIdentifica_[i]->setVisible(shown);
-        txtSinal_[i]->setVisible(shown);
-        lblPeso_[i]->setVisible(shown);
-        if (!shown)
-            continue;
-        label1_[i]->move(label1_[i]->x(), common::twips(top + 30));
-        txtIdentifica_[i]->move(txtIdentifica_[i]->x(), common::twips(top));
-        txtSinal_[i]->move(txtSinal_[i]->x(), common::twips(top));
-        lblPeso_[i]->move(lblPeso_[i]->x(), common::twips(top));
-        top += listas::PassoLinha;
-    }
+    QList<listas::Linha> linhas;
+    for (int i = 0; i < listas::Linhas; ++i)
+        linhas.append({label1_[i], {txtIdentifica_[i], txtSinal_[i], lblPeso_[i]}});
+    const int top = listas::dispoeLinhas(linhas, programa_.qtdeCriterios);
     listas::posiciona(cmdSair_, LeftLabel, top, 2400, 495);
     listas::posiciona(cmdLimpar_, 2800, top, 3300, 495);
     listas::posiciona(cmdAjuda_, 6300, top + 100, 1500, 495);
@@ -174,22 +149,12 @@ void frmCriterios::layoutRows()
 
 void frmCriterios::txtQtde_LostFocus()
 {
-    const listas::QtdeDigitada digitada = listas::avaliaQtde(txtQtde_->text());
-    if (digitada.resultado == listas::QtdeDigitada::NaoNumerica) {
-        txtQtde_->clear();
-        txtQtde_->setFocus();
+    const auto aceita = listas::saiQtde(txtQtde_, QStringLiteral("Qtde de Critérios não aceita!"),
+                                        QStringLiteral("Nº de critérios deve ser no máximo 15 itens"));
+    if (!aceita)
         return;
-    }
-    txtQtde_->setText(digitada.inteiro);
-    if (digitada.resultado == listas::QtdeDigitada::ForaDaFaixa) {
-        common::Messages::exclamation(this, QStringLiteral("Qtde de Critérios não aceita!"),
-                                      QStringLiteral("Nº de critérios deve ser no máximo 15 itens"));
-        txtQtde_->clear();
-        txtQtde_->setFocus();
-        return;
-    }
     // The other screens use the new count from now on, saved or not.
-    programa_.qtdeCriterios = digitada.valor;
+    programa_.qtdeCriterios = *aceita;
     layoutRows();
 }
 

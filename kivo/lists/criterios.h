@@ -1,9 +1,9 @@
 #pragma once
 
+#include "kivo/lists/listas.h"
 #include "kivo/shell/kivo.h"
 
 #include <QDialog>
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -40,13 +40,10 @@ protected:
 private:
     void englishCaptions();
     void layoutRows();
-    // Runs a lost-focus check unless another is under way or the window is going away.
-    void lostFocus(const std::function<void()>& check);
 
     Programa& programa_;
     common::Recordset criterios_;
-    bool closing_ = false;
-    bool inLostFocus_ = false;
+    listas::VerificacoesSaida saidas_;
 
     QLabel* label16_ = nullptr;
     QLineEdit* txtQtde_ = nullptr;

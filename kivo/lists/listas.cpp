@@ -1,9 +1,11 @@
 #include "kivo/lists/listas.h"
 
 #include "common/formats.h"
+#include "common/platform.h"
 #include "common/store.h"
 #include "common/widgets.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <algorithm>
@@ -68,6 +70,55 @@ QString textoPeso(const QVariant& peso)
 void posiciona(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
+}
+
+std::optional<short> saiQtde(QLineEdit* box, const QString& titulo, const QString& texto)
+{
+    const QtdeDigitada digitada = avaliaQtde(box->text());
+    if (digitada.resultado == QtdeDigitada::Aceita) {
+        box->setText(digitada.inteiro);
+        return digitada.valor;
+    }
+    if (digitada.resultado == QtdeDigitada::ForaDaFaixa) {
+        box->setText(digitada.inteiro);  // the box shows the integer while the message is up
+        common::Messages::exclamation(box->window(), titulo, texto);
+    }
+    box->clear();
+    box->setFocus();
+    return std::nullopt;
+}
+
+int dispoeLinhas(const QList<Linha>& linhas, int qtde)
+{
+    const int visiveis = linhasVisiveis(qtde);
+    for (int i = 0; i < linhas.size(); ++i) {
+        const Linha& linha = linhas[i];
+        const bool mostra = i < visiveis;
+        linha.rotulo->setVisible(mostra);
+        for (QWidget* controle : linha.controles)
+            controle->setVisible(mostra);
+        if (!mostra)
+            continue;
+        const int top = TopoLinhas + PassoLinha * i;
+        linha.rotulo->move(linha.rotulo->x(), common::twips(top + 30));
+        for (QWidget* controle : linha.controles)
+            controle->move(controle->x(), common::twips(top));
+    }
+    return posicaoFinal(qtde);
+}
+
+void VerificacoesSaida::vigia(QWidget* box, std::function<void()> check)
+{
+    common::onLostFocus(box, [this, check = std::move(check)] { executa(check); });
+}
+
+void VerificacoesSaida::executa(const std::function<void()>& check)
+{
+    if (fechando_ || emCurso_)
+        return;
+    emCurso_ = true;
+    check();
+    emCurso_ = false;
 }
 
 }  // namespace kivo::listas

@@ -1,11 +1,17 @@
 #pragma once
 
-// What the two list screens share: the rules for the count, the signs and the weights, and the
-// vertical layout of their rows. Plain functions, no widgets.
+// What the two list screens share: the rules for the count, the signs and the weights, as plain
+// functions; and, at the end, the few pieces that apply them to a screen's widgets: the count box
+// left, the rows laid out, the lost-focus checks kept apart.
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <optional>
+
+class QLineEdit;
 class QWidget;
 
 namespace kivo::listas {
@@ -49,5 +55,39 @@ QString textoPeso(const QVariant& peso);
 
 // Places a control at a position and size given in twips.
 void posiciona(QWidget* widget, int left, int top, int width, int height);
+
+// Leaving a count box. Text that is not a number is emptied and the box takes the focus back; a
+// number is cut to its integer part, and outside 3 to 15 it is refused with the message `titulo` /
+// `texto`, emptied and given the focus back. Returns the accepted count, nothing for a refusal.
+std::optional<short> saiQtde(QLineEdit* box, const QString& titulo, const QString& texto);
+
+// One row of a list screen: its caption and the boxes beside it.
+struct Linha {
+    QWidget* rotulo = nullptr;
+    QList<QWidget*> controles;
+};
+
+// Shows the first rows of a count from the top of the list down, a step apart, the caption 30
+// twips lower than its boxes; the other rows are hidden and keep their text. A row that stays
+// visible is never hidden on the way, so the focus stays where the user put it. Returns the final
+// position, below the last visible row.
+int dispoeLinhas(const QList<Linha>& linhas, int qtde);
+
+// The lost-focus checks of one window. None runs while another check of the same window is under
+// way: a check that shows a message or puts the focus back moves the focus through other boxes,
+// which the user never really left. None runs once the window is closing either.
+class VerificacoesSaida {
+public:
+    // Runs `check` each time `box` loses the focus, within these rules.
+    void vigia(QWidget* box, std::function<void()> check);
+    // From now on no check runs: the window is going away.
+    void fechando() { fechando_ = true; }
+
+private:
+    void executa(const std::function<void()>& check);
+
+    bool fechando_ = false;
+    bool emCurso_ = false;
+};
 
 }  // namespace kivo::listas
