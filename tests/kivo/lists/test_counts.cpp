@@ -24,14 +24,15 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("rows");
-        for (const char* screen : {"frmAlternativas", "frmCriterios"}) {
-            const QString s = QLatin1String(screen);
-            QTest::newRow(qPrintable(s + " 5")) << s << QVariant(5) << 5;
-            QTest::newRow(qPrintable(s + " empty: 3")) << s << QVariant(QStringLiteral("")) << 3;
-            QTest::newRow(qPrintable(s + " not a number: 3")) << s << QVariant(QStringLiteral("abc")) << 3;
-            QTest::newRow(qPrintable(s + " cleared: 0")) << s << QVariant(0) << 0;
-            QTest::newRow(qPrintable(s + " 15")) << s << QVariant(15) << 15;
-        }
+        // The stored count is read the same way by both screens; what each reads and saves of
+        // the rows differs.
+        const QString a = QStringLiteral("frmAlternativas"), c = QStringLiteral("frmCriterios");
+        QTest::newRow("alternatives empty: 3") << a << QVariant(QStringLiteral("")) << 3;
+        QTest::newRow("criteria not a number: 3") << c << QVariant(QStringLiteral("abc")) << 3;
+        QTest::newRow("alternatives cleared: 0") << a << QVariant(0) << 0;
+        QTest::newRow("criteria cleared: 0") << c << QVariant(0) << 0;
+        QTest::newRow("alternatives 15") << a << QVariant(15) << 15;
+        QTest::newRow("criteria 15") << c << QVariant(15) << 15;
     }
 
     void the_stored_count_lays_out_the_rows()
@@ -67,17 +68,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("count");
-        for (const char* screen : {"frmAlternativas", "frmCriterios"}) {
-            const QString s = QLatin1String(screen);
-            QTest::newRow(qPrintable(s + " letters")) << s << "pt_BR" << "abc" << "" << 4;
-            QTest::newRow(qPrintable(s + " 2")) << s << "pt_BR" << "2" << "" << 4;
-            QTest::newRow(qPrintable(s + " 16")) << s << "pt_BR" << "16" << "" << 4;
-            QTest::newRow(qPrintable(s + " 15,9 pt_BR")) << s << "pt_BR" << "15,9" << "15" << 15;
-            QTest::newRow(qPrintable(s + " 15.9 pt_BR")) << s << "pt_BR" << "15.9" << "15" << 15;
-            QTest::newRow(qPrintable(s + " 15.9 en_US")) << s << "en_US" << "15.9" << "15" << 15;
-            QTest::newRow(qPrintable(s + " 2.5 en_US")) << s << "en_US" << "2.5" << "" << 4;
-            QTest::newRow(qPrintable(s + " 7 en_US")) << s << "en_US" << "7" << "7" << 7;
-        }
+        // Both screens apply the same rules; each has its own message and its own count.
+        const QString a = QStringLiteral("frmAlternativas"), c = QStringLiteral("frmCriterios");
+        QTest::newRow("alternatives letters") << a << "pt_BR" << "abc" << "" << 4;
+        QTest::newRow("criteria 2") << c << "pt_BR" << "2" << "" << 4;
+        QTest::newRow("alternatives 16") << a << "pt_BR" << "16" << "" << 4;
+        QTest::newRow("alternatives 15,9 pt_BR") << a << "pt_BR" << "15,9" << "15" << 15;
+        QTest::newRow("criteria 15.9 pt_BR") << c << "pt_BR" << "15.9" << "15" << 15;
+        QTest::newRow("criteria 15.9 en_US") << c << "en_US" << "15.9" << "15" << 15;
+        QTest::newRow("criteria 2.5 en_US") << c << "en_US" << "2.5" << "" << 4;
+        QTest::newRow("alternatives 7 en_US") << a << "en_US" << "7" << "7" << 7;
     }
 
     void leaving_the_count_box()
@@ -112,20 +112,36 @@ private slots:
         }
     }
 
+    void a_refused_count_takes_the_focus_back_without_other_checks_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("alternatives") << "frmAlternativas" << "txtAlternativa(1)" << "Qtde de Alternativas não aceita!";
+        // An empty sign box left would complain.
+        QTest::newRow("criteria") << "frmCriterios" << "txtSinal(1)" << "Qtde de Critérios não aceita!";
+    }
+
     void a_refused_count_takes_the_focus_back_without_other_checks()
     {
-        auto frm = f_->load("frmCriterios");
+        QFETCH(QString, screen);
+        QFETCH(QString, other);
+        QFETCH(QString, title);
+        auto frm = f_->load(screen);
         frm->show();
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        auto* next = named<QLineEdit>(frm.get(), other);
         for (const char* typed : {"abc", "16", "6"}) {
             qtdeBox(frm.get())->setFocus();
             qtdeBox(frm.get())->setText(QLatin1String(typed));
-            at<QLineEdit>(frm.get(), "txtSinal", 1)->setFocus();  // empty: a sign box left would complain
+            next->setFocus();
+            // Refused: back in the count box; accepted: the user moves on.
+            QCOMPARE(QApplication::focusWidget(), typed[0] == '6' ? next : qtdeBox(frm.get()));
         }
-        // Twice back in the count box; the accepted count lets the user move on.
-        QCOMPARE(QApplication::focusWidget(), at<QLineEdit>(frm.get(), "txtSinal", 1));
-        QCOMPARE(f_->programa.qtdeCriterios, short(6));
-        QCOMPARE(testsupport::shownTitles(), QStringList{QStringLiteral("Qtde de Critérios não aceita!")});
+        verifyLayout(frm.get(), 6);
+        if (screen == "frmCriterios")
+            QCOMPARE(f_->programa.qtdeCriterios, short(6));
+        QCOMPARE(testsupport::shownTitles(), QStringList{title});
     }
 };
 
