@@ -1,5 +1,6 @@
 #include "common/application.h"
 
+#include "common/platform.h"
 #include "common/store.h"
 
 #include <QMessageBox>
@@ -23,8 +24,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& e) {
         what = QString::fromLocal8Bit(e.what());
     }
-    QMessageBox::critical(nullptr, applicationName(),
-                          QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
+    Messages::show(nullptr, QMessageBox::Critical, applicationName(),
+                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
     std::exit(EXIT_FAILURE);
 }
 

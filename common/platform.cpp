@@ -168,9 +168,11 @@ SingleInstance::SingleInstance(const QString& program)
 
 bool SingleInstance::anotherCopyRunning()
 {
-    if (lock_->isLocked())
+    if (lock_->isLocked() || lock_->tryLock(0))
         return false;
-    return !lock_->tryLock(0);
+    // Only a lock held by a live copy refuses the start; a lock that cannot be written at all
+    // (no temporary folder, no space) says nothing about other copies.
+    return lock_->error() == QLockFile::LockFailedError;
 }
 
 void SingleInstance::setLockFolder(const QString& folder)

@@ -177,6 +177,7 @@ void Database::open(const QString& path, const QString& connect, bool exclusive,
     QSqlQuery probe(connection());
     if (exclusive && !probe.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))) {
         const QString why = engineText(probe.lastError());
+        probe = QSqlQuery();
         close();
         throw StoreError(StoreError::Engine, why);
     }
@@ -199,6 +200,7 @@ void Database::close()
     statements_.clear();
     tables_.clear();
     transactionDepth_ = 0;
+    rolledBack_ = false;
     if (QSqlDatabase::contains(connectionName_)) {
         {
             QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -313,15 +315,24 @@ QSqlQuery& Database::prepared(const QString& sql)
 
 void Database::beginTransaction()
 {
-    if (transactionDepth_++ == 0 && !connection().transaction())
-        throw StoreError(StoreError::Engine, engineText(connection().lastError()));
+    if (transactionDepth_ == 0) {
+        if (!connection().transaction())
+            throw StoreError(StoreError::Engine, engineText(connection().lastError()));
+        rolledBack_ = false;
+    }
+    ++transactionDepth_;
 }
 
 void Database::commit()
 {
     if (transactionDepth_ == 0)
         return;
-    if (--transactionDepth_ == 0 && !connection().commit()) {
+    if (--transactionDepth_ > 0)
+        return;
+    if (rolledBack_)
+        throw StoreError(StoreError::Engine,
+                         QStringLiteral("A transação foi desfeita; nada foi gravado."));
+    if (!connection().commit()) {
         const QString why = engineText(connection().lastError());
         connection().rollback();
         throw StoreError(StoreError::Engine, why);
@@ -332,9 +343,10 @@ void Database::rollback()
 {
     if (transactionDepth_ == 0)
         return;
-    transactionDepth_ = 0;
-    if (isOpen())
+    if (!rolledBack_ && isOpen())
         connection().rollback();
+    rolledBack_ = true;
+    --transactionDepth_;
 }
 
 void Database::compactInto(const QString& newPath)

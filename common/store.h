@@ -113,7 +113,8 @@ public:
     // A statement prepared once and kept for the connection's life.
     QSqlQuery& prepared(const QString& sql);
 
-    // Transactions nest: only the outermost commit writes.
+    // Transactions nest: only the outermost commit writes. A rollback at any depth undoes the whole
+    // transaction; the outer commit then fails instead of reporting a write that did not happen.
     void beginTransaction();
     void commit();
     void rollback();
@@ -132,6 +133,7 @@ private:
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
     QHash<QString, std::shared_ptr<QSqlQuery>> statements_;
     int transactionDepth_ = 0;
+    bool rolledBack_ = false;  // an inner transaction rolled back
 };
 
 // Ends a transaction that was not committed by rolling it back.

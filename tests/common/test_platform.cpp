@@ -1,7 +1,12 @@
 #include "common/platform.h"
 #include "tests/support/testsupport.h"
 
+#include <QFile>
 #include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <unistd.h>
 
 using common::Messages;
 
@@ -50,6 +55,30 @@ private slots:
         first.reset();
         common::SingleInstance third(QStringLiteral("prog"));
         QVERIFY(!third.anotherCopyRunning());
+    }
+
+    void a_lock_that_cannot_be_written_is_no_other_copy()
+    {
+        QTemporaryDir dir;
+        common::SingleInstance::setLockFolder(dir.filePath(QStringLiteral("não existe")));
+        common::SingleInstance lonely(QStringLiteral("prog"));
+        QVERIFY(!lonely.anotherCopyRunning());
+        testsupport::useTestPlatform();  // back to the test lock folder
+    }
+
+    void a_lock_left_by_a_dead_copy_is_taken_over()
+    {
+        QTemporaryDir dir;
+        common::SingleInstance::setLockFolder(dir.path());
+        {
+            // A crashed copy leaves its lock file behind, naming a process that no longer runs.
+            QFile stale(dir.filePath(QStringLiteral("prog-%1.lock").arg(::getuid())));
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+            stale.write("999999999\nprog\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        common::SingleInstance next(QStringLiteral("prog"));
+        QVERIFY(!next.anotherCopyRunning());
+        testsupport::useTestPlatform();
     }
 };
 

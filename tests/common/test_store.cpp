@@ -311,6 +311,32 @@ private slots:
         QCOMPARE(Recordset::openTable(other, "Itens").value("GUT").toDouble(), 2.0);
     }
 
+    void an_inner_rollback_undoes_the_whole_transaction()
+    {
+        bool failed = false;
+        try {
+            common::Transaction outer(db_);
+            Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+            rs.edit();
+            rs.setValue("GUT", 99);
+            rs.update();
+            {
+                common::Transaction inner(db_);
+                // ends without a commit
+            }
+            outer.commit();
+        } catch (const StoreError&) {
+            failed = true;
+        }
+        QVERIFY2(failed, "the outer commit reported a write that was undone");
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).value("GUT").toDouble(), 8.0);
+        // The database takes new transactions afterwards.
+        common::Transaction next(db_);
+        db_.execute(QStringLiteral("UPDATE Itens SET GUT = 9 WHERE Codigo = 1"));
+        next.commit();
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).value("GUT").toDouble(), 9.0);
+    }
+
     void a_data_source_shows_and_refreshes_its_rows()
     {
         common::DataSource data(db_);
