@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -52,6 +53,12 @@ private:
 };
 
 }  // namespace
+
+void noDefaultButtons(QWidget* window)
+{
+    for (auto* button : window->findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+}
 
 void onLostFocus(QWidget* widget, std::function<void()> handler)
 {

@@ -22,4 +22,8 @@ QString arrayName(const QString& array, int index);
 // box, which takes the focus itself, is not re-entered.
 void onLostFocus(QWidget* widget, std::function<void()> handler);
 
+// Enter in a text box presses no button of `window`: every push button in it stops being a default
+// button.
+void noDefaultButtons(QWidget* window);
+
 }  // namespace common

@@ -179,6 +179,7 @@ void frmAtividadesGUT::buildScreen()
     layout->setSpacing(0);
     baixo->setContentsMargins(0, 8, 0, 0);
     resize(minimumSizeHint().width(), common::twips(10000));
+    common::noDefaultButtons(this);
 
     escondePainel();
 }

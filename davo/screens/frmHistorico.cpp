@@ -65,6 +65,7 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     layout->addWidget(DBGrid1_, 1);
     layout->addLayout(baixo);
     resize(common::twips(14000), common::twips(8000));
+    common::noDefaultButtons(this);
 
     escondePainel();
 }

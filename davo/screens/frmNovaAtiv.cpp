@@ -277,9 +277,7 @@ void frmNovaAtiv::grava()
     rs.setValue(QStringLiteral("HorasTrabDia"),
                 horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
                              rs.value(QStringLiteral("FaltamDias")).toDouble()));
-    // Observations may be left out: an empty box is stored as no observation.
-    const QString obs = txtObs_->text();
-    rs.setValue(QStringLiteral("Obs"), obs.isEmpty() ? QVariant() : QVariant(obs));
+    rs.setValue(QStringLiteral("Obs"), txtObs_->text());
     rs.update();
     transacao.commit();
     rs.close();

@@ -128,6 +128,8 @@ QString GradeAtividades::texto(int row, int column) const
     const QVariant value = lista_->valueAt(row, indices_[column]);
     if (column == 13 && !value.isNull())
         return common::formatFixed(value.toDouble(), 1);
+    if (value.typeId() == QMetaType::QDate)
+        return common::shortDateText(value.toDate());  // the deadline as the system writes dates
     return common::defaultText(value);
 }
 

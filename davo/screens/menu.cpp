@@ -64,7 +64,6 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     menuItem(menuBar(), "mnuHistorico", QStringLiteral("&Histórico"), &Menu::mnuHistorico_Click);
     QMenu* util = menuBar()->addMenu(QStringLiteral("&Utilitários"));
     util->setObjectName(QStringLiteral("mnuUtil"));
-    util->menuAction()->setObjectName(QStringLiteral("mnuUtil"));
     menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), &Menu::mnuCompactar_Click);
     menuItem(util, "mnuSuporte", QStringLiteral("&Suporte"), &Menu::mnuSuporte_Click);
     menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), &Menu::mnuSair_Click);
@@ -109,7 +108,9 @@ bool Menu::Form_Load()
     try {
         programa_.db.open(programa_.pasta + QStringLiteral("/DAVO.mdb"), QStringLiteral(";pwd=PanoRoxo"));
     } catch (const common::StoreError& e) {
+        // The steps after a failure are skipped; the window shows all the same.
         relataErro(nullptr, e);
+        return true;
     }
     findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"))->setText(QStringLiteral("Sistema Davo - Versão 2017"));
     return true;

@@ -32,7 +32,7 @@ private:
     QTemporaryDir dir_;
 };
 
-// The child named `name`, or a test failure.
+// The child named `name`; a warning names it when it is missing (the test then fails on it).
 template <typename T>
 T* named(QObject* parent, const QString& name)
 {

@@ -156,6 +156,15 @@ private slots:
         QCOMPARE(carga->palette().color(QPalette::Window), QColor(255, 0, 0));
     }
 
+    void the_deadline_column_shows_the_system_short_date()
+    {
+        adiciona({"a", 4});
+        common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("MM/dd/yyyy"));
+        davo::frmAtividadesGUT tela(*programa_);
+        tela.Form_Load();
+        QCOMPARE(celula(tela, 0, 7), Today.addDays(4).toString("MM/dd/yyyy"));
+    }
+
     void an_empty_list_then_a_first_activity()
     {
         davo::frmAtividadesGUT tela(*programa_);

@@ -122,7 +122,7 @@ private slots:
                                                     "Número de Erro => 3024\n"
                                                     "Ref.: Não foi possível encontrar o arquivo '%1'.")
                                          .arg(database()));
-        QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel1")->text(), QStringLiteral("Sistema Davo - Versão 2017"));
+        QVERIFY(named<QLabel>(&menu, "StatusBar1.Panel1")->text().isEmpty());  // the steps after it are skipped
 
         for (const char* entry : {"mnuAtivGUT", "mnuHistorico", "mnuCompactar", "mnuSuporte"}) {
             common::Messages::clearShown();
