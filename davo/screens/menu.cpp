@@ -143,11 +143,13 @@ void Menu::mnuHistorico_Click()
     common::Modal::exec(historico);
 }
 
-// The information screen arrives with its own part of the program; until then the entry only
-// checks the database.
+// The information screen is not in this version yet: the user is told so.
 void Menu::mnuSuporte_Click()
 {
-    bancoAberto();
+    if (!bancoAberto())
+        return;
+    common::Messages::show(this, QMessageBox::Information, QStringLiteral("Sistema Davo"),
+                           QStringLiteral("Esta tela ainda não está disponível nesta versão."));
 }
 
 void Menu::mnuCompactar_Click()

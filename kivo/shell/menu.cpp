@@ -177,13 +177,34 @@ void Menu::mnuCriterios_Click()
     common::Modal::exec(screen);
 }
 
-// The screens behind these items arrive with their own parts of the program.
-void Menu::mnuPesos_Click() {}
-void Menu::mnuDados_Click() {}
-void Menu::mnuResultados_Click() {}
+// The screens behind these items are not in this version yet: the user is told so rather than
+// left with a menu item that does nothing.
+void Menu::telaIndisponivel()
+{
+    const bool english = programa_.idioma == Ingles;
+    common::Messages::show(this, QMessageBox::Information, QStringLiteral("KIVO"),
+                           english ? QStringLiteral("This screen is not available in this version yet.")
+                                   : QStringLiteral("Esta tela ainda não está disponível nesta versão."));
+}
+
+void Menu::mnuPesos_Click()
+{
+    telaIndisponivel();
+}
+
+void Menu::mnuDados_Click()
+{
+    telaIndisponivel();
+}
+
+void Menu::mnuResultados_Click()
+{
+    telaIndisponivel();
+}
 
 void Menu::mnuUtil_Click()
 {
+    telaIndisponivel();
     aplicaIdioma();
 }
 

@@ -41,6 +41,7 @@ public:
     void aplicaIdioma();
 
 private:
+    void telaIndisponivel();
     void englishCaptions();
     void spanishCaptions();
     void errorReport(const QString& description);

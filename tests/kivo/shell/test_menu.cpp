@@ -192,6 +192,17 @@ private slots:
         QVERIFY(first.programa().db.isOpen());  // the first copy goes on
     }
 
+    void items_whose_screens_are_not_there_yet_say_so()
+    {
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        for (const char* item : {"mnuPesos", "mnuDados", "mnuResultados", "mnuUtil"}) {
+            common::Messages::clearShown();
+            named<QAction>(&menu, item)->trigger();
+            QCOMPARE(lastMessage().text, QStringLiteral("Esta tela ainda não está disponível nesta versão."));
+        }
+    }
+
     void quitting_closes_the_window()
     {
         kivo::Menu menu(folder_->path());
