@@ -16,8 +16,9 @@ namespace {
 
 davo::Programa& programa(int activities)
 {
-    static std::map<int, std::unique_ptr<davo::Programa>> open;
-    auto& p = open[activities];
+    // Kept to the end of the process: closing at exit would run after Qt's own teardown.
+    static auto* open = new std::map<int, std::unique_ptr<davo::Programa>>;
+    auto& p = (*open)[activities];
     if (!p) {
         p = std::make_unique<davo::Programa>();
         p->pasta = benchsupport::davoFolder(activities);

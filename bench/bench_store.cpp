@@ -44,8 +44,9 @@ BENCHMARK(CriteriosWalkAndEdit)->Unit(benchmark::kMicrosecond);
 
 common::Database& activities(int count)
 {
-    static std::map<int, std::unique_ptr<common::Database>> open;
-    auto& db = open[count];
+    // Kept to the end of the process: closing at exit would run after Qt's own teardown.
+    static auto* open = new std::map<int, std::unique_ptr<common::Database>>;
+    auto& db = (*open)[count];
     if (!db) {
         db = std::make_unique<common::Database>();
         db->open(benchsupport::davoFolder(count) + "/DAVO.mdb", ";pwd=PanoRoxo");

@@ -16,21 +16,18 @@
 
 namespace benchsupport {
 
-void start(int& argc, char** argv)
+namespace {
+
+void start()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's chatter would bury the figures.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type >= QtCriticalMsg)
-            fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    static QApplication app(argc, argv);
     common::Messages::setTestMode(true);
     common::Clock::setTestDate(QDate(2026, 12, 8));
     common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     static QTemporaryDir locks;
     common::SingleInstance::setLockFolder(locks.path());
 }
+
+}  // namespace
 
 QString folder()
 {
@@ -88,7 +85,14 @@ QString davoFolder(int count)
 
 int run(int argc, char** argv)
 {
-    start(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's chatter would bury the figures.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type >= QtCriticalMsg)
+            fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
+    start();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

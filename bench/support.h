@@ -12,9 +12,6 @@ class Database;
 
 namespace benchsupport {
 
-// Call first in main(): sets the offscreen platform and creates the application object.
-void start(int& argc, char** argv);
-
 // A scratch folder for the run.
 QString folder();
 
@@ -25,7 +22,8 @@ QString davoFolder(int count);
 // The process's peak resident memory in MiB.
 double peakMemoryMiB();
 
-// Runs the registered benchmarks after start().
+// The offscreen platform, a Qt application and the seams in test mode, then the registered
+// benchmarks.
 int run(int argc, char** argv);
 
 }  // namespace benchsupport
