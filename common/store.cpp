@@ -12,6 +12,8 @@
 #include <QSqlRecord>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -91,6 +93,45 @@ QString engineText(const QSqlError& e)
         t += (t.isEmpty() ? QString() : QStringLiteral(": ")) + e.databaseText();
     return t;
 }
+
+// A statement run straight on the connection's SQLite handle: reading a record set this way is
+// about twice as fast as through the generic driver, which matters for a list of thousands.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql)
+    {
+        const QByteArray text = sql.toUtf8();
+        ok_ = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt_, nullptr) == SQLITE_OK;
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return ok_; }
+    sqlite3_stmt* get() const { return stmt_; }
+
+    QVariant value(int column) const
+    {
+        switch (sqlite3_column_type(stmt_, column)) {
+        case SQLITE_INTEGER:
+            return QVariant(qlonglong(sqlite3_column_int64(stmt_, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt_, column));
+        case SQLITE_TEXT:
+            return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
+                                              sqlite3_column_bytes(stmt_, column)));
+        case SQLITE_BLOB:
+            return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, column)),
+                                       sqlite3_column_bytes(stmt_, column)));
+        default:
+            return QVariant();
+        }
+    }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+    bool ok_ = false;
+};
 
 }  // namespace
 
@@ -197,6 +238,8 @@ void Database::open(const QString& path, const QString& connect, bool exclusive,
 
 void Database::close()
 {
+    for (sqlite3_stmt* statement : std::as_const(statements_))
+        sqlite3_finalize(statement);
     statements_.clear();
     tables_.clear();
     transactionDepth_ = 0;
@@ -228,6 +271,14 @@ void Database::requireOpen() const
                          QStringLiteral("O banco de dados não está aberto."));
 }
 
+sqlite3* Database::handle() const
+{
+    const QVariant h = connection().driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3* const*>(h.constData()))
+        throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
+    return *static_cast<sqlite3* const*>(h.constData());
+}
+
 QSqlDatabase Database::connection() const
 {
     requireOpen();
@@ -236,7 +287,11 @@ QSqlDatabase Database::connection() const
 
 void Database::fail(const QSqlQuery& query, const QString& what) const
 {
-    const QString why = engineText(query.lastError());
+    fail(engineText(query.lastError()), what);
+}
+
+void Database::fail(const QString& why, const QString& what) const
+{
     if (why.contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
         why.contains(QLatin1String("busy"), Qt::CaseInsensitive))
         throw StoreError(StoreError::Locked,
@@ -301,16 +356,40 @@ void Database::execute(const QString& sql, const QVariantList& params)
         tables_.clear();
 }
 
-QSqlQuery& Database::prepared(const QString& sql)
+qint64 Database::run(const QString& sql, const QVariantList& params)
 {
-    auto it = statements_.find(sql);
-    if (it == statements_.end()) {
-        auto q = std::make_shared<QSqlQuery>(connection());
-        if (!q->prepare(sql))
-            fail(*q, sql);
-        it = statements_.insert(sql, q);
+    sqlite3* db = handle();
+    sqlite3_stmt* statement = statements_.value(sql);
+    if (!statement) {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
+            fail(QString::fromUtf8(sqlite3_errmsg(db)), sql);
+        statements_.insert(sql, statement);
     }
-    return **it;
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        const int at = i + 1;
+        if (v.isNull()) {
+            sqlite3_bind_null(statement, at);
+        } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
+            sqlite3_bind_double(statement, at, v.toDouble());
+        } else if (isNumberType(v)) {
+            sqlite3_bind_int64(statement, at, v.toLongLong());
+        } else if (v.typeId() == QMetaType::QByteArray) {
+            const QByteArray bytes = v.toByteArray();
+            sqlite3_bind_blob(statement, at, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        } else {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(statement, at, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+    }
+    const int step = sqlite3_step(statement);
+    const QString why = step == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (step != SQLITE_DONE)
+        fail(why, sql);
+    return sqlite3_last_insert_rowid(db);
 }
 
 void Database::beginTransaction()
@@ -414,27 +493,26 @@ Recordset Recordset::openQuery(Database& db, const QString& sql)
 
 void Recordset::load()
 {
-    QSqlQuery q(db_->connection());
-    q.setForwardOnly(true);
     QString sql = source_;
     if (isTable_) {
         const QString order = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
                                                    : QStringLiteral("rowid");
         sql = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2").arg(quoted(base_->name), order);
     }
-    if (!q.exec(sql))
-        db_->fail(q, sql);
+    sqlite3* handle = db_->handle();
+    Statement q(handle, sql);
+    if (!q.ok())
+        db_->fail(QString::fromUtf8(sqlite3_errmsg(handle)), sql);
 
-    const QSqlRecord rec = q.record();
     const int first = isTable_ ? 1 : 0;
-    const int columns = rec.count() - first;
+    const int columns = sqlite3_column_count(q.get()) - first;
     names_.clear();
     kinds_.assign(columns, FieldKind::Any);
     baseColumn_.assign(columns, -1);
     byLowerName_.clear();
     keyColumn_ = -1;
     for (int c = 0; c < columns; ++c) {
-        const QString name = rec.fieldName(c + first);
+        const QString name = QString::fromUtf8(sqlite3_column_name(q.get(), c + first));
         names_ << name;
         byLowerName_.insert(name.toLower(), c);
         if (base_) {
@@ -454,9 +532,10 @@ void Recordset::load()
     cells_.clear();
     rowids_.clear();
     rows_ = 0;
-    while (q.next()) {
+    int step;
+    while ((step = sqlite3_step(q.get())) == SQLITE_ROW) {
         if (isTable_)
-            rowids_.push_back(q.value(0).toLongLong());
+            rowids_.push_back(sqlite3_column_int64(q.get(), 0));
         for (int c = 0; c < columns; ++c) {
             QVariant v = q.value(c + first);
             if (kinds_[c] == FieldKind::Date && !v.isNull() && isNumberType(v))
@@ -465,6 +544,8 @@ void Recordset::load()
         }
         ++rows_;
     }
+    if (step != SQLITE_DONE)
+        db_->fail(QString::fromUtf8(sqlite3_errmsg(handle)), sql);
     if (!isTable_ && keyColumn_ >= 0) {
         rowids_.reserve(rows_);
         for (int r = 0; r < rows_; ++r)
@@ -794,14 +875,10 @@ void Recordset::update()
         if (!names.isEmpty()) {
             const QString key = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
                                                      : QStringLiteral("rowid");
-            QSqlQuery& q = db_->prepared(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                             .arg(quoted(base_->name), names.join(QLatin1String(", ")), key));
-            for (const QVariant& p : params)
-                q.addBindValue(p);
-            q.addBindValue(rowids_[position_]);
-            if (!q.exec())
-                db_->fail(q, base_->name);
-            q.finish();
+            params << rowids_[position_];
+            db_->run(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                         .arg(quoted(base_->name), names.join(QLatin1String(", ")), key),
+                     params);
             for (size_t c = 0; c < columns; ++c)
                 cells_[row + c] = buffer_[c];
         }
@@ -819,13 +896,7 @@ void Recordset::update()
                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                       .arg(quoted(base_->name), names.join(QLatin1String(", ")),
                                            marks.join(QLatin1String(", ")));
-        QSqlQuery& q = db_->prepared(sql);
-        for (const QVariant& p : params)
-            q.addBindValue(p);
-        if (!q.exec())
-            db_->fail(q, base_->name);
-        const qint64 rowid = q.lastInsertId().toLongLong();
-        q.finish();
+        const qint64 rowid = db_->run(sql, params);
         if (keyColumn_ >= 0)
             buffer_[keyColumn_] = rowid;
         // The new record joins the set at the end, as the key the table gives it is the highest;
@@ -846,11 +917,7 @@ void Recordset::deleteRecord()
     requireCurrent();
     const QString key = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
                                              : QStringLiteral("rowid");
-    QSqlQuery& q = db_->prepared(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), key));
-    q.addBindValue(rowids_[position_]);
-    if (!q.exec())
-        db_->fail(q, base_->name);
-    q.finish();
+    db_->run(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), key), {rowids_[position_]});
     const size_t columns = names_.size();
     cells_.erase(cells_.begin() + static_cast<size_t>(position_) * columns,
                  cells_.begin() + static_cast<size_t>(position_ + 1) * columns);

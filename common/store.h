@@ -20,6 +20,9 @@
 #include <stdexcept>
 #include <vector>
 
+struct sqlite3;
+struct sqlite3_stmt;
+
 namespace common {
 
 // An engine failure, with the number and the description the error reports show after "Ref.: ".
@@ -104,14 +107,17 @@ public:
 
     // Throws NotOpen when the database is closed.
     QSqlDatabase connection() const;
+    // The connection's own SQLite handle, for the record sets' fast reads.
+    sqlite3* handle() const;
     // The table's fields, read once; throws TableNotFound.
     std::shared_ptr<const TableInfo> table(const QString& name);
 
     // Runs a statement that returns no rows (emptying work tables, creating a fresh file).
     void execute(const QString& sql, const QVariantList& params = {});
 
-    // A statement prepared once and kept for the connection's life.
-    QSqlQuery& prepared(const QString& sql);
+    // Runs a statement prepared once and kept for the connection's life, with `params` bound in
+    // order; answers the key of the row it inserted, if any.
+    qint64 run(const QString& sql, const QVariantList& params);
 
     // Transactions nest: only the outermost commit writes. A rollback at any depth undoes the whole
     // transaction; the outer commit then fails instead of reporting a write that did not happen.
@@ -124,6 +130,7 @@ public:
 
     // Throws the engine's error of a failed query as a StoreError.
     [[noreturn]] void fail(const QSqlQuery& query, const QString& what) const;
+    [[noreturn]] void fail(const QString& engineText, const QString& what) const;
 
 private:
     void requireOpen() const;
@@ -131,7 +138,7 @@ private:
     QString connectionName_;
     QString path_;
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
-    QHash<QString, std::shared_ptr<QSqlQuery>> statements_;
+    QHash<QString, sqlite3_stmt*> statements_;
     int transactionDepth_ = 0;
     bool rolledBack_ = false;  // an inner transaction rolled back
 };
