@@ -15,7 +15,6 @@ void DataSource::setDatabaseName(const QString& path)
 
 void DataSource::setConnect(const QString& connect)
 {
-    ConnectString::parse(connect);
     connect_ = connect;
 }
 
