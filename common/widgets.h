@@ -10,6 +10,14 @@ class QWidget;
 
 namespace common {
 
+// Gives a new control its name and hands it back: withName(new QLabel(text, this), "Label1").
+template <typename T>
+T* withName(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
 // Positions and sizes on the screens are given in twips, 1,440 to the inch at the screen's logical
 // resolution.
 int twips(int twips);

@@ -35,13 +35,6 @@ constexpr int AlturaTitulos = 1700;  // twips: room for the longest heading, upr
 // The load label's colour when the load is bearable: the inactive caption bar's.
 constexpr quint32 CorLegendaInativa = 0x80000003;
 
-template <typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 }  // namespace
 
 frmAtividadesGUT::frmAtividadesGUT(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
@@ -67,7 +60,7 @@ void frmAtividadesGUT::buildScreen()
     int x = 0;
     for (int k = 1; k < GradeAtividades::Colunas; ++k) {
         const int largura = common::twips(GradeAtividades::Larguras[k]);
-        auto* pic = named(new common::PictureBox(titulos), common::arrayName(QStringLiteral("picLogo"), k));
+        auto* pic = common::withName(new common::PictureBox(titulos), common::arrayName(QStringLiteral("picLogo"), k));
         pic->setGeometry(x, 0, largura, titulos->height());
         // Light letters: the banner is darkest at the bottom, where every heading starts.
         QFont fonte = pic->font();
@@ -81,7 +74,7 @@ void frmAtividadesGUT::buildScreen()
         x += largura;
     }
 
-    MSFlexGrid1_ = named(new QTableView(this), QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
     // A compact font, so a bold date fits the date column's width.
     QFont fonte = MSFlexGrid1_->font();
@@ -110,8 +103,8 @@ void frmAtividadesGUT::buildScreen()
         MSFlexGrid1_Click();
     });
 
-    Frame1_ = named(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
-    lblCargaH_ = named(new QLabel(Frame1_), QStringLiteral("lblCargaH"));
+    Frame1_ = common::withName(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
+    lblCargaH_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblCargaH"));
     lblCargaH_->setAlignment(Qt::AlignCenter);
     lblCargaH_->setAutoFillBackground(true);
     lblCargaH_->setMinimumWidth(common::twips(900));
@@ -121,38 +114,38 @@ void frmAtividadesGUT::buildScreen()
     lblCargaH_->setFont(carga);
     auto* frame1 = new QHBoxLayout(Frame1_);
     frame1->addWidget(lblCargaH_);
-    frame1->addWidget(named(new QLabel(QStringLiteral("(primeiros 6 projetos)"), Frame1_), QStringLiteral("Label2")));
+    frame1->addWidget(common::withName(new QLabel(QStringLiteral("(primeiros 6 projetos)"), Frame1_), QStringLiteral("Label2")));
 
-    auto* cmdNovaAtiv = named(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
+    auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
                               QStringLiteral("cmdNovaAtiv"));
-    auto* Command1 = named(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
+    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
     connect(cmdNovaAtiv, &QPushButton::clicked, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
     connect(Command1, &QPushButton::clicked, this, &frmAtividadesGUT::Command1_Click);
 
-    Frame2_ = named(new QGroupBox, QStringLiteral("Frame2"));
-    mskDtFinal_ = named(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
-    txtHorasEst_ = named(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
-    lblHorasJaTrab_ = named(new QLabel(Frame2_), QStringLiteral("lblHorasJaTrab"));
+    Frame2_ = common::withName(new QGroupBox, QStringLiteral("Frame2"));
+    mskDtFinal_ = common::withName(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
+    txtHorasEst_ = common::withName(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
+    lblHorasJaTrab_ = common::withName(new QLabel(Frame2_), QStringLiteral("lblHorasJaTrab"));
     auto* frame2 = new QGridLayout(Frame2_);
-    frame2->addWidget(named(new QLabel(QStringLiteral("Data Final:"), Frame2_), QStringLiteral("Label1")), 0, 0);
+    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Data Final:"), Frame2_), QStringLiteral("Label1")), 0, 0);
     frame2->addWidget(mskDtFinal_, 0, 1);
-    frame2->addWidget(named(new QLabel(QStringLiteral("Horas Estimadas:"), Frame2_), QStringLiteral("Label3")), 1, 0);
+    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Horas Estimadas:"), Frame2_), QStringLiteral("Label3")), 1, 0);
     frame2->addWidget(txtHorasEst_, 1, 1);
-    frame2->addWidget(named(new QLabel(QStringLiteral("Horas Já Trab.:"), Frame2_), QStringLiteral("Label10")), 2, 0);
+    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Horas Já Trab.:"), Frame2_), QStringLiteral("Label10")), 2, 0);
     frame2->addWidget(lblHorasJaTrab_, 2, 1);
 
-    Frame3_ = named(new QGroupBox, QStringLiteral("Frame3"));
-    txtHorasJaTrab_ = named(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
-    chkFim_ = named(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
-    cmdGravar_ = named(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
+    Frame3_ = common::withName(new QGroupBox, QStringLiteral("Frame3"));
+    txtHorasJaTrab_ = common::withName(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
+    chkFim_ = common::withName(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
+    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
     connect(cmdGravar_, &QPushButton::clicked, this, &frmAtividadesGUT::cmdGravar_Click);
     auto* frame3 = new QGridLayout(Frame3_);
-    frame3->addWidget(named(new QLabel(QStringLiteral("Horas Trabalhadas:"), Frame3_), QStringLiteral("Label4")), 0, 0);
+    frame3->addWidget(common::withName(new QLabel(QStringLiteral("Horas Trabalhadas:"), Frame3_), QStringLiteral("Label4")), 0, 0);
     frame3->addWidget(txtHorasJaTrab_, 0, 1);
     frame3->addWidget(chkFim_, 1, 0, 1, 2);
     frame3->addWidget(cmdGravar_, 2, 0, 1, 2);
 
-    txtObs_ = named(new QPlainTextEdit, QStringLiteral("txtObs"));
+    txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
 

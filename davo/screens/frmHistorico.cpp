@@ -20,11 +20,9 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     setObjectName(QStringLiteral("frmHistorico"));
     setWindowTitle(QStringLiteral("Atividades Já concluídas"));
 
-    data_ = new common::DataSource(programa_.db, this);
-    data_->setObjectName(QStringLiteral("Data1"));
+    data_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
 
-    DBGrid1_ = new QTableView(this);
-    DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1_ = common::withName(new QTableView(this), QStringLiteral("DBGrid1"));
     DBGrid1_->setModel(data_);
     // The screen's own save is the only writer: the cells are for reading.
     DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -36,25 +34,20 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
         DBGrid1_Click();
     });
 
-    txtObs_ = new QPlainTextEdit(this);
-    txtObs_->setObjectName(QStringLiteral("txtObs"));
+    txtObs_ = common::withName(new QPlainTextEdit(this), QStringLiteral("txtObs"));
     txtObs_->setReadOnly(true);  // reopening writes only the state; notes are edited on the list
     txtObs_->setMaximumHeight(common::twips(1200));
 
-    Frame1_ = new QGroupBox(this);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    chkFim_ = new QCheckBox(QStringLiteral("&Recuperar Tarefa"), Frame1_);
-    chkFim_->setObjectName(QStringLiteral("chkFim"));
-    cmdGravar_ = new QPushButton(QStringLiteral("&Gravar"), Frame1_);
-    cmdGravar_->setObjectName(QStringLiteral("cmdGravar"));
+    Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
+    chkFim_ = common::withName(new QCheckBox(QStringLiteral("&Recuperar Tarefa"), Frame1_), QStringLiteral("chkFim"));
+    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
     auto* frame1 = new QVBoxLayout(Frame1_);
     frame1->addWidget(chkFim_);
     frame1->addWidget(cmdGravar_);
     connect(chkFim_, &QCheckBox::clicked, this, &frmHistorico::chkFim_Click);
     connect(cmdGravar_, &QPushButton::clicked, this, &frmHistorico::cmdGravar_Click);
 
-    auto* Command1 = new QPushButton(QStringLiteral("&Voltar"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &frmHistorico::Command1_Click);
 
     auto* baixo = new QHBoxLayout;

@@ -22,15 +22,12 @@ namespace {
 
 QLabel* rotulo(QWidget* dono, const char* nome, const QString& texto)
 {
-    auto* label = new QLabel(texto, dono);
-    label->setObjectName(QLatin1String(nome));
-    return label;
+    return common::withName(new QLabel(texto, dono), QLatin1String(nome));
 }
 
 QLabel* resultado(QWidget* dono, const char* nome)
 {
-    auto* label = new QLabel(dono);
-    label->setObjectName(QLatin1String(nome));
+    auto* label = common::withName(new QLabel(dono), QLatin1String(nome));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
@@ -40,10 +37,7 @@ QLabel* resultado(QWidget* dono, const char* nome)
 
 QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
 {
-    auto* b = new QPushButton(texto, dono);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);  // Enter in a box does not press a button
-    return b;
+    return common::withName(new QPushButton(texto, dono), QLatin1String(nome));
 }
 
 }  // namespace
@@ -108,6 +102,7 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     janela->addSpacing(8);
     janela->addLayout(botoes);
     resize(560, sizeHint().height());
+    common::noDefaultButtons(this);  // Enter in a box does not press a button
 
     connect(cmdGravidade, &QPushButton::clicked, this, &frmNovaAtiv::cmdGravidade_Click);
     connect(cmdTendencias, &QPushButton::clicked, this, &frmNovaAtiv::cmdTendencias_Click);

@@ -55,14 +55,13 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent) : QDialog(
 
     cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
     cmdSair_->setObjectName(QStringLiteral("cmdSair"));
-    cmdSair_->setAutoDefault(false);
     cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
     cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
-    cmdLimpar_->setAutoDefault(false);
 
     connect(cmdSair_, &QPushButton::clicked, this, &frmAlternativas::cmdSair_Click);
     connect(cmdLimpar_, &QPushButton::clicked, this, &frmAlternativas::cmdLimpar_Click);
     saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
+    common::noDefaultButtons(this);  // Enter in a box does not press a button
 
     layoutRows();
 }

@@ -76,18 +76,17 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
 
     cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
     cmdSair_->setObjectName(QStringLiteral("cmdSair"));
-    cmdSair_->setAutoDefault(false);
     cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
     cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
-    cmdLimpar_->setAutoDefault(false);
     cmdAjuda_ = new QPushButton(QStringLiteral("&Ajuda"), this);
     cmdAjuda_->setObjectName(QStringLiteral("cmdAjuda"));
-    cmdAjuda_->setAutoDefault(false);
 
     connect(cmdSair_, &QPushButton::clicked, this, &frmCriterios::cmdSair_Click);
     connect(cmdLimpar_, &QPushButton::clicked, this, &frmCriterios::cmdLimpar_Click);
     connect(cmdAjuda_, &QPushButton::clicked, this, &frmCriterios::cmdAjuda_Click);
     saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
+
+    common::noDefaultButtons(this);  // Enter in a box does not press a button
 
     layoutRows();
 }

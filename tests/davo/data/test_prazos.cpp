@@ -3,6 +3,7 @@
 #include "davo/data/prazos.h"
 
 #include "common/store.h"
+#include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"
 
 #include <QVariantMap>
@@ -12,13 +13,12 @@ using testsupport::Today;
 class TestPrazos : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Folder> folder_;
-    std::unique_ptr<common::Database> db_;
+    std::unique_ptr<DavoFixture> f_;
 
     // Adds one activity; returns its key.
     QVariant adiciona(const QVariantMap& campos)
     {
-        common::Recordset rs = common::Recordset::openTable(*db_, QStringLiteral("Atividades"));
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         rs.addNew();
         for (auto it = campos.begin(); it != campos.end(); ++it)
             rs.setValue(it.key(), it.value());
@@ -34,13 +34,10 @@ private slots:
     void init()
     {
         testsupport::resetPlatform();
-        folder_ = std::make_unique<testsupport::Folder>();
-        QVERIFY(davo::createDatabase(folder_->file(QStringLiteral("DAVO.mdb"))));
-        db_ = std::make_unique<common::Database>();
-        db_->open(folder_->file(QStringLiteral("DAVO.mdb")), QStringLiteral(";pwd=PanoRoxo"));
+        f_ = std::make_unique<DavoFixture>();
     }
 
-    void cleanup() { db_.reset(); }
+    void cleanup() { f_.reset(); }
 
     void deadline_figures_data()
     {
@@ -62,7 +59,7 @@ private slots:
         QFETCH(double, horasQFaltam);
         QFETCH(double, horasTrabDia);
         // Written into a record being added, as the new-activity screen does.
-        common::Recordset rs = common::Recordset::openTable(*db_, QStringLiteral("Atividades"));
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         rs.addNew();
         rs.setValue("DataFinal", Today.addDays(dias));
         davo::aplicaPrazo(rs, Today);
@@ -92,7 +89,7 @@ private slots:
             adiciona({{"Ativo", "1"}, {"FaltamDias", porDia[i] < 0 ? -5 : i + 1}, {"HorasTrabDia", porDia[i]}});
         adiciona({{"Ativo", "0"}, {"FaltamDias", -10}, {"HorasTrabDia", 99}});  // finished: not listed
 
-        common::Recordset lista = common::Recordset::openQuery(*db_, davo::ListaAtivas);
+        common::Recordset lista = common::Recordset::openQuery(f_->programa.db, davo::ListaAtivas);
         const double soma = davo::CargaHoraDia(lista);
         QVERIFY2(qAbs(soma - carga) < 1e-9, qPrintable(QString::number(soma)));
         QCOMPARE(soma > davo::LimiteCarga, carga > 6.1);
@@ -114,11 +111,11 @@ private slots:
             codigos << adiciona(campos);
         }
         common::Clock::setTestDate(Today.addDays(32));
-        davo::AtualizaPrazos(*db_, common::Clock::today());
+        davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
 
         const QList<QList<double>> depois{{8, 48, 12, 1.5}, {0.4, 3, 4, 10}, {-3, -18, 6, -2},
                                           {9, 54, 3, 0.5}, {9, 54, 5, 0.5}};
-        common::Recordset rs = common::Recordset::openTable(*db_, QStringLiteral("Atividades"));
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         rs.setIndex(QStringLiteral("PrimaryKey"));
         for (int i = 0; i < codigos.size(); ++i) {
             rs.seek(QStringLiteral("="), codigos[i]);

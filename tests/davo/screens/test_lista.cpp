@@ -7,6 +7,7 @@
 #include "common/maskeddatebox.h"
 #include "common/picturebox.h"
 #include "common/widgets.h"
+#include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"
 
 #include <QCheckBox>
@@ -36,14 +37,13 @@ struct Atividade {
 class TestLista : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Folder> folder_;
-    std::unique_ptr<davo::Programa> programa_;
+    std::unique_ptr<DavoFixture> f_;
 
     // Stores an activity as the new-activity screen leaves it; the list's pass brings its
     // figures up to date.
     void adiciona(const Atividade& a)
     {
-        common::Recordset rs = common::Recordset::openTable(programa_->db, QStringLiteral("Atividades"));
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         rs.addNew();
         rs.setValue("Ativo", a.ativo);
         rs.setValue("GUT", a.gut);
@@ -63,7 +63,7 @@ class TestLista : public QObject {
 
     common::Recordset registro(const QString& nome)
     {
-        common::Recordset rs = common::Recordset::openTable(programa_->db, QStringLiteral("Atividades"));
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         for (; !rs.eof(); rs.moveNext())
             if (rs.text("Atividade") == nome)
                 return rs;
@@ -107,17 +107,13 @@ private slots:
     void init()
     {
         testsupport::resetPlatform();
-        folder_ = std::make_unique<testsupport::Folder>();
-        programa_ = std::make_unique<davo::Programa>();
-        programa_->pasta = folder_->path();
-        QVERIFY(davo::createDatabase(folder_->file("DAVO.mdb")));
-        programa_->db.open(folder_->file("DAVO.mdb"));
+        f_ = std::make_unique<DavoFixture>();
     }
 
     void cleanup()
     {
         common::Modal::setTestHandler({});
-        programa_.reset();
+        f_.reset();
     }
 
     void the_list_is_in_priority_order()
@@ -129,7 +125,7 @@ private slots:
         adiciona({"mais GUT", 5, 40, 2, 10});
         adiciona({"gravidade maior", 5, 40, 3, 10});
         adiciona({"concluída", -5, 100, 2, 30, 0, "0"});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QCOMPARE(descricoes(tela), QStringList({"atrasada", "hoje", "mais GUT", "gravidade maior",
                                                 "mais horas por dia", "menos GUT"}));
@@ -147,7 +143,7 @@ private slots:
         adiciona({"a", 4, 8, 2, 10});  // 2.5 hours a day
         adiciona({"b", 1, 8, 2, 3.7});
         common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QCOMPARE(celula(tela, 0, 13), QStringLiteral("3.7"));
         QCOMPARE(celula(tela, 1, 13), QStringLiteral("2.5"));
@@ -160,14 +156,14 @@ private slots:
     {
         adiciona({"a", 4});
         common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("MM/dd/yyyy"));
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QCOMPARE(celula(tela, 0, 7), Today.addDays(4).toString("MM/dd/yyyy"));
     }
 
     void an_empty_list_then_a_first_activity()
     {
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QVERIFY(descricoes(tela).isEmpty());
         QCOMPARE(tela.grade().rowCount(), 20);
@@ -193,7 +189,7 @@ private slots:
     {
         for (int i = 1; i <= 25; ++i)
             adiciona({QStringLiteral("atividade %1").arg(i), i});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QCOMPARE(tela.grade().rowCount(), 26);
         QVERIFY(titulo(tela, 6));
@@ -217,7 +213,7 @@ private slots:
     {
         for (int i = 1; i <= 8; ++i)
             adiciona({QStringLiteral("atividade %1").arg(i), i, 8, 2, 10, 2});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisibleTo(&tela));
         clica(tela, 7);
@@ -236,7 +232,7 @@ private slots:
     void a_click_on_an_empty_row_selects_nothing()
     {
         adiciona({"única", 3, 8, 2, 10});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         clica(tela, 0);
         named<QPlainTextEdit>(&tela, "txtObs")->setPlainText("não deve ser gravado");
@@ -251,7 +247,7 @@ private slots:
     void booking_hours_updates_the_hours_still_to_work()
     {
         adiciona({"relatório", 10, 8, 2, 30, 5});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         clica(tela, 0);
         named<QLineEdit>(&tela, "txtHorasJaTrab")->setText("2");
@@ -280,7 +276,7 @@ private slots:
     void a_rejected_deadline_keeps_the_stored_one_and_saves_the_rest()
     {
         adiciona({"prazo", 10, 8, 2, 30});
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         clica(tela, 0);
         named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText(Today.addDays(-1).toString("dd/MM/yyyy"));
@@ -311,7 +307,7 @@ private slots:
     {
         for (int i = 1; i <= 7; ++i)
             adiciona({QStringLiteral("atividade %1").arg(i), i, 8, 2, 6});  // 6/i hours a day
-        davo::frmAtividadesGUT tela(*programa_);
+        davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("14,7"));
         clica(tela, 0);
@@ -325,7 +321,7 @@ private slots:
 
         // Days later it is reopened from the history, and counted again from that day.
         common::Clock::setTestDate(Today.addDays(3));
-        davo::frmHistorico historico(*programa_);
+        davo::frmHistorico historico(f_->programa);
         historico.Form_Load();
         QCOMPARE(historico.Data1().rowCount(), 1);
         auto* grid = named<QTableView>(&historico, "DBGrid1");
@@ -339,7 +335,7 @@ private slots:
         QCOMPARE(historico.Data1().rowCount(), 0);
         QVERIFY(!named<QWidget>(&historico, "Frame1")->isVisibleTo(&historico));
 
-        davo::frmAtividadesGUT again(*programa_);
+        davo::frmAtividadesGUT again(f_->programa);
         again.Form_Load();
         QCOMPARE(again.QtdeAtividades(), 7);
         common::Recordset rs = registro("atividade 1");
@@ -353,7 +349,7 @@ private slots:
         adiciona({"março", 90, 8, 2, 10, 0, "0"});
         adiciona({"maio", 150, 8, 2, 10, 0, "0"});
         adiciona({"aberta", 30});
-        davo::frmHistorico historico(*programa_);
+        davo::frmHistorico historico(f_->programa);
         historico.Form_Load();
         common::DataSource& data = historico.Data1();
         QCOMPARE(data.rowCount(), 2);
@@ -367,7 +363,7 @@ private slots:
 
     void an_empty_history_selects_nothing()
     {
-        davo::frmHistorico historico(*programa_);
+        davo::frmHistorico historico(f_->programa);
         historico.Form_Load();
         QCOMPARE(historico.Data1().rowCount(), 0);
         historico.DBGrid1_Click();

@@ -6,6 +6,7 @@
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
 #include "common/store.h"
+#include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"
 
 #include <QApplication>
@@ -77,12 +78,11 @@ QString dia(int dias)
 class TestNovaAtiv : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::Folder> folder_;
-    std::unique_ptr<davo::Programa> programa_;
+    std::unique_ptr<DavoFixture> f_;
 
     common::Recordset atividades()
     {
-        return common::Recordset::openTable(programa_->db, QStringLiteral("Atividades"));
+        return common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
     }
 
 private slots:
@@ -91,17 +91,14 @@ private slots:
     void init()
     {
         testsupport::resetPlatform();
-        folder_ = std::make_unique<testsupport::Folder>();
-        QVERIFY(davo::createDatabase(folder_->file(QStringLiteral("DAVO.mdb"))));
-        programa_ = std::make_unique<davo::Programa>();
-        programa_->db.open(folder_->file(QStringLiteral("DAVO.mdb")), QStringLiteral(";pwd=PanoRoxo"));
+        f_ = std::make_unique<DavoFixture>();
     }
 
-    void cleanup() { programa_.reset(); }
+    void cleanup() { f_.reset(); }
 
     void nothing_filled_in_is_refused()
     {
-        NovaAtiv f(*programa_);
+        NovaAtiv f(f_->programa);
         QCOMPARE(f.windowTitle(), QStringLiteral("Inclusão de Nova Atividade"));
         QCOMPARE(f.data(), QStringLiteral("__/__/____"));
         QCOMPARE(f.texto("lblG") + f.texto("lblT") + f.texto("lblU") + f.texto("lblGUT"), QString());
@@ -159,7 +156,7 @@ private slots:
         QFETCH(QString, gut);
         QFETCH(QList<double>, figuras);
         common::setUserLocale(QLocale(locale));
-        NovaAtiv f(*programa_);
+        NovaAtiv f(f_->programa);
         f.preenche(dia(dias), est, trab, QStringLiteral("Relatório de custos"), QStringLiteral("pedir ao financeiro"));
         f.mskDtFinal_LostFocus();  // a deadline of today stands
         f.cmdGravidade_Click();
@@ -191,7 +188,7 @@ private slots:
 
     void the_deadline_box()
     {
-        NovaAtiv f(*programa_);
+        NovaAtiv f(f_->programa);
         f.mskDtFinal_LostFocus();  // left empty
         QCOMPARE(f.data(), QStringLiteral("23/12/2026"));
         QVERIFY(common::Messages::shown().isEmpty());
@@ -230,7 +227,7 @@ private slots:
         QFETCH(QStringList, titulos);
         QFETCH(QString, foco);
         common::setUserLocale(QLocale(entrada[0]));
-        NovaAtiv f(*programa_);
+        NovaAtiv f(f_->programa);
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         f.preenche(dia(3), entrada[2], entrada[3], entrada[1]);
@@ -248,7 +245,7 @@ private slots:
         for (const char* locale : {"pt_BR", "en_US"}) {
             common::setUserLocale(QLocale(QLatin1String(locale)));
             const QLocale l = common::userLocale();
-            NovaAtiv f(*programa_);
+            NovaAtiv f(f_->programa);
             f.tendencia = 2;
             f.preenche(dia(1), "6", "0");  // 6 hours to work in the 6 of tomorrow: x = 1
             f.cmdGravidade_Click();
@@ -267,7 +264,7 @@ private slots:
 
     void questionnaires_closed_and_going_back()
     {
-        NovaAtiv f(*programa_);
+        NovaAtiv f(f_->programa);
         f.show();
         f.preenche(dia(10), "30", "0");
         f.grava = false;
