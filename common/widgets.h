@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <type_traits>
 
+class QAbstractButton;
 class QWidget;
 
 namespace common {
@@ -25,10 +27,44 @@ int twips(int twips);
 // The name of an element of a control array: arrayName("txtAlternativa", 0) is "txtAlternativa(0)".
 QString arrayName(const QString& array, int index);
 
-// Runs `handler` each time `widget` loses the focus to another control of its window (not when a
-// popup menu opens or the window itself loses its activation). A handler that shows a message
-// box, which takes the focus itself, is not re-entered.
-void onLostFocus(QWidget* widget, std::function<void()> handler);
+// Runs `check` each time `widget` loses the focus to another control of its window (not when a
+// popup menu opens or the window itself loses its activation). A check that shows a message box,
+// which takes the focus itself, is not re-entered. A check may answer false when it refused the
+// text (it then showed its message and put the focus back): a button's action then does not run.
+void onLostFocusCheck(QWidget* widget, std::function<bool()> check);
+
+template <typename Check>
+void onLostFocus(QWidget* widget, Check check)
+{
+    if constexpr (std::is_void_v<std::invoke_result_t<Check&>>)
+        onLostFocusCheck(widget, [check = std::move(check)]() mutable {
+            check();
+            return true;
+        });
+    else
+        onLostFocusCheck(widget, std::function<bool()>(std::move(check)));
+}
+
+// Runs the lost-focus check of the control that holds the focus in `window`, as if the focus were
+// leaving it now. False when that check refused; true when it accepted or there is none.
+bool runPendingCheck(QWidget* window);
+
+// Runs a user action. A failure inside it (a store error, say) is reported in a critical box and
+// ends the program through the event loop, so every window, the database and the application
+// object are destroyed in order; no exception ever crosses Qt's event dispatch.
+void runGuarded(const std::function<void()>& action);
+
+// Connects a button to its action. Before the action, the lost-focus check of the box that holds
+// the focus runs, since a button pressed by its access key or by a click leaves the focus where it
+// is (buttons take the focus from the keyboard only); when that check refuses, the action does not
+// run. The action itself runs guarded.
+void onClick(QAbstractButton* button, std::function<void()> action);
+
+template <typename Screen>
+void onClick(QAbstractButton* button, Screen* screen, void (Screen::*handler)())
+{
+    onClick(button, [screen, handler] { (screen->*handler)(); });
+}
 
 // Enter in a text box presses no button of `window`: every push button in it stops being a default
 // button.
