@@ -6,6 +6,7 @@
 #include "davo/screens/report.h"
 
 #include "common/formats.h"
+#include "common/frmInformacoes.h"
 #include "common/platform.h"
 
 #include <QApplication>
@@ -143,13 +144,19 @@ void Menu::mnuHistorico_Click()
     common::Modal::exec(historico);
 }
 
-// The information screen is not in this version yet: the user is told so.
 void Menu::mnuSuporte_Click()
 {
     if (!bancoAberto())
         return;
-    common::Messages::show(this, QMessageBox::Information, QStringLiteral("Sistema Davo"),
-                           QStringLiteral("Esta tela ainda não está disponível nesta versão."));
+    common::Variante variante;
+    variante.programa = common::Variante::Davo;
+    variante.pasta = programa_.pasta;
+    variante.imagem = picture(QStringLiteral("DAVO"), QStringLiteral("Prioridades pelo método GUT"),
+                              QColor(0, 64, 48), QColor(64, 168, 120));
+    const common::SistemaInfo sistema;
+    common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);
+    tela.Form_Load();
+    common::Modal::exec(tela);
 }
 
 void Menu::mnuCompactar_Click()

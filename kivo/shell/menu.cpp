@@ -2,6 +2,9 @@
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
+#include "kivo/shell/idioma.h"
+
+#include "common/frmInformacoes.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -88,15 +91,11 @@ bool Menu::Form_Load()
             const QVariant idioma = parametro.value(QStringLiteral("Idioma"));
             programa_.idioma = Portugues;
             const double code = idioma.isNull() ? 0 : common::readNumber(common::defaultText(idioma)).value_or(0);
-            if (code == double(Ingles)) {
+            if (code == double(Ingles))
                 programa_.idioma = Ingles;
-                englishCaptions();
-            } else if (code == double(Espanhol)) {
+            else if (code == double(Espanhol))
                 programa_.idioma = Espanhol;
-                spanishCaptions();
-            } else if (code == double(Portugues)) {
-                programa_.idioma = Portugues;
-            }
+            aplicaIdioma();
         }
 
         programa_.dataInicio = common::shortDateText(common::Clock::today());
@@ -139,26 +138,7 @@ void Menu::errorReport(const QString& description)
 
 void Menu::aplicaIdioma()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
-    else if (programa_.idioma == Espanhol)
-        spanishCaptions();
-}
-
-void Menu::englishCaptions()
-{
-    const std::pair<const char*, const char*> captions[] = {
-        {"mnuAlternativas", "Alternatives"}, {"mnuCriterios", "Criteria"}, {"mnuPesos", "Weights"},
-        {"mnuDados", "Values"},             {"mnuResultados", "Results"},  {"mnuUtil", "Information"},
-        {"mnuSair", "Quit"},
-    };
-    for (const auto& [name, caption] : captions)
-        findChild<QAction*>(QLatin1String(name))->setText(QLatin1String(caption));
-}
-
-void Menu::spanishCaptions()
-{
-    // Spanish screens keep the Portuguese captions.
+    legendasMenu(this, programa_.idioma);
 }
 
 // Every screen is made afresh and shown modally: it loads what it needs as it opens and keeps
@@ -204,7 +184,18 @@ void Menu::mnuResultados_Click()
 
 void Menu::mnuUtil_Click()
 {
-    telaIndisponivel();
+    common::Variante variante;
+    variante.programa = common::Variante::Kivo;
+    variante.pasta = programa_.pasta;
+    variante.imagem = picture();
+    variante.idioma = &programa_.idioma;
+    variante.legendas = [](QDialog& tela, short idioma) { legendasInformacoes(&tela, idioma); };
+    variante.legendasMenu = [this](short) { aplicaIdioma(); };
+    const common::SistemaInfo sistema;
+    common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);
+    tela.Form_Load();
+    common::Modal::exec(tela);
+    // The menu speaks the language chosen as soon as the screen closes.
     aplicaIdioma();
 }
 

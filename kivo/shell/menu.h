@@ -36,14 +36,11 @@ public:
     void mnuUtil_Click();
     void mnuSair_Click();
 
-    // The menu captions of the current language: English for 1, the Spanish step (which changes
-    // nothing) for 2, nothing for 3.
+    // The menu captions of the current language.
     void aplicaIdioma();
 
 private:
     void telaIndisponivel();
-    void englishCaptions();
-    void spanishCaptions();
     void errorReport(const QString& description);
     QAction* menuItem(const char* name, const QString& caption, void (Menu::*handler)());
 

@@ -5,6 +5,10 @@
 #include "tests/support/testsupport.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -94,7 +98,7 @@ private slots:
         QTest::addColumn<short>("code");
         QTest::addColumn<bool>("english");
         QTest::newRow("1") << QVariant(1) << short(1) << true;
-        QTest::newRow("2") << QVariant(2) << short(2) << false;
+        QTest::newRow("2") << QVariant(2) << short(2) << false;  // Spanish captions, checked below
         QTest::newRow("3") << QVariant(3) << short(3) << false;
         QTest::newRow("null") << QVariant() << short(3) << false;
         QTest::newRow("7") << QVariant(7) << short(3) << false;
@@ -109,10 +113,13 @@ private slots:
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
         QCOMPARE(menu.programa().idioma, code);
-        const QStringList expected = english
-            ? QStringList({"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
-            : QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
-                           "&Sair"});
+        const QStringList expected =
+            english ? QStringList({"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
+            : code == 2
+                ? QStringList({"&Alternativas", "&Criterios", "&Pesos", "&Valores", "&Resultados", "&Información",
+                               "&Salir"})
+                : QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
+                               "&Sair"});
         QCOMPARE(captions(menu), expected);
         QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(),
                  english ? QStringLiteral("Version: 15.02.18") : QStringLiteral("Versão: 15.02.18"));
@@ -196,11 +203,65 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        for (const char* item : {"mnuPesos", "mnuDados", "mnuResultados", "mnuUtil"}) {
+        for (const char* item : {"mnuPesos", "mnuDados", "mnuResultados"}) {
             common::Messages::clearShown();
             named<QAction>(&menu, item)->trigger();
             QCOMPARE(lastMessage().text, QStringLiteral("Esta tela ainda não está disponível nesta versão."));
         }
+    }
+
+    void the_menu_follows_the_language_chosen_on_the_information_screen()
+    {
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        const QStringList portugues{"&Alternativas", "&Critérios", "&Pesos", "&Valores",
+                                    "&Resultado", "&Informações", "&Sair"};
+        const QStringList ingles{"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"};
+        const QStringList espanhol{"&Alternativas", "&Criterios", "&Pesos", "&Valores",
+                                   "&Resultados", "&Información", "&Salir"};
+        QCOMPARE(captions(menu), portugues);
+
+        // Every switch between the three languages, each through the screen's own buttons.
+        const std::pair<const char*, QStringList> escolhas[] = {
+            {"opt1", ingles}, {"opt3", portugues}, {"opt2", espanhol}, {"opt1", ingles},
+            {"opt2", espanhol}, {"opt3", portugues},
+        };
+        for (const auto& [opcao, esperado] : escolhas) {
+            QString titulo;
+            common::Modal::setTestHandler([&, opcao = opcao](QDialog& tela) {
+                titulo = tela.windowTitle();
+                tela.show();
+                QTest::mouseClick(named<QRadioButton>(&tela, opcao), Qt::LeftButton);
+                QTest::mouseClick(named<QPushButton>(&tela, "cmdVOLTAR"), Qt::LeftButton);
+                return tela.result();
+            });
+            named<QAction>(&menu, "mnuUtil")->trigger();
+            QCOMPARE(captions(menu), esperado);
+            common::Database db;
+            db.open(database());
+            QCOMPARE(common::Recordset::openTable(db, QStringLiteral("Parametro")).value("Idioma").toInt(),
+                     QString::fromLatin1(opcao).right(1).toInt());
+        }
+        common::Modal::setTestHandler({});
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
+    void the_information_screen_speaks_the_current_language()
+    {
+        setIdioma(1);
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        QStringList textos;
+        common::Modal::setTestHandler([&](QDialog& tela) {
+            textos << tela.windowTitle() << named<QLabel>(&tela, "Label1")->text()
+                   << named<QGroupBox>(&tela, "Frame1")->title() << named<QPushButton>(&tela, "cmdVOLTAR")->text()
+                   << named<QLabel>(&tela, "lblBancoDados")->text();
+            return int(QDialog::Rejected);
+        });
+        named<QAction>(&menu, "mnuUtil")->trigger();
+        common::Modal::setTestHandler({});
+        QCOMPARE(textos, (QStringList{"Information", "Computer name:", "Computer specification: ", "&Return",
+                                      "15.02.18"}));
     }
 
     void quitting_closes_the_window()

@@ -1,0 +1,288 @@
+#include "common/frmInformacoes.h"
+
+#include "common/formats.h"
+#include "common/widgets.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace common {
+
+namespace {
+
+// The longest computer name the query returns: a longer one is not returned at all.
+constexpr int NomeComputadorMaximo = 199;
+
+}  // namespace
+
+std::optional<QString> SistemaInfo::nomeComputador() const
+{
+    const QString nome = QSysInfo::machineHostName();
+    if (nome.isEmpty())
+        return std::nullopt;
+    return nome;
+}
+
+std::optional<QString> SistemaInfo::nomeUsuario() const
+{
+#ifdef Q_OS_UNIX
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_name && *pw->pw_name)
+        return QString::fromLocal8Bit(pw->pw_name);
+#endif
+    for (const char* variavel : {"USER", "USERNAME", "LOGNAME"}) {
+        const QString nome = qEnvironmentVariable(variavel);
+        if (!nome.isEmpty())
+            return nome;
+    }
+    return std::nullopt;
+}
+
+QSize SistemaInfo::tamanhoTela() const
+{
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    if (!tela)
+        return {};
+    // The screen's own pixels, not the scaled units the windows are laid out in.
+    return tela->size() * tela->devicePixelRatio();
+}
+
+QString SistemaInfo::versaoSistema() const
+{
+#ifdef Q_OS_WIN
+    const QStringList partes = QSysInfo::kernelVersion().split(u'.');
+    const int major = partes.value(0).toInt();
+    const int minor = partes.value(1).toInt();
+    return nomeVersaoWindows(major, minor, 2, false);
+#else
+    return QSysInfo::prettyProductName();
+#endif
+}
+
+QString nomeVersaoWindows(int major, int minor, int plataforma, bool davo)
+{
+    const bool nt = plataforma == 2;
+    switch (major) {
+    case 3:
+        return nt ? QStringLiteral("Windows NT 3.x") : QStringLiteral("Windows 3.x");
+    case 4:
+        if (nt)
+            return QStringLiteral("Windows NT 4.0");
+        return minor == 0 ? QStringLiteral("Windows 95") : QStringLiteral("Windows 98");
+    case 5:
+        return davo ? QStringLiteral("Windows 10") : QStringLiteral("Windows XP");
+    case 6:
+        return davo ? QStringLiteral("Não Declarado") : QStringLiteral("Windows 7");
+    case 7:
+        return davo ? QStringLiteral("Não Declarado") : QStringLiteral("Windows 8");
+    default:
+        return QStringLiteral("Não Declarado");
+    }
+}
+
+QString textoResolucao(const QSize& tamanho)
+{
+    const auto numero = [](int n) {
+        return n >= 0 ? QStringLiteral(" %1").arg(n) : QString::number(n);
+    };
+    return numero(tamanho.width()) + QStringLiteral(" x") + numero(tamanho.height()) +
+           QStringLiteral(" DPI");
+}
+
+frmInformacoes::frmInformacoes(Database& db, Variante variante, const SistemaInfo& sistema, QWidget* parent)
+    : QDialog(parent), db_(db), variante_(std::move(variante)), sistema_(sistema)
+{
+    const bool kivo = variante_.programa == Variante::Kivo;
+    setObjectName(QStringLiteral("frmInformacoes"));
+    setWindowTitle(QStringLiteral("Informações Gerais"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* topo = new QHBoxLayout;
+    layout->addLayout(topo);
+
+    auto* Image1 = withName(new QLabel(this), "Image1");
+    Image1->setPixmap(variante_.imagem.scaled(200, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    topo->addWidget(Image1);
+
+    auto* Frame1 = withName(new QGroupBox(QStringLiteral("Especificação do Computador: "), this), "Frame1");
+    auto* grade = new QGridLayout(Frame1);
+    lblVAR_ = linha(grade, 0, "Label1", QStringLiteral("Nome do Micro na Rede:"), "lblVAR");
+    lblVIDEO_ = linha(grade, 1, "Label2", QStringLiteral("Resolução do Vídeo:"), "lblVIDEO");
+    lblUSUARIO_ = linha(grade, 2, "Label3", QStringLiteral("Usuário Logado:"), "lblUSUARIO");
+    lblWINDOWS_ = linha(grade, 3, "Label4", QStringLiteral("Versão do Windows:"), "lblWINDOWS");
+    lblBancoDados_ = linha(grade, 4, "Label5", QStringLiteral("Versão Banco de Dados:"), "lblBancoDados");
+    if (!kivo)
+        lblPasta_ = linha(grade, 5, "Label9", QStringLiteral("Pasta do Software:"), "lblPasta");
+    grade->setColumnStretch(1, 1);
+    topo->addWidget(Frame1, 1);
+
+    if (kivo) {
+        auto* Frame3 = withName(new QGroupBox(QStringLiteral("Idioma: "), this), "Frame3");
+        auto* opcoes = new QHBoxLayout(Frame3);
+        opt1_ = withName(new QRadioButton(QStringLiteral("English"), Frame3), "opt1");
+        opt2_ = withName(new QRadioButton(QStringLiteral("Espanhõl"), Frame3), "opt2");
+        opt3_ = withName(new QRadioButton(QStringLiteral("Português"), Frame3), "opt3");
+        for (QRadioButton* opt : {opt1_, opt2_, opt3_})
+            opcoes->addWidget(opt);
+        opcoes->addStretch();
+        layout->addWidget(Frame3);
+    }
+
+    // Where the data lives, and how to keep it safe: the one thing a user asks support about.
+    auto* Frame2 = withName(new QGroupBox(QStringLiteral("Suporte: "), this), "Frame2");
+    auto* suporte = new QVBoxLayout(Frame2);
+    Label7_ = withName(new QLabel(textoSuporte(3), Frame2), "Label7");
+    Label7_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label7_->setWordWrap(true);
+    suporte->addWidget(Label7_);
+    layout->addWidget(Frame2);
+
+    auto* base = new QHBoxLayout;
+    if (!kivo) {
+        auto* Label6 = withName(new QLabel(QStringLiteral("Versão  2017"), this), "Label6");
+        base->addWidget(Label6);
+    }
+    base->addStretch();
+    auto* cmdVOLTAR = withName(new QPushButton(QStringLiteral("&Voltar"), this), "cmdVOLTAR");
+    onClick(cmdVOLTAR, this, &frmInformacoes::cmdVOLTAR_Click);
+    base->addWidget(cmdVOLTAR);
+    layout->addLayout(base);
+
+    noDefaultButtons(this);
+    resize(640, sizeHint().height());
+}
+
+frmInformacoes::~frmInformacoes() = default;
+
+QLabel* frmInformacoes::linha(QGridLayout* grade, int row, const char* rotulo, const QString& texto,
+                              const char* valor)
+{
+    auto* parent = grade->parentWidget();
+    grade->addWidget(withName(new QLabel(texto, parent), rotulo), row, 0);
+    auto* label = withName(new QLabel(parent), valor);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grade->addWidget(label, row, 1);
+    return label;
+}
+
+QString frmInformacoes::textoSuporte(short idioma) const
+{
+    const QString arquivo = QDir::toNativeSeparators(db_.path());
+    if (idioma == 1)
+        return QStringLiteral("The data is kept in the file %1.\n"
+                              "It is an SQLite database, which any SQLite tool opens.\n"
+                              "A copy of that file, made while the program is closed, is a complete backup.")
+            .arg(arquivo);
+    if (idioma == 2)
+        return QStringLiteral("Los datos se guardan en el archivo %1.\n"
+                              "Es una base de datos SQLite, que cualquier herramienta de SQLite abre.\n"
+                              "Una copia de ese archivo, hecha con el programa cerrado, es una copia de "
+                              "seguridad completa.")
+            .arg(arquivo);
+    return QStringLiteral("Os dados ficam no arquivo %1.\n"
+                          "É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.\n"
+                          "Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de "
+                          "segurança completa.")
+        .arg(arquivo);
+}
+
+QString frmInformacoes::GetComputer()
+{
+    const std::optional<QString> nome = sistema_.nomeComputador();
+    if (!nome || nome->size() > NomeComputadorMaximo)
+        return {};
+    return *nome;
+}
+
+QString frmInformacoes::sUserID()
+{
+    const std::optional<QString> nome = sistema_.nomeUsuario();
+    if (!nome || nome->isEmpty())
+        return {};
+    lblUSUARIO_->setText(*nome);
+    return *nome;
+}
+
+QString frmInformacoes::OSVersion()
+{
+    return sistema_.versaoSistema();
+}
+
+void frmInformacoes::Form_Load()
+{
+    const bool kivo = variante_.programa == Variante::Kivo;
+    if (kivo && variante_.idioma) {
+        if (variante_.legendas)
+            variante_.legendas(*this, *variante_.idioma);
+        Label7_->setText(textoSuporte(*variante_.idioma));
+    }
+
+    lblVAR_->setText(GetComputer());
+    lblVIDEO_->setText(textoResolucao(sistema_.tamanhoTela()));
+    sUserID();
+    lblWINDOWS_->setText(OSVersion());
+
+    parametro_ = Recordset::openTable(db_, QStringLiteral("Parametro"));
+    parametro_.moveFirst();
+    lblBancoDados_->setText(parametro_.text(QStringLiteral("VersaoBD")));
+
+    if (!kivo) {
+        lblPasta_->setText(QDir::toNativeSeparators(variante_.pasta));
+        parametro_.close();
+        return;
+    }
+
+    short idioma = 3;
+    const std::optional<double> codigo = readNumber(parametro_.text(QStringLiteral("Idioma")));
+    if (codigo == 1.0) {
+        idioma = 1;
+        opt1_->setChecked(true);
+    } else if (codigo == 2.0) {
+        idioma = 2;
+        opt2_->setChecked(true);
+    } else if (codigo == 3.0) {
+        opt3_->setChecked(true);
+    }
+    if (variante_.idioma)
+        *variante_.idioma = idioma;
+    if (idioma != 3 && variante_.legendasMenu)
+        variante_.legendasMenu(idioma);
+}
+
+void frmInformacoes::cmdVOLTAR_Click()
+{
+    if (variante_.programa == Variante::Kivo && parametro_.isOpen()) {
+        short escolha = 0;
+        if (opt1_->isChecked())
+            escolha = 1;
+        else if (opt2_->isChecked())
+            escolha = 2;
+        else if (opt3_->isChecked())
+            escolha = 3;
+        if (escolha != 0) {
+            parametro_.edit();
+            parametro_.setValue(QStringLiteral("Idioma"), escolha);
+            parametro_.update();
+            if (variante_.idioma)
+                *variante_.idioma = escolha;
+        }
+        parametro_.close();
+    }
+    accept();
+}
+
+}  // namespace common
