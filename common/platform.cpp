@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QQueue>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <unistd.h>
@@ -158,11 +159,24 @@ void Clock::resetPaused()
 
 // ---------------------------------------------------------------------------------------------
 
+QString SingleInstance::folder()
+{
+    if (!lockFolder().isEmpty())
+        return lockFolder();
+    // The user's own folders, which no other account can write in: a lock in the shared temporary
+    // folder could be made first by anybody, and every start would then be refused.
+    for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::AppDataLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QDir().mkpath(folder))
+            return folder;
+    }
+    return QDir::homePath();
+}
+
 SingleInstance::SingleInstance(const QString& program)
 {
-    const QString folder = lockFolder().isEmpty() ? QDir::tempPath() : lockFolder();
     lock_ = std::make_unique<QLockFile>(
-        QStringLiteral("%1/%2-%3.lock").arg(folder, program).arg(::getuid()));
+        QStringLiteral("%1/%2-%3.lock").arg(folder(), program).arg(::getuid()));
     lock_->setStaleLockTime(0);  // only a dead owner makes a lock stale, never its age
 }
 

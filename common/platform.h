@@ -77,6 +77,8 @@ public:
 
     // Tests keep their locks in a folder of their own.
     static void setLockFolder(const QString& folder);
+    // Where the locks lie: the user's runtime folder, else the user's data folder.
+    static QString folder();
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -6,10 +6,10 @@
 
 namespace davo {
 
-bool createDatabase(const QString& path)
+QStringList esquema()
 {
     // The fields in table order; the history shows them all in this order.
-    const QStringList statements{
+    return {
         "CREATE TABLE Atividades ("
         "Codigo INTEGER PRIMARY KEY AUTOINCREMENT, Ativo TEXT, GUT REAL, Atividade TEXT, G REAL, "
         "U INTEGER, T INTEGER, DataFinal DATE, FaltamDias REAL, TempoDisp REAL, HorasEst REAL, "
@@ -19,7 +19,11 @@ bool createDatabase(const QString& path)
         "CREATE TABLE Parametro (VersaoBD TEXT)",
         "INSERT INTO Parametro (VersaoBD) VALUES ('2017')",
     };
-    return common::createDatabaseFile(path, statements);
+}
+
+bool createDatabase(const QString& path)
+{
+    return common::createDatabaseFile(path, esquema());
 }
 
 }  // namespace davo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace davo {
 
@@ -9,6 +10,10 @@ inline const QString ListaAtivas = QStringLiteral(
     "Select * FROM Atividades WHERE Ativo = '1' ORDER BY FaltamDias, -GUT, HorasTrabDia, G, -DataFinal");
 inline const QString ListaConcluidas =
     QStringLiteral("Select * FROM Atividades WHERE Ativo = '0' ORDER BY -DataFinal");
+
+// The statements that make a fresh DAVO.mdb; the program checks at start-up that the file it opens
+// has every table and field they make.
+QStringList esquema();
 
 // Creates a fresh DAVO.mdb at `path`, with no activity. Refuses to touch a file that exists
 // (returns false).

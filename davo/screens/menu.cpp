@@ -1,10 +1,12 @@
 #include "davo/screens/menu.h"
 
 #include "davo/data/compaction.h"
+#include "davo/data/database.h"
 #include "davo/screens/frmAtividadesGUT.h"
 #include "davo/screens/frmHistorico.h"
 #include "davo/screens/report.h"
 
+#include "common/esquema.h"
 #include "common/formats.h"
 #include "common/frmInformacoes.h"
 #include "common/platform.h"
@@ -108,8 +110,11 @@ bool Menu::Form_Load()
 
     try {
         programa_.db.open(programa_.pasta + QStringLiteral("/DAVO.mdb"), QStringLiteral(";pwd=PanoRoxo"));
+        common::verificaEsquema(programa_.db, esquema());
     } catch (const common::StoreError& e) {
-        // The steps after a failure are skipped; the window shows all the same.
+        // The steps after a failure are skipped; the window shows all the same, with no database
+        // open behind it.
+        programa_.db.close();
         relataErro(nullptr, e);
         return true;
     }

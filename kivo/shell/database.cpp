@@ -22,7 +22,9 @@ QStringList family(const QString& prefix, const QString& type)
     return fields;
 }
 
-QStringList schema()
+}  // namespace
+
+QStringList esquema()
 {
     QStringList sql;
     // Idioma 3: Portuguese.
@@ -74,11 +76,9 @@ QStringList schema()
     return sql;
 }
 
-}  // namespace
-
 bool createDatabase(const QString& path)
 {
-    return common::createDatabaseFile(path, schema());
+    return common::createDatabaseFile(path, esquema());
 }
 
 }  // namespace kivo

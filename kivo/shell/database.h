@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kivo {
+
+// The statements that make a fresh CONTROLE.mdb; the program checks at start-up that the file it
+// opens has every table and field they make.
+QStringList esquema();
 
 // Creates a fresh CONTROLE.mdb at `path`: every table, the one Parametro row and the 15 empty rows
 // of Alternativas and Criterios. Refuses to touch a file that exists (returns false).

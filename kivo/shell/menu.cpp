@@ -2,10 +2,12 @@
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
+#include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 
 #include "common/frmInformacoes.h"
 
+#include "common/esquema.h"
 #include "common/formats.h"
 #include "common/platform.h"
 
@@ -84,6 +86,7 @@ bool Menu::Form_Load()
 {
     try {
         programa_.db.open(programa_.pasta + QStringLiteral("/CONTROLE.mdb"), QStringLiteral(";pwd=PanoRoxo"));
+        common::verificaEsquema(programa_.db, esquema());
 
         {
             common::Recordset parametro = common::Recordset::openTable(programa_.db, QStringLiteral("Parametro"));

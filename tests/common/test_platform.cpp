@@ -1,6 +1,7 @@
 #include "common/platform.h"
 #include "tests/support/testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
@@ -79,6 +80,32 @@ private slots:
         common::SingleInstance next(QStringLiteral("prog"));
         QVERIFY(!next.anotherCopyRunning());
         testsupport::useTestPlatform();
+    }
+
+    void another_users_lock_in_the_shared_folder_refuses_nothing()
+    {
+        QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        common::SingleInstance::setLockFolder(QString());
+
+        // Somebody else made the lock under the old, predictable name, naming a live process.
+        const QString shared = QDir::temp().filePath(QStringLiteral("prog-%1.lock").arg(::getuid()));
+        const bool made = !QFile::exists(shared);
+        if (made) {
+            QFile squatter(shared);
+            QVERIFY(squatter.open(QIODevice::WriteOnly));
+            squatter.write("1\nprog\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        QCOMPARE(common::SingleInstance::folder(), runtime.path());
+        common::SingleInstance mine(QStringLiteral("prog"));
+        const bool refused = mine.anotherCopyRunning();
+        if (made)
+            QFile::remove(shared);
+        qputenv("XDG_RUNTIME_DIR", before);
+        testsupport::useTestPlatform();
+        QVERIFY(!refused);
     }
 };
 

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace testsupport {
 
 // The date every test runs on unless it sets another.
@@ -41,6 +43,16 @@ T* named(QObject* parent, const QString& name)
         qWarning("no child named %s", qPrintable(name));
     return child;
 }
+
+// A file a program may find where its database should be, none of them usable. `make` writes it at
+// `path`, from a good database at `good` and the statements that made it.
+struct BadFile {
+    QString name;
+    std::function<void(const QString& good, const QStringList& schema, const QString& path)> make;
+};
+QList<BadFile> badDatabaseFiles();
+// A file's bytes, to show it was not changed.
+QByteArray fileBytes(const QString& path);
 
 // The last message box shown, or an empty one.
 common::ShownMessage lastMessage();
