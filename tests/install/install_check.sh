@@ -43,13 +43,13 @@ done
 
 # Each program on its first start, from the installed copy, with a home folder of its own.
 start() {
-  local program=$1
+  local program=$1 exe=${2:-$prefix/bin/$1}
   local home=$work/home-$program
   mkdir -p "$home" "$work/tmp-$program"
   # davo needs a day/month/year short date, which Qt takes from the locale's name alone.
   env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u LC_ALL HOME="$home" TMPDIR="$work/tmp-$program" \
     LC_TIME=pt_BR.UTF-8 QT_QPA_PLATFORM=offscreen KIVO_DAVO_CLOSE_WHEN_SHOWN=1 \
-    timeout 60 "$prefix/bin/$program" || fail "installed $program did not start and close (status $?)"
+    timeout 60 "$exe" || fail "$exe did not start and close (status $?)"
 }
 
 start kivo
@@ -62,5 +62,13 @@ start davo
 before=$(cksum < "$work/home-kivo/.local/share/kivo/CONTROLE.mdb")
 start kivo
 [[ $(cksum < "$work/home-kivo/.local/share/kivo/CONTROLE.mdb") == "$before" ]] || fail "kivo's second start changed its database"
+
+# A portable copy: the program with its database beside it uses that file, not the user's folder.
+mkdir -p "$work/portable"
+cp "$prefix/bin/kivo" "$work/portable/kivo"
+cp "$work/home-kivo/.local/share/kivo/CONTROLE.mdb" "$work/portable/"
+rm -rf "$work/home-kivo"
+start kivo "$work/portable/kivo"
+[[ ! -e $work/home-kivo/.local/share/kivo ]] || fail "the portable copy did not use the database beside it"
 
 echo "install check passed"
