@@ -3,14 +3,19 @@
 #   make run PROGRAM=davo    the same for davo
 #   make test                builds and runs every test headless
 #   make bench               builds and runs the benchmarks
+#   make package             builds the Debian package kivo-davo_VERSION_amd64.deb here
 PROGRAM ?= kivo
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES       := g++ make cmake qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
 BENCH_PACKAGES := libbenchmark-dev
+# The install check of `make test` validates the desktop entries.
+PACKAGES       += desktop-file-utils
+# cpack reads the binaries' library dependencies with dpkg-shlibdeps, and picks them out with file.
+PACKAGE_PACKAGES := dpkg-dev file
 
-.PHONY: all deps bench-deps configure build run test bench clean
+.PHONY: all deps bench-deps configure build run test bench package clean
 
 all: build
 
@@ -39,6 +44,12 @@ bench: bench-deps
 	cmake --build $(BUILD) -j $(JOBS)
 	@for b in $$(find $(BUILD)/bench -maxdepth 1 -type f -name 'bench_*' -executable | sort); do \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+package: build
+	@tools/install-deps.sh $(PACKAGE_PACKAGES)
+	rm -f $(BUILD)/kivo-davo_*.deb kivo-davo_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/kivo-davo_*.deb .
 
 clean:
 	rm -rf $(BUILD)

@@ -1,9 +1,12 @@
 #include "common/application.h"
 
 #include "common/platform.h"
+#include "common/programicon.h"
 #include "common/store.h"
 
 #include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -12,6 +15,8 @@ namespace common {
 Application::Application(int& argc, char** argv, const QString& name) : QApplication(argc, argv)
 {
     setApplicationName(name);
+    setDesktopFileName(name);
+    setWindowIcon(programIcon(name));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -27,6 +32,12 @@ bool Application::notify(QObject* receiver, QEvent* event)
     Messages::show(nullptr, QMessageBox::Critical, applicationName(),
                    QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
     std::exit(EXIT_FAILURE);
+}
+
+void closeWhenShownIfAsked(QWidget& window)
+{
+    if (qEnvironmentVariableIsSet("KIVO_DAVO_CLOSE_WHEN_SHOWN"))
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
 }
 
 }  // namespace common
