@@ -205,6 +205,13 @@ private slots:
         for (const char* outro : {"-", "", " +", "++"})
             QCOMPARE(sinal(outro), -1);
 
+        // One criterion weighs all whatever its weight: the shares of its values rank, and no
+        // weight changes the best option.
+        const Sensibilidade um(Caso{{criterio("Só", "+", 3, {1, 2, 4})}, {"X", "Y", "Z"}});
+        QCOMPARE(um.atual().melhor, 2);
+        QVERIFY(std::abs(um.atual().resultados[2] - 4 / 7.0) < 1e-15);
+        verificaFaixa(um.faixa(0), 1, 10, std::nullopt, std::nullopt);
+
         // Only costs: nothing above 0, no best option.
         const Caso custos{{criterio("C", "-", 3, {1, 2}), criterio("D", "", 5, {2, 1})}, {"X", "Y"}};
         QCOMPARE(classifica(custos).melhor, SemMelhor);
@@ -223,6 +230,9 @@ private slots:
         verificaFaixa(s.faixa(0), 1.00, 6.12, std::nullopt, Mudanca{6.13, 2});
         // Second: A down to 4 / sqrt(1.5) = 3.2660, C below.
         verificaFaixa(s.faixa(1), 3.27, 10.00, Mudanca{3.26, 2}, std::nullopt);
+
+        // A weight with more than two decimals: the walks start at the hundredths on either side.
+        verificaFaixa(Sensibilidade(casoDaMao(4.005, 5)).faixa(0), 1.00, 6.12, std::nullopt, Mudanca{6.13, 2});
 
         const auto faixas = s.faixas();
         QCOMPARE(Sensibilidade::maisEstreita(faixas), 1);  // 1.74 from 5 against 2.13 from 4
