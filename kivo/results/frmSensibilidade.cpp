@@ -1,0 +1,504 @@
+#include "kivo/results/frmSensibilidade.h"
+
+#include "kivo/shell/kivo.h"
+
+#include "common/formats.h"
+#include "common/platform.h"
+#include "common/store.h"
+#include "common/widgets.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kivo {
+
+using namespace sensibilidade;
+
+namespace {
+
+enum Coluna { ColCriterio, ColSinal, ColPeso, ColMinimo, ColMaximo, ColAbaixo, ColAcima, ColMargem, Colunas };
+
+// Fifteen lines told apart by colour.
+const QColor Cores[15] = {
+    QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
+    QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
+    QColor(188, 189, 34), QColor(23, 190, 207), QColor(57, 59, 121),   QColor(230, 85, 13),
+    QColor(49, 163, 84),  QColor(132, 60, 57),  QColor(99, 99, 99),
+};
+
+// The narrowest criterion's row.
+const QColor CorEstreita(255, 236, 160);
+// The range that keeps the best option, on the chart.
+const QColor CorFaixa(220, 242, 220);
+
+const QString Nada = QStringLiteral("\u2014");  // nothing changes on this side
+
+// A step of 1, 2 or 5 times a power of ten giving about `marcas` marks over `amplitude`.
+double passoRedondo(double amplitude, int marcas)
+{
+    const double bruto = amplitude / marcas;
+    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    for (double fator : {1.0, 2.0, 5.0})
+        if (bruto <= fator * potencia * (1 + 1e-9))
+            return fator * potencia;
+    return 10 * potencia;
+}
+
+// A sentence ending in a name: its full stop, unless the name ends in one ("Gama Ltda.").
+QString frase(const QString& texto)
+{
+    if (texto.endsWith(QLatin1Char('.')) || texto.endsWith(QLatin1Char('!')) || texto.endsWith(QLatin1Char('?')))
+        return texto;
+    return texto + QLatin1Char('.');
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The chart
+
+GraficoSensibilidade::GraficoSensibilidade(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize GraficoSensibilidade::sizeHint() const
+{
+    return {760, 320};
+}
+
+QSize GraficoSensibilidade::minimumSizeHint() const
+{
+    return {420, 220};
+}
+
+void GraficoSensibilidade::mostra(int criterio, Curvas curvas, double pesoAtual, std::optional<Faixa> faixa,
+                                  QStringList nomes, int melhor, Textos textos)
+{
+    criterio_ = criterio;
+    curvas_ = std::move(curvas);
+    pesoAtual_ = pesoAtual;
+    faixa_ = std::move(faixa);
+    nomes_ = std::move(nomes);
+    melhor_ = melhor;
+    textos_ = std::move(textos);
+    update();
+}
+
+void GraficoSensibilidade::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (criterio_ < 0 || curvas_.pesos.size() < 2)
+        return;
+
+    const QFontMetrics fm(font());
+    const int linha = fm.height();
+
+    // Vertical range: every result and 0, with a little room.
+    double baixo = 0, alto = 0;
+    for (const auto& serie : curvas_.resultados)
+        for (double r : serie) {
+            baixo = std::min(baixo, r);
+            alto = std::max(alto, r);
+        }
+    if (alto - baixo < 1e-12)
+        alto = baixo + 1;
+    const double passo = passoRedondo(alto - baixo, 5);
+    baixo = std::floor(baixo / passo - 1e-9) * passo;
+    alto = std::ceil(alto / passo + 1e-9) * passo;
+    const int decimais = std::clamp(static_cast<int>(std::ceil(-std::log10(passo) - 1e-9)), 0, 6);
+
+    // Legend on the right, as wide as the longest name allows.
+    int larguraNomes = 0;
+    for (const QString& nome : nomes_)
+        larguraNomes = std::max(larguraNomes, fm.horizontalAdvance(nome));
+    const int legenda = std::min(larguraNomes, 180) + 36;
+
+    int larguraMarcas = 0;
+    for (double v = baixo; v <= alto + passo / 2; v += passo)
+        larguraMarcas = std::max(larguraMarcas, fm.horizontalAdvance(common::formatFixed(v, decimais)));
+
+    const QRectF area(larguraMarcas + linha + 14, linha * 2 + 8, width() - (larguraMarcas + linha + 14) - legenda - 12,
+                      height() - linha * 4 - 16);
+    if (area.width() < 40 || area.height() < 40)
+        return;
+    const auto x = [&](double peso) {
+        return area.left() + (peso - PesoMinimo) / (PesoMaximo - PesoMinimo) * area.width();
+    };
+    const auto y = [&](double r) { return area.bottom() - (r - baixo) / (alto - baixo) * area.height(); };
+
+    // Title.
+    p.setPen(Qt::black);
+    QFont negrito = font();
+    negrito.setBold(true);
+    p.setFont(negrito);
+    p.drawText(QRectF(0, 4, width(), linha + 2), Qt::AlignHCenter | Qt::AlignVCenter,
+               QFontMetrics(negrito).elidedText(textos_.titulo, Qt::ElideRight, width() - 8));
+    p.setFont(font());
+
+    // The range over which the best option stays.
+    if (faixa_ && melhor_ != SemMelhor) {
+        const QRectF faixa(QPointF(x(faixa_->minimo), area.top()), QPointF(x(faixa_->maximo), area.bottom()));
+        p.fillRect(faixa.normalized(), CorFaixa);
+    }
+
+    // Grid and marks.
+    p.setPen(QPen(QColor(225, 225, 225), 1));
+    for (int peso = 1; peso <= 10; ++peso)
+        p.drawLine(QPointF(x(peso), area.top()), QPointF(x(peso), area.bottom()));
+    for (double v = baixo; v <= alto + passo / 2; v += passo)
+        p.drawLine(QPointF(area.left(), y(v)), QPointF(area.right(), y(v)));
+    p.setPen(Qt::black);
+    for (int peso = 1; peso <= 10; ++peso)
+        p.drawText(QRectF(x(peso) - 20, area.bottom() + 3, 40, linha), Qt::AlignHCenter | Qt::AlignTop,
+                   QString::number(peso));
+    for (double v = baixo; v <= alto + passo / 2; v += passo)
+        p.drawText(QRectF(area.left() - larguraMarcas - 6, y(v) - linha / 2.0, larguraMarcas, linha),
+                   Qt::AlignRight | Qt::AlignVCenter, common::formatFixed(v, decimais));
+    p.drawRect(area);
+    if (baixo < 0 && alto > 0) {
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.drawLine(QPointF(area.left(), y(0)), QPointF(area.right(), y(0)));
+    }
+
+    // Axis titles.
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left(), area.bottom() + linha + 4, area.width(), linha), Qt::AlignHCenter,
+               textos_.eixoPeso);
+    p.save();
+    p.translate(4, area.center().y());
+    p.rotate(-90);
+    p.drawText(QRectF(-area.height() / 2, 0, area.height(), linha), Qt::AlignHCenter, textos_.eixoResultado);
+    p.restore();
+
+    // One line per alternative, the best option's thicker, drawn last so it stays on top.
+    p.setClipRect(area.adjusted(-2, -2, 2, 2));
+    const int m = static_cast<int>(curvas_.resultados.size());
+    for (int passoDesenho = 0; passoDesenho < 2; ++passoDesenho)
+        for (int a = 0; a < m; ++a) {
+            const bool destaque = a == melhor_;
+            if (destaque != (passoDesenho == 1))
+                continue;
+            QPolygonF linhaCurva;
+            for (size_t i = 0; i < curvas_.pesos.size(); ++i)
+                linhaCurva << QPointF(x(curvas_.pesos[i]), y(curvas_.resultados[a][i]));
+            p.setPen(QPen(Cores[a % 15], destaque ? 3.0 : 1.6));
+            p.drawPolyline(linhaCurva);
+        }
+
+    // The current weight.
+    if (pesoAtual_ >= PesoMinimo && pesoAtual_ <= PesoMaximo) {
+        p.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
+        p.drawLine(QPointF(x(pesoAtual_), area.top()), QPointF(x(pesoAtual_), area.bottom()));
+        p.setClipping(false);
+        const QString marca = textos_.pesoAtual + QLatin1Char(' ') + common::formatFixed(pesoAtual_, 2);
+        const int largura = fm.horizontalAdvance(marca) + 6;
+        double esquerda = x(pesoAtual_) + 3;
+        if (esquerda + largura > area.right())
+            esquerda = x(pesoAtual_) - 3 - largura;
+        p.setPen(Qt::black);
+        p.drawText(QRectF(esquerda, area.top() - linha - 2, largura, linha), Qt::AlignLeft | Qt::AlignVCenter, marca);
+    }
+    p.setClipping(false);
+
+    // Legend.
+    const double legendaX = area.right() + 12;
+    for (int a = 0; a < m && a < nomes_.size(); ++a) {
+        const double topo = area.top() + a * (linha + 2);
+        if (topo + linha > height())
+            break;
+        p.setPen(QPen(Cores[a % 15], a == melhor_ ? 3.0 : 1.6));
+        p.drawLine(QPointF(legendaX, topo + linha / 2.0), QPointF(legendaX + 18, topo + linha / 2.0));
+        QFont f = font();
+        f.setBold(a == melhor_);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(legendaX + 24, topo, legenda - 30, linha), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(f).elidedText(nomes_[a], Qt::ElideRight, legenda - 30));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The screen
+
+struct frmSensibilidade::Textos {
+    QString titulo;
+    QString sair;
+    QStringList colunas;
+    QString criterio;     // a criterion without a name: "Critério 2"
+    QString alternativa;  // an alternative without a name
+    QString nenhuma;      // no alternative above 0
+    QString melhor;       // "Melhor opção: %1", the full stop added
+    QString muda;         // the best option changes ... %1 criterion, %2 from, %3 to
+    QString passaA;       // ... and becomes %1, the full stop added
+    QString passaANenhuma;
+    QString naoMuda;
+    QString semMelhor;
+    QString grafico;      // the chart's title, %1 the criterion
+    QString eixoPeso;
+    QString eixoResultado;
+    QString pesoAtual;
+};
+
+const frmSensibilidade::Textos& frmSensibilidade::textos() const
+{
+    static const Textos portugues{
+        QStringLiteral("Sensibilidade"),
+        QStringLiteral("&Sair"),
+        {QStringLiteral("Critério"), QStringLiteral("Sinal"), QStringLiteral("Peso"), QStringLiteral("Peso mínimo"),
+         QStringLiteral("Peso máximo"), QStringLiteral("Melhor abaixo"), QStringLiteral("Melhor acima"),
+         QStringLiteral("Margem")},
+        QStringLiteral("Critério %1"),
+        QStringLiteral("Alternativa %1"),
+        QStringLiteral("(nenhuma)"),
+        QStringLiteral("Melhor opção: %1"),
+        QStringLiteral("A melhor opção muda se o peso de %1 passar de %2 para %3."),
+        QStringLiteral("Com esse peso, a melhor opção passa a ser %1"),
+        QStringLiteral("Com esse peso, nenhuma alternativa fica acima de 0."),
+        QStringLiteral("A melhor opção não muda com nenhum peso de 1 a 10, um critério por vez."),
+        QStringLiteral("Nenhuma alternativa tem resultado acima de 0: não há melhor opção."),
+        QStringLiteral("Resultado de cada alternativa conforme o peso de %1"),
+        QStringLiteral("Peso"),
+        QStringLiteral("Resultado"),
+        QStringLiteral("atual"),
+    };
+    static const Textos ingles{
+        QStringLiteral("Sensitivity"),
+        QStringLiteral("&Return"),
+        {QStringLiteral("Criterion"), QStringLiteral("Sign"), QStringLiteral("Weight"), QStringLiteral("Lowest weight"),
+         QStringLiteral("Highest weight"), QStringLiteral("Best below"), QStringLiteral("Best above"),
+         QStringLiteral("Margin")},
+        QStringLiteral("Criterion %1"),
+        QStringLiteral("Alternative %1"),
+        QStringLiteral("(none)"),
+        QStringLiteral("Best option: %1"),
+        QStringLiteral("The best option changes if the weight of %1 goes from %2 to %3."),
+        QStringLiteral("At that weight the best option becomes %1"),
+        QStringLiteral("At that weight no alternative stays above 0."),
+        QStringLiteral("The best option does not change for any weight from 1 to 10, one criterion at a time."),
+        QStringLiteral("No alternative has a result above 0: there is no best option."),
+        QStringLiteral("Each alternative's result as the weight of %1 goes from 1 to 10"),
+        QStringLiteral("Weight"),
+        QStringLiteral("Result"),
+        QStringLiteral("current"),
+    };
+    static const Textos espanhol{
+        QStringLiteral("Sensibilidad"),
+        QStringLiteral("&Salir"),
+        {QStringLiteral("Criterio"), QStringLiteral("Signo"), QStringLiteral("Peso"), QStringLiteral("Peso mínimo"),
+         QStringLiteral("Peso máximo"), QStringLiteral("Mejor abajo"), QStringLiteral("Mejor arriba"),
+         QStringLiteral("Margen")},
+        QStringLiteral("Criterio %1"),
+        QStringLiteral("Alternativa %1"),
+        QStringLiteral("(ninguna)"),
+        QStringLiteral("Mejor opción: %1"),
+        QStringLiteral("La mejor opción cambia si el peso de %1 pasa de %2 a %3."),
+        QStringLiteral("Con ese peso, la mejor opción pasa a ser %1"),
+        QStringLiteral("Con ese peso, ninguna alternativa queda por encima de 0."),
+        QStringLiteral("La mejor opción no cambia con ningún peso de 1 a 10, un criterio a la vez."),
+        QStringLiteral("Ninguna alternativa tiene un resultado mayor que 0: no hay mejor opción."),
+        QStringLiteral("Resultado de cada alternativa según el peso de %1"),
+        QStringLiteral("Peso"),
+        QStringLiteral("Resultado"),
+        QStringLiteral("actual"),
+    };
+    if (idioma_ == Ingles)
+        return ingles;
+    if (idioma_ == Espanhol)
+        return espanhol;
+    return portugues;
+}
+
+frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
+    : QDialog(parent), analise_(std::move(caso)), idioma_(idioma)
+{
+    setObjectName(QStringLiteral("frmSensibilidade"));
+    setWindowTitle(textos().titulo);
+    setModal(true);
+
+    lblFirmeza_ = common::withName(new QLabel(this), QStringLiteral("lblFirmeza"));
+    lblFirmeza_->setWordWrap(true);
+    QFont grande = lblFirmeza_->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.1);
+    lblFirmeza_->setFont(grande);
+
+    grdSensibilidade_ = common::withName(new QTableWidget(this), QStringLiteral("grdSensibilidade"));
+    grdSensibilidade_->setColumnCount(Colunas);
+    grdSensibilidade_->setHorizontalHeaderLabels(textos().colunas);
+    grdSensibilidade_->verticalHeader()->hide();
+    grdSensibilidade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdSensibilidade_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdSensibilidade_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdSensibilidade_->setWordWrap(false);
+
+    graSensibilidade_ = common::withName(new GraficoSensibilidade(this), QStringLiteral("graSensibilidade"));
+
+    cmdSair_ = common::withName(new QPushButton(textos().sair, this), QStringLiteral("cmdSair"));
+    common::onClick(cmdSair_, this, &frmSensibilidade::cmdSair_Click);
+    connect(grdSensibilidade_, &QTableWidget::currentCellChanged, this,
+            [this] { common::runGuarded([this] { grdSensibilidade_RowColChange(); }); });
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(cmdSair_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblFirmeza_);
+    layout->addWidget(grdSensibilidade_);
+    layout->addWidget(graSensibilidade_, 1);
+    layout->addLayout(botoes);
+
+    common::noDefaultButtons(this);
+}
+
+QString frmSensibilidade::nomeOpcao(int alternativa) const
+{
+    if (alternativa == SemMelhor)
+        return textos().nenhuma;
+    const QString nome = analise_.caso().alternativas.at(alternativa);
+    return nome.trimmed().isEmpty() ? textos().alternativa.arg(alternativa + 1) : nome;
+}
+
+QString frmSensibilidade::textoFirmeza() const
+{
+    const Textos& t = textos();
+    const int melhor = analise_.atual().melhor;
+    if (melhor == SemMelhor)
+        return t.semMelhor;
+    const QString cabeca = frase(t.melhor.arg(nomeOpcao(melhor))) + QLatin1Char(' ');
+    if (maisEstreita_ < 0)
+        return cabeca + t.naoMuda;
+    const Faixa& f = faixas_.at(maisEstreita_);
+    const Mudanca mudanca = *f.maisProxima();
+    const Criterio& c = analise_.caso().criterios.at(f.criterio);
+    const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(f.criterio + 1) : c.nome;
+    return cabeca +
+           t.muda.arg(nome, common::formatFixed(f.peso, 2), common::formatFixed(mudanca.peso, 2)) +
+           QLatin1Char(' ') +
+           (mudanca.melhor == SemMelhor ? t.passaANenhuma : frase(t.passaA.arg(nomeOpcao(mudanca.melhor))));
+}
+
+void frmSensibilidade::Form_Load()
+{
+    const Textos& t = textos();
+    faixas_ = analise_.faixas();
+    const bool temMelhor = analise_.atual().melhor != SemMelhor;
+    maisEstreita_ = temMelhor ? Sensibilidade::maisEstreita(faixas_) : -1;
+
+    lblFirmeza_->setText(textoFirmeza());
+
+    const auto& criterios = analise_.caso().criterios;
+    const int n = static_cast<int>(criterios.size());
+    grdSensibilidade_->setRowCount(n);
+    const auto celula = [&](int linha, int coluna, const QString& texto, Qt::Alignment alinhamento) {
+        auto* item = new QTableWidgetItem(texto);
+        item->setTextAlignment(alinhamento | Qt::AlignVCenter);
+        grdSensibilidade_->setItem(linha, coluna, item);
+    };
+    const auto numero = [](double v) { return common::formatFixed(v, 2); };
+    for (int k = 0; k < n; ++k) {
+        const Criterio& c = criterios[k];
+        const Faixa& f = faixas_[k];
+        celula(k, ColCriterio, c.nome.trimmed().isEmpty() ? t.criterio.arg(k + 1) : c.nome, Qt::AlignLeft);
+        celula(k, ColSinal, c.sinal, Qt::AlignHCenter);
+        celula(k, ColPeso, numero(c.peso), Qt::AlignRight);
+        celula(k, ColMinimo, numero(f.minimo), Qt::AlignRight);
+        celula(k, ColMaximo, numero(f.maximo), Qt::AlignRight);
+        celula(k, ColAbaixo, f.abaixo ? nomeOpcao(f.abaixo->melhor) : Nada, Qt::AlignLeft);
+        celula(k, ColAcima, f.acima ? nomeOpcao(f.acima->melhor) : Nada, Qt::AlignLeft);
+        const auto margem = f.margem();
+        celula(k, ColMargem, margem ? numero(*margem) : Nada, Qt::AlignRight);
+        if (k == maisEstreita_)
+            for (int col = 0; col < Colunas; ++col) {
+                QTableWidgetItem* item = grdSensibilidade_->item(k, col);
+                QFont fonte = item->font();
+                fonte.setBold(true);
+                item->setFont(fonte);
+                item->setBackground(CorEstreita);
+            }
+    }
+    // With no best option there is nothing to keep: only the criteria, to choose the chart.
+    for (int col = ColMinimo; col < Colunas; ++col)
+        grdSensibilidade_->setColumnHidden(col, !temMelhor);
+
+    grdSensibilidade_->resizeColumnsToContents();
+    grdSensibilidade_->horizontalHeader()->setSectionResizeMode(ColCriterio, QHeaderView::Stretch);
+    // Every row in view without scrolling.
+    const int altura = grdSensibilidade_->horizontalHeader()->sizeHint().height() +
+                       grdSensibilidade_->verticalHeader()->defaultSectionSize() * std::max(n, 1) +
+                       2 * grdSensibilidade_->frameWidth() + 2;
+    grdSensibilidade_->setFixedHeight(altura);
+
+    const int inicial = maisEstreita_ >= 0 ? maisEstreita_ : 0;
+    if (n > 0)
+        grdSensibilidade_->setCurrentCell(inicial, ColCriterio);  // the chart follows
+    resize(std::max(width(), 900), std::max(height(), altura + 460));
+}
+
+void frmSensibilidade::mostraGrafico(int criterio)
+{
+    const Textos& t = textos();
+    const Criterio& c = analise_.caso().criterios.at(criterio);
+    QStringList nomes;
+    for (int a = 0; a < static_cast<int>(analise_.caso().alternativas.size()); ++a)
+        nomes << nomeOpcao(a);
+    const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(criterio + 1) : c.nome;
+    const int melhor = analise_.atual().melhor;
+    graSensibilidade_->mostra(criterio, analise_.curvas(criterio), c.peso,
+                              melhor == SemMelhor ? std::nullopt : std::optional<Faixa>(faixas_.at(criterio)),
+                              nomes, melhor, {t.grafico.arg(nome), t.eixoPeso, t.eixoResultado, t.pesoAtual});
+}
+
+void frmSensibilidade::grdSensibilidade_RowColChange()
+{
+    const int linha = grdSensibilidade_->currentRow();
+    if (linha < 0 || linha >= static_cast<int>(analise_.caso().criterios.size()))
+        return;
+    mostraGrafico(linha);
+}
+
+void frmSensibilidade::cmdSair_Click()
+{
+    accept();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void abreSensibilidade(QWidget* parent, common::Database& db, short idioma)
+{
+    auto caso = leCaso(db);
+    if (!caso) {
+        // The result computation's own message for a missing weight, in Portuguese always.
+        common::Messages::exclamation(parent, QStringLiteral("Peso Não encontrado!"),
+                                      QStringLiteral("Verifique os pesos dos critérios"));
+        return;
+    }
+    frmSensibilidade tela(std::move(*caso), idioma, parent);
+    tela.Form_Load();
+    common::Modal::exec(tela);
+}
+
+void abreSensibilidade(QWidget* parent, common::Database& db)
+{
+    common::Recordset parametro = common::Recordset::openTable(db, QStringLiteral("Parametro"));
+    short idioma = Portugues;
+    if (!parametro.eof()) {
+        const int lido = parametro.value(QStringLiteral("Idioma")).toInt();
+        if (lido == Ingles || lido == Espanhol)
+            idioma = static_cast<short>(lido);
+    }
+    abreSensibilidade(parent, db, idioma);
+}
+
+}  // namespace kivo
