@@ -155,7 +155,7 @@ void Menu::mnuSuporte_Click()
         return;
     common::Variante variante;
     variante.programa = common::Variante::Davo;
-    variante.pasta = programa_.pasta;
+    variante.pasta = QCoreApplication::applicationDirPath();  // the data may live elsewhere: the screen names its file
     variante.imagem = picture(QStringLiteral("DAVO"), QStringLiteral("Prioridades pelo método GUT"),
                               QColor(0, 64, 48), QColor(64, 168, 120));
     const common::SistemaInfo sistema;
