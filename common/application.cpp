@@ -1,11 +1,6 @@
 #include "common/application.h"
 
-#include "common/platform.h"
-#include "common/store.h"
-
-#include <QMessageBox>
-
-#include <cstdlib>
+#include "common/widgets.h"
 
 namespace common {
 
@@ -16,17 +11,14 @@ Application::Application(int& argc, char** argv, const QString& name) : QApplica
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    QString what;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const StoreError& e) {
-        what = QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
-    } catch (const std::exception& e) {
-        what = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        // Every handler runs guarded, so this is a last resort: the failure is reported and the
+        // program leaves through the event loop like any other failure, never from here.
+        reportAndLeave(std::current_exception());
     }
-    Messages::show(nullptr, QMessageBox::Critical, applicationName(),
-                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
-    std::exit(EXIT_FAILURE);
+    return false;
 }
 
 }  // namespace common

@@ -18,6 +18,7 @@ void useTestPlatform()
 void resetPlatform()
 {
     common::Messages::clearShown();
+    common::Exit::reset();
     common::Clock::setTestDate(Today);
     common::Clock::resetPaused();
     common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));

@@ -18,7 +18,8 @@ inline const QDate Today(2026, 12, 8);
 
 // Puts every seam in test mode; call from initTestCase().
 void useTestPlatform();
-// Before each test: no message shown yet, today's date, the Brazilian locale.
+// Before each test: no message shown yet, the program not leaving, today's date, the Brazilian
+// locale.
 void resetPlatform();
 
 // A fresh folder for one test, holding whatever database the test copies or creates there.
