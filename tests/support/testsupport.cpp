@@ -2,7 +2,12 @@
 
 #include "common/formats.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QTimer>
+
+#include <algorithm>
 #include <QStandardPaths>
 
 namespace testsupport {
@@ -22,6 +27,29 @@ void resetPlatform()
     common::Clock::setTestDate(Today);
     common::Clock::resetPaused();
     common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+}
+
+int inEventLoop(const std::function<void()>& user)
+{
+    // A test's windows come and go inside the loop: the last one closing must not end it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QTimer::singleShot(0, qApp, [&user] {
+        user();
+        if (!common::Exit::requested())
+            QCoreApplication::exit(0);
+    });
+    return QCoreApplication::exec();
+}
+
+void accessKey(QWidget* window, char letter)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, static_cast<Qt::Key>(Qt::Key_A + (QChar::toUpper(letter) - 'A')), Qt::AltModifier);
+    // A button pressed by its access key shows itself down and clicks a moment later.
+    QTest::qWaitFor([window] {
+        const auto buttons = window->findChildren<QAbstractButton*>();
+        return std::none_of(buttons.begin(), buttons.end(), [](QAbstractButton* b) { return b->isDown(); });
+    });
 }
 
 Folder::Folder()
