@@ -43,6 +43,16 @@ int inEventLoop(const std::function<void()>& user)
 
 void accessKey(QWidget* window, char letter)
 {
+    // Access keys go to the active window; one that has just closed a modal screen takes the
+    // activation back a moment later.
+    window = window->window();
+    auto active = [window] {
+        return QApplication::activeWindow() == window && QGuiApplication::focusWindow() == window->windowHandle();
+    };
+    if (!active()) {
+        window->activateWindow();
+        QTest::qWaitFor(active);
+    }
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
     QTest::keyClick(target, static_cast<Qt::Key>(Qt::Key_A + (QChar::toUpper(letter) - 'A')), Qt::AltModifier);
     // A button pressed by its access key shows itself down and clicks a moment later.
