@@ -188,6 +188,43 @@ private slots:
         QCOMPARE(campo("Atividade").size(), 1);
     }
 
+    void hours_are_read_as_the_locale_means_them_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("horas");
+        QTest::addColumn<double>("lidas");  // -1: refused with the screen's message
+        QTest::newRow("pt_BR 1.500") << "pt_BR" << "1.500" << 1500.0;
+        QTest::newRow("pt_BR 1.5") << "pt_BR" << "1.5" << -1.0;
+        QTest::newRow("pt_BR 1,5") << "pt_BR" << "1,5" << 1.5;
+        QTest::newRow("de_DE 1.500") << "de_DE" << "1.500" << 1500.0;
+        QTest::newRow("de_DE 2.25") << "de_DE" << "2.25" << -1.0;
+        QTest::newRow("en_US 1,500") << "en_US" << "1,500" << 1500.0;
+        QTest::newRow("en_US 1,5") << "en_US" << "1,5" << -1.0;
+        QTest::newRow("en_US 1.5") << "en_US" << "1.5" << 1.5;
+    }
+
+    void hours_are_read_as_the_locale_means_them()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, horas);
+        QFETCH(double, lidas);
+        common::setUserLocale(QLocale(locale));
+        davo::frmNovaAtiv nova(f_->programa);
+        QVERIFY(mostra(&nova));
+        preenche(nova);
+        digita(&nova, "txtHorasEst", horas);
+        clica(named<QPushButton>(&nova, "cmdGravar"));
+        if (lidas < 0) {
+            QCOMPARE(shownTitles(), QStringList{"Horas Estimadas incorretas!"});
+            QCOMPARE(campo("Atividade"), QStringList());
+            return;
+        }
+        QVERIFY(common::Messages::shown().isEmpty());
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
+        QCOMPARE(rs.value("HorasEst").toDouble(), lidas);
+        QCOMPARE(rs.value("HorasQFaltam").toDouble(), lidas);
+    }
+
     void the_activity_list_by_keys_and_clicks()
     {
         adiciona(QStringLiteral("primeira"));
