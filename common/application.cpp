@@ -1,14 +1,10 @@
 #include "common/application.h"
 
-#include "common/platform.h"
 #include "common/programicon.h"
-#include "common/store.h"
+#include "common/widgets.h"
 
-#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
-
-#include <cstdlib>
 
 namespace common {
 
@@ -21,17 +17,14 @@ Application::Application(int& argc, char** argv, const QString& name) : QApplica
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    QString what;
     try {
         return QApplication::notify(receiver, event);
-    } catch (const StoreError& e) {
-        what = QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
-    } catch (const std::exception& e) {
-        what = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        // Every handler runs guarded, so this is a last resort: the failure is reported and the
+        // program leaves through the event loop like any other failure, never from here.
+        reportAndLeave(std::current_exception());
     }
-    Messages::show(nullptr, QMessageBox::Critical, applicationName(),
-                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
-    std::exit(EXIT_FAILURE);
+    return false;
 }
 
 void closeWhenShownIfAsked(QWidget& window)

@@ -6,9 +6,11 @@ class QWidget;
 
 namespace common {
 
-// The programs' application object. A failure that no screen handles (a database error on a list
-// screen, say) ends the program after a report that names it, instead of leaving the program in an
-// unknown state. It carries the program's icon and names its desktop entry ("kivo.desktop").
+// The programs' application object. Failures are caught at the handler boundary (common::runGuarded,
+// which every button and menu item goes through); one that escapes a handler all the same is caught
+// here as a last resort, reported the same way, and ends the program through the event loop:
+// exec() returns 1 and every window, the database and this object are destroyed in order.
+// It carries the program's icon and names its desktop entry ("kivo.desktop").
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv, const QString& name);

@@ -1,5 +1,6 @@
 #include "common/formats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -50,15 +51,133 @@ void resetUserLocale()
     override_() = {};
 }
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A grouped whole part is well grouped when its first group has 1 to 3 digits and every other
+// group exactly 3: "1.500" and "12.345.678" are, "1.5" and "15.00" are not.
+bool wellGrouped(const QStringList& groups)
+{
+    if (groups.first().isEmpty() || groups.first().size() > 3)
+        return false;
+    for (qsizetype i = 1; i < groups.size(); ++i)
+        if (groups[i].size() != 3)
+            return false;
+    return true;
+}
+
+// The separators a text may use under `locale`: its decimal separator, its group separator (a
+// blank of any kind where the locale groups with a blank), and the point where the locale gives it
+// no meaning of its own.
+struct Separators {
+    QString decimal;
+    QStringList group;
+    bool pointIsDecimal = false;
+};
+
+Separators separatorsOf(const QLocale& locale)
+{
+    Separators s;
+    s.decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    if (!group.isEmpty()) {
+        if (group.at(0).isSpace())
+            s.group = {QStringLiteral(" "), QString(QChar(0x00A0)), QString(QChar(0x202F))};
+        else
+            s.group = {group};
+    }
+    const QString point = QStringLiteral(".");
+    s.pointIsDecimal = s.decimal != point && !s.group.contains(point);
+    return s;
+}
+
+}  // namespace
+
 std::optional<double> readNumber(const QString& text)
 {
-    const QString t = text.trimmed();
+    const QLocale locale = userLocale();
+    const Separators separators = separatorsOf(locale);
+    QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
+
+    // The number is rebuilt in the C locale's terms, the separators checked on the way.
+    QString c;
+    qsizetype i = 0;
+    if (t.startsWith(locale.negativeSign()) || t.startsWith(QLatin1Char('-'))) {
+        c += QLatin1Char('-');
+        i = t.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1;
+    } else if (t.startsWith(locale.positiveSign()) || t.startsWith(QLatin1Char('+'))) {
+        i = t.startsWith(locale.positiveSign()) ? locale.positiveSign().size() : 1;
+    }
+
+    QStringList groups{QString()};  // the whole part, split at its group separators
+    QString fraction;
+    bool decimalSeen = false;
+    bool groupSeen = false;
+    for (; i < t.size(); ++i) {
+        const QChar ch = t.at(i);
+        if (isDigit(ch)) {
+            (decimalSeen ? fraction : groups.last()) += ch;
+            continue;
+        }
+        const QString rest = t.mid(i);
+        if (rest.startsWith(separators.decimal) ||
+            (separators.pointIsDecimal && ch == QLatin1Char('.'))) {
+            if (decimalSeen)
+                return std::nullopt;
+            decimalSeen = true;
+            i += (rest.startsWith(separators.decimal) ? separators.decimal.size() : 1) - 1;
+            continue;
+        }
+        bool isGroup = false;
+        for (const QString& g : separators.group) {
+            if (rest.startsWith(g)) {
+                if (decimalSeen)
+                    return std::nullopt;  // no grouping in the decimals
+                groupSeen = isGroup = true;
+                groups.append(QString());
+                i += g.size() - 1;
+                break;
+            }
+        }
+        if (isGroup)
+            continue;
+        if (ch == QLatin1Char('e') || ch == QLatin1Char('E'))
+            break;  // the exponent, as the programs write a very large or small number
+        return std::nullopt;
+    }
+
+    if (groupSeen && !wellGrouped(groups))
+        return std::nullopt;
+    const QString whole = groups.join(QString());
+    if (whole.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    c += whole.isEmpty() ? QStringLiteral("0") : whole;
+    if (!fraction.isEmpty())
+        c += QLatin1Char('.') + fraction;
+
+    if (i < t.size()) {
+        // An exponent: e or E, an optional sign, digits.
+        QString exponent = t.mid(i + 1);
+        QString sign;
+        if (exponent.startsWith(locale.negativeSign()) || exponent.startsWith(QLatin1Char('-'))) {
+            sign = QStringLiteral("-");
+            exponent.remove(0, exponent.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1);
+        } else if (exponent.startsWith(QLatin1Char('+'))) {
+            exponent.remove(0, 1);
+        }
+        if (exponent.isEmpty() || !std::all_of(exponent.cbegin(), exponent.cend(), isDigit))
+            return std::nullopt;
+        c += QLatin1Char('e') + sign + exponent;
+    }
+
     bool ok = false;
-    double v = userLocale().toDouble(t, &ok);
-    if (!ok)
-        v = withoutGroups(QLocale::c()).toDouble(t, &ok);
+    const double v = withoutGroups(QLocale::c()).toDouble(c, &ok);
     if (!ok || !std::isfinite(v))
         return std::nullopt;
     return v;

@@ -18,8 +18,13 @@ QString shortDateFormat();
 void setUserLocale(const QLocale& locale, const QString& shortDate = {});
 void resetUserLocale();
 
-// A number typed by the user: blanks around it are ignored, the user's decimal separator is
-// accepted and so is the point; thousands separators are not. Empty text is not a number.
+// A number typed by the user, read as the user's locale means it: blanks around it are ignored, the
+// decimal separator is the locale's, and thousands separators are accepted only where they group
+// the whole part in threes ("1.500" is 1500 under pt_BR and de_DE, "1,500" is 1500 under en_US).
+// A text the locale contradicts is no number: where the point groups thousands it is never a
+// decimal point, so "1.5" and "15.00" are refused under pt_BR. The point is taken as the decimal
+// point only where the locale gives it no meaning at all. An exponent ("1e+20") is read, as very
+// large or small numbers are written that way. Empty text is not a number.
 std::optional<double> readNumber(const QString& text);
 bool isNumeric(const QString& text);
 

@@ -108,11 +108,42 @@ std::function<int(QDialog&)>& modalHandler()
 
 }  // namespace
 
+namespace {
+
+bool& exitRequested()
+{
+    static bool requested = false;
+    return requested;
+}
+
+}  // namespace
+
+void Exit::request(int code)
+{
+    exitRequested() = true;
+    QCoreApplication::exit(code);
+}
+
+bool Exit::requested()
+{
+    return exitRequested();
+}
+
+void Exit::reset()
+{
+    exitRequested() = false;
+}
+
 int Modal::exec(QDialog& dialog)
 {
-    if (modalHandler())
-        return modalHandler()(dialog);
-    return dialog.exec();
+    if (Exit::requested())
+        throw Leaving();
+    const int result = modalHandler() ? modalHandler()(dialog) : dialog.exec();
+    // A failure inside the screen ended its event loop with all the others: what the handler that
+    // opened it would do next must not run.
+    if (Exit::requested())
+        throw Leaving();
+    return result;
 }
 
 void Modal::setTestHandler(std::function<int(QDialog&)> handler)

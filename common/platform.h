@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -46,8 +47,28 @@ public:
     static void clearShown();
 };
 
+// The way out after a failure: the program ends through the event loop, so every window, the
+// database and the application object are destroyed in order. Once asked, every event loop returns,
+// the modal screens' included, and no further user action runs.
+class Exit {
+public:
+    static void request(int code);
+    static bool requested();
+    // Tests start each case with the program running.
+    static void reset();
+};
+
+// Thrown by Modal::exec when the program is leaving while (or before) the screen was open: the
+// handler that opened it goes no further. The handler boundary (common::runGuarded) takes it
+// without a second report.
+class Leaving : public std::exception {
+public:
+    const char* what() const noexcept override { return "the program is ending"; }
+};
+
 // Modal screens. Production runs the dialog's own event loop; in test mode a handler the test gives
-// plays the user on the open dialog and returns its result, so no test waits on a window.
+// plays the user on the open dialog and returns its result, so no test waits on a window. Throws
+// Leaving when the program is on its way out.
 class Modal {
 public:
     static int exec(QDialog& dialog);

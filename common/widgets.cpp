@@ -4,6 +4,7 @@
 #include "common/store.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -30,6 +31,9 @@ QString arrayName(const QString& array, int index)
 
 namespace {
 
+// True while a lost-focus check runs, in any window: the focus moves it makes start no other.
+bool checkRunning = false;
+
 class LostFocusFilter : public QObject {
 public:
     LostFocusFilter(QWidget* widget, std::function<bool()> check)
@@ -50,28 +54,34 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-    // True when the check accepted, or could not run because it is already running.
+    // False when the check refused the text or failed; true when it accepted, or did not run
+    // because another check is under way.
     bool run()
     {
-        if (running_)
+        if (checkRunning)
             return true;
-        running_ = true;
-        bool accepted = true;
-        runGuarded([&] { accepted = check_(); });
-        running_ = false;
-        return accepted;
+        checkRunning = true;
+        bool accepted = false;
+        const bool ran = runGuarded([&] { accepted = check_(); });
+        checkRunning = false;
+        return ran && accepted;
     }
 
 private:
     std::function<bool()> check_;
-    bool running_ = false;
 };
 
-LostFocusFilter* filterOf(QWidget* widget)
+QString failureText(const std::exception_ptr& failure)
 {
-    return widget ? widget->findChild<LostFocusFilter*>(QStringLiteral("LostFocusFilter"),
-                                                        Qt::FindDirectChildrenOnly)
-                  : nullptr;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const StoreError& e) {
+        return QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("falha desconhecida");
+    }
 }
 
 }  // namespace
@@ -89,32 +99,52 @@ void onLostFocusCheck(QWidget* widget, std::function<bool()> check)
 
 bool runPendingCheck(QWidget* window)
 {
-    QWidget* focus = window ? window->focusWidget() : nullptr;
-    // A box inside a composite control (a spin box's line edit) carries its check on the control.
-    for (QWidget* w = focus; w && w != window; w = w->parentWidget()) {
-        if (auto* filter = filterOf(w))
-            return filter->run();
+    // The focus is in the box itself, or in the inner box of a composite control whose focus proxy
+    // it is (a spin box's line edit): the check sits on the control.
+    QWidget* w = window ? window->focusWidget() : nullptr;
+    while (w && w != window) {
+        const auto filters = w->findChildren<LostFocusFilter*>(QStringLiteral("LostFocusFilter"),
+                                                               Qt::FindDirectChildrenOnly);
+        if (!filters.isEmpty()) {
+            for (LostFocusFilter* filter : filters)
+                if (!filter->run())
+                    return false;
+            return true;
+        }
+        QWidget* parent = w->parentWidget();
+        w = parent && parent->focusProxy() == w ? parent : nullptr;
     }
     return true;
 }
 
-void runGuarded(const std::function<void()>& action)
+void reportAndLeave(const std::exception_ptr& failure)
 {
-    QString what;
+    if (Exit::requested())
+        return;  // already reported; the program is on its way out
     try {
-        action();
+        std::rethrow_exception(failure);
+    } catch (const Leaving&) {
         return;
-    } catch (const StoreError& e) {
-        what = QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
-    } catch (const std::exception& e) {
-        what = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        what = QStringLiteral("falha desconhecida");
     }
     Messages::show(nullptr, QMessageBox::Critical, QCoreApplication::applicationName(),
-                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(what));
+                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(failureText(failure)));
     // Every event loop, the modal screens' included, ends; the windows close in order.
-    QCoreApplication::exit(1);
+    Exit::request(1);
+}
+
+bool runGuarded(const std::function<void()>& action)
+{
+    if (Exit::requested())
+        return false;
+    try {
+        action();
+    } catch (...) {
+        reportAndLeave(std::current_exception());
+        return false;
+    }
+    // A failure inside it, caught further in, ends the program all the same.
+    return !Exit::requested();
 }
 
 void onClick(QAbstractButton* button, std::function<void()> action)
@@ -122,10 +152,15 @@ void onClick(QAbstractButton* button, std::function<void()> action)
     // A click leaves the focus in the box, so its check runs here once, before the action.
     button->setFocusPolicy(Qt::TabFocus);
     QObject::connect(button, &QAbstractButton::clicked, button, [button, action = std::move(action)] {
-        if (!runPendingCheck(button->window()))
+        if (Exit::requested() || !runPendingCheck(button->window()))
             return;
         runGuarded(action);
     });
+}
+
+void onTriggered(QAction* action, std::function<void()> handler)
+{
+    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { runGuarded(handler); });
 }
 
 }  // namespace common

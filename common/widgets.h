@@ -1,13 +1,16 @@
 #pragma once
 
-// Small helpers every screen uses: twips, control-array names, the lost-focus event.
+// Small helpers every screen uses: twips, control-array names, the lost-focus event, and the
+// handler boundary every button and menu item goes through.
 
 #include <QObject>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <type_traits>
 
 class QAbstractButton;
+class QAction;
 class QWidget;
 
 namespace common {
@@ -28,9 +31,11 @@ int twips(int twips);
 QString arrayName(const QString& array, int index);
 
 // Runs `check` each time `widget` loses the focus to another control of its window (not when a
-// popup menu opens or the window itself loses its activation). A check that shows a message box,
-// which takes the focus itself, is not re-entered. A check may answer false when it refused the
-// text (it then showed its message and put the focus back): a button's action then does not run.
+// popup menu opens or the window itself loses its activation). While one check runs no other check
+// starts: a check that shows a message box or puts the focus back moves the focus through boxes
+// the user never really left. A check may answer false when it refused the text (it then showed
+// its message and, where its screen says so, put the focus back): a button's action then does not
+// run. A check runs guarded, as an action does; a failure inside it counts as a refusal.
 void onLostFocusCheck(QWidget* widget, std::function<bool()> check);
 
 template <typename Check>
@@ -45,25 +50,43 @@ void onLostFocus(QWidget* widget, Check check)
         onLostFocusCheck(widget, std::function<bool()>(std::move(check)));
 }
 
-// Runs the lost-focus check of the control that holds the focus in `window`, as if the focus were
-// leaving it now. False when that check refused; true when it accepted or there is none.
+// Runs the lost-focus check of the control that holds the focus in `window` (or of the control it
+// is the focus proxy of), as if the focus were leaving it now. False when that check refused; true
+// when it accepted or there is none.
 bool runPendingCheck(QWidget* window);
 
-// Runs a user action. A failure inside it (a store error, say) is reported in a critical box and
-// ends the program through the event loop, so every window, the database and the application
-// object are destroyed in order; no exception ever crosses Qt's event dispatch.
-void runGuarded(const std::function<void()>& action);
+// Runs a user action at the handler boundary. A failure inside it (a store error, say) is reported
+// in a critical box and ends the program through the event loop (Exit::request(1)), so every
+// window, the database and the application object are destroyed in order; no exception ever
+// crosses Qt's event dispatch. True when the action ran to its end; false after a failure, and
+// without running anything once the program is leaving.
+bool runGuarded(const std::function<void()>& action);
+
+// The report and the way out of runGuarded, for a failure caught elsewhere (the application's
+// last-resort catch). A Leaving failure, or any failure once the program is already leaving, is
+// not reported again.
+void reportAndLeave(const std::exception_ptr& failure);
 
 // Connects a button to its action. Before the action, the lost-focus check of the box that holds
-// the focus runs, since a button pressed by its access key or by a click leaves the focus where it
-// is (buttons take the focus from the keyboard only); when that check refuses, the action does not
-// run. The action itself runs guarded.
+// the focus runs, since a button pressed by its access key leaves the focus where it is; the
+// button takes the focus from the keyboard only (Tab), so a click leaves it in the box as well and
+// the check runs here, once. When that check refuses, the action does not run. The action itself
+// runs guarded.
 void onClick(QAbstractButton* button, std::function<void()> action);
 
 template <typename Screen>
 void onClick(QAbstractButton* button, Screen* screen, void (Screen::*handler)())
 {
     onClick(button, [screen, handler] { (screen->*handler)(); });
+}
+
+// A menu item's action, guarded. A menu takes the focus from no box, so there is no check to run.
+void onTriggered(QAction* action, std::function<void()> handler);
+
+template <typename Screen>
+void onTriggered(QAction* action, Screen* screen, void (Screen::*handler)())
+{
+    onTriggered(action, [screen, handler] { (screen->*handler)(); });
 }
 
 // Enter in a text box presses no button of `window`: every push button in it stops being a default

@@ -100,7 +100,7 @@ void frmAtividadesGUT::buildScreen()
     titulos->setMinimumWidth(largura);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         MSFlexGrid1_->setCurrentIndex(index);
-        MSFlexGrid1_Click();
+        common::runGuarded([this] { MSFlexGrid1_Click(); });
     });
 
     Frame1_ = common::withName(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
@@ -119,8 +119,8 @@ void frmAtividadesGUT::buildScreen()
     auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
                               QStringLiteral("cmdNovaAtiv"));
     auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
-    connect(cmdNovaAtiv, &QPushButton::clicked, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmAtividadesGUT::Command1_Click);
+    common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
+    common::onClick(Command1, this, &frmAtividadesGUT::Command1_Click);
 
     Frame2_ = common::withName(new QGroupBox, QStringLiteral("Frame2"));
     mskDtFinal_ = common::withName(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
@@ -138,7 +138,7 @@ void frmAtividadesGUT::buildScreen()
     txtHorasJaTrab_ = common::withName(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
     chkFim_ = common::withName(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
     cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
-    connect(cmdGravar_, &QPushButton::clicked, this, &frmAtividadesGUT::cmdGravar_Click);
+    common::onClick(cmdGravar_, this, &frmAtividadesGUT::cmdGravar_Click);
     auto* frame3 = new QGridLayout(Frame3_);
     frame3->addWidget(common::withName(new QLabel(QStringLiteral("Horas Trabalhadas:"), Frame3_), QStringLiteral("Label4")), 0, 0);
     frame3->addWidget(txtHorasJaTrab_, 0, 1);

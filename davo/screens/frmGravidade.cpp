@@ -178,7 +178,7 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
             opt->setGeometry(colunasX + colunas.centro[a - 1] - botao.width() / 2 - origemX,
                              y + (alturaLinha - botao.height()) / 2 - origemY, botao.width(), botao.height());
             grupo->addButton(opt, a);
-            connect(opt, &QRadioButton::clicked, this, &frmGravidade::CalculaGravidade);
+            common::onClick(opt, this, &frmGravidade::CalculaGravidade);
         }
     }
 
@@ -202,7 +202,7 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     cmdGravar->setAutoDefault(false);
     cmdGravar->setGeometry(margem + larguraFrame - 100, margem + alturaFrame + 8, 100, 30);
-    connect(cmdGravar, &QPushButton::clicked, this, &frmGravidade::cmdGravar_Click);
+    common::onClick(cmdGravar, this, &frmGravidade::cmdGravar_Click);
 
     setFixedSize(larguraFrame + 2 * margem, cmdGravar->y() + cmdGravar->height() + margem);
 

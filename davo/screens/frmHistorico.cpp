@@ -31,7 +31,7 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     DBGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(DBGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         DBGrid1_->setCurrentIndex(index);
-        DBGrid1_Click();
+        common::runGuarded([this] { DBGrid1_Click(); });
     });
 
     txtObs_ = common::withName(new QPlainTextEdit(this), QStringLiteral("txtObs"));
@@ -44,11 +44,11 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     auto* frame1 = new QVBoxLayout(Frame1_);
     frame1->addWidget(chkFim_);
     frame1->addWidget(cmdGravar_);
-    connect(chkFim_, &QCheckBox::clicked, this, &frmHistorico::chkFim_Click);
-    connect(cmdGravar_, &QPushButton::clicked, this, &frmHistorico::cmdGravar_Click);
+    common::onClick(chkFim_, this, &frmHistorico::chkFim_Click);
+    common::onClick(cmdGravar_, this, &frmHistorico::cmdGravar_Click);
 
     auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
-    connect(Command1, &QPushButton::clicked, this, &frmHistorico::Command1_Click);
+    common::onClick(Command1, this, &frmHistorico::Command1_Click);
 
     auto* baixo = new QHBoxLayout;
     baixo->addWidget(txtObs_, 1);

@@ -104,11 +104,11 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     resize(560, sizeHint().height());
     common::noDefaultButtons(this);  // Enter in a box does not press a button
 
-    connect(cmdGravidade, &QPushButton::clicked, this, &frmNovaAtiv::cmdGravidade_Click);
-    connect(cmdTendencias, &QPushButton::clicked, this, &frmNovaAtiv::cmdTendencias_Click);
-    connect(cmdGravar, &QPushButton::clicked, this, &frmNovaAtiv::cmdGravar_Click);
-    connect(command1, &QPushButton::clicked, this, &frmNovaAtiv::Command1_Click);
-    common::onLostFocus(mskDtFinal_, [this] { mskDtFinal_LostFocus(); });
+    common::onClick(cmdGravidade, this, &frmNovaAtiv::cmdGravidade_Click);
+    common::onClick(cmdTendencias, this, &frmNovaAtiv::cmdTendencias_Click);
+    common::onClick(cmdGravar, this, &frmNovaAtiv::cmdGravar_Click);
+    common::onClick(command1, this, &frmNovaAtiv::Command1_Click);
+    common::onLostFocus(mskDtFinal_, [this] { return mskDtFinal_LostFocus(); });
     // The urgency follows the deadline and the hours as they are typed.
     for (QLineEdit* box : {static_cast<QLineEdit*>(mskDtFinal_), txtHorasEst_, txtHorasJaTrab_})
         connect(box, &QLineEdit::textChanged, this, &frmNovaAtiv::recalculaGUT);
@@ -173,7 +173,7 @@ void frmNovaAtiv::CalculaGUT()
     lblGUT_->repaint();
 }
 
-void frmNovaAtiv::mskDtFinal_LostFocus()
+bool frmNovaAtiv::mskDtFinal_LostFocus()
 {
     const QDate hoje = common::Clock::today();
     if (!mskDtFinal_->isValidDate())
@@ -182,8 +182,11 @@ void frmNovaAtiv::mskDtFinal_LostFocus()
         common::Messages::exclamation(this, QStringLiteral("Data Final incorreta!"),
                                       QStringLiteral("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
         mskDtFinal_->setText(common::MaskedDateBox::emptyText());
+        recalculaGUT();
+        return false;
     }
     recalculaGUT();
+    return true;
 }
 
 void frmNovaAtiv::Command1_Click()

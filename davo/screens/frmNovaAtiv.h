@@ -26,7 +26,9 @@ public:
     void Form_Load();
     void cmdGravidade_Click();
     void cmdTendencias_Click();
-    void mskDtFinal_LostFocus();
+    // An invalid deadline becomes today plus 15 days; one before today is reported and emptied
+    // (false: refused).
+    bool mskDtFinal_LostFocus();
     void Command1_Click();
     void cmdGravar_Click();
 

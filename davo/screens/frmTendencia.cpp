@@ -92,7 +92,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
         opt->setGeometry(colunaX + centro - botao.width() / 2, y + (alturaLinha - botao.height()) / 2,
                          botao.width(), botao.height());
         grupo_->addButton(opt, i);
-        connect(opt, &QRadioButton::clicked, this, &frmTendencia::optT1_Click);
+        common::onClick(opt, this, &frmTendencia::optT1_Click);
     }
     const int larguraFrame = std::max(colunaX + std::max(centro + botao.width(), label32->width()) + margem,
                                       label42->x() + label42->width() + margem);
@@ -116,7 +116,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     cmdGravar->setAutoDefault(false);
     const int larguraJanela = std::max(larguraFrame, label23->width()) + 2 * margem;
     cmdGravar->setGeometry(larguraJanela - margem - 100, topoResultado + alturaLinha + 12, 100, 30);
-    connect(cmdGravar, &QPushButton::clicked, this, &frmTendencia::cmdGravar_Click);
+    common::onClick(cmdGravar, this, &frmTendencia::cmdGravar_Click);
 
     setFixedSize(larguraJanela, cmdGravar->y() + cmdGravar->height() + margem);
 

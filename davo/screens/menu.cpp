@@ -10,6 +10,7 @@
 #include "common/formats.h"
 #include "common/frmInformacoes.h"
 #include "common/platform.h"
+#include "common/widgets.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -84,7 +85,7 @@ QAction* Menu::menuItem(QWidget* menu, const char* name, const QString& caption,
     auto* action = new QAction(caption, menu);
     action->setObjectName(QLatin1String(name));
     menu->addAction(action);
-    connect(action, &QAction::triggered, this, handler);
+    common::onTriggered(action, this, handler);
     return action;
 }
 

@@ -58,9 +58,9 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent) : QDialog(
     cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
     cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
 
-    connect(cmdSair_, &QPushButton::clicked, this, &frmAlternativas::cmdSair_Click);
-    connect(cmdLimpar_, &QPushButton::clicked, this, &frmAlternativas::cmdLimpar_Click);
-    saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
+    common::onClick(cmdSair_, this, &frmAlternativas::cmdSair_Click);
+    common::onClick(cmdLimpar_, this, &frmAlternativas::cmdLimpar_Click);
+    saidas_.vigia(txtQtde_, [this] { return txtQtde_LostFocus(); });
     common::noDefaultButtons(this);  // Enter in a box does not press a button
 
     layoutRows();
@@ -114,15 +114,16 @@ void frmAlternativas::layoutRows()
     setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
 }
 
-void frmAlternativas::txtQtde_LostFocus()
+bool frmAlternativas::txtQtde_LostFocus()
 {
     // The same words serve for a count below 3.
     const auto aceita = listas::saiQtde(txtQtde_, QStringLiteral("Qtde de Alternativas não aceita!"),
                                         QStringLiteral("Nº de Alternativas deve ser no máximo 15 itens"));
     if (!aceita)
-        return;
+        return false;
     qtde_ = *aceita;
     layoutRows();
+    return true;
 }
 
 void frmAlternativas::cmdSair_Click()

@@ -20,8 +20,9 @@ public:
 
     // Captions of the language, the count and the descriptions of the rows in use, the layout.
     void Form_Load();
-    // Checks the count typed: 3 to 15 lays the rows out again, anything else empties the box.
-    void txtQtde_LostFocus();
+    // Checks the count typed: 3 to 15 lays the rows out again, anything else empties the box (false:
+    // refused).
+    bool txtQtde_LostFocus();
     // Stores the description and the count of the rows in use, then closes.
     void cmdSair_Click();
     // After a Yes, empties every alternative and every criterion's data, at once.

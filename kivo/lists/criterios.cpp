@@ -71,7 +71,7 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
         lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
 
-        saidas_.vigia(txtSinal_[i], [this, i] { txtSinal_LostFocus(i); });
+        saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
     }
 
     cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
@@ -81,10 +81,10 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
     cmdAjuda_ = new QPushButton(QStringLiteral("&Ajuda"), this);
     cmdAjuda_->setObjectName(QStringLiteral("cmdAjuda"));
 
-    connect(cmdSair_, &QPushButton::clicked, this, &frmCriterios::cmdSair_Click);
-    connect(cmdLimpar_, &QPushButton::clicked, this, &frmCriterios::cmdLimpar_Click);
-    connect(cmdAjuda_, &QPushButton::clicked, this, &frmCriterios::cmdAjuda_Click);
-    saidas_.vigia(txtQtde_, [this] { txtQtde_LostFocus(); });
+    common::onClick(cmdSair_, this, &frmCriterios::cmdSair_Click);
+    common::onClick(cmdLimpar_, this, &frmCriterios::cmdLimpar_Click);
+    common::onClick(cmdAjuda_, this, &frmCriterios::cmdAjuda_Click);
+    saidas_.vigia(txtQtde_, [this] { return txtQtde_LostFocus(); });
 
     common::noDefaultButtons(this);  // Enter in a box does not press a button
 
@@ -146,25 +146,27 @@ void frmCriterios::layoutRows()
     setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
 }
 
-void frmCriterios::txtQtde_LostFocus()
+bool frmCriterios::txtQtde_LostFocus()
 {
     const auto aceita = listas::saiQtde(txtQtde_, QStringLiteral("Qtde de Critérios não aceita!"),
                                         QStringLiteral("Nº de critérios deve ser no máximo 15 itens"));
     if (!aceita)
-        return;
+        return false;
     // The other screens use the new count from now on, saved or not.
     programa_.qtdeCriterios = *aceita;
     layoutRows();
+    return true;
 }
 
-void frmCriterios::txtSinal_LostFocus(int index)
+bool frmCriterios::txtSinal_LostFocus(int index)
 {
     if (listas::sinalValido(txtSinal_[index]->text()))
-        return;
+        return true;
     common::Messages::exclamation(this, QStringLiteral("Só aceito + ou -"),
                                   QStringLiteral("Sinal do item ") + common::formatTwoDigits(index + 1) +
                                       QStringLiteral(" não informado corretamente"));
     txtSinal_[index]->clear();
+    return false;
 }
 
 void frmCriterios::cmdSair_Click()
@@ -237,7 +239,7 @@ frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)
     auto* cmdSair = new QPushButton(QStringLiteral("&Voltar"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     listas::posiciona(cmdSair, 4740, 4300, 1500, 495);
-    connect(cmdSair, &QPushButton::clicked, this, &frmCriteriosAj::cmdSair_Click);
+    common::onClick(cmdSair, this, &frmCriteriosAj::cmdSair_Click);
 
     setFixedSize(common::twips(6480), common::twips(5040));
 }

@@ -22,10 +22,10 @@ public:
     // Captions of the language, the count, all 15 rows, the layout.
     void Form_Load();
     // Checks the count typed: 3 to 15 becomes the criteria count and lays the rows out again,
-    // anything else empties the box.
-    void txtQtde_LostFocus();
-    // A sign other than "+" or "-" is reported and emptied.
-    void txtSinal_LostFocus(int index);
+    // anything else empties the box (false: refused).
+    bool txtQtde_LostFocus();
+    // A sign other than "+" or "-" is reported and emptied (false: refused).
+    bool txtSinal_LostFocus(int index);
     // Stores description, sign and count of the rows in use, then closes.
     void cmdSair_Click();
     // Empties descriptions, signs, weights and comparisons of all 15 criteria at once, without

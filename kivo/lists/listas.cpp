@@ -107,18 +107,9 @@ int dispoeLinhas(const QList<Linha>& linhas, int qtde)
     return posicaoFinal(qtde);
 }
 
-void VerificacoesSaida::vigia(QWidget* box, std::function<void()> check)
+void VerificacoesSaida::vigia(QWidget* box, std::function<bool()> check)
 {
-    common::onLostFocus(box, [this, check = std::move(check)] { executa(check); });
-}
-
-void VerificacoesSaida::executa(const std::function<void()>& check)
-{
-    if (fechando_ || emCurso_)
-        return;
-    emCurso_ = true;
-    check();
-    emCurso_ = false;
+    common::onLostFocus(box, [this, check = std::move(check)] { return fechando_ || check(); });
 }
 
 }  // namespace kivo::listas

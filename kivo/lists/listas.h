@@ -73,21 +73,20 @@ struct Linha {
 // position, below the last visible row.
 int dispoeLinhas(const QList<Linha>& linhas, int qtde);
 
-// The lost-focus checks of one window. None runs while another check of the same window is under
-// way: a check that shows a message or puts the focus back moves the focus through other boxes,
-// which the user never really left. None runs once the window is closing either.
+// The lost-focus checks of one window, through common::onLostFocus (so none runs while another is
+// under way, and a button runs the pending one before its action). None runs once the window is
+// closing either.
 class VerificacoesSaida {
 public:
-    // Runs `check` each time `box` loses the focus, within these rules.
-    void vigia(QWidget* box, std::function<void()> check);
+    // Runs `check` each time `box` loses the focus and before a button's action while the focus is
+    // in `box`; `check` answers false when it refused the text, and the button's action then does
+    // not run.
+    void vigia(QWidget* box, std::function<bool()> check);
     // From now on no check runs: the window is going away.
     void fechando() { fechando_ = true; }
 
 private:
-    void executa(const std::function<void()>& check);
-
     bool fechando_ = false;
-    bool emCurso_ = false;
 };
 
 }  // namespace kivo::listas

@@ -10,6 +10,7 @@
 #include "common/esquema.h"
 #include "common/formats.h"
 #include "common/platform.h"
+#include "common/widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -78,7 +79,7 @@ QAction* Menu::menuItem(const char* name, const QString& caption, void (Menu::*h
 {
     QAction* action = menuBar()->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, handler);
+    common::onTriggered(action, this, handler);
     return action;
 }
 

@@ -20,8 +20,18 @@ inline const QDate Today(2026, 12, 8);
 
 // Puts every seam in test mode; call from initTestCase().
 void useTestPlatform();
-// Before each test: no message shown yet, today's date, the Brazilian locale.
+// Before each test: no message shown yet, the program not leaving, today's date, the Brazilian
+// locale.
 void resetPlatform();
+
+// Runs `user` from inside the application's event loop, as the program's main runs it, and returns
+// what exec() returned: the code a failure left with, or 0 when `user` ended with the program
+// still running.
+int inEventLoop(const std::function<void()>& user);
+
+// Presses an access key (Alt + letter) in the active window `window`, and waits for the click it
+// makes.
+void accessKey(QWidget* window, char letter);
 
 // A fresh folder for one test, holding whatever database the test copies or creates there.
 class Folder {
