@@ -2,6 +2,7 @@
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
+#include "kivo/weighting/frmDados.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -189,7 +190,9 @@ void Menu::telaIndisponivel()
 
 void Menu::mnuPesos_Click()
 {
-    telaIndisponivel();
+    frmDados screen(programa_, this);
+    if (screen.Form_Load())
+        common::Modal::exec(screen);
 }
 
 void Menu::mnuDados_Click()
