@@ -37,7 +37,8 @@ constexpr int PrimeiroBanner = 2970;   // over column 1
 constexpr int PassoBanner = 345;
 constexpr int AcrescimoLargura = 2400;  // the five result columns
 constexpr int AcrescimoAltura = 500;    // the two result rows
-constexpr int FrameLargura = 10550;
+constexpr int FrameLargura = 11100;
+constexpr int PassoOpcao = 1800;  // between the option buttons
 constexpr int FrameAltura = 2300;
 constexpr int Margem = 320;
 
@@ -108,8 +109,9 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
     QFont fonte = MSFlexGrid1_->font();
-    fonte.setPointSize(8);
+    fonte.setPointSize(7);  // "0,1" fits a criterion column
     MSFlexGrid1_->setFont(fonte);
+    MSFlexGrid1_->setTextElideMode(Qt::ElideNone);  // a narrow cell cuts its text, as the grid always did
     MSFlexGrid1_->horizontalHeader()->hide();
     MSFlexGrid1_->verticalHeader()->hide();
     MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -158,16 +160,16 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     for (int k = 1; k <= 5; ++k) {
         opt_[k] = common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_),
                                    QStringLiteral("opt%1").arg(k));
-        posiciona(opt_[k], 1900 + 1450 * (5 - k), 750, 1420, 300);
-        valores += QStringLiteral("<td width=%1>%2</td>").arg(common::twips(1450)).arg(QLatin1String(escala[k - 1]));
+        posiciona(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
+        valores += QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
     }
     valores += QStringLiteral("</tr></table>");
     Label5_ = common::withName(new QLabel(valores, Frame1_), QStringLiteral("Label5"));
     Label5_->setTextFormat(Qt::RichText);
-    posiciona(Label5_, 1900 + 60, 1060, 1450 * 5, 285);
+    posiciona(Label5_, 1900 + 60, 1060, PassoOpcao * 5, 285);
 
     cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
-    posiciona(cmdGravar_, 9300, 1400, 1100, 450);
+    posiciona(cmdGravar_, FrameLargura - 1400, 1400, 1200, 450);
     Frame1_->hide();
 
     lblConsistencia_ = common::withName(new QLabel(this), QStringLiteral("lblConsistencia"));
