@@ -4,6 +4,7 @@
 #include "kivo/lists/criterios.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
+#include "kivo/weighting/frmDados.h"
 
 #include "common/frmInformacoes.h"
 
@@ -173,7 +174,9 @@ void Menu::telaIndisponivel()
 
 void Menu::mnuPesos_Click()
 {
-    telaIndisponivel();
+    frmDados screen(programa_, this);
+    if (screen.Form_Load())
+        common::Modal::exec(screen);
 }
 
 void Menu::mnuDados_Click()

@@ -203,7 +203,7 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        for (const char* item : {"mnuPesos", "mnuDados", "mnuResultados"}) {
+        for (const char* item : {"mnuDados", "mnuResultados"}) {
             common::Messages::clearShown();
             named<QAction>(&menu, item)->trigger();
             QCOMPARE(lastMessage().text, QStringLiteral("Esta tela ainda não está disponível nesta versão."));

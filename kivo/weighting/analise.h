@@ -1,0 +1,91 @@
+#pragma once
+
+// The arithmetic of the pairwise comparison of the criteria, free of widgets: the five-step scale,
+// the weights (points, extremes, the scaling to 0..5, Emach, the normalisation and the final weight
+// from 1 to 10, each stage working on the two-decimal text of the one before, as the grid shows it),
+// the messages of the two failures, and how consistent the answers are.
+//
+// A comparison matrix is given as the texts of its cells, in the user's locale: matriz[r][c] holds
+// how many times criterion r + 1 is as important as criterion c + 1, or an empty text.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace kivo::analise {
+
+// Criteria there can be at most (fields N01..N15).
+inline constexpr int MaxCriterios = 15;
+
+// The answer of one option button: the value put in the asked cell and in its mirror.
+struct Resposta {
+    double pergunta = 0;
+    double espelho = 0;
+};
+// opt1 "Muito Mais" 10 / 0.1, opt2 5 / 0.2, opt3 1 / 1, opt4 0.2 / 5, opt5 0.1 / 10.
+Resposta resposta(int opcao);
+
+// The number a cell holds: its text read in the user's locale, 0 for an empty or other text.
+double valorCelula(const QString& texto);
+
+// The matrix of a square grid of texts, n x n.
+using Matriz = QList<QStringList>;
+
+enum class Falha {
+    Nenhuma,
+    LinhasIguais,   // every row has the same points: nothing can be scaled
+    ColunasIguais,  // the rows differ but every column has the same points
+};
+
+// The texts each stage writes into the grid, one per criterion (index 0 is criterion 1). A stage
+// the analysis did not reach holds fewer texts: after a columns-equal failure `h` holds criterion
+// 1's only and the later stages none.
+struct Resultado {
+    QStringList pontosLinha;   // R, plain number text
+    QStringList pontosColuna;  // C, plain number text
+    QStringList h;             // row points scaled to 0..5, "#0.00"
+    QStringList v;             // column points scaled to 0..5, "#0.00"
+    QStringList emach;         // E = V / (H + 1) - 1, "#0.00", -1 to 4
+    QStringList normal;        // N = 1 - (E + 1) / 5, "#0.00", 0 to 1
+    QStringList peso;          // W = N * 9 + 1, "#0.00", 1 to 10
+    Falha falha = Falha::Nenhuma;
+};
+
+// The whole computation of the weights. The extremes of the points are compared on their values
+// rounded to four decimals, and a tie keeps the earlier criterion's value.
+Resultado calcula(const Matriz& matriz);
+
+// The box a failure shows in a language: English (1), Spanish (2) or Portuguese (3). Any other
+// language shows none.
+struct Mensagem {
+    QString titulo;
+    QString texto;
+};
+std::optional<Mensagem> mensagemFalha(Falha falha, short idioma);
+
+// How consistent the answers are, from the reciprocal matrix of the pairs above the diagonal.
+struct Consistencia {
+    int faltando = 0;     // pairs above the diagonal left unanswered; the ratio needs them all
+    double lambdaMax = 0; // principal eigenvalue of the reciprocal matrix
+    double razao = 0;     // consistency ratio CR = ((lambdaMax - n) / (n - 1)) / RI(n)
+    bool aceitavel = true;  // CR, as shown with two decimals, at most 0.10
+    // When not acceptable: the criteria i, j, k (0-based, i < j < k) whose answers disagree most,
+    // the largest |ln(M[i][j] * M[j][k] / M[i][k])|.
+    std::array<int, 3> contradicao{-1, -1, -1};
+};
+
+// The random index of a matrix of order n: 0.58 for 3 up to 1.59 for 15; 0 for n <= 2.
+double indiceAleatorio(int n);
+// The principal eigenvalue of a positive square matrix, by power iteration.
+double lambdaMaximo(const std::vector<std::vector<double>>& a);
+// Matrices of one or two criteria are always consistent.
+Consistencia consistencia(const Matriz& matriz);
+// The line shown under the grid, in English for language 1 and in Portuguese otherwise; `nomes`
+// holds the criteria names, index 0 for criterion 1.
+QString textoConsistencia(const Consistencia& c, const QStringList& nomes, short idioma);
+
+}  // namespace kivo::analise

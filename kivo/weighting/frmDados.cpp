@@ -1,0 +1,523 @@
+#include "kivo/weighting/frmDados.h"
+
+#include "kivo/shell/database.h"
+#include "kivo/weighting/gradedados.h"
+
+#include "common/datasource.h"
+#include "common/formats.h"
+#include "common/logo.h"
+#include "common/picturebox.h"
+#include "common/platform.h"
+#include "common/widgets.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kivo {
+
+namespace {
+
+// Geometry in twips.
+constexpr int GradeLeft = 320;
+constexpr int BannerTop = 120;
+constexpr int BannerAltura = 2300;
+constexpr int GradeTop = BannerTop + BannerAltura + 60;
+constexpr int LarguraNomes = 2650;     // column 0
+constexpr int LarguraCriterio = 350;   // columns 1..n
+constexpr int AlturaLinha = 270;
+constexpr int PrimeiroBanner = 2970;   // over column 1
+constexpr int PassoBanner = 345;
+constexpr int AcrescimoLargura = 2400;  // the five result columns
+constexpr int AcrescimoAltura = 500;    // the two result rows
+constexpr int FrameLargura = 11100;
+constexpr int PassoOpcao = 1800;  // between the option buttons
+constexpr int FrameAltura = 2300;
+constexpr int Margem = 320;
+
+// The result columns n+1..n+5: width and banner offset from the first result banner.
+constexpr int LarguraResultado[5] = {400, 400, 500, 500, 600};
+constexpr int OffsetBanner[5] = {0, 400, 850, 1350, 1950};
+constexpr int LarguraBanner[5] = {400, 450, 500, 600, 600};
+
+const QString SelectCriterios = QStringLiteral("Select * FROM Criterios order by Numero");
+
+void posiciona(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
+}
+
+// The criteria count stored in Qtde of the first row: the number as a small integer, rounded to
+// the nearest; 3 when it is not a number.
+int qtdeGravada(const QVariant& qtde)
+{
+    const auto n = common::readNumber(common::defaultText(qtde));
+    if (!n)
+        return 3;
+    const double lo = std::numeric_limits<short>::min();
+    const double hi = std::numeric_limits<short>::max();
+    return int(std::clamp(std::nearbyint(*n), lo, hi));
+}
+
+// A number stored from a cell: the cell's number, 0 when it holds none.
+QVariant numero(const QString& texto)
+{
+    return common::readNumber(texto).value_or(0.0);
+}
+
+// The weight as Peso keeps it: a number when the text is one, else the text itself (the empty text
+// of a cleared weight), so it reads the same under any locale.
+QVariant pesoGravado(const QString& texto)
+{
+    if (const auto n = common::readNumber(texto))
+        return *n;
+    return texto.isNull() ? QStringLiteral("") : texto;
+}
+
+}  // namespace
+
+frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmDados"));
+    setWindowTitle(QStringLiteral("Identificação dos Pesos"));
+    setModal(true);
+
+    Data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
+    grade_ = common::withName(new GradeDados(this), QStringLiteral("GradeDados"));
+
+    for (int k = 1; k <= 20; ++k) {
+        auto* pic = common::withName(new common::PictureBox(this), common::arrayName(QStringLiteral("picLogo"), k));
+        // Light letters: the banner is darkest at the bottom, where every caption starts.
+        QFont fonte = pic->font();
+        fonte.setPointSize(7);
+        fonte.setBold(true);
+        pic->setFont(fonte);
+        QPalette cores = pic->palette();
+        cores.setColor(QPalette::WindowText, Qt::white);
+        pic->setPalette(cores);
+        pic->hide();
+        picLogo_[k] = pic;
+    }
+
+    MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1_->setModel(grade_);
+    QFont fonte = MSFlexGrid1_->font();
+    fonte.setPointSize(7);  // "0,1" fits a criterion column
+    MSFlexGrid1_->setFont(fonte);
+    MSFlexGrid1_->setTextElideMode(Qt::ElideNone);  // a narrow cell cuts its text, as the grid always did
+    MSFlexGrid1_->horizontalHeader()->hide();
+    MSFlexGrid1_->verticalHeader()->hide();
+    MSFlexGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1_->verticalHeader()->setMinimumSectionSize(1);
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(AlturaLinha));
+    MSFlexGrid1_->horizontalHeader()->setMinimumSectionSize(1);
+    MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
+    connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        MSFlexGrid1_->setCurrentIndex(index);
+        common::runGuarded([this] { MSFlexGrid1_Click(); });
+    });
+
+    Frame1_ = common::withName(new QGroupBox(QStringLiteral("Comparação: "), this), QStringLiteral("Frame1"));
+    Label1_ = common::withName(new QLabel(QStringLiteral("O critério: "), Frame1_), QStringLiteral("Label1"));
+    lblFatorX_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorX"));
+    Label2_ = common::withName(new QLabel(QStringLiteral("é: "), Frame1_), QStringLiteral("Label2"));
+    Label3_ = common::withName(new QLabel(QStringLiteral("Do que o critério: "), Frame1_), QStringLiteral("Label3"));
+    lblFatorY_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorY"));
+    Label4_ = common::withName(new QLabel(QStringLiteral("Para a função objetivo "), Frame1_), QStringLiteral("Label4"));
+    lblSintoma_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblSintoma"));
+    QPalette vermelho = lblSintoma_->palette();
+    vermelho.setColor(QPalette::WindowText, Qt::red);
+    lblSintoma_->setPalette(vermelho);
+    for (QLabel* nome : {lblFatorX_, lblFatorY_}) {
+        QFont negrito = nome->font();
+        negrito.setBold(true);
+        nome->setFont(negrito);
+    }
+    posiciona(Label1_, 150, 350, 1700, 285);
+    posiciona(lblFatorX_, 1900, 350, 7000, 285);
+    posiciona(Label2_, 150, 780, 1700, 285);
+    posiciona(Label3_, 150, 1450, 1700, 285);
+    posiciona(lblFatorY_, 1900, 1450, 7000, 285);
+    posiciona(Label4_, 150, 1850, 2400, 285);
+    posiciona(lblSintoma_, 2600, 1850, 6300, 285);
+
+    // From left to right: opt5 "Muito menos" .. opt1 "Muito Mais", the values under them.
+    const char* captions[6] = {"", "Muito Mais", "Mais", "De forma igual", "Menos", "Muito menos"};
+    QString valores = QStringLiteral("<table cellspacing=0 cellpadding=0><tr>");
+    const char* escala[5] = {"(1/10)", "(1/5)", "(1)", "(5)", "(10)"};
+    for (int k = 1; k <= 5; ++k) {
+        opt_[k] = common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_),
+                                   QStringLiteral("opt%1").arg(k));
+        posiciona(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
+        valores += QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
+    }
+    valores += QStringLiteral("</tr></table>");
+    Label5_ = common::withName(new QLabel(valores, Frame1_), QStringLiteral("Label5"));
+    Label5_->setTextFormat(Qt::RichText);
+    posiciona(Label5_, 1900 + 60, 1060, PassoOpcao * 5, 285);
+
+    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
+    posiciona(cmdGravar_, FrameLargura - 1400, 1400, 1200, 450);
+    Frame1_->hide();
+
+    lblConsistencia_ = common::withName(new QLabel(this), QStringLiteral("lblConsistencia"));
+    cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Analizar"), this), QStringLiteral("cmdCalcular"));
+    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
+
+    common::onClick(cmdGravar_, this, &frmDados::cmdGravar_Click);
+    common::onClick(cmdCalcular_, this, &frmDados::cmdCalcular_Click);
+    common::onClick(cmdSair_, this, &frmDados::cmdSair_Click);
+    common::noDefaultButtons(this);
+}
+
+frmDados::~frmDados() = default;
+
+bool frmDados::Form_Load()
+{
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+    else if (programa_.idioma == Espanhol)
+        spanishCaptions();
+
+    Data1_->setDatabaseName(programa_.pasta + QStringLiteral("/CONTROLE.mdb"));
+    Data1_->setConnect(QStringLiteral("Access 2000;"));
+
+    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
+    criterios_.setIndex(QStringLiteral("PrimaryKey"));
+    const int n = criterios_.recordCount() > 0 ? qtdeGravada(criterios_.value(QStringLiteral("Qtde"))) : 3;
+
+    // The table must hold what the count needs: a record and a comparison field per criterion.
+    const bool ingles = programa_.idioma == Ingles;
+    if (n < 1 || n > analise::MaxCriterios)
+        return recusa(ingles ? QStringLiteral("The stored number of criteria (%1) must be 1 to 15.").arg(n)
+                             : QStringLiteral("A quantidade de critérios gravada (%1) deve ser de 1 a 15.").arg(n));
+    const auto tabela = programa_.db.table(QStringLiteral("Criterios"));
+    QStringList campos{QStringLiteral("Identifica"), QStringLiteral("Emach"), QStringLiteral("PesoFinal"),
+                       QStringLiteral("Peso")};
+    for (int c = 1; c <= n; ++c)
+        campos << numbered(QStringLiteral("N"), c);
+    for (const QString& campo : campos)
+        if (tabela->indexOf(campo) < 0)
+            return recusa(ingles ? QStringLiteral("The table Criterios lacks the field %1.").arg(campo)
+                                 : QStringLiteral("A tabela Criterios não tem o campo %1.").arg(campo));
+
+    Data1_->setRecordSource(SelectCriterios);
+    Data1_->refresh();
+    common::Recordset& rs = Data1_->recordset();
+    if (rs.recordCount() < n)
+        return recusa(ingles ? QStringLiteral("The table Criterios holds %1 record(s), but there are %2 criteria.")
+                                   .arg(rs.recordCount())
+                                   .arg(n)
+                             : QStringLiteral("A tabela Criterios tem %1 registro(s), mas são %2 critérios.")
+                                   .arg(rs.recordCount())
+                                   .arg(n));
+
+    n_ = n;
+    programa_.qtdeCriterios = short(n);
+
+    grade_->setTamanho(n_, n_ + 1);
+    dimensionaGrade(LarguraCriterio * n_ + 2750, AlturaLinha * n_);
+    MSFlexGrid1_->setColumnWidth(0, common::twips(LarguraNomes));
+    for (int r = 1; r <= n_ - 1; ++r)
+        for (int c = 1; c <= r; ++c)
+            grade_->setFundo(r, c, GradeDados::Cinza);
+
+    // Names: an absent one is "vago" in the frame and shows nothing in the grid.
+    rs.moveFirst();
+    for (int k = 1; k <= n_; ++k) {
+        grade_->setAlinhamento(k, GradeDados::EsquerdaAbaixo);
+        MSFlexGrid1_->setColumnWidth(k, common::twips(LarguraCriterio));
+        const QVariant identifica = rs.value(QStringLiteral("Identifica"));
+        if (!identifica.isNull()) {
+            grade_->setTexto(k - 1, 0, common::defaultText(identifica));
+            nomes_[k] = common::defaultText(identifica);
+        } else {
+            nomes_[k] = QStringLiteral("vago");
+        }
+        rs.moveNext();
+    }
+    for (int k = 1; k <= n_; ++k)
+        grade_->setFundo(k - 1, k, GradeDados::Azul);
+
+    // One banner over each criterion column.
+    if (!logo_)
+        logo_ = std::make_unique<common::cLogo>();
+    int left = PrimeiroBanner;
+    rs.moveFirst();
+    for (int k = 1; k <= n_; ++k) {
+        const QVariant identifica = rs.value(QStringLiteral("Identifica"));
+        desenhaBanner(k, left, PassoBanner,
+                      identifica.isNull() ? QStringLiteral("Vago") : common::defaultText(identifica));
+        rs.moveNext();
+        left += PassoBanner;
+    }
+    bannerLeft_ = left;
+
+    // The stored comparisons, both triangles, as stored; 0 and null leave the cell empty.
+    rs.moveFirst();
+    for (int r = 1; r <= n_; ++r) {
+        for (int c = 1; c <= n_; ++c) {
+            const auto valor = common::readNumber(common::defaultText(rs.value(numbered(QStringLiteral("N"), c))));
+            if (valor && *valor > 0)
+                grade_->setTexto(r - 1, c, common::numberText(*valor));
+        }
+        rs.moveNext();
+    }
+
+    posicionaTela();
+    return true;
+}
+
+bool frmDados::recusa(const QString& texto)
+{
+    const bool ingles = programa_.idioma == Ingles;
+    common::Messages::exclamation(this,
+                                  ingles ? QStringLiteral("Criteria table does not match!")
+                                         : QStringLiteral("Tabela de critérios incompatível!"),
+                                  texto);
+    return false;
+}
+
+void frmDados::englishCaptions()
+{
+    setWindowTitle(QStringLiteral("Registration of events"));
+    Label1_->setText(QStringLiteral("The criteria:"));
+    Label2_->setText(QStringLiteral("it is"));
+    Label3_->setText(QStringLiteral("Than the criteria:"));
+    Label4_->setText(QStringLiteral("for the objective function"));
+    Frame1_->setTitle(QStringLiteral("Comparison"));
+    const char* captions[6] = {"", "Much more", "Much", "The same", "Less", "Much less"};
+    for (int k = 1; k <= 5; ++k)
+        opt_[k]->setText(QLatin1String(captions[k]));
+    cmdGravar_->setText(QStringLiteral("&Write"));
+    cmdCalcular_->setText(QStringLiteral("&Analyze"));
+    cmdSair_->setText(QStringLiteral("&Return"));
+}
+
+void frmDados::spanishCaptions()
+{
+    // Spanish screens keep the Portuguese captions.
+}
+
+void frmDados::dimensionaGrade(int largura, int altura)
+{
+    larguraGrade_ = largura;
+    alturaGrade_ = altura;
+    posiciona(MSFlexGrid1_, GradeLeft, GradeTop, largura, altura);
+}
+
+void frmDados::desenhaBanner(int k, int left, int width, const QString& caption)
+{
+    common::PictureBox* pic = picLogo_[k];
+    posiciona(pic, left, BannerTop, width, BannerAltura);
+    pic->show();
+    pic->setToolTip(caption);  // a long name does not fit upright
+    logo_->setDrawingObject(pic);
+    logo_->setCaption(caption);
+    logo_->Draw();
+}
+
+// The window is laid out for the grid at its widest and tallest, after an analysis, so nothing
+// moves when the result columns and rows appear.
+void frmDados::posicionaTela()
+{
+    const int abaixoGrade = GradeTop + AlturaLinha * n_ + AcrescimoAltura + 100;
+    const int largura =
+        std::max(GradeLeft + LarguraCriterio * n_ + 2750 + AcrescimoLargura, GradeLeft + FrameLargura) + Margem;
+    posiciona(lblConsistencia_, GradeLeft, abaixoGrade, largura - GradeLeft - Margem, 300);
+    const int frameTop = abaixoGrade + 400;
+    posiciona(Frame1_, GradeLeft, frameTop, FrameLargura, FrameAltura);
+    const int botoes = frameTop + FrameAltura + 150;
+    posiciona(cmdCalcular_, GradeLeft, botoes, 1500, 450);
+    posiciona(cmdSair_, GradeLeft + 1700, botoes, 1500, 450);
+    setFixedSize(common::twips(largura), common::twips(botoes + 450 + 240));
+}
+
+void frmDados::limpaOpcoes()
+{
+    for (int k = 1; k <= 5; ++k) {
+        opt_[k]->setAutoExclusive(false);
+        opt_[k]->setChecked(false);
+        opt_[k]->setAutoExclusive(true);
+    }
+}
+
+void frmDados::MSFlexGrid1_Click()
+{
+    limpaOpcoes();
+    const QModelIndex atual = MSFlexGrid1_->currentIndex();
+    x_ = atual.isValid() ? atual.row() + 1 : 0;
+    y_ = atual.isValid() ? atual.column() : 0;
+    // Only a pair of criteria above the diagonal is asked; the result cells are no pair.
+    if (y_ > x_ && y_ <= n_) {
+        Frame1_->show();
+        lblFatorY_->setText(nomes_[y_]);
+        lblFatorX_->setText(nomes_[x_]);
+        grade_->setFundo(x_ - 1, y_, GradeDados::Amarelo);
+    } else {
+        Frame1_->hide();
+    }
+}
+
+void frmDados::cmdGravar_Click()
+{
+    if (!(x_ >= 1 && y_ > x_ && y_ <= n_))
+        return;  // no pair asked
+    QString pergunta;
+    QString espelho;
+    for (int k = 1; k <= 5; ++k)
+        if (opt_[k]->isChecked()) {
+            const analise::Resposta r = analise::resposta(k);
+            pergunta = common::numberText(r.pergunta);
+            espelho = common::numberText(r.espelho);
+        }
+    Frame1_->hide();
+    grade_->setFundo(x_ - 1, y_, GradeDados::Branco);
+    grade_->setTexto(x_ - 1, y_, pergunta);
+    grade_->setTexto(y_ - 1, x_, espelho);
+}
+
+analise::Matriz frmDados::matriz() const
+{
+    analise::Matriz m;
+    for (int r = 0; r < n_; ++r) {
+        QStringList linha;
+        for (int c = 1; c <= n_; ++c)
+            linha << grade_->texto(r, c);
+        m << linha;
+    }
+    return m;
+}
+
+void frmDados::Gravar_Fatores()
+{
+    common::Transaction transacao(programa_.db);
+    common::Recordset& rs = Data1_->recordset();
+    rs.moveFirst();
+    for (int r = 1; r <= n_; ++r) {
+        rs.edit();
+        for (int c = 1; c <= n_; ++c)
+            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade_->texto(r - 1, c)));
+        rs.update();
+        if (!rs.eof())
+            rs.moveNext();
+    }
+    transacao.commit();
+}
+
+void frmDados::Gravar2_Fatores()
+{
+    // Only an analysis leaves results to store.
+    if (grade_->cols() < n_ + 6)
+        return;
+    common::Transaction transacao(programa_.db);
+    common::Recordset& rs = Data1_->recordset();
+    rs.moveFirst();
+    for (int r = 1; r <= n_; ++r) {
+        rs.edit();
+        for (int c = 1; c <= n_; ++c)
+            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade_->texto(r - 1, c)));
+        rs.setValue(QStringLiteral("Emach"), numero(grade_->texto(r - 1, n_ + 3)));
+        rs.setValue(QStringLiteral("PesoFinal"), numero(grade_->texto(r - 1, n_ + 5)));
+        rs.setValue(QStringLiteral("Peso"), pesoGravado(grade_->texto(r - 1, n_ + 5)));
+        rs.update();
+        if (!rs.eof())
+            rs.moveNext();
+    }
+    transacao.commit();
+}
+
+void frmDados::cmdCalcular_Click()
+{
+    // One transaction for the whole analysis: the comparisons are stored whatever the analysis
+    // finds, and the weights of all criteria or of none.
+    common::Transaction transacao(programa_.db);
+    Gravar_Fatores();
+    cmdCalcular_->hide();
+    lblConsistencia_->clear();
+
+    const int n = n_;
+    grade_->setTamanho(n + 2, n + 6);
+    grade_->setAlinhamento(n + 1, GradeDados::EsquerdaAbaixo);
+    grade_->setAlinhamento(n + 2, GradeDados::EsquerdaAbaixo);
+    for (int i = 0; i < 5; ++i)
+        MSFlexGrid1_->setColumnWidth(n + 1 + i, common::twips(LarguraResultado[i]));
+    MSFlexGrid1_->setCurrentIndex(grade_->index(n + 1, n + 1));
+
+    const quint32 fundos[5] = {GradeDados::Amarelo, GradeDados::Amarelo, GradeDados::Ciano, GradeDados::Amarelo,
+                               GradeDados::Verde};
+    for (int r = 0; r < n; ++r)
+        for (int i = 0; i < 5; ++i)
+            grade_->setFundo(r, n + 1 + i, fundos[i]);
+    for (int c = 1; c <= n; ++c) {
+        grade_->setFundo(n, c, GradeDados::Amarelo);
+        grade_->setFundo(n + 1, c, GradeDados::Amarelo);
+    }
+    dimensionaGrade(larguraGrade_ + AcrescimoLargura, alturaGrade_ + AcrescimoAltura);
+
+    const bool ingles = programa_.idioma == Ingles;
+    grade_->setTexto(n, 0, ingles ? QStringLiteral("Points to Column") : QStringLiteral("Pontos da Coluna"));
+    grade_->setTexto(n + 1, 0, ingles ? QStringLiteral("Normatization V 0-5") : QStringLiteral("Normatização V 0-5"));
+
+    const QString banners[5] = {
+        ingles ? QStringLiteral("Points to Row") : QStringLiteral("Pontos da Linha"),
+        ingles ? QStringLiteral("Normatization H 0-5") : QStringLiteral("Normatização H 0-5"),
+        QStringLiteral("Emach"),
+        ingles ? QStringLiteral("1-Normalization") : QStringLiteral("1-Normalização"),
+        ingles ? QStringLiteral("Final Weight") : QStringLiteral("Peso Final"),
+    };
+    for (int i = 0; i < 5; ++i)
+        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], banners[i]);
+
+    const analise::Matriz m = matriz();
+    const analise::Resultado resultado = analise::calcula(m);
+    for (int k = 0; k < n; ++k) {
+        grade_->setTexto(k, n + 1, resultado.pontosLinha[k]);
+        grade_->setTexto(n, k + 1, resultado.pontosColuna[k]);
+    }
+    for (int k = 0; k < resultado.h.size(); ++k)
+        grade_->setTexto(k, n + 2, resultado.h[k]);
+    for (int k = 0; k < resultado.v.size(); ++k)
+        grade_->setTexto(n + 1, k + 1, resultado.v[k]);
+    for (int k = 0; k < resultado.emach.size(); ++k)
+        grade_->setTexto(k, n + 3, resultado.emach[k]);
+    for (int k = 0; k < resultado.normal.size(); ++k)
+        grade_->setTexto(k, n + 4, resultado.normal[k]);
+    for (int k = 0; k < resultado.peso.size(); ++k)
+        grade_->setTexto(k, n + 5, resultado.peso[k]);
+
+    if (resultado.falha != analise::Falha::Nenhuma) {
+        transacao.commit();
+        if (const auto mensagem = analise::mensagemFalha(resultado.falha, programa_.idioma))
+            common::Messages::exclamation(this, mensagem->titulo, mensagem->texto);
+        return;
+    }
+
+    Gravar2_Fatores();
+    transacao.commit();
+
+    QStringList nomes;
+    for (int k = 1; k <= n; ++k)
+        nomes << nomes_[k];
+    lblConsistencia_->setText(analise::textoConsistencia(analise::consistencia(m), nomes, programa_.idioma));
+}
+
+void frmDados::cmdSair_Click()
+{
+    Gravar_Fatores();
+    accept();
+}
+
+}  // namespace kivo

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "kivo/shell/kivo.h"
+#include "kivo/weighting/analise.h"
+
+#include "common/store.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace common {
+class DataSource;
+class PictureBox;
+class cLogo;
+}  // namespace common
+
+namespace kivo {
+
+class GradeDados;
+
+// The pairwise comparison of the criteria: a square grid with one row and one column per
+// criterion, an upright banner over each criterion column, the comparison frame for a pair above
+// the diagonal, and the analysis that turns the answers into the final weight of every criterion.
+class frmDados : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDados(Programa& programa, QWidget* parent = nullptr);
+    ~frmDados() override;
+
+    // Captions of the language, the criteria count, the grid, the names, the banners and the
+    // stored comparisons. False when the criteria table does not hold what the count needs (the
+    // message has been shown): the screen must not open.
+    bool Form_Load();
+    // A click on a grid cell: the frame asks the pair above the diagonal, any other cell hides it.
+    void MSFlexGrid1_Click();
+    // Puts the chosen answer in the pair's cell and its reciprocal in the mirror cell; no option
+    // empties both. Nothing is stored yet.
+    void cmdGravar_Click();
+    // Stores the comparisons and computes the weights into five result columns and two result
+    // rows; the weights replace the criteria's weights. Once per opening.
+    void cmdCalcular_Click();
+    // Stores the comparisons and closes.
+    void cmdSair_Click();
+
+    // Writes the matrix the grid shows into the criteria's comparison fields, in one transaction.
+    void Gravar_Fatores();
+    // Writes the comparisons, Emach, PesoFinal and Peso of every criterion, all or none.
+    void Gravar2_Fatores();
+
+    GradeDados& grade() { return *grade_; }
+
+private:
+    void englishCaptions();
+    void spanishCaptions();
+    // The message when the table and the count disagree; always false.
+    bool recusa(const QString& texto);
+    void dimensionaGrade(int largura, int altura);
+    void desenhaBanner(int k, int left, int width, const QString& caption);
+    void limpaOpcoes();
+    void posicionaTela();
+    analise::Matriz matriz() const;
+
+    Programa& programa_;
+    int n_ = 0;
+    common::Recordset criterios_;  // the table, for the count
+    common::DataSource* Data1_ = nullptr;
+    GradeDados* grade_ = nullptr;
+    std::unique_ptr<common::cLogo> logo_;
+    std::array<QString, 41> nomes_;
+    int x_ = 0;  // the selected pair: row criterion X, column criterion Y; 0 before any click
+    int y_ = 0;
+    int bannerLeft_ = 0;  // twips: where the result banners start
+    int larguraGrade_ = 0;  // twips
+    int alturaGrade_ = 0;
+
+    QTableView* MSFlexGrid1_ = nullptr;
+    std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QLabel* lblFatorX_ = nullptr;
+    QLabel* lblFatorY_ = nullptr;
+    QLabel* lblSintoma_ = nullptr;
+    QLabel* lblConsistencia_ = nullptr;
+    std::array<QRadioButton*, 6> opt_{};  // 1 to 5
+    QPushButton* cmdGravar_ = nullptr;
+    QPushButton* cmdCalcular_ = nullptr;
+    QPushButton* cmdSair_ = nullptr;
+};
+
+}  // namespace kivo

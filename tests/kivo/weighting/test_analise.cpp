@@ -1,0 +1,416 @@
+// The analysis: the weights of the worked examples, the fixed figures of the extreme criteria, the
+// two failures and their messages, what is stored, and how consistent the answers are.
+
+#include "tests/kivo/weighting/dadosfixture.h"
+
+#include "kivo/weighting/analise.h"
+
+
+using kivo::GradeDados;
+namespace analise = kivo::analise;
+
+namespace {
+
+// A matrix of texts from numbers, 0 standing for an empty cell.
+analise::Matriz matriz(const std::vector<std::vector<double>>& valores)
+{
+    analise::Matriz m;
+    for (const auto& linha : valores) {
+        QStringList textos;
+        for (double v : linha)
+            textos << (v > 0 ? common::numberText(v) : QString());
+        m << textos;
+    }
+    return m;
+}
+
+// The worked example: 1 "Much less" than 2, 1 "The same" as 3, 2 "Much" more than 3.
+const std::vector<std::vector<double>> Exemplo{{0, 0.1, 1}, {10, 0, 5}, {1, 0.2, 0}};
+
+QStringList coluna(kivo::frmDados* frm, int col, int rows)
+{
+    QStringList out;
+    for (int r = 0; r < rows; ++r)
+        out << cell(frm, r, col);
+    return out;
+}
+
+QStringList linha(kivo::frmDados* frm, int row, int cols)
+{
+    QStringList out;
+    for (int c = 1; c <= cols; ++c)
+        out << cell(frm, row, c);
+    return out;
+}
+
+}  // namespace
+
+class TestAnalise : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DadosFixture> f_;
+
+    // The screen loaded with these names and stored comparisons, the analysis run by its button.
+    std::unique_ptr<kivo::frmDados> analisa(const QStringList& nomes, const std::vector<std::vector<double>>& m)
+    {
+        f_->criterios(nomes);
+        for (size_t r = 0; r < m.size(); ++r)
+            for (size_t c = 0; c < m.size(); ++c)
+                f_->compara(int(r + 1), int(c + 1), m[r][c]);
+        auto frm = f_->load();
+        named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        return frm;
+    }
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+    void init()
+    {
+        testsupport::resetPlatform();
+        f_ = std::make_unique<DadosFixture>();
+    }
+    void cleanup() { f_.reset(); }
+
+    // The weights -----------------------------------------------------------------------------
+
+    void the_worked_example_answered_by_clicks_and_keys()
+    {
+        f_->criterios({"Custo", "Prazo", "Qualidade"});
+        f_->execute("UPDATE Criterios SET Peso = '7,5'");
+        auto frm = f_->load();
+        frm->show();
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        // 1 "Much less" than 2 and 2 "Much" more than 3 by the mouse, 1 "The same" as 3 by the keys.
+        answer(frm.get(), 1, 2, 5);
+        answer(frm.get(), 2, 3, 2);
+        clickCell(frm.get(), 0, 3);
+        option(frm.get(), 3)->setChecked(true);
+        // An access key presses its button as a click of the mouse does, a moment later.
+        QTest::keyClick(frm.get(), Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(cell(frm.get(), 0, 3), QStringLiteral("1"));
+        QCOMPARE(cell(frm.get(), 2, 1), QStringLiteral("1"));
+        QTest::keyClick(frm.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!named<QPushButton>(frm.get(), "cmdCalcular")->isVisible());
+        QCOMPARE(coluna(frm.get(), 4, 3), QStringList({"1,1", "15", "1,2"}));     // R
+        QCOMPARE(linha(frm.get(), 3, 3), QStringList({"11", "0,3", "6"}));        // C
+        QCOMPARE(coluna(frm.get(), 5, 3), QStringList({"0,00", "5,00", "0,04"})); // H
+        QCOMPARE(linha(frm.get(), 4, 3), QStringList({"5,00", "0,00", "2,66"}));  // V
+        QCOMPARE(coluna(frm.get(), 6, 3), QStringList({"4,00", "-1,00", "1,56"}));// E
+        QCOMPARE(coluna(frm.get(), 7, 3), QStringList({"0,00", "1,00", "0,49"})); // N
+        QCOMPARE(coluna(frm.get(), 8, 3), QStringList({"1,00", "10,00", "5,41"}));// W, not 5,40
+        QCOMPARE(f_->stored("PesoFinal", 4), QStringList({"1", "10", "5,41", "0"}));
+        QCOMPARE(f_->stored("Peso", 4), QStringList({"1", "10", "5,41", "7,5"}));
+        QCOMPARE(f_->stored("Emach", 3), QStringList({"4", "-1", "1,56"}));
+        QCOMPARE(f_->stored("N02", 3), QStringList({"0,1", "0", "0,2"}));
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->text(),
+                 QStringLiteral("Razão de consistência: 0,05 — aceitável"));
+
+        // Leaving stores the comparisons again; the result cells are no comparisons.
+        QTest::keyClick(frm.get(), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(frm->result(), int(QDialog::Accepted));
+        QCOMPARE(f_->stored("N03", 3), QStringList({"1", "5", "0"}));
+        QCOMPARE(f_->stored("N04", 3), QStringList(3, "0"));
+    }
+
+    void the_grid_widens_with_its_colours_banners_and_captions_data()
+    {
+        QTest::addColumn<short>("idioma");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("English") << short(1)
+                                 << QStringList{"Points to Column", "Normatization V 0-5", "Points to Row",
+                                                "Normatization H 0-5", "Emach", "1-Normalization", "Final Weight"};
+        const QStringList pt{"Pontos da Coluna", "Normatização V 0-5", "Pontos da Linha", "Normatização H 0-5",
+                             "Emach",            "1-Normalização",     "Peso Final"};
+        QTest::newRow("Spanish") << short(2) << pt;
+        QTest::newRow("Portuguese") << short(3) << pt;
+    }
+
+    void the_grid_widens_with_its_colours_banners_and_captions()
+    {
+        QFETCH(short, idioma);
+        QFETCH(QStringList, captions);
+        f_->programa.idioma = idioma;
+        auto frm = analisa({"A", "B", "C"}, Exemplo);
+        const int n = 3;
+        GradeDados& g = cells(frm.get());
+        QTableView* view = grid(frm.get());
+        QCOMPARE(g.rows(), n + 2);
+        QCOMPARE(g.cols(), n + 6);
+        QCOMPARE(view->width(), common::twips(2750 + 350 * n + 2400));
+        QCOMPARE(view->height(), common::twips(270 * n + 500));
+        QCOMPARE(view->currentIndex(), g.index(n + 1, n + 1));
+        const int widths[5] = {400, 400, 500, 500, 600};
+        const quint32 colours[5] = {GradeDados::Amarelo, GradeDados::Amarelo, GradeDados::Ciano, GradeDados::Amarelo,
+                                    GradeDados::Verde};
+        const int banners[5] = {0, 400, 850, 1350, 1950};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(view->columnWidth(n + 1 + i), common::twips(widths[i]));
+            QCOMPARE(g.alinhamento(n + 1 + i), i < 2 ? 2 : 9);
+            for (int r = 0; r < n; ++r)
+                QCOMPARE(g.fundo(r, n + 1 + i), colours[i]);
+            QCOMPARE(banner(frm.get(), n + 1 + i)->x(), common::twips(2970 + 345 * n + banners[i]));
+            QVERIFY(banner(frm.get(), n + 1 + i)->isVisibleTo(frm.get()));
+            QCOMPARE(banner(frm.get(), n + 1 + i)->toolTip(), captions[2 + i]);
+        }
+        QVERIFY(!banner(frm.get(), n + 6)->isVisibleTo(frm.get()));
+        for (int c = 1; c <= n; ++c) {
+            QCOMPARE(g.fundo(n, c), GradeDados::Amarelo);
+            QCOMPARE(g.fundo(n + 1, c), GradeDados::Amarelo);
+        }
+        QCOMPARE(cell(frm.get(), n, 0), captions[0]);
+        QCOMPARE(cell(frm.get(), n + 1, 0), captions[1]);
+        // The result cells are no pair to answer.
+        clickCell(frm.get(), 0, n + 2);
+        QVERIFY(!named<QGroupBox>(frm.get(), "Frame1")->isVisibleTo(frm.get()));
+        clickCell(frm.get(), n, 2);
+        QVERIFY(!named<QGroupBox>(frm.get(), "Frame1")->isVisibleTo(frm.get()));
+    }
+
+    void two_criteria_much_less_give_the_extreme_weights()
+    {
+        auto frm = analisa({"A", "B"}, {{0, 0.1}, {10, 0}});
+        QCOMPARE(coluna(frm.get(), 7, 2), QStringList({"1,00", "10,00"}));
+        QCOMPARE(f_->stored("PesoFinal", 2), QStringList({"1", "10"}));
+        QCOMPARE(f_->stored("Emach", 2), QStringList({"4", "-1"}));
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->text(),
+                 QStringLiteral("Razão de consistência: 0,00 — aceitável"));
+    }
+
+    void the_most_and_the_least_important_criteria_get_fixed_figures()
+    {
+        // Criterion 2 wins every comparison and criterion 4 loses every one.
+        const analise::Resultado r = analise::calcula(matriz({{0, 0.2, 1, 5},
+                                                              {5, 0, 10, 10},
+                                                              {1, 0.1, 0, 5},
+                                                              {0.2, 0.1, 0.2, 0}}));
+        QCOMPARE(r.falha, analise::Falha::Nenhuma);
+        const QStringList mais{r.h[1], r.v[1], r.emach[1], r.normal[1], r.peso[1]};
+        const QStringList menos{r.h[3], r.v[3], r.emach[3], r.normal[3], r.peso[3]};
+        QCOMPARE(mais, QStringList({"5,00", "0,00", "-1,00", "1,00", "10,00"}));
+        QCOMPARE(menos, QStringList({"0,00", "5,00", "4,00", "0,00", "1,00"}));
+    }
+
+    void the_extremes_tie_on_four_decimals()
+    {
+        // 1.00001 and 1.00002 are equal to four decimals: the first stays both extremes.
+        const analise::Resultado r = analise::calcula(matriz({{0, 1.00001}, {1.00002, 0}}));
+        QCOMPARE(r.falha, analise::Falha::LinhasIguais);
+        QCOMPARE(r.pontosLinha, QStringList({"1,00001", "1,00002"}));
+        QVERIFY(r.h.isEmpty());
+    }
+
+    void the_stages_read_the_text_of_the_stage_before_in_any_locale()
+    {
+        common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        const analise::Resultado r = analise::calcula(matriz(Exemplo));
+        QCOMPARE(r.pontosLinha, QStringList({"1.1", "15", "1.2"}));
+        QCOMPARE(r.peso, QStringList({"1.00", "10.00", "5.41"}));
+        // "#0.00" rounds a half away from zero on the value as written, on both sides of zero.
+        QCOMPARE(common::formatFixed(0.125, 2) + " " + common::formatFixed(-0.125, 2), QStringLiteral("0.13 -0.13"));
+    }
+
+    // Failures --------------------------------------------------------------------------------
+
+    void a_failure_keeps_the_points_stores_the_comparisons_and_nothing_more_data()
+    {
+        QTest::addColumn<QStringList>("nomes");
+        QTest::addColumn<QList<QList<double>>>("m");
+        QTest::addColumn<int>("scaled");  // how many H values the grid holds
+        QTest::newRow("one criterion") << QStringList{"A"} << QList<QList<double>>{{0}} << 0;
+        QTest::newRow("all the same") << QStringList{"A", "B", "C"}
+                                      << QList<QList<double>>{{0, 1, 1}, {1, 0, 1}, {1, 1, 0}} << 0;
+        QTest::newRow("nothing answered") << QStringList{"A", "B", "C"}
+                                          << QList<QList<double>>{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}} << 0;
+        // Rows differ, columns equal: only stored comparisons that are not reciprocal get here.
+        QTest::newRow("columns equal") << QStringList{"A", "B", "C"}
+                                       << QList<QList<double>>{{0, 10, 1}, {10, 0, 10}, {1, 1, 0}} << 1;
+    }
+
+    void a_failure_keeps_the_points_stores_the_comparisons_and_nothing_more()
+    {
+        QFETCH(QStringList, nomes);
+        QFETCH(QList<QList<double>>, m);
+        QFETCH(int, scaled);
+        f_->execute("UPDATE Criterios SET Peso = '3', PesoFinal = 2, Emach = 1");
+        std::vector<std::vector<double>> valores;
+        for (const auto& l : m)
+            valores.emplace_back(l.begin(), l.end());
+        auto frm = analisa(nomes, valores);
+        const int n = int(nomes.size());
+        QCOMPARE(common::Messages::shown().size(), 1);
+        QCOMPARE(lastMessage().title, QStringLiteral("Valores incompletos!"));
+        QVERIFY(!named<QPushButton>(frm.get(), "cmdCalcular")->isVisibleTo(frm.get()));
+        QCOMPARE(cells(frm.get()).cols(), n + 6);
+        for (int k = 0; k < n; ++k) {
+            QVERIFY(!cell(frm.get(), k, n + 1).isEmpty());  // the points are there
+            QVERIFY(!cell(frm.get(), n, k + 1).isEmpty());
+            QCOMPARE(cell(frm.get(), k, n + 2).isEmpty(), k >= scaled);
+            for (int c = n + 3; c <= n + 5; ++c)
+                QCOMPARE(cell(frm.get(), k, c), QString());
+            QCOMPARE(cell(frm.get(), n + 1, k + 1), QString());
+        }
+        QCOMPARE(f_->stored("Peso", n), QStringList(n, "3"));
+        QCOMPARE(f_->stored("PesoFinal", n), QStringList(n, "2"));
+        QCOMPARE(f_->stored("Emach", n), QStringList(n, "1"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->text(), QString());
+        // The comparisons were stored first.
+        for (int c = 1; c <= n; ++c) {
+            QStringList expected;
+            for (int r = 0; r < n; ++r)
+                expected << common::numberText(m[r][c - 1]);
+            QCOMPARE(f_->stored(kivo::numbered("N", c), n), expected);
+        }
+    }
+
+    void each_failure_speaks_the_interface_language_data()
+    {
+        QTest::addColumn<short>("idioma");
+        QTest::addColumn<bool>("colunas");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rows, English") << short(1) << false << "Values incomplete"
+                                       << "Fully populate the spreadsheet before analyzing";
+        QTest::newRow("columns, English") << short(1) << true << "Values incomplete"
+                                          << "Fully populate the spreadsheet before analyzing";
+        QTest::newRow("rows, Spanish") << short(2) << false << "Valores incompleta!"
+                                       << "Rellenar completamente la hoja de cálculo antes de analizar";
+        QTest::newRow("columns, Spanish") << short(2) << true << "Valores incompla!"
+                                          << "Rellenar completamente la hoja de cálculo antes de analizar ";
+        QTest::newRow("rows, Portuguese") << short(3) << false << "Valores incompletos!"
+                                          << "Preencher totalmente a planilha antes de analizar";
+        QTest::newRow("columns, Portuguese") << short(3) << true << "Valores incompletos!"
+                                             << "Preencher totalmente a planilha antes de analizar";
+        QTest::newRow("rows, 7") << short(7) << false << "" << "";
+        QTest::newRow("columns, 7") << short(7) << true << "" << "";
+    }
+
+    void each_failure_speaks_the_interface_language()
+    {
+        QFETCH(short, idioma);
+        QFETCH(bool, colunas);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        f_->programa.idioma = idioma;
+        const auto m = colunas ? std::vector<std::vector<double>>{{0, 10, 1}, {10, 0, 10}, {1, 1, 0}}
+                               : std::vector<std::vector<double>>{{0, 1, 1}, {1, 0, 1}, {1, 1, 0}};
+        auto frm = analisa({"A", "B", "C"}, m);
+        if (title.isEmpty()) {
+            QVERIFY(common::Messages::shown().isEmpty());
+            QCOMPARE(cell(frm.get(), 0, 5).isEmpty(), !colunas);
+            return;
+        }
+        QCOMPARE(common::Messages::shown().size(), 1);
+        QCOMPARE(lastMessage().icon, QMessageBox::Warning);
+        QCOMPARE(lastMessage().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(lastMessage().title, title);
+        QCOMPARE(lastMessage().text, text);
+    }
+
+    // What is stored --------------------------------------------------------------------------
+
+    void the_weight_is_stored_as_a_number_whatever_the_locale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("pt_BR") << "pt_BR";
+        QTest::newRow("en_US") << "en_US";
+    }
+
+    void the_weight_is_stored_as_a_number_whatever_the_locale()
+    {
+        QFETCH(QString, locale);
+        common::setUserLocale(QLocale(locale));
+        f_->execute("UPDATE Criterios SET Peso = ''");
+        analisa({"A", "B", "C"}, Exemplo);
+        QSqlQuery q(f_->programa.db.connection());
+        QVERIFY(q.exec("SELECT typeof(Peso), Peso, typeof(PesoFinal), typeof(Emach) FROM Criterios ORDER BY Numero"));
+        QStringList types;
+        QList<double> pesos;
+        while (q.next() && pesos.size() < 4) {
+            types << q.value(0).toString() + q.value(2).toString() + q.value(3).toString();
+            pesos << (q.value(0).toString() == "real" ? q.value(1).toDouble() : -1);
+        }
+        QCOMPARE(types, QStringList(3, "realrealreal") + QStringList{"textrealreal"});
+        QCOMPARE(pesos, QList<double>({1, 10, 5.41, -1}));  // the fourth keeps its empty text
+        // Read under the other locale, the weight is the same number.
+        common::setUserLocale(QLocale(locale == "pt_BR" ? "en_US" : "pt_BR"));
+        QCOMPARE(common::Recordset::openTable(f_->programa.db, "Criterios").value("Peso").toDouble(), 1.0);
+        QCOMPARE(f_->stored("Peso", 3).last(), common::numberText(5.41));
+    }
+
+    void the_weights_of_all_criteria_or_of_none_are_stored()
+    {
+        f_->execute("UPDATE Criterios SET Peso = '3'");
+        f_->execute("CREATE TRIGGER recusa BEFORE UPDATE OF Peso ON Criterios WHEN NEW.Numero = 3 "
+                    "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        auto frm = analisa({"A", "B", "C"}, Exemplo);
+        QCOMPARE(lastMessage().icon, QMessageBox::Critical);  // the failure is reported
+        QVERIFY(lastMessage().text.contains("recusado"));
+        QCOMPARE(f_->stored("Peso", 3), QStringList(3, "3"));
+        QCOMPARE(f_->stored("PesoFinal", 3), QStringList(3, "0"));
+    }
+
+    // Consistency -----------------------------------------------------------------------------
+
+    void the_worked_example_is_acceptable()
+    {
+        const analise::Consistencia c = analise::consistencia(matriz(Exemplo));
+        QCOMPARE(c.faltando, 0);
+        QVERIFY(std::abs(c.lambdaMax - 3.0536215758) < 1e-8);
+        QCOMPARE(common::formatFixed(c.razao, 2), QStringLiteral("0,05"));
+        QVERIFY(c.aceitavel);
+        QCOMPARE(analise::textoConsistencia(c, {"A", "B", "C"}, 1), QStringLiteral("Consistency ratio: 0,05 — acceptable"));
+    }
+
+    void a_cycle_is_flagged_with_its_three_criteria()
+    {
+        // 1 is the same as everyone; 2 over 3, 3 over 4 and 4 over 2, each "Much more".
+        f_->programa.idioma = kivo::Ingles;
+        auto frm = analisa({"Custo", "Prazo", "Risco", "Qualidade"},
+                           {{0, 1, 1, 1}, {1, 0, 10, 0.1}, {1, 0.1, 0, 10}, {1, 10, 0.1, 0}});
+        QVERIFY(common::Messages::shown().isEmpty());
+        const QString text = named<QLabel>(frm.get(), "lblConsistencia")->text();
+        QVERIFY2(text.startsWith("Consistency ratio: ") &&
+                     text.endsWith(" — review the comparisons of Prazo, Risco and Qualidade"),
+                 qPrintable(text));
+        const analise::Consistencia c = analise::consistencia(
+            matriz({{0, 1, 1, 1}, {1, 0, 10, 0.1}, {1, 0.1, 0, 10}, {1, 10, 0.1, 0}}));
+        QVERIFY(!c.aceitavel);
+        QCOMPARE(c.contradicao, (std::array<int, 3>{1, 2, 3}));
+        QVERIFY(text.contains(common::formatFixed(c.razao, 2)));
+        QCOMPARE(analise::textoConsistencia(c, {"A", "", "C", "D"}, 3),
+                 "Razão de consistência: " + common::formatFixed(c.razao, 2) +
+                     " — revise as comparações de critério 2, C e D");
+    }
+
+    void unanswered_pairs_are_counted()
+    {
+        // The pair 1-3 is left unanswered; the spreads are not zero, so the weights come.
+        auto frm = analisa({"A", "B", "C"}, {{0, 0.1, 0}, {10, 0, 5}, {0, 0.2, 0}});
+        QVERIFY(common::Messages::shown().isEmpty());
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->text(),
+                 QStringLiteral("Razão de consistência: falta 1 comparação; a razão precisa de todas."));
+        analise::Consistencia c;
+        c.faltando = 4;
+        QCOMPARE(analise::textoConsistencia(c, {}, 1),
+                 QStringLiteral("Consistency ratio: 4 comparisons unanswered; the ratio needs them all."));
+    }
+
+    void a_consistent_matrix_has_lambda_n()
+    {
+        // w = (8, 4, 2, 1): every a[i][j] = w[i] / w[j].
+        const double w[] = {8, 4, 2, 1};
+        std::vector<std::vector<double>> a(4, std::vector<double>(4));
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                a[i][j] = w[i] / w[j];
+        QVERIFY(std::abs(analise::lambdaMaximo(a) - 4) < 1e-12);
+        QCOMPARE(analise::indiceAleatorio(2), 0.0);
+        QCOMPARE(analise::indiceAleatorio(3), 0.58);
+        QCOMPARE(analise::indiceAleatorio(12), 1.48);
+        QCOMPARE(analise::indiceAleatorio(15), 1.59);
+    }
+};
+
+QTEST_MAIN(TestAnalise)
+#include "test_analise.moc"

@@ -1,0 +1,321 @@
+// The comparison screen: what it loads and shows, what a click on the grid asks, what it stores, and
+// the menu item that opens it.
+
+#include "tests/kivo/weighting/dadosfixture.h"
+
+#include "kivo/shell/menu.h"
+
+#include "common/logo.h"
+
+#include <QAction>
+#include <QGuiApplication>
+
+using kivo::GradeDados;
+
+class TestComparacao : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DadosFixture> f_;
+
+private slots:
+    void initTestCase() { testsupport::useTestPlatform(); }
+    void init()
+    {
+        testsupport::resetPlatform();
+        f_ = std::make_unique<DadosFixture>();
+    }
+    void cleanup()
+    {
+        common::Modal::setTestHandler({});
+        f_.reset();
+    }
+
+    // Loading ---------------------------------------------------------------------------------
+
+    void an_empty_count_gives_three_criteria_laid_out_in_twips()
+    {
+        f_->programa.qtdeCriterios = 9;
+        f_->execute("UPDATE Criterios SET Identifica = 'Custo' WHERE Numero = 1");
+        auto frm = f_->load();
+        QCOMPARE(f_->programa.qtdeCriterios, short(3));
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Identificação dos Pesos"));
+        GradeDados& g = cells(frm.get());
+        QCOMPARE(g.rows(), 3);
+        QCOMPARE(g.cols(), 4);
+        QTableView* view = grid(frm.get());
+        QCOMPARE(view->width(), common::twips(2750 + 350 * 3));
+        QCOMPARE(view->height(), common::twips(270 * 3));
+        QCOMPARE(view->columnWidth(0), common::twips(2650));
+        for (int k = 1; k <= 3; ++k) {
+            QCOMPARE(view->columnWidth(k), common::twips(350));
+            QCOMPARE(g.alinhamento(k), 2);
+            QVERIFY(banner(frm.get(), k)->isVisibleTo(frm.get()));
+            QCOMPARE(banner(frm.get(), k)->x(), common::twips(2970 + 345 * (k - 1)));
+        }
+        QVERIFY(!banner(frm.get(), 4)->isVisibleTo(frm.get()));
+        QCOMPARE(banner(frm.get(), 1)->toolTip(), QStringLiteral("Custo"));
+        QCOMPARE(cell(frm.get(), 0, 0), QStringLiteral("Custo"));
+        // Grey mirror cells below the diagonal, the blue diagonal, the rest unpainted.
+        const quint32 expected[3][3] = {{GradeDados::Azul, GradeDados::Janela, GradeDados::Janela},
+                                        {GradeDados::Cinza, GradeDados::Azul, GradeDados::Janela},
+                                        {GradeDados::Cinza, GradeDados::Cinza, GradeDados::Azul}};
+        for (int r = 0; r < 3; ++r)
+            for (int c = 1; c <= 3; ++c)
+                QCOMPARE(g.fundo(r, c), expected[r][c - 1]);
+        QCOMPARE(common::systemColour(GradeDados::Cinza),
+                 QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text));
+        QVERIFY(!named<QGroupBox>(frm.get(), "Frame1")->isVisibleTo(frm.get()));
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->text(), QString());
+        QCOMPARE(named<QLabel>(frm.get(), "lblSintoma")->text(), QString());
+    }
+
+    void captions_follow_the_language_data()
+    {
+        QTest::addColumn<short>("idioma");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList pt{"Identificação dos Pesos", "O critério: ", "é: ", "Do que o critério: ",
+                             "Para a função objetivo ", "Comparação: ", "Muito Mais", "Mais", "De forma igual",
+                             "Menos", "Muito menos", "&Gravar", "&Analizar", "&Voltar"};
+        QTest::newRow("English") << short(1)
+                                 << QStringList{"Registration of events", "The criteria:", "it is", "Than the criteria:",
+                                                "for the objective function", "Comparison", "Much more", "Much",
+                                                "The same", "Less", "Much less", "&Write", "&Analyze", "&Return"};
+        QTest::newRow("Spanish") << short(2) << pt;
+        QTest::newRow("Portuguese") << short(3) << pt;
+    }
+
+    void captions_follow_the_language()
+    {
+        QFETCH(short, idioma);
+        QFETCH(QStringList, expected);
+        f_->programa.idioma = idioma;
+        auto frm = f_->load();
+        QStringList shown{frm->windowTitle()};
+        for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
+            shown << named<QLabel>(frm.get(), label)->text();
+        shown << named<QGroupBox>(frm.get(), "Frame1")->title();
+        for (int k = 1; k <= 5; ++k)
+            shown << option(frm.get(), k)->text();
+        for (const char* button : {"cmdGravar", "cmdCalcular", "cmdSair"})
+            shown << named<QPushButton>(frm.get(), button)->text();
+        QCOMPARE(shown, expected);
+        // From left to right: opt5 .. opt1.
+        for (int k = 1; k < 5; ++k)
+            QVERIFY(option(frm.get(), k + 1)->x() < option(frm.get(), k)->x());
+    }
+
+    void a_null_name_shows_nothing_in_the_grid_vago_in_the_frame_and_on_its_banner()
+    {
+        f_->criterios({"Preço", "", "Prazo"});
+        f_->execute("UPDATE Criterios SET Identifica = NULL WHERE Numero = 2");
+        auto frm = f_->load();
+        QCOMPARE(cell(frm.get(), 1, 0), QString());
+        QCOMPARE(banner(frm.get(), 2)->toolTip(), QStringLiteral("Vago"));
+        clickCell(frm.get(), 0, 2);
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorX")->text(), QStringLiteral("Preço"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("vago"));
+        clickCell(frm.get(), 1, 3);
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorX")->text(), QStringLiteral("vago"));
+    }
+
+    void stored_comparisons_show_again_as_stored_in_the_users_locale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("fifth");
+        QTest::addColumn<QString>("tenth");
+        QTest::newRow("pt_BR") << "pt_BR" << "0,2" << "0,1";
+        QTest::newRow("en_US") << "en_US" << "0.2" << "0.1";
+    }
+
+    void stored_comparisons_show_again_as_stored_in_the_users_locale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, fifth);
+        QFETCH(QString, tenth);
+        common::setUserLocale(QLocale(locale));
+        f_->criterios({"A", "B", "C", "D"});
+        f_->compara(1, 2, 5);
+        f_->compara(2, 1, 0.2);
+        f_->compara(1, 4, 0.1);
+        f_->compara(4, 1, 10);
+        f_->compara(3, 2, 7);   // not a reciprocal: shown as stored
+        f_->compara(1, 5, 10);  // beyond the count: not shown
+        f_->compara(5, 1, 10);
+        auto frm = f_->load();
+        const QStringList expected{"", "5", "", tenth, fifth, "", "", "", "", "7", "", "", "10", "", "", ""};
+        QStringList shown;
+        for (int r = 0; r < 4; ++r)
+            for (int c = 1; c <= 4; ++c)
+                shown << cell(frm.get(), r, c);
+        QCOMPARE(shown, expected);
+    }
+
+    void a_table_that_does_not_match_the_count_is_reported_and_the_screen_stays_closed_data()
+    {
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty table") << QStringList{"DELETE FROM Criterios"}
+                                     << "A tabela Criterios tem 0 registro(s), mas são 3 critérios.";
+        QTest::newRow("fewer rows") << QStringList{"UPDATE Criterios SET Qtde = 6", "DELETE FROM Criterios WHERE Numero > 4"}
+                                    << "A tabela Criterios tem 4 registro(s), mas são 6 critérios.";
+        QTest::newRow("missing field") << QStringList{"UPDATE Criterios SET Qtde = 5",
+                                                      "ALTER TABLE Criterios DROP COLUMN N04"}
+                                       << "A tabela Criterios não tem o campo N04.";
+        QTest::newRow("count 0") << QStringList{"UPDATE Criterios SET Qtde = 0"}
+                                 << "A quantidade de critérios gravada (0) deve ser de 1 a 15.";
+        QTest::newRow("count 16") << QStringList{"UPDATE Criterios SET Qtde = 16"}
+                                  << "A quantidade de critérios gravada (16) deve ser de 1 a 15.";
+    }
+
+    void a_table_that_does_not_match_the_count_is_reported_and_the_screen_stays_closed()
+    {
+        QFETCH(QStringList, sql);
+        QFETCH(QString, text);
+        f_->compara(1, 2, 5);
+        for (const QString& statement : sql)
+            f_->execute(statement);
+        kivo::Menu menu(f_->folder.path());
+        QVERIFY(menu.Form_Load());
+        bool opened = false;
+        common::Modal::setTestHandler([&](QDialog&) {
+            opened = true;
+            return 0;
+        });
+        named<QAction>(&menu, "mnuPesos")->trigger();
+        QVERIFY(!opened);
+        QCOMPARE(lastMessage().icon, QMessageBox::Warning);
+        QCOMPARE(lastMessage().title, QStringLiteral("Tabela de critérios incompatível!"));
+        QCOMPARE(lastMessage().text, text);
+        if (!f_->stored("N02", 1).isEmpty())
+            QCOMPARE(f_->stored("N02", 1), QStringList{"5"});  // nothing written
+        QCOMPARE(menu.programa().qtdeCriterios, short(3));
+    }
+
+    void the_menu_item_opens_the_screen_modally()
+    {
+        f_->criterios({"A", "B"});
+        kivo::Menu menu(f_->folder.path());
+        QVERIFY(menu.Form_Load());
+        QString title;
+        common::Modal::setTestHandler([&](QDialog& dialog) {
+            title = dialog.objectName() + " " + dialog.windowTitle();
+            return 0;
+        });
+        named<QAction>(&menu, "mnuPesos")->trigger();
+        QCOMPARE(title, QStringLiteral("frmDados Identificação dos Pesos"));
+        QCOMPARE(menu.programa().qtdeCriterios, short(2));
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
+    // Clicks ----------------------------------------------------------------------------------
+
+    void a_pair_above_the_diagonal_is_asked_and_turns_yellow()
+    {
+        f_->criterios({"Preço", "Prazo", "Qualidade"});
+        auto frm = f_->load();
+        auto* frame = named<QGroupBox>(frm.get(), "Frame1");
+        option(frm.get(), 2)->setChecked(true);
+        clickCell(frm.get(), 0, 2);
+        QVERIFY(frame->isVisibleTo(frm.get()));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorX")->text(), QStringLiteral("Preço"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("Prazo"));
+        QCOMPARE(cells(frm.get()).fundo(0, 2), GradeDados::Amarelo);
+        for (int k = 1; k <= 5; ++k)
+            QVERIFY(!option(frm.get(), k)->isChecked());  // whatever the cell holds
+
+        // The diagonal, a grey mirror cell and a name hide the frame; the yellow cell stays yellow.
+        for (const QPoint& other : {QPoint(1, 2), QPoint(2, 1), QPoint(1, 0)}) {
+            clickCell(frm.get(), 1, 3);
+            QVERIFY(frame->isVisibleTo(frm.get()));
+            clickCell(frm.get(), other.x(), other.y());
+            QVERIFY(!frame->isVisibleTo(frm.get()));
+        }
+        QCOMPARE(cells(frm.get()).fundo(0, 2), GradeDados::Amarelo);
+        QCOMPARE(cells(frm.get()).fundo(2, 1), GradeDados::Cinza);
+        QCOMPARE(cells(frm.get()).fundo(1, 2), GradeDados::Azul);
+    }
+
+    void much_more_puts_ten_and_its_reciprocal_in_the_users_locale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("mirror");
+        QTest::newRow("pt_BR") << "pt_BR" << "0,1";
+        QTest::newRow("en_US") << "en_US" << "0.1";
+    }
+
+    void much_more_puts_ten_and_its_reciprocal_in_the_users_locale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, mirror);
+        common::setUserLocale(QLocale(locale));
+        f_->programa.idioma = kivo::Ingles;
+        auto frm = f_->load();
+        clickCell(frm.get(), 0, 3);
+        QCOMPARE(option(frm.get(), 1)->text(), QStringLiteral("Much more"));
+        option(frm.get(), 1)->setChecked(true);
+        named<QPushButton>(frm.get(), "cmdGravar")->click();
+        QCOMPARE(cell(frm.get(), 0, 3), QStringLiteral("10"));
+        QCOMPARE(cell(frm.get(), 2, 1), mirror);
+        QCOMPARE(cells(frm.get()).fundo(0, 3), GradeDados::Branco);
+        QCOMPARE(cells(frm.get()).fundo(2, 1), GradeDados::Cinza);
+        QVERIFY(!named<QGroupBox>(frm.get(), "Frame1")->isVisibleTo(frm.get()));
+        QCOMPARE(f_->stored("N03", 1), QStringList{"0"});  // nothing stored yet
+    }
+
+    void each_option_puts_its_pair_of_values()
+    {
+        const QStringList asked{"10", "5", "1", "0,2", "0,1"};
+        const QStringList mirrored{"0,1", "0,2", "1", "5", "10"};
+        auto frm = f_->load();
+        for (int k = 1; k <= 5; ++k) {
+            answer(frm.get(), 2, 3, k);
+            QCOMPARE(cell(frm.get(), 1, 3), asked[k - 1]);
+            QCOMPARE(cell(frm.get(), 2, 2), mirrored[k - 1]);
+        }
+    }
+
+    // Saving ----------------------------------------------------------------------------------
+
+    void no_option_empties_both_cells_and_they_are_stored_as_zero()
+    {
+        f_->compara(1, 3, 10);
+        f_->compara(3, 1, 0.1);
+        f_->compara(1, 2, 5);
+        f_->compara(2, 1, 0.2);
+        auto frm = f_->load();
+        answer(frm.get(), 1, 3, 0);
+        QCOMPARE(cell(frm.get(), 0, 3), QString());
+        QCOMPARE(cell(frm.get(), 2, 1), QString());
+        named<QPushButton>(frm.get(), "cmdSair")->click();
+        QCOMPARE(frm->result(), int(QDialog::Accepted));
+        QCOMPARE(f_->stored("N03"), QStringList{"0"} + QStringList(14, "0"));
+        QCOMPARE(f_->stored("N01", 3), QStringList({"0", "0,2", "0"}));
+        QCOMPARE(f_->stored("N02", 3), QStringList({"5", "0", "0"}));
+    }
+
+    void leaving_stores_the_rows_and_fields_in_use_only()
+    {
+        f_->execute("UPDATE Criterios SET N04 = 7, N01 = 3 WHERE Numero >= 3");
+        auto frm = f_->load();  // three criteria
+        answer(frm.get(), 1, 2, 4);
+        named<QPushButton>(frm.get(), "cmdSair")->click();
+        QCOMPARE(f_->stored("N02", 4), QStringList({"0,2", "0", "0", "0"}));
+        QCOMPARE(f_->stored("N01", 4), QStringList({"0", "5", "3", "3"}));
+        QCOMPARE(f_->stored("N04", 4), QStringList({"0", "0", "7", "7"}));  // beyond the count: untouched
+        QCOMPARE(f_->stored("Peso", 1), QStringList{""});
+    }
+
+    void closing_the_window_otherwise_stores_nothing()
+    {
+        auto frm = f_->load();
+        answer(frm.get(), 1, 2, 1);
+        QCOMPARE(cell(frm.get(), 0, 2), QStringLiteral("10"));
+        frm->reject();
+        frm.reset();
+        QCOMPARE(f_->stored("N02", 3), QStringList(3, "0"));
+        QCOMPARE(f_->stored("N01", 3), QStringList(3, "0"));
+    }
+};
+
+QTEST_MAIN(TestComparacao)
+#include "test_comparacao.moc"
