@@ -2,9 +2,12 @@
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
+#include "kivo/results/frmResultado.h"
+#include "kivo/weighting/frmValores.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
+#include "common/widgets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -194,12 +197,20 @@ void Menu::mnuPesos_Click()
 
 void Menu::mnuDados_Click()
 {
-    telaIndisponivel();
+    common::runGuarded([this] {
+        frmValores screen(programa_, this);
+        screen.Form_Load();
+        common::Modal::exec(screen);
+    });
 }
 
 void Menu::mnuResultados_Click()
 {
-    telaIndisponivel();
+    common::runGuarded([this] {
+        frmResultado screen(programa_, this);
+        screen.Form_Load();
+        common::Modal::exec(screen);
+    });
 }
 
 void Menu::mnuUtil_Click()

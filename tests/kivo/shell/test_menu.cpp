@@ -196,7 +196,7 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        for (const char* item : {"mnuPesos", "mnuDados", "mnuResultados", "mnuUtil"}) {
+        for (const char* item : {"mnuPesos", "mnuUtil"}) {
             common::Messages::clearShown();
             named<QAction>(&menu, item)->trigger();
             QCOMPARE(lastMessage().text, QStringLiteral("Esta tela ainda não está disponível nesta versão."));
