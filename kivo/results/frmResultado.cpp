@@ -259,11 +259,11 @@ void frmResultado::atualizaGrade()
 {
     data1_->refresh();
     const int n = programa_.qtdeCriterios;
-    dbGrid1_->setColumnWidth(0, common::twips(700));
+    dbGrid1_->setColumnWidth(0, common::twips(900));
     dbGrid1_->setColumnWidth(1, common::twips(4200));
-    dbGrid1_->setColumnWidth(2, common::twips(2000));
+    dbGrid1_->setColumnWidth(2, common::twips(2300));
     for (int c = 3; c < dbGrid1_->model()->columnCount(); ++c) {
-        dbGrid1_->setColumnWidth(c, common::twips(1300));
+        dbGrid1_->setColumnWidth(c, common::twips(1900));
         dbGrid1_->setColumnHidden(c, (c - 3) / 5 + 1 > n);
     }
     dbGrid1_->repaint();
