@@ -2,9 +2,11 @@
 
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
+#include "kivo/results/frmResultado.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/frmDados.h"
+#include "kivo/weighting/frmValores.h"
 
 #include "common/frmInformacoes.h"
 
@@ -162,16 +164,6 @@ void Menu::mnuCriterios_Click()
     common::Modal::exec(screen);
 }
 
-// The screens behind these items are not in this version yet: the user is told so rather than
-// left with a menu item that does nothing.
-void Menu::telaIndisponivel()
-{
-    const bool english = programa_.idioma == Ingles;
-    common::Messages::show(this, QMessageBox::Information, QStringLiteral("KIVO"),
-                           english ? QStringLiteral("This screen is not available in this version yet.")
-                                   : QStringLiteral("Esta tela ainda não está disponível nesta versão."));
-}
-
 void Menu::mnuPesos_Click()
 {
     frmDados screen(programa_, this);
@@ -181,12 +173,16 @@ void Menu::mnuPesos_Click()
 
 void Menu::mnuDados_Click()
 {
-    telaIndisponivel();
+    frmValores screen(programa_, this);
+    screen.Form_Load();
+    common::Modal::exec(screen);
 }
 
 void Menu::mnuResultados_Click()
 {
-    telaIndisponivel();
+    frmResultado screen(programa_, this);
+    screen.Form_Load();
+    common::Modal::exec(screen);
 }
 
 void Menu::mnuUtil_Click()

@@ -40,7 +40,6 @@ public:
     void aplicaIdioma();
 
 private:
-    void telaIndisponivel();
     void errorReport(const QString& description);
     QAction* menuItem(const char* name, const QString& caption, void (Menu::*handler)());
 

@@ -199,17 +199,6 @@ private slots:
         QVERIFY(first.programa().db.isOpen());  // the first copy goes on
     }
 
-    void items_whose_screens_are_not_there_yet_say_so()
-    {
-        kivo::Menu menu(folder_->path());
-        QVERIFY(menu.Form_Load());
-        for (const char* item : {"mnuDados", "mnuResultados"}) {
-            common::Messages::clearShown();
-            named<QAction>(&menu, item)->trigger();
-            QCOMPARE(lastMessage().text, QStringLiteral("Esta tela ainda não está disponível nesta versão."));
-        }
-    }
-
     void the_menu_follows_the_language_chosen_on_the_information_screen()
     {
         kivo::Menu menu(folder_->path());

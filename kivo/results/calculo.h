@@ -1,0 +1,109 @@
+#pragma once
+
+// The result computation: every pair of criteria compared by the quotient of their weights, every
+// pair of alternatives under one criterion by the quotient of their values; each item's quotients
+// summed and the sums turned into shares; each alternative's shares weighted by the criteria's
+// shares and signs into its result.
+//
+// The arithmetic is in plain functions, which a screen that varies the weights can call as they
+// are. `calcula` runs the whole computation on CONTROLE.mdb: it fills the work tables RTO and
+// c01..c15, writes the figures into Criterios and Alternativas, and tells a Progresso how far it is.
+
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <vector>
+
+namespace common {
+class Database;
+}
+
+namespace kivo::calculo {
+
+// Quotients by a zero are not written in the work tables and count as 0 in every sum.
+// Figures of up to 15 items, indexed by the item's number 1 to 15 (0 and 16 unused).
+using Figuras = std::array<double, 17>;
+
+// The sums of the criteria: RTO (quotients where the criterion is the first of its pair), RTO_Inv
+// (inverse quotients where it is the second), Total, and Pesos, the criterion's share.
+struct SomasCriterios {
+    Figuras rto{}, rtoInv{}, total{}, pesos{};
+    double soma = 0;  // the grand sum S of all quotients
+};
+
+// The figures of the alternatives under one criterion: RTOkk, RTOikk, Totalkk, Normalkk, Pesoskk.
+struct NotasCriterio {
+    Figuras rto{}, rtoi{}, total{}, normal{}, pesos{};
+};
+
+// The criteria's shares from their weights w(1..n), given in order (pesos[0] is criterion 1):
+// Total(i) = Σ w(i)/w(j) over the other criteria j, Pesos(i) = Total(i) / S. A single criterion has
+// the share 1; when S is not above 0 (all weights zero) every share is 0.
+SomasCriterios pesosDosCriterios(const std::vector<double>& pesos);
+
+// The alternatives' figures under one criterion from their values v(1..m), every ordered pair
+// (a, b), a = b included: Total(a) = R1(a) + R2(a), Normal(a) = Total(a) / (max − min of the
+// totals), Pesos(a) = Normal(a) / Σ Normal. With all totals equal the figures Normal and Pesos are 0.
+NotasCriterio notasDasAlternativas(const std::vector<double>& valores);
+
+// +1 for a sign that is exactly "+", −1 for anything else (empty and null included).
+int sinal(const QVariant& sinal);
+
+// KIVOkk of an alternative: (the criterion's share × its sign) × the alternative's share.
+double contribuicao(double pesoCriterio, int sinal, double pesoAlternativa);
+
+// The signed weighted sums: for every alternative a (0-based), Σ over the criteria k in order of
+// contribuicao(pesosCriterios[k], sinais[k], pesosAlternativas[k][a]).
+std::vector<double> resultados(const std::vector<double>& pesosCriterios, const std::vector<int>& sinais,
+                               const std::vector<std::vector<double>>& pesosAlternativas);
+
+// The best option: the first of the strictly greatest results, only when above 0; -1 for none.
+int melhorOpcao(const std::vector<double>& resultados);
+
+// A weight as stored in Criterios.Peso (a number, or a text read in the user's locale); false when
+// it is null, empty or not a number.
+bool pesoNumerico(const QVariant& peso, double* valor = nullptr);
+
+// The screen that follows a run. Item Limpeza is the clearing, 0 the criteria weights, 1 to 15
+// criterion k.
+class Progresso {
+public:
+    static constexpr int Limpeza = -1;
+    enum Estado {
+        Iniciada,    // the stage's box appears
+        Cinza,       // a criterion's pair table is built
+        Concluida,   // the stage is done: its box is checked
+    };
+
+    virtual ~Progresso() = default;
+    virtual void etapa(int item, Estado estado) = 0;
+    // The alternatives' figures were cleared: the grid reads them again.
+    virtual void alternativasAlteradas() = 0;
+};
+
+struct Desfecho {
+    enum Fim {
+        Concluido,     // every stage ran
+        PesoInvalido,  // a weight of the criteria in use is empty or not a number: nothing written
+    };
+    Fim fim = Concluido;
+    int criterioSemPeso = 0;  // with PesoInvalido, the first criterion refused
+    int melhor = 0;           // Numero of the best option, 0 for none
+    QString nomeMelhor;       // its Alternativa, empty for none
+};
+
+// Pauses that let the user follow the stages, in milliseconds.
+inline constexpr int PausaLimpeza = 1000;
+inline constexpr int PausaPesos = 1000;
+inline constexpr int PausaPares = 500;
+inline constexpr int PausaFimPares = 1500;
+inline constexpr int PausaNotas = 500;
+inline constexpr int PausaResultado = 1000;
+
+// The whole computation for n criteria (clamped to 1..15), m being Qtde of the first alternative.
+// Each stage is one transaction: a failure of the store throws common::StoreError and keeps what
+// earlier stages committed. The pauses go through common::Clock::pause.
+Desfecho calcula(common::Database& db, int n, Progresso& progresso);
+
+}  // namespace kivo::calculo

@@ -1,0 +1,370 @@
+#include "kivo/results/frmResultado.h"
+
+#include "kivo/results/frmSensibilidade.h"
+#include "kivo/results/relatorio.h"
+
+#include "kivo/shell/database.h"
+
+#include "common/datasource.h"
+#include "common/formats.h"
+#include "common/platform.h"
+#include "common/store.h"
+#include "common/widgets.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kivo {
+
+namespace {
+
+// Geometry, in twips.
+constexpr int Margem = 120;
+constexpr int LarguraJanela = 12000;
+constexpr int AlturaGrade = 5400;
+constexpr int TopoBaixo = Margem + AlturaGrade + 180;  // the frames and buttons below the grid
+constexpr int PassoEtapa = 225;                        // one progress box per step
+constexpr int AlturaMaximaFrame1 = 15 * PassoEtapa + 900;
+constexpr int AlturaJanela = TopoBaixo + AlturaMaximaFrame1 + Margem;
+constexpr int ColunaBotoes = 7200;
+
+void coloca(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
+}
+
+// The 78 columns of the grid, each bound to the field of the same name: the number, the name and
+// the result, then the five figures of each criterion.
+QStringList camposGrade()
+{
+    QStringList campos{QStringLiteral("Numero"), QStringLiteral("Alternativa"), QStringLiteral("Resultado")};
+    for (int k = 1; k <= 15; ++k)
+        for (const char* prefix : {"RTO", "RTOi", "Total", "Normal", "Pesos"})
+            campos << numbered(QLatin1String(prefix), k);
+    return campos;
+}
+
+// The grid's columns over the data control: the fields by name, in the grid's order, with their
+// headings. Numbers show in the general format, as the record store gives their text.
+class ColunasGrade : public QAbstractTableModel {
+public:
+    ColunasGrade(common::DataSource& fonte, QObject* parent)
+        : QAbstractTableModel(parent), fonte_(fonte), campos_(camposGrade()), titulos_(campos_)
+    {
+        connect(&fonte_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
+        connect(&fonte_, &QAbstractItemModel::modelReset, this, [this] {
+            mapeia();
+            endResetModel();
+        });
+    }
+
+    void setTitulo(int coluna, const QString& titulo) { titulos_[coluna] = titulo; }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : fonte_.rowCount();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(campos_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.column() >= int(origem_.size()) || origem_[index.column()] < 0)
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return index.column() == 1 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return fonte_.data(fonte_.index(index.row(), origem_[index.column()]), role);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+            return {};
+        return titulos_.value(section);
+    }
+
+private:
+    void mapeia()
+    {
+        origem_.assign(campos_.size(), -1);
+        QHash<QString, int> porNome;
+        for (int c = 0; c < fonte_.columnCount(); ++c)
+            porNome.insert(fonte_.headerData(c, Qt::Horizontal).toString().toLower(), c);
+        for (int at = 0; at < int(campos_.size()); ++at)
+            origem_[at] = porNome.value(campos_[at].toLower(), -1);
+    }
+
+    common::DataSource& fonte_;
+    QStringList campos_;
+    QStringList titulos_;
+    std::vector<int> origem_;
+};
+
+// The picture the report prints at its head: the program's name on the blue of the main window.
+}  // namespace
+
+frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmResultado"));
+    setWindowTitle(QStringLiteral("Resultado"));
+    setModal(true);
+
+    data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
+    data1_->setConnect(QStringLiteral("Access 2000;"));
+    data1_->setDatabaseName(QDir(programa_.pasta).filePath(QStringLiteral("CONTROLE.mdb")));
+    data1_->setRecordSource(QStringLiteral("Alternativas"));
+
+    auto* colunas = new ColunasGrade(*data1_, this);
+    dbGrid1_ = common::withName(new QTableView(this), QStringLiteral("DBGrid1"));
+    dbGrid1_->setModel(colunas);
+    dbGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    dbGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbGrid1_->verticalHeader()->hide();
+    dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
+    coloca(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
+
+    frame1_ = common::withName(new QGroupBox(QStringLiteral("Processando: "), this), QStringLiteral("Frame1"));
+    chkLimpar_ = common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_),
+                                  QStringLiteral("chkLimpar"));
+    for (int i = 0; i <= 15; ++i) {
+        const QString caption =
+            i == 0 ? QStringLiteral("Processando Pesos") : QStringLiteral("Critério %1").arg(i);
+        chkProcessando_[i] =
+            common::withName(new QCheckBox(caption, frame1_), common::arrayName(QStringLiteral("chkProcessando"), i));
+    }
+    QFont pequena = font();
+    pequena.setPointSizeF(std::max(6.0, pequena.pointSizeF() * 0.85));
+    for (int i = -1; i <= 15; ++i) {
+        QCheckBox* box = i < 0 ? chkLimpar_ : chkProcessando_[i];
+        box->setFont(pequena);
+        box->setTristate(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);  // they show progress; the user sets none
+        coloca(box, 240, 300 + PassoEtapa * (i + 1), 3400, PassoEtapa);
+        box->hide();
+    }
+    coloca(frame1_, Margem, TopoBaixo, 4000, 900);
+
+    frame2_ = common::withName(new QGroupBox(QStringLiteral("Melhor opção: "), this), QStringLiteral("Frame2"));
+    lblMelhor_ = common::withName(new QLabel(frame2_), QStringLiteral("lblMelhor"));
+    QFont destaque = font();
+    destaque.setBold(true);
+    destaque.setPointSizeF(destaque.pointSizeF() * 1.3);
+    lblMelhor_->setFont(destaque);
+    coloca(lblMelhor_, 240, 360, 6000, 420);
+    coloca(frame2_, Margem, TopoBaixo, 6500, 960);
+    frame2_->hide();
+
+    cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
+    coloca(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
+    // Once a run is complete: how firm its best option is.
+    cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("Sensibilidade"), this),
+                                         QStringLiteral("cmdSensibilidade"));
+    coloca(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
+    cmdSensibilidade_->hide();
+    label7_ = common::withName(new QLabel(QStringLiteral("Impressora:"), this), QStringLiteral("Label7"));
+    coloca(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
+    combo1_ = common::withName(new QComboBox(this), QStringLiteral("Combo1"));
+    coloca(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
+    cmdPrinter_ = common::withName(new QPushButton(QStringLiteral("&Imprimir"), this), QStringLiteral("cmdPrinter"));
+    coloca(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
+    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
+    coloca(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
+
+    image1_ = common::withName(new QLabel(this), QStringLiteral("Image1"));
+    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
+    image1_->hide();  // printed at the report's head, not shown on the screen
+
+    common::onClick(cmdCalcular_, this, &frmResultado::cmdCalcular_Click);
+    common::onClick(cmdPrinter_, this, &frmResultado::cmdPrinter_Click);
+    common::onClick(cmdSensibilidade_, this, &frmResultado::cmdSensibilidade_Click);
+    common::onClick(cmdSair_, this, &frmResultado::cmdSair_Click);
+    common::noDefaultButtons(this);
+
+    setFixedSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
+}
+
+frmResultado::~frmResultado() = default;
+
+void frmResultado::Form_Load()
+{
+    frame1_->hide();
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+    else if (programa_.idioma == Espanhol)
+        cmdSensibilidade_->setText(QStringLiteral("Sensibilidad"));
+    preencheImpressoras(combo1_, programa_.idioma);
+
+    common::Recordset alternativas = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
+    alternativas.setIndex(QStringLiteral("PrimaryKey"));
+    alternativas.moveFirst();
+    common::Recordset criterios = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
+    criterios.setIndex(QStringLiteral("PrimaryKey"));
+    criterios.moveFirst();
+    if (!criterios.eof()) {
+        const auto qtde = common::readNumber(criterios.text(QStringLiteral("Qtde")));
+        programa_.qtdeCriterios = static_cast<short>(qtde ? std::clamp(std::nearbyint(*qtde), 1.0, 15.0) : 3);
+    }
+    // A missing work table shows as the screen opens, not half way through a run.
+    common::Recordset::openTable(programa_.db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
+
+    // The results of an earlier run go; its figures under each criterion stay until the next run.
+    common::Transaction transaction(programa_.db);
+    for (int i = 0; i < 15 && !alternativas.eof(); ++i) {
+        alternativas.edit();
+        alternativas.setValue(QStringLiteral("Resultado"), 0);
+        alternativas.update();
+        alternativas.moveNext();
+    }
+    transaction.commit();
+
+    atualizaGrade();
+}
+
+void frmResultado::englishCaptions()
+{
+    setWindowTitle(QStringLiteral("Results"));
+    auto* colunas = static_cast<ColunasGrade*>(dbGrid1_->model());
+    colunas->setTitulo(1, QStringLiteral("Alternatives"));
+    colunas->setTitulo(2, QStringLiteral("Results"));
+    label7_->setText(QStringLiteral("Printer:"));
+    cmdCalcular_->setText(QStringLiteral("&Solve"));
+    cmdPrinter_->setText(QStringLiteral("To Print"));
+    cmdSair_->setText(QStringLiteral("&Return"));
+    cmdSensibilidade_->setText(QStringLiteral("Sensitivity"));
+    frame1_->setTitle(QStringLiteral("Calculating: "));
+    frame2_->setTitle(QStringLiteral("Best option: "));
+    chkLimpar_->setText(QStringLiteral("Preparing Tables"));
+    chkProcessando_[0]->setText(QStringLiteral("Procesando weights"));
+}
+
+// Reads Alternativas again. The number, the name and the result come first and fit the window; the
+// figures of the criteria in use follow, those of the others are hidden.
+void frmResultado::atualizaGrade()
+{
+    data1_->refresh();
+    const int n = programa_.qtdeCriterios;
+    dbGrid1_->setColumnWidth(0, common::twips(900));
+    dbGrid1_->setColumnWidth(1, common::twips(4200));
+    dbGrid1_->setColumnWidth(2, common::twips(2300));
+    for (int c = 3; c < dbGrid1_->model()->columnCount(); ++c) {
+        dbGrid1_->setColumnWidth(c, common::twips(1900));
+        dbGrid1_->setColumnHidden(c, (c - 3) / 5 + 1 > n);
+    }
+    dbGrid1_->repaint();
+}
+
+void frmResultado::etapa(int item, Estado estado)
+{
+    QCheckBox* box = item == Limpeza ? chkLimpar_ : chkProcessando_[std::clamp(item, 0, 15)];
+    switch (estado) {
+    case Iniciada:
+        box->show();
+        break;
+    case Cinza:
+        box->setCheckState(Qt::PartiallyChecked);
+        break;
+    case Concluida:
+        box->setCheckState(Qt::Checked);
+        break;
+    }
+    box->repaint();
+}
+
+void frmResultado::alternativasAlteradas()
+{
+    atualizaGrade();
+}
+
+void frmResultado::cmdCalcular_Click()
+{
+    const int n = programa_.qtdeCriterios;
+    frame1_->resize(frame1_->width(), common::twips(n * PassoEtapa + 900));
+    // A run after one that stopped starts with its boxes anew.
+    for (QCheckBox* box : frame1_->findChildren<QCheckBox*>()) {
+        box->hide();
+        box->setCheckState(Qt::Unchecked);
+    }
+    frame1_->show();
+    frame1_->repaint();
+
+    calculo::Desfecho desfecho;
+    calculando_ = true;
+    try {
+        desfecho = calculo::calcula(programa_.db, n, *this);
+    } catch (const common::StoreError& e) {
+        // What the stages before the failure stored stays; the screen stays usable.
+        calculando_ = false;
+        relatorioErro(e.description());
+        atualizaGrade();
+        return;
+    }
+    calculando_ = false;
+
+    if (desfecho.fim == calculo::Desfecho::PesoInvalido) {
+        common::Messages::exclamation(this, QStringLiteral("Peso Não encontrado!"),
+                                      QStringLiteral("Verifique os pesos dos critérios"));
+        return;
+    }
+
+    atualizaGrade();
+    lblMelhor_->setText(desfecho.nomeMelhor);
+    lblMelhor_->repaint();
+    frame1_->hide();
+    cmdCalcular_->hide();
+    cmdSensibilidade_->show();
+    frame2_->show();
+}
+
+void frmResultado::cmdPrinter_Click()
+{
+    imprime(this, combo1_, programa_);
+}
+
+void frmResultado::cmdSensibilidade_Click()
+{
+    abreSensibilidade(this, programa_.db, programa_.idioma);
+}
+
+void frmResultado::cmdSair_Click()
+{
+    accept();
+}
+
+void frmResultado::relatorioErro(const QString& descricao)
+{
+    common::Messages::show(this, QMessageBox::Critical, QStringLiteral("Erro"),
+                           QStringLiteral("Ocorreu um erro no aplicativo.\r\n"
+                                          "Como referência, anote o seguinte número: \r\n"
+                                          "Ref.: ") +
+                               descricao);
+}
+
+// While the computation runs the window cannot be closed: it would go away under the run.
+void frmResultado::reject()
+{
+    if (!calculando_)
+        QDialog::reject();
+}
+
+void frmResultado::closeEvent(QCloseEvent* event)
+{
+    if (calculando_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace kivo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "kivo/results/calculo.h"
+#include "kivo/shell/kivo.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace common {
+class DataSource;
+}
+
+namespace kivo {
+
+// The ranking of the alternatives: the grid of Alternativas with every alternative's result and its
+// figures under each criterion, the run of the result computation with its progress, the best
+// option named, and the printer choice for the report.
+class frmResultado : public QDialog, private calculo::Progresso {
+    Q_OBJECT
+public:
+    explicit frmResultado(Programa& programa, QWidget* parent = nullptr);
+    ~frmResultado() override;
+
+    // Captions of the language, the criteria count, every alternative's result back to 0 (the
+    // figures under each criterion stay until the next run), the grid.
+    void Form_Load();
+    // Runs the computation, showing its stages, then names the best option.
+    void cmdCalcular_Click();
+    void cmdPrinter_Click();
+    // After a complete run: how far each criterion's weight may move before the best option changes.
+    void cmdSensibilidade_Click();
+    void cmdSair_Click();
+
+    // The data control under the grid: the table Alternativas.
+    common::DataSource& Data1() { return *data1_; }
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void etapa(int item, Estado estado) override;
+    void alternativasAlteradas() override;
+
+    void englishCaptions();
+    void atualizaGrade();
+    void relatorioErro(const QString& descricao);
+
+    Programa& programa_;
+    bool calculando_ = false;
+
+    common::DataSource* data1_ = nullptr;
+    QTableView* dbGrid1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QCheckBox* chkLimpar_ = nullptr;
+    QCheckBox* chkProcessando_[16] = {};
+    QGroupBox* frame2_ = nullptr;
+    QLabel* lblMelhor_ = nullptr;
+    QPushButton* cmdCalcular_ = nullptr;
+    QPushButton* cmdSensibilidade_ = nullptr;
+    QLabel* label7_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QPushButton* cmdPrinter_ = nullptr;
+    QPushButton* cmdSair_ = nullptr;
+    QLabel* image1_ = nullptr;
+};
+
+}  // namespace kivo

@@ -1,0 +1,262 @@
+#include "kivo/weighting/frmValores.h"
+
+#include "kivo/shell/database.h"
+
+#include "common/formats.h"
+#include "common/platform.h"
+#include "common/store.h"
+#include "common/widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kivo {
+
+namespace {
+
+constexpr int Linhas = 15;
+
+// Geometry, in twips.
+constexpr int Topo = 240;
+constexpr int Passo = 400;                // one row or option
+constexpr int TopoLinhas = 650;           // first row inside Frame1
+constexpr int TopoOpcoes = 350;           // first option inside Frame2
+constexpr int LarguraFrame1 = 7000;
+constexpr int EsquerdaFrame2 = 240 + LarguraFrame1 + 200;
+constexpr int LarguraFrame2 = 3600;
+constexpr int LarguraJanela = EsquerdaFrame2 + LarguraFrame2 + 240;
+
+void coloca(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
+}
+
+// A count stored in Qtde: the number rounded to a whole, 3 when it is not a number.
+int qtde(const QVariant& v)
+{
+    const auto n = common::readNumber(common::defaultText(v));
+    return n ? static_cast<int>(std::nearbyint(std::clamp(*n, -32768.0, 32767.0))) : 3;
+}
+
+// A value field holds a value unless it is null or the empty text.
+bool temValor(const QVariant& v)
+{
+    return !v.isNull() && !(v.typeId() == QMetaType::QString && v.toString().isEmpty());
+}
+
+QString campoValor(int alternativa)
+{
+    return numbered(QStringLiteral("Valor"), alternativa);
+}
+
+}  // namespace
+
+frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+{
+    setObjectName(QStringLiteral("frmValores"));
+    setWindowTitle(QStringLiteral("Valores"));
+    setModal(true);
+
+    frame1_ = common::withName(new QGroupBox(QStringLiteral("Alternativas:  "), this), QStringLiteral("Frame1"));
+    label18_ = common::withName(new QLabel(QStringLiteral("Descrição"), frame1_), QStringLiteral("Label18"));
+    coloca(label18_, 1700, 300, 2000, 285);
+    label16_ = common::withName(new QLabel(QStringLiteral("Valores"), frame1_), QStringLiteral("Label16"));
+    coloca(label16_, 5500, 300, 1300, 285);
+    for (int i = 0; i < Linhas; ++i) {
+        const int top = TopoLinhas + Passo * i;
+        // The number right-aligned in two places: "Alternativa  1:" .. "Alternativa 15:".
+        label1_[i] = common::withName(new QLabel(QStringLiteral("Alternativa %1:").arg(i + 1, 2), frame1_),
+                                      common::arrayName(QStringLiteral("Label1"), i));
+        coloca(label1_[i], 150, top + 30, 1500, 285);
+        lblAlternativa_[i] =
+            common::withName(new QLabel(frame1_), common::arrayName(QStringLiteral("lblAlternativa"), i));
+        coloca(lblAlternativa_[i], 1700, top + 30, 3700, 285);
+        txtValor_[i] = common::withName(new QLineEdit(frame1_), common::arrayName(QStringLiteral("txtValor"), i));
+        txtValor_[i]->setAlignment(Qt::AlignRight);
+        coloca(txtValor_[i], 5500, top, 1300, 315);
+        for (QWidget* w : {static_cast<QWidget*>(label1_[i]), static_cast<QWidget*>(lblAlternativa_[i]),
+                           static_cast<QWidget*>(txtValor_[i])})
+            w->hide();
+        common::onLostFocus(txtValor_[i], [this, i] { return txtValor_LostFocus(i); });
+    }
+
+    frame2_ = common::withName(new QGroupBox(QStringLiteral("Critérios:  "), this), QStringLiteral("Frame2"));
+    for (int i = 0; i < Linhas; ++i) {
+        optCriterio_[i] =
+            common::withName(new QRadioButton(frame2_), common::arrayName(QStringLiteral("optCriterio"), i));
+        optCriterio_[i]->hide();
+        // As a button, an option leaves the focus in the box, whose check runs first: a refused
+        // box keeps its criterion.
+        optCriterio_[i]->setFocusPolicy(Qt::TabFocus);
+        connect(optCriterio_[i], &QRadioButton::clicked, this, [this, i] {
+            if (!common::runPendingCheck(this)) {
+                marcaOpcao();
+                return;
+            }
+            common::runGuarded([this, i] { optCriterio_Click(i); });
+        });
+    }
+
+    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), this), QStringLiteral("cmdGravar"));
+    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
+    common::onClick(cmdGravar_, this, &frmValores::cmdGravar_Click);
+    common::onClick(cmdSair_, this, &frmValores::cmdSair_Click);
+    common::noDefaultButtons(this);  // Enter in a box does not press a button
+}
+
+void frmValores::Form_Load()
+{
+    if (programa_.idioma == Ingles)
+        englishCaptions();
+
+    alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
+    alternativas_.setIndex(QStringLiteral("PrimaryKey"));
+    alternativas_.moveFirst();
+    const int m = alternativas_.eof() ? 0 : qtde(alternativas_.value(QStringLiteral("Qtde")));
+    // Every named alternative gets its row, also beyond the count; a blank one keeps its hidden
+    // box, which still carries its value.
+    for (int i = 0; i < Linhas && !alternativas_.eof(); ++i) {
+        const QString nome = alternativas_.text(QStringLiteral("Alternativa"));
+        if (!nome.trimmed().isEmpty()) {
+            label1_[i]->show();
+            lblAlternativa_[i]->show();
+            txtValor_[i]->show();
+            lblAlternativa_[i]->setText(nome);
+        }
+        alternativas_.moveNext();
+    }
+    const int altura1 = Passo * std::clamp(m, 0, Linhas) + 900;
+
+    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
+    criterios_.setIndex(QStringLiteral("PrimaryKey"));
+    criterios_.moveFirst();
+    if (!criterios_.eof())
+        programa_.qtdeCriterios = static_cast<short>(std::clamp(qtde(criterios_.value(QStringLiteral("Qtde"))), 1, Linhas));
+    // Option i always means criterion i + 1; a blank criterion gets none, and the options shown
+    // stand one under the other.
+    int c = 0;
+    for (int i = 0; i < programa_.qtdeCriterios && !criterios_.eof(); ++i) {
+        const QString nome = criterios_.text(QStringLiteral("Identifica")).trimmed();
+        if (!nome.isEmpty()) {
+            optCriterio_[i]->setText(nome);
+            coloca(optCriterio_[i], 200, TopoOpcoes + Passo * c, LarguraFrame2 - 400, 315);
+            optCriterio_[i]->show();
+            ++c;
+        }
+        criterios_.moveNext();
+    }
+    const int altura2 = Passo * c + 700;
+    // The user starts by choosing a criterion: the focus waits on the first option, not in an
+    // empty box that would be refused on leaving it.
+    for (QRadioButton* opt : optCriterio_)
+        if (!opt->isHidden()) {
+            opt->setFocus();
+            break;
+        }
+
+    coloca(frame1_, 240, Topo, LarguraFrame1, altura1);
+    coloca(frame2_, EsquerdaFrame2, Topo, LarguraFrame2, altura2);
+    const int maior = std::max(altura1, altura2);
+    coloca(cmdGravar_, 240, Topo + maior + 300, 1500, 495);
+    coloca(cmdSair_, 1900, Topo + maior + 300, 1500, 495);
+    setFixedSize(common::twips(LarguraJanela), common::twips(maior + 2000));
+
+    atual_ = 0;
+}
+
+void frmValores::englishCaptions()
+{
+    setWindowTitle(QStringLiteral("Values"));
+    frame1_->setTitle(QStringLiteral("Alternatives "));
+    frame2_->setTitle(QStringLiteral("Criteria "));
+    label18_->setText(QStringLiteral("Description:"));
+    label16_->setText(QStringLiteral("Values:"));
+    cmdSair_->setText(QStringLiteral("Exit"));
+    cmdGravar_->setText(QStringLiteral("Save"));
+}
+
+void frmValores::optCriterio_Click(int index)
+{
+    if (atual_ != 0) {
+        gravaCaixas();
+        for (QRadioButton* opt : optCriterio_) {
+            QFont f = opt->font();
+            f.setBold(false);
+            opt->setFont(f);
+        }
+    }
+    QFont f = optCriterio_[index]->font();
+    f.setBold(true);
+    optCriterio_[index]->setFont(f);
+
+    atual_ = static_cast<short>(index + 1);
+    marcaOpcao();
+    criterios_.seek(QStringLiteral("="), atual_);
+    semRegistro_ = criterios_.noMatch();
+    if (semRegistro_) {
+        // No record for this criterion: nothing to show, nothing to store.
+        for (QLineEdit* box : txtValor_)
+            box->clear();
+        return;
+    }
+    // A field without a value leaves its box as it was.
+    for (int a = 1; a <= Linhas; ++a) {
+        const QVariant valor = criterios_.value(campoValor(a));
+        if (temValor(valor))
+            txtValor_[a - 1]->setText(common::defaultText(valor));
+    }
+}
+
+// The option of the current criterion checked, no other.
+void frmValores::marcaOpcao()
+{
+    for (int i = 0; i < Linhas; ++i) {
+        optCriterio_[i]->setAutoExclusive(false);
+        optCriterio_[i]->setChecked(i + 1 == atual_);
+        optCriterio_[i]->setAutoExclusive(true);
+    }
+}
+
+bool frmValores::txtValor_LostFocus(int index)
+{
+    if (common::isNumeric(txtValor_[index]->text()))
+        return true;
+    common::Messages::exclamation(this, QStringLiteral("O valor deve ser numérico... não será salvo!"),
+                                  QStringLiteral("Peso do item ") + common::formatTwoDigits(index + 1) +
+                                      QStringLiteral(" não informado corretamente"));
+    txtValor_[index]->setFocus();
+    return false;
+}
+
+void frmValores::cmdGravar_Click()
+{
+    gravaCaixas();
+}
+
+// Only the fields that hold a value are written, each with its box; a box whose text is not a
+// number (only a hidden box can keep one, the others are checked as they are left) is not.
+void frmValores::gravaCaixas()
+{
+    if (atual_ == 0 || semRegistro_)
+        return;
+    criterios_.edit();
+    for (int a = 1; a <= Linhas; ++a) {
+        const QString campo = campoValor(a);
+        if (temValor(criterios_.value(campo)) && common::isNumeric(txtValor_[a - 1]->text()))
+            criterios_.setValue(campo, txtValor_[a - 1]->text());
+    }
+    criterios_.update();
+}
+
+void frmValores::cmdSair_Click()
+{
+    reject();
+}
+
+}  // namespace kivo
