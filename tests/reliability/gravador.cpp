@@ -26,7 +26,7 @@ void diz(const char* what, long n)
 
 // A new activity, then a booking of one hour on an earlier one: estimate = worked + still to work
 // holds for every activity after every commit.
-void davo(const QString& file)
+void atividades(const QString& file)
 {
     common::Database db;
     db.open(file);
@@ -65,7 +65,7 @@ void davo(const QString& file)
 
 // Every criterion's name, sign and values carry the number of the save that wrote them: after any
 // commit all 15 rows carry the same one.
-void kivo(const QString& file)
+void criterios(const QString& file)
 {
     common::Database db;
     db.open(file);
@@ -112,9 +112,9 @@ int main(int argc, char** argv)
     const QString path = QString::fromLocal8Bit(argv[2]);
     try {
         if (mode == QLatin1String("davo"))
-            davo(path);
+            atividades(path);
         else if (mode == QLatin1String("kivo"))
-            kivo(path);
+            criterios(path);
         else if (mode == QLatin1String("compacta"))
             compacta(path);
     } catch (const common::StoreError& e) {

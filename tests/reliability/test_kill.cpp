@@ -8,6 +8,7 @@
 #include "davo/data/database.h"
 #include "kivo/shell/database.h"
 
+#include "common/store.h"
 #include "tests/support/testsupport.h"
 
 #include <QProcess>
