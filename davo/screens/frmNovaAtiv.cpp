@@ -42,6 +42,20 @@ QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
 
 }  // namespace
 
+void avisaHorasEstimadasIncorretas(QWidget* parent)
+{
+    common::Messages::exclamation(parent, QStringLiteral("Horas Estimadas incorretas!"),
+                                  QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, "
+                                                 "para depois poder salvar a nova tarefa"));
+}
+
+void avisaHorasJaTrabIncorretas(QWidget* parent)
+{
+    common::Messages::exclamation(parent, QStringLiteral("Horas Já Trab. incorretas!"),
+                                  QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que "
+                                                 "zero, para depois poder salvar a nova tarefa"));
+}
+
 frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmNovaAtiv"));
@@ -149,15 +163,15 @@ void frmNovaAtiv::recalculaGUT()
         CalculaGUT();
 }
 
-double frmNovaAtiv::entradaUrgenciaAtual() const
+short frmNovaAtiv::urgenciaAtual() const
 {
     const QDate dataFinal = mskDtFinal_->date();
     const auto estimadas = common::readNumber(txtHorasEst_->text());
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!dataFinal.isValid() || !estimadas || !trabalhadas || *estimadas < 0 || *trabalhadas < 0)
-        return 0;
+        return urgenciaAtividade(0, 0);  // nothing known to be left to do
     const Prazo prazo = calculaPrazo(dataFinal, common::Clock::today());
-    return entradaUrgencia(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
+    return urgenciaAtividade(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
 }
 
 void frmNovaAtiv::CalculaGUT()
@@ -166,7 +180,7 @@ void frmNovaAtiv::CalculaGUT()
     const auto t = common::readNumber(lblT_->text());
     if (!g || !t)
         return;
-    const short u = urgencia(entradaUrgenciaAtual());
+    const short u = urgenciaAtual();
     lblU_->setText(QString::number(u));
     lblU_->repaint();
     lblGUT_->setText(common::numberText(gut(*g, *t, u)));
@@ -223,27 +237,28 @@ void frmNovaAtiv::cmdGravar_Click()
 bool frmNovaAtiv::entradaUtilizavel()
 {
     QWidget* primeiro = nullptr;
-    auto recusa = [&](QWidget* caixa, const QString& titulo, const QString& texto) {
+    auto recusa = [&](QWidget* caixa, void (*aviso)(QWidget*)) {
+        aviso(this);
+        if (!primeiro)
+            primeiro = caixa;
+    };
+    auto falta = [&](QWidget* caixa, const QString& titulo, const QString& texto) {
         common::Messages::exclamation(this, titulo, texto);
         if (!primeiro)
             primeiro = caixa;
     };
     if (txtAtividade_->text().trimmed().isEmpty())
-        recusa(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
-               QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
+        falta(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
+              QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
     const auto estimadas = common::readNumber(txtHorasEst_->text());
     if (txtHorasEst_->text().trimmed().isEmpty())
-        recusa(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
-               QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
+        falta(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
+              QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
     else if (!estimadas || *estimadas < 0)
-        recusa(txtHorasEst_, QStringLiteral("Horas Estimadas incorretas!"),
-               QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois "
-                              "poder salvar a nova tarefa"));
+        recusa(txtHorasEst_, avisaHorasEstimadasIncorretas);
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!trabalhadas || *trabalhadas < 0)
-        recusa(txtHorasJaTrab_, QStringLiteral("Horas Já Trab. incorretas!"),
-               QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois "
-                              "poder salvar a nova tarefa"));
+        recusa(txtHorasJaTrab_, avisaHorasJaTrabIncorretas);
     if (primeiro)
         primeiro->setFocus();
     return primeiro == nullptr;
