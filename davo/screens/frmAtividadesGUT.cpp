@@ -304,11 +304,11 @@ std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& 
     edicao.horasTrabalhadas = common::readNumber(txtHorasJaTrab_->text());
     QWidget* recusada = nullptr;
     if (edicao.horasEst && *edicao.horasEst < 0) {
-        avisaHorasEstimadasIncorretas(this);
+        common::Messages::exclamation(this, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
         recusada = txtHorasEst_;
     }
     if (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0) {
-        avisaHorasJaTrabIncorretas(this);
+        common::Messages::exclamation(this, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
         if (!recusada)
             recusada = txtHorasJaTrab_;
     }

@@ -42,19 +42,14 @@ QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
 
 }  // namespace
 
-void avisaHorasEstimadasIncorretas(QWidget* parent)
-{
-    common::Messages::exclamation(parent, QStringLiteral("Horas Estimadas incorretas!"),
-                                  QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, "
-                                                 "para depois poder salvar a nova tarefa"));
-}
-
-void avisaHorasJaTrabIncorretas(QWidget* parent)
-{
-    common::Messages::exclamation(parent, QStringLiteral("Horas Já Trab. incorretas!"),
-                                  QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que "
-                                                 "zero, para depois poder salvar a nova tarefa"));
-}
+const Aviso HorasEstimadasIncorretas{
+    QStringLiteral("Horas Estimadas incorretas!"),
+    QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois poder salvar a "
+                   "nova tarefa")};
+const Aviso HorasJaTrabIncorretas{
+    QStringLiteral("Horas Já Trab. incorretas!"),
+    QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois poder "
+                   "salvar a nova tarefa")};
 
 frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
@@ -237,28 +232,23 @@ void frmNovaAtiv::cmdGravar_Click()
 bool frmNovaAtiv::entradaUtilizavel()
 {
     QWidget* primeiro = nullptr;
-    auto recusa = [&](QWidget* caixa, void (*aviso)(QWidget*)) {
-        aviso(this);
-        if (!primeiro)
-            primeiro = caixa;
-    };
-    auto falta = [&](QWidget* caixa, const QString& titulo, const QString& texto) {
+    auto recusa = [&](QWidget* caixa, const QString& titulo, const QString& texto) {
         common::Messages::exclamation(this, titulo, texto);
         if (!primeiro)
             primeiro = caixa;
     };
     if (txtAtividade_->text().trimmed().isEmpty())
-        falta(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
-              QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
+        recusa(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
+               QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
     const auto estimadas = common::readNumber(txtHorasEst_->text());
     if (txtHorasEst_->text().trimmed().isEmpty())
-        falta(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
-              QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
+        recusa(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
+               QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
     else if (!estimadas || *estimadas < 0)
-        recusa(txtHorasEst_, avisaHorasEstimadasIncorretas);
+        recusa(txtHorasEst_, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!trabalhadas || *trabalhadas < 0)
-        recusa(txtHorasJaTrab_, avisaHorasJaTrabIncorretas);
+        recusa(txtHorasJaTrab_, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
     if (primeiro)
         primeiro->setFocus();
     return primeiro == nullptr;

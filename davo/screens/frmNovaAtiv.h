@@ -14,10 +14,16 @@ class MaskedDateBox;
 
 namespace davo {
 
-// The messages for hours that are not a number of zero or more. The list's editing panel refuses
-// the same input with the same words.
-void avisaHorasEstimadasIncorretas(QWidget* parent);
-void avisaHorasJaTrabIncorretas(QWidget* parent);
+// A message box's title and text.
+struct Aviso {
+    QString titulo;
+    QString texto;
+};
+
+// Hours that are not a number of zero or more. The list's editing panel refuses the same input with
+// the same words.
+extern const Aviso HorasEstimadasIncorretas;
+extern const Aviso HorasJaTrabIncorretas;
 
 // Entry of one new activity: description, deadline, hours and observations, with the gravity and
 // tendency the two questionnaires give. Shows the urgency and the score as soon as both are known
