@@ -69,21 +69,22 @@ double gut(double g, double t, short u)
     return comoMostrado(g * t * u);
 }
 
-Figuras calculaFiguras(const QDate& dataFinal, double horasQFaltam, const QDate& hoje)
-{
-    const Prazo prazo = calculaPrazo(dataFinal, hoje);
-    return {prazo, horasTrabDia(horasQFaltam, prazo.faltamDias), urgenciaAtividade(horasQFaltam, prazo.tempoDisp)};
-}
-
 std::optional<double> numero(const QVariant& valor)
 {
-    bool ok = false;
+    bool ok = true;
     double v = 0;
+    // The pass reads every open record: the stored kinds are read without a conversion.
     switch (valor.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
+        v = *static_cast<const double*>(valor.constData());
+        break;
     case QMetaType::LongLong:
+        v = double(*static_cast<const qlonglong*>(valor.constData()));
+        break;
+    case QMetaType::Int:
+        v = *static_cast<const int*>(valor.constData());
+        break;
+    case QMetaType::Float:
     case QMetaType::UInt:
     case QMetaType::ULongLong:
     case QMetaType::Short:
@@ -93,7 +94,8 @@ std::optional<double> numero(const QVariant& valor)
         v = valor.toString().toDouble(&ok);  // text a number field kept as it was written
         break;
     default:
-        break;  // empty, a date, anything else
+        ok = false;  // empty, a date, anything else
+        break;
     }
     if (!ok || !std::isfinite(v))
         return std::nullopt;
@@ -107,35 +109,44 @@ void aplicaPrazo(common::Recordset& atividade, const QDate& hoje)
     atividade.setValue(QStringLiteral("TempoDisp"), p.tempoDisp);
 }
 
-void recalculaAtividade(common::Recordset& atividade, const QDate& hoje)
+std::optional<Figuras> calculaFiguras(const QVariant& dataFinal, const QVariant& horasQFaltam, const QVariant& g,
+                                      const QVariant& t, const QDate& hoje)
 {
-    const QVariant data = atividade.value(QStringLiteral("DataFinal"));
-    const auto horas = numero(atividade.value(QStringLiteral("HorasQFaltam")));
-    if (data.typeId() != QMetaType::QDate || !horas)
-        return;
-    const Figuras f = calculaFiguras(data.toDate(), *horas, hoje);
-    atividade.setValue(QStringLiteral("FaltamDias"), f.prazo.faltamDias);
-    atividade.setValue(QStringLiteral("TempoDisp"), f.prazo.tempoDisp);
-    atividade.setValue(QStringLiteral("HorasTrabDia"), f.horasTrabDia);
-    const auto g = numero(atividade.value(QStringLiteral("G")));
-    const auto t = numero(atividade.value(QStringLiteral("T")));
-    if (!g || !t)
-        return;  // no score to rank by: the one stored stays
-    atividade.setValue(QStringLiteral("U"), int(f.u));
-    atividade.setValue(QStringLiteral("GUT"), gut(*g, *t, f.u));
+    const auto horas = numero(horasQFaltam);
+    if (dataFinal.typeId() != QMetaType::QDate || !horas)
+        return std::nullopt;
+    const Prazo prazo = calculaPrazo(dataFinal.toDate(), hoje);
+    return Figuras{prazo, horasTrabDia(*horas, prazo.faltamDias), urgenciaAtividade(*horas, prazo.tempoDisp),
+                   numero(g), numero(t)};
 }
 
 namespace {
 
-// Whether a stored field already holds `valor`.
-bool guarda(const QVariant& campo, double valor)
+const QString CampoDataFinal = QStringLiteral("DataFinal");
+const QString CampoHorasQFaltam = QStringLiteral("HorasQFaltam");
+const QString CampoG = QStringLiteral("G");
+const QString CampoT = QStringLiteral("T");
+
+// The fields the figures write.
+enum Escrito { FaltamDias, TempoDisp, HorasTrabDia, U, GUT, Escritos };
+const std::array<QString, Escritos> NomesEscritos{QStringLiteral("FaltamDias"), QStringLiteral("TempoDisp"),
+                                                  QStringLiteral("HorasTrabDia"), QStringLiteral("U"),
+                                                  QStringLiteral("GUT")};
+
+// The values the figures give to the fields they write; U and GUT only with a score to compute.
+std::array<QVariant, Escritos> escritos(const Figuras& f)
 {
-    const auto atual = numero(campo);
-    return atual && *atual == valor;
+    std::array<QVariant, Escritos> v{f.prazo.faltamDias, f.prazo.tempoDisp, f.horasTrabDia, QVariant(), QVariant()};
+    if (f.temEscore()) {
+        v[U] = int(f.u);
+        v[GUT] = f.escore();
+    }
+    return v;
 }
 
-// The same for a score, which may have been stored from its shown text.
-bool guardaEscore(const QVariant& campo, double valor)
+// Whether a stored field already holds `valor`. A score stored from its shown text may differ from
+// the product in the last binary digits.
+bool guarda(const QVariant& campo, double valor)
 {
     const auto atual = numero(campo);
     return atual && std::fabs(*atual - valor) <= 1e-12 * std::max(1.0, std::fabs(valor));
@@ -143,60 +154,59 @@ bool guardaEscore(const QVariant& campo, double valor)
 
 }  // namespace
 
+void recalculaAtividade(common::Recordset& atividade, const QDate& hoje)
+{
+    const auto f = calculaFiguras(atividade.value(CampoDataFinal), atividade.value(CampoHorasQFaltam),
+                                  atividade.value(CampoG), atividade.value(CampoT), hoje);
+    if (!f)
+        return;
+    const auto valores = escritos(*f);
+    for (int c = 0; c < Escritos; ++c)
+        if (valores[c].isValid())
+            atividade.setValue(NomesEscritos[c], valores[c]);
+}
+
 void AtualizaPrazos(common::Database& db, const QDate& hoje)
 {
-    enum Campo { DataFinal, HorasQFaltam, FaltamDias, TempoDisp, HorasTrabDia, G, T, U, GUT, Campos };
-    static const std::array<QString, Campos> nomes{
-        QStringLiteral("DataFinal"), QStringLiteral("HorasQFaltam"), QStringLiteral("FaltamDias"),
-        QStringLiteral("TempoDisp"), QStringLiteral("HorasTrabDia"), QStringLiteral("G"),
-        QStringLiteral("T"),         QStringLiteral("U"),            QStringLiteral("GUT")};
-
     common::Transaction transaction(db);
     // Only the fields the pass reads and writes, of the open activities.
     common::Recordset rs = common::Recordset::openQuery(
-        db, QStringLiteral("Select Codigo, DataFinal, HorasQFaltam, FaltamDias, TempoDisp, HorasTrabDia, G, T, U, "
+        db, QStringLiteral("Select Codigo, DataFinal, HorasQFaltam, G, T, FaltamDias, TempoDisp, HorasTrabDia, U, "
                            "GUT FROM Atividades WHERE Ativo = '1'"));
-    std::array<int, Campos> coluna{};
-    for (int c = 0; c < Campos; ++c)
-        coluna[c] = rs.fieldIndex(nomes[c]);
+    const int dataFinal = rs.fieldIndex(CampoDataFinal);
+    const int horas = rs.fieldIndex(CampoHorasQFaltam);
+    const int g = rs.fieldIndex(CampoG);
+    const int t = rs.fieldIndex(CampoT);
+    std::array<int, Escritos> coluna{};
+    for (int c = 0; c < Escritos; ++c)
+        coluna[c] = rs.fieldIndex(NomesEscritos[c]);
 
     for (int row = 0; row < rs.recordCount(); ++row) {
-        const auto campo = [&](Campo c) { return rs.valueAt(row, coluna[c]); };
-        const QVariant data = campo(DataFinal);
-        const auto horas = numero(campo(HorasQFaltam));
-        if (data.typeId() != QMetaType::QDate || !horas)
+        const auto f = calculaFiguras(rs.valueAt(row, dataFinal), rs.valueAt(row, horas), rs.valueAt(row, g),
+                                      rs.valueAt(row, t), hoje);
+        if (!f)
             continue;
-        const Figuras f = calculaFiguras(data.toDate(), *horas, hoje);
-
-        // Only what changed is written; a day later most records change, later that day none.
-        std::array<double, Campos> novo{};
+        // Only what changed is written: a day later most records change, later that day none. The
+        // score is compared as the product and rounded only when it is written.
+        const std::array<std::optional<double>, Escritos> novos{
+            f->prazo.faltamDias, f->prazo.tempoDisp, f->horasTrabDia,
+            f->temEscore() ? std::optional<double>(f->u) : std::nullopt,
+            f->temEscore() ? std::optional<double>(*f->g * *f->t * f->u) : std::nullopt};
         unsigned muda = 0;
-        const auto compara = [&](Campo c, double valor, bool igual) {
-            novo[c] = valor;
-            if (!igual)
+        for (int c = 0; c < Escritos; ++c)
+            if (novos[c] && !guarda(rs.valueAt(row, coluna[c]), *novos[c]))
                 muda |= 1u << c;
-        };
-        compara(FaltamDias, f.prazo.faltamDias, guarda(campo(FaltamDias), f.prazo.faltamDias));
-        compara(TempoDisp, f.prazo.tempoDisp, guarda(campo(TempoDisp), f.prazo.tempoDisp));
-        compara(HorasTrabDia, f.horasTrabDia, guarda(campo(HorasTrabDia), f.horasTrabDia));
-        const auto g = numero(campo(G));
-        const auto t = numero(campo(T));
-        if (g && t) {  // without them there is no score to rank by: the one stored stays
-            compara(U, f.u, guarda(campo(U), f.u));
-            const double escore = *g * *t * f.u;
-            compara(GUT, escore, guardaEscore(campo(GUT), escore));
-        }
         if (!muda)
             continue;
         rs.setAbsolutePosition(row);
         rs.edit();
         for (int c = FaltamDias; c <= HorasTrabDia; ++c)
             if (muda & (1u << c))
-                rs.setValue(nomes[c], novo[c]);
+                rs.setValue(NomesEscritos[c], *novos[c]);
         if (muda & (1u << U))
-            rs.setValue(nomes[U], int(f.u));
+            rs.setValue(NomesEscritos[U], int(f->u));
         if (muda & (1u << GUT))
-            rs.setValue(nomes[GUT], gut(*g, *t, f.u));
+            rs.setValue(NomesEscritos[GUT], f->escore());
         rs.update();
     }
     transaction.commit();

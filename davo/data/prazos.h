@@ -50,16 +50,26 @@ short urgenciaAtividade(double horasQFaltam, double tempoDisp);
 // scores that read the same are equal in the list's order.
 double gut(double g, double t, short u);
 
-// What the pass keeps current for an open activity, from its deadline and its hours still to work.
+// A stored field as a number: nothing when it is empty or not a number.
+std::optional<double> numero(const QVariant& valor);
+
+// What the pass keeps current for an open activity.
 struct Figuras {
     Prazo prazo;
     double horasTrabDia;
     short u;
-};
-Figuras calculaFiguras(const QDate& dataFinal, double horasQFaltam, const QDate& hoje);
+    // Gravity and tendency, when both are numbers: only then are U and GUT brought up to date.
+    std::optional<double> g;
+    std::optional<double> t;
 
-// A stored field as a number: nothing when it is empty or not a number.
-std::optional<double> numero(const QVariant& valor);
+    bool temEscore() const { return g && t; }
+    double escore() const { return gut(*g, *t, u); }
+};
+
+// The figures of a record from its stored DataFinal, HorasQFaltam, G and T; nothing when the
+// deadline or the hours still to work are missing, and such a record is left as it is.
+std::optional<Figuras> calculaFiguras(const QVariant& dataFinal, const QVariant& horasQFaltam, const QVariant& g,
+                                      const QVariant& t, const QDate& hoje);
 
 // Writes FaltamDias and TempoDisp of the record being edited or added, from its DataFinal.
 void aplicaPrazo(common::Recordset& atividade, const QDate& hoje);
