@@ -3,6 +3,9 @@
 // davo's arithmetic on deadlines and hours, and the score that ranks activities.
 
 #include <QDate>
+#include <QVariant>
+
+#include <optional>
 
 namespace common {
 class Database;
@@ -39,19 +42,55 @@ double entradaUrgencia(double horasQFaltam, double tempoDisp);
 // Urgency 1 to 5 from its input: the whole part of 3x + x/6 + 1.63, at most 5.
 short urgencia(double x);
 
-// The score: gravity × tendency × urgency.
+// The urgency of an activity from its hours still to work and the hours available until its
+// deadline. The one rule the new-activity screen, the list's save and the pass all use.
+short urgenciaAtividade(double horasQFaltam, double tempoDisp);
+
+// The score: gravity × tendency × urgency, to the 15 significant digits it is shown with, so that
+// scores that read the same are equal in the list's order.
 double gut(double g, double t, short u);
+
+// A stored field as a number: nothing when it is empty or not a number.
+std::optional<double> numero(const QVariant& valor);
+
+// What the pass keeps current for an open activity.
+struct Figuras {
+    Prazo prazo;
+    double horasTrabDia;
+    short u;
+    // Gravity and tendency, when both are numbers: only then are U and GUT brought up to date.
+    std::optional<double> g;
+    std::optional<double> t;
+
+    bool temEscore() const { return g && t; }
+    double escore() const { return gut(*g, *t, u); }
+};
+
+// The figures of a record from its stored DataFinal, HorasQFaltam, G and T; nothing when the
+// deadline or the hours still to work are missing, and such a record is left as it is.
+std::optional<Figuras> calculaFiguras(const QVariant& dataFinal, const QVariant& horasQFaltam, const QVariant& g,
+                                      const QVariant& t, const QDate& hoje);
 
 // Writes FaltamDias and TempoDisp of the record being edited or added, from its DataFinal.
 void aplicaPrazo(common::Recordset& atividade, const QDate& hoje);
 
-// The recomputation pass: days left, hours available and hours per day of every open activity,
-// against `hoje`, in one transaction. Hours still to work are not changed. A record whose deadline
+// Brings the record being edited up to date from its DataFinal and HorasQFaltam, as the pass does:
+// FaltamDias, TempoDisp, HorasTrabDia, and U and GUT when G and T are numbers. A record whose deadline
 // or hours still to work are missing is left as it is.
+void recalculaAtividade(common::Recordset& atividade, const QDate& hoje);
+
+// The recomputation pass over every open activity against `hoje`, in one transaction: days left,
+// hours available, hours per day, urgency and score. Hours still to work are not changed. A record
+// whose deadline or hours still to work are missing is left as it is; one whose G or T is missing
+// or not a number keeps its U and GUT. Only the fields whose value changes are written.
 void AtualizaPrazos(common::Database& db, const QDate& hoje);
 
 // The daily load: the sum of the absolute hours per day of the first six records of the list
 // (fewer when the list is shorter). Leaves the list on its first record.
 double CargaHoraDia(common::Recordset& lista);
+
+// The daily load as the list shows it, with one decimal: the figure compared with the limit, so a
+// load shown as 6,0 is never taken for more than 6.
+double cargaMostrada(double carga);
 
 }  // namespace davo

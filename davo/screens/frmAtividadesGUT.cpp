@@ -218,7 +218,8 @@ void frmAtividadesGUT::desenhaTitulos()
 
 void frmAtividadesGUT::CargaHoraDia()
 {
-    const double carga = davo::CargaHoraDia(data_->recordset());
+    // The load as shown, one decimal, is the one compared with the limit.
+    const double carga = cargaMostrada(davo::CargaHoraDia(data_->recordset()));
     lblCargaH_->setText(common::formatFixed(carga, 1));
     QPalette palette = lblCargaH_->palette();
     palette.setColor(QPalette::Window,
@@ -242,6 +243,8 @@ void frmAtividadesGUT::MSFlexGrid1_Click()
     if (!current.isValid())
         return;
     linhaSelecionada_ = current.row();
+    // A new selection starts with nothing ticked: a finish is never carried over to another row.
+    chkFim_->setChecked(false);
     grade_->pintaCelula(linhaAnterior_, GradeAtividades::ColunaAtividade, Qt::white);
 
     rsAtividade_ = common::Recordset::openTable(programa_.db, QStringLiteral("Atividades"));
@@ -271,43 +274,13 @@ void frmAtividadesGUT::cmdGravar_Click()
 {
     if (!rsAtividade_.isOpen() || rsAtividade_.eof())
         return;
+    // Every check before the write, the write in one transaction, the report after it: no message
+    // waits on the user while the database is being written.
     const QDate hoje = common::Clock::today();
-    {
-        common::Transaction transaction(programa_.db);
-        rsAtividade_.edit();
-        rsAtividade_.setValue(QStringLiteral("Obs"), txtObs_->toPlainText());
-        grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
-
-        // A rejected deadline keeps the stored one; the rest of the edit is saved all the same.
-        const QDate novaData = mskDtFinal_->date();
-        if (novaData.isValid() && novaData >= hoje) {
-            rsAtividade_.setValue(QStringLiteral("DataFinal"), novaData);
-        } else if (novaData.isValid()) {
-            common::Messages::exclamation(
-                this, QStringLiteral("Data Final incompatível!"),
-                QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
-            mskDtFinal_->setText(common::MaskedDateBox::emptyText());
-        } else {
-            common::Messages::exclamation(this, QStringLiteral("Data Final incompatível!"),
-                                          QStringLiteral("Data Final não válida e nesse caso não será alterada."));
-        }
-
-        if (const auto estimadas = common::readNumber(txtHorasEst_->text()))
-            rsAtividade_.setValue(QStringLiteral("HorasEst"), *estimadas);
-        if (const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text()))
-            rsAtividade_.setValue(QStringLiteral("HorasTrab"),
-                                  rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble() + *trabalhadas);
-        // The hours still to work follow the estimate and the hours booked, so the hours per day
-        // the list shows stay true.
-        rsAtividade_.setValue(QStringLiteral("HorasQFaltam"),
-                              horasQFaltam(rsAtividade_.value(QStringLiteral("HorasEst")).toDouble(),
-                                           rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble()));
-        rsAtividade_.setValue(QStringLiteral("Ativo"),
-                              chkFim_->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
-        rsAtividade_.update();
-        rsAtividade_.close();
-        transaction.commit();
-    }
+    const std::optional<Edicao> edicao = leEdicao(hoje);
+    if (!edicao)
+        return;
+    gravaEdicao(*edicao, hoje);
 
     escondePainel();
     chkFim_->setChecked(false);
@@ -319,6 +292,85 @@ void frmAtividadesGUT::cmdGravar_Click()
     data_->refresh();
     CargaHoraDia();
     PreencheGrade();
+    avisaData(edicao->novaData);
+}
+
+std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& hoje)
+{
+    Edicao edicao;
+    // Hours below zero would book time back or raise the hours still to work: the whole save is
+    // refused, as the new-activity screen refuses them.
+    edicao.horasEst = common::readNumber(txtHorasEst_->text());
+    edicao.horasTrabalhadas = common::readNumber(txtHorasJaTrab_->text());
+    QWidget* recusada = nullptr;
+    if (edicao.horasEst && *edicao.horasEst < 0) {
+        common::Messages::exclamation(this, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
+        recusada = txtHorasEst_;
+    }
+    if (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0) {
+        common::Messages::exclamation(this, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
+        if (!recusada)
+            recusada = txtHorasJaTrab_;
+    }
+    if (recusada) {
+        recusada->setFocus();
+        return std::nullopt;
+    }
+
+    edicao.obs = txtObs_->toPlainText();
+    // A rejected deadline keeps the stored one; the rest of the edit is saved all the same.
+    const QDate novaData = mskDtFinal_->date();
+    if (!novaData.isValid())
+        edicao.novaData = NovaData::Invalida;
+    else if (novaData < hoje)
+        edicao.novaData = NovaData::Anterior;
+    else
+        edicao.dataFinal = novaData;
+    edicao.finaliza = chkFim_->isChecked();
+    return edicao;
+}
+
+void frmAtividadesGUT::gravaEdicao(const Edicao& edicao, const QDate& hoje)
+{
+    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
+    common::Transaction transaction(programa_.db);
+    rsAtividade_.edit();
+    rsAtividade_.setValue(QStringLiteral("Obs"), edicao.obs);
+    if (edicao.dataFinal)
+        rsAtividade_.setValue(QStringLiteral("DataFinal"), *edicao.dataFinal);
+    if (edicao.horasEst)
+        rsAtividade_.setValue(QStringLiteral("HorasEst"), *edicao.horasEst);
+    if (edicao.horasTrabalhadas)
+        rsAtividade_.setValue(QStringLiteral("HorasTrab"),
+                              rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble() + *edicao.horasTrabalhadas);
+    // The hours still to work follow the estimate and the hours booked, and the urgency and the
+    // score follow them at once, so the list ranks by what is left to do.
+    rsAtividade_.setValue(QStringLiteral("HorasQFaltam"),
+                          horasQFaltam(rsAtividade_.value(QStringLiteral("HorasEst")).toDouble(),
+                                       rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble()));
+    recalculaAtividade(rsAtividade_, hoje);
+    rsAtividade_.setValue(QStringLiteral("Ativo"), edicao.finaliza ? QStringLiteral("0") : QStringLiteral("1"));
+    rsAtividade_.update();
+    rsAtividade_.close();
+    transaction.commit();
+}
+
+void frmAtividadesGUT::avisaData(NovaData novaData)
+{
+    switch (novaData) {
+    case NovaData::Aceita:
+        break;
+    case NovaData::Anterior:
+        common::Messages::exclamation(
+            this, QStringLiteral("Data Final incompatível!"),
+            QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
+        mskDtFinal_->setText(common::MaskedDateBox::emptyText());
+        break;
+    case NovaData::Invalida:
+        common::Messages::exclamation(this, QStringLiteral("Data Final incompatível!"),
+                                      QStringLiteral("Data Final não válida e nesse caso não será alterada."));
+        break;
+    }
 }
 
 void frmAtividadesGUT::cmdNovaAtiv_Click()

@@ -6,8 +6,10 @@
 #include "common/logo.h"
 #include "common/store.h"
 
+#include <QDate>
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -46,6 +48,23 @@ public:
     int QtdeAtividades() const { return qtdeAtividades_; }
 
 private:
+    // What a press on "&Gravar" asks to store, read and checked before anything is written.
+    enum class NovaData { Aceita, Anterior, Invalida };
+    struct Edicao {
+        QString obs;
+        std::optional<QDate> dataFinal;  // nothing: the stored deadline stays
+        NovaData novaData = NovaData::Aceita;
+        std::optional<double> horasEst;          // nothing: the estimate stays
+        std::optional<double> horasTrabalhadas;  // hours booked now, added to those worked
+        bool finaliza = false;
+    };
+    // Reads the panel; refuses hours below zero with their message (nothing is then stored).
+    std::optional<Edicao> leEdicao(const QDate& hoje);
+    // Writes the edit and the figures that follow from it, in one transaction, showing nothing.
+    void gravaEdicao(const Edicao& edicao, const QDate& hoje);
+    // Tells the user a deadline that was not taken.
+    void avisaData(NovaData novaData);
+
     void buildScreen();
     void recarregaLista();
     void CargaHoraDia();

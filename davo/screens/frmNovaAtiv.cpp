@@ -42,6 +42,15 @@ QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
 
 }  // namespace
 
+const Aviso HorasEstimadasIncorretas{
+    QStringLiteral("Horas Estimadas incorretas!"),
+    QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois poder salvar a "
+                   "nova tarefa")};
+const Aviso HorasJaTrabIncorretas{
+    QStringLiteral("Horas Já Trab. incorretas!"),
+    QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois poder "
+                   "salvar a nova tarefa")};
+
 frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmNovaAtiv"));
@@ -149,15 +158,15 @@ void frmNovaAtiv::recalculaGUT()
         CalculaGUT();
 }
 
-double frmNovaAtiv::entradaUrgenciaAtual() const
+short frmNovaAtiv::urgenciaAtual() const
 {
     const QDate dataFinal = mskDtFinal_->date();
     const auto estimadas = common::readNumber(txtHorasEst_->text());
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!dataFinal.isValid() || !estimadas || !trabalhadas || *estimadas < 0 || *trabalhadas < 0)
-        return 0;
+        return urgenciaAtividade(0, 0);  // nothing known to be left to do
     const Prazo prazo = calculaPrazo(dataFinal, common::Clock::today());
-    return entradaUrgencia(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
+    return urgenciaAtividade(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
 }
 
 void frmNovaAtiv::CalculaGUT()
@@ -166,7 +175,7 @@ void frmNovaAtiv::CalculaGUT()
     const auto t = common::readNumber(lblT_->text());
     if (!g || !t)
         return;
-    const short u = urgencia(entradaUrgenciaAtual());
+    const short u = urgenciaAtual();
     lblU_->setText(QString::number(u));
     lblU_->repaint();
     lblGUT_->setText(common::numberText(gut(*g, *t, u)));
@@ -239,14 +248,10 @@ bool frmNovaAtiv::entradaUtilizavel()
         recusa(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
                QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
     else if (!estimadas || *estimadas < 0)
-        recusa(txtHorasEst_, QStringLiteral("Horas Estimadas incorretas!"),
-               QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois "
-                              "poder salvar a nova tarefa"));
+        recusa(txtHorasEst_, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!trabalhadas || *trabalhadas < 0)
-        recusa(txtHorasJaTrab_, QStringLiteral("Horas Já Trab. incorretas!"),
-               QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois "
-                              "poder salvar a nova tarefa"));
+        recusa(txtHorasJaTrab_, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
     if (primeiro)
         primeiro->setFocus();
     return primeiro == nullptr;

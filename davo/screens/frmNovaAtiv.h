@@ -14,6 +14,17 @@ class MaskedDateBox;
 
 namespace davo {
 
+// A message box's title and text.
+struct Aviso {
+    QString titulo;
+    QString texto;
+};
+
+// Hours that are not a number of zero or more. The list's editing panel refuses the same input with
+// the same words.
+extern const Aviso HorasEstimadasIncorretas;
+extern const Aviso HorasJaTrabIncorretas;
+
 // Entry of one new activity: description, deadline, hours and observations, with the gravity and
 // tendency the two questionnaires give. Shows the urgency and the score as soon as both are known
 // and stores the activity as an open record of Atividades.
@@ -38,9 +49,9 @@ public:
 private:
     // Runs CalculaGUT when gravity and tendency are both known.
     void recalculaGUT();
-    // The urgency input: the share of the working hours left until the deadline that the activity
-    // still needs, or 0 while the deadline or the hours are not valid.
-    double entradaUrgenciaAtual() const;
+    // The urgency from the deadline and the hours typed, by the rule the list's pass also applies;
+    // the lowest while the deadline or the hours are not valid.
+    short urgenciaAtual() const;
     // The checks of what the five required checks leave out: a description, and hours that are
     // numbers the arithmetic can use. Shows a message for each failure.
     bool entradaUtilizavel();

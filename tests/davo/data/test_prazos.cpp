@@ -125,6 +125,137 @@ private slots:
         }
     }
 
+    // Rows written to the file so far by this connection.
+    int escritas()
+    {
+        common::Recordset rs = common::Recordset::openQuery(f_->programa.db, QStringLiteral("SELECT total_changes() AS n"));
+        return rs.value(QStringLiteral("n")).toInt();
+    }
+
+    QVariantMap le(const QVariant& codigo)
+    {
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
+        rs.setIndex(QStringLiteral("PrimaryKey"));
+        rs.seek(QStringLiteral("="), codigo);
+        QVariantMap campos;
+        for (int c = 0; c < rs.fieldCount(); ++c)
+            campos.insert(rs.fieldName(c), rs.value(rs.fieldName(c)));
+        return campos;
+    }
+
+    void muda(const QVariant& codigo, const char* campo, const QVariant& valor)
+    {
+        common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
+        rs.setIndex(QStringLiteral("PrimaryKey"));
+        rs.seek(QStringLiteral("="), codigo);
+        rs.edit();
+        rs.setValue(QLatin1String(campo), valor);
+        rs.update();
+    }
+
+    // An activity as the new-activity screen stores it on `dia`, G 2 and T 3.
+    QVariant criada(const QDate& dia, int diasAtePrazo, double horas, const QString& ativo = QStringLiteral("1"))
+    {
+        const davo::Prazo p = davo::calculaPrazo(dia.addDays(diasAtePrazo), dia);
+        const short u = davo::urgenciaAtividade(horas, p.tempoDisp);
+        return adiciona({{"Ativo", ativo}, {"G", 2}, {"T", 3}, {"U", u}, {"GUT", davo::gut(2, 3, u)},
+                         {"DataFinal", dia.addDays(diasAtePrazo)}, {"FaltamDias", p.faltamDias},
+                         {"TempoDisp", p.tempoDisp}, {"HorasQFaltam", horas},
+                         {"HorasTrabDia", davo::horasTrabDia(horas, p.faltamDias)}});
+    }
+
+    void the_pass_keeps_urgency_and_score_current()
+    {
+        const QVariant ativa = criada(Today, 10, 30);                        // 30 of 60 hours: U 3
+        const QVariant feita = criada(Today, 10, 0);                         // nothing left: U 1
+        const QVariant atrasada = criada(Today, 3, 2);                        // overdue by then
+        const QVariant semG = criada(Today, 10, 30);
+        const QVariant semT = criada(Today, 10, 30);
+        const QVariant concluida = criada(Today, 10, 30, QStringLiteral("0"));
+        QCOMPARE(le(ativa).value("U").toInt(), 3);
+        muda(semG, "G", QVariant());
+        muda(semT, "T", QVariant());
+        const QVariantMap concluidaAntes = le(concluida);
+
+        // Nine days on, 30 hours are needed in the 6 left.
+        common::Clock::setTestDate(Today.addDays(9));
+        davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
+        QVariantMap r = le(ativa);
+        QCOMPARE(r.value("TempoDisp").toDouble(), 6.0);
+        QCOMPARE(r.value("U").toInt(), 5);
+        QCOMPARE(r.value("GUT").toDouble(), 2.0 * 3 * 5);
+        QCOMPARE(r.value("HorasQFaltam").toDouble(), 30.0);  // the pass never changes it
+        QCOMPARE(le(feita).value("U").toInt(), 1);
+        QCOMPARE(le(feita).value("GUT").toDouble(), 6.0);
+        QCOMPARE(le(atrasada).value("TempoDisp").toDouble(), -36.0);
+        QCOMPARE(le(atrasada).value("U").toInt(), 5);
+
+        // Without a number for G or T there is no score to compute: U and GUT stay, the deadline
+        // figures do not.
+        for (const QVariant& codigo : {semG, semT}) {
+            r = le(codigo);
+            QCOMPARE(r.value("U").toInt(), 3);
+            QCOMPARE(r.value("GUT").toDouble(), 18.0);
+            QCOMPARE(r.value("FaltamDias").toDouble(), 1.0);
+        }
+        QCOMPARE(le(concluida), concluidaAntes);
+
+        // Reopened, it comes back with the score of the next pass.
+        muda(concluida, "Ativo", QStringLiteral("1"));
+        davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
+        QCOMPARE(le(concluida).value("U").toInt(), 5);
+        QCOMPARE(le(concluida).value("GUT").toDouble(), 30.0);
+    }
+
+    void the_pass_writes_only_what_changed()
+    {
+        // A score stored from its shown text, 1.7 × 4 × 3 = 20,4: already current.
+        adiciona({{"Ativo", "1"}, {"G", "1,7"}, {"T", 4}, {"U", 3}, {"GUT", "20,4"}, {"DataFinal", Today.addDays(10)},
+                  {"FaltamDias", 10}, {"TempoDisp", 60}, {"HorasQFaltam", 30}, {"HorasTrabDia", 3}});
+        for (int i = 1; i <= 5; ++i)
+            criada(Today, i * 7, 4 * i);
+        const int antes = escritas();
+        davo::AtualizaPrazos(f_->programa.db, Today);
+        QCOMPARE(escritas(), antes);  // everything is current on the day it was stored
+
+        common::Clock::setTestDate(Today.addDays(1));
+        davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
+        QCOMPARE(escritas(), antes + 6);  // a day later every open activity moves, once
+        davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
+        QCOMPARE(escritas(), antes + 6);
+    }
+
+    void one_urgency_rule()
+    {
+        // A stored G or T that is not a number leaves no score to compute.
+        QCOMPARE(davo::numero(QVariant(QStringLiteral("três"))), std::nullopt);
+        QCOMPARE(davo::numero(QVariant()), std::nullopt);
+        QCOMPARE(davo::numero(QVariant(QDate(2026, 1, 1))), std::nullopt);
+        QCOMPARE(davo::numero(QVariant(3.5)), 3.5);
+        QCOMPARE(davo::numero(QVariant(4)), 4.0);
+
+        QCOMPARE(davo::urgenciaAtividade(30, 60), short(3));
+        QCOMPARE(davo::urgenciaAtividade(30, 6), short(5));
+        QCOMPARE(davo::urgenciaAtividade(2, 6), short(2));    // 28 of 30 hours booked, a day left
+        QCOMPARE(davo::urgenciaAtividade(0, 6), short(1));    // nothing left to do
+        QCOMPARE(davo::urgenciaAtividade(0, -12), short(1));  // overdue, nothing left
+        QCOMPARE(davo::urgenciaAtividade(1, -12), short(5));  // overdue with work left
+        QCOMPARE(davo::urgenciaAtividade(1, 3), short(2));    // due today: 1 of the 3 hours
+        // Scores that read the same are the same, whatever the order of the factors.
+        QCOMPARE(davo::gut(1.7, 4, 3), davo::gut(3.4, 2, 3));
+        QVERIFY(davo::gut(1.7, 4, 3) == 20.4);
+    }
+
+    void the_load_is_compared_as_shown()
+    {
+        QVERIFY(0.2 + 4.9 + 0.9 > davo::LimiteCarga);  // the sum itself lies just above
+        QCOMPARE(davo::cargaMostrada(0.2 + 4.9 + 0.9), 6.0);
+        QVERIFY(!(davo::cargaMostrada(0.2 + 4.9 + 0.9) > davo::LimiteCarga));
+        QCOMPARE(davo::cargaMostrada(6.04), 6.0);
+        QCOMPARE(davo::cargaMostrada(6.05), 6.1);
+        QCOMPARE(davo::cargaMostrada(3.75), 3.8);
+    }
+
     void urgency_score_and_gravity()
     {
         QCOMPARE(davo::urgencia(0), short(1));

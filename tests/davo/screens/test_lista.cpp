@@ -10,6 +10,7 @@
 #include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,8 @@ struct Atividade {
     double horasEst = 30;
     double horasTrab = 0;
     QString ativo = QStringLiteral("1");
+    double t = 4;
+    double u = 1;
 };
 
 }  // namespace
@@ -49,8 +52,8 @@ class TestLista : public QObject {
         rs.setValue("GUT", a.gut);
         rs.setValue("Atividade", a.nome);
         rs.setValue("G", a.g);
-        rs.setValue("U", 1);
-        rs.setValue("T", 4);
+        rs.setValue("U", a.u);
+        rs.setValue("T", a.t);
         rs.setValue("DataFinal", Today.addDays(a.dias));
         rs.setValue("FaltamDias", 1);
         rs.setValue("TempoDisp", 6);
@@ -118,12 +121,13 @@ private slots:
 
     void the_list_is_in_priority_order()
     {
-        adiciona({"mais horas por dia", 5, 40, 2, 30});
-        adiciona({"menos GUT", 5, 20});
+        // The score is today's: G × T × U, U from 10 hours in 30 available (2) or 30 in 30 (4).
+        adiciona({.nome = "mais horas por dia", .dias = 5, .gut = 12, .g = 1.5, .horasEst = 30, .t = 2});  // 12
+        adiciona({.nome = "menos GUT", .dias = 5, .gut = 8, .g = 2, .horasEst = 30, .t = 1});             // 8
         adiciona({"atrasada", -2});
         adiciona({"hoje", 0});
-        adiciona({"mais GUT", 5, 40, 2, 10});
-        adiciona({"gravidade maior", 5, 40, 3, 10});
+        adiciona({.nome = "mais GUT", .dias = 5, .gut = 12, .g = 2, .horasEst = 10, .t = 3});         // 12
+        adiciona({.nome = "gravidade maior", .dias = 5, .gut = 12, .g = 3, .horasEst = 10, .t = 2});  // 12
         adiciona({"concluída", -5, 100, 2, 30, 0, "0"});
         davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
@@ -342,6 +346,134 @@ private slots:
         QCOMPARE(rs.value("FaltamDias").toDouble(), -2.0);
         QCOMPARE(rs.value("TempoDisp").toDouble(), -12.0);
         QCOMPARE(descricoes(again).first(), QStringLiteral("atividade 1"));
+    }
+
+    void the_score_follows_the_clock_and_the_booked_hours()
+    {
+        // Stored as the new-activity screen leaves them: 30 of the 60 hours available, U 3.
+        adiciona({.nome = "nossa", .dias = 10, .gut = 18, .g = 2, .horasEst = 30, .t = 3, .u = 3});
+        // Every hour worked: U 1, a score of 20.
+        adiciona({.nome = "outra", .dias = 10, .gut = 20, .g = 5, .horasEst = 8, .horasTrab = 8, .t = 4});
+        {
+            davo::frmAtividadesGUT tela(f_->programa);
+            tela.Form_Load();
+            QCOMPARE(descricoes(tela), QStringList({"outra", "nossa"}));
+            QCOMPARE(celula(tela, 1, 4), QStringLiteral("3"));
+            QCOMPARE(celula(tela, 1, 2), QStringLiteral("18"));
+        }
+
+        // Nine days on, the 30 hours must fit in the 6 left.
+        common::Clock::setTestDate(Today.addDays(9));
+        davo::frmAtividadesGUT tela(f_->programa);
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.Form_Load();
+        QCOMPARE(descricoes(tela), QStringList({"nossa", "outra"}));
+        QCOMPARE(celula(tela, 0, 4), QStringLiteral("5"));
+        QCOMPARE(celula(tela, 0, 2), QStringLiteral("30"));
+        QCOMPARE(celula(tela, 1, 4), QStringLiteral("1"));
+
+        // Booking 28 of the 30 hours, by mouse and keyboard, lowers the urgency at once.
+        auto* grid = named<QTableView>(&tela, "MSFlexGrid1");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(tela.grade().index(0, GradeAtividades::ColunaAtividade)).center());
+        QVERIFY(named<QWidget>(&tela, "Frame3")->isVisible());
+        auto* horas = named<QLineEdit>(&tela, "txtHorasJaTrab");
+        horas->setFocus();
+        QTest::keyClicks(horas, QStringLiteral("28"));
+        QTest::keyClick(&tela, Qt::Key_G, Qt::AltModifier);  // the access key clicks after its animation
+        QTRY_VERIFY(!named<QWidget>(&tela, "Frame3")->isVisible());
+        common::Recordset rs = registro("nossa");
+        QCOMPARE(rs.value("HorasQFaltam").toDouble(), 2.0);
+        QCOMPARE(rs.value("U").toInt(), 2);
+        QCOMPARE(rs.value("GUT").toDouble(), 12.0);
+        QCOMPARE(descricoes(tela), QStringList({"outra", "nossa"}));
+        QCOMPARE(celula(tela, 1, 4), QStringLiteral("2"));
+    }
+
+    void hours_below_zero_are_refused_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("estimadas");
+        QTest::addColumn<QString>("trabalhadas");
+        QTest::addColumn<QStringList>("titulos");
+        QTest::addColumn<QString>("foco");
+        const QString est("Horas Estimadas incorretas!"), trab("Horas Já Trab. incorretas!");
+        QTest::newRow("booked, pt_BR") << "pt_BR" << "30" << "-10" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("estimate, pt_BR") << "pt_BR" << "-1,5" << "2" << QStringList{est} << "txtHorasEst";
+        QTest::newRow("both, en_US") << "en_US" << "-2.5" << "-0.5" << QStringList{est, trab} << "txtHorasEst";
+    }
+
+    void hours_below_zero_are_refused()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, estimadas);
+        QFETCH(QString, trabalhadas);
+        QFETCH(QStringList, titulos);
+        QFETCH(QString, foco);
+        common::setUserLocale(QLocale(locale));
+        adiciona({.nome = "relatório", .dias = 10, .horasEst = 30, .horasTrab = 5});
+        davo::frmAtividadesGUT tela(f_->programa);
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        tela.Form_Load();
+        clica(tela, 0);
+        named<QLineEdit>(&tela, "txtHorasEst")->setText(estimadas);
+        named<QLineEdit>(&tela, "txtHorasJaTrab")->setText(trabalhadas);
+        named<QPlainTextEdit>(&tela, "txtObs")->setPlainText("não deve ser gravado");
+        named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText(Today.addDays(20).toString("dd/MM/yyyy"));
+        named<QCheckBox>(&tela, "chkFim")->setChecked(true);
+        tela.cmdGravar_Click();
+
+        QCOMPARE(testsupport::shownTitles(), titulos);
+        QCOMPARE(common::Messages::shown().first().text.endsWith("igual ou maior que zero, para depois poder salvar a nova tarefa"), true);
+        common::Recordset rs = registro("relatório");
+        QCOMPARE(rs.text("Ativo"), QStringLiteral("1"));
+        QCOMPARE(rs.value("HorasEst").toDouble(), 30.0);
+        QCOMPARE(rs.value("HorasTrab").toDouble(), 5.0);
+        QCOMPARE(rs.value("HorasQFaltam").toDouble(), 25.0);
+        QCOMPARE(rs.value("DataFinal").toDate(), Today.addDays(10));
+        QVERIFY(rs.value("Obs").isNull());
+        // The panel stays open on the box to correct.
+        QVERIFY(named<QWidget>(&tela, "Frame3")->isVisible());
+        QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+    }
+
+    void a_new_selection_starts_unticked()
+    {
+        adiciona({"primeira", 2});
+        adiciona({"segunda", 3});
+        davo::frmAtividadesGUT tela(f_->programa);
+        tela.Form_Load();
+        auto* fim = named<QCheckBox>(&tela, "chkFim");
+        clica(tela, 0);
+        fim->setChecked(true);
+        clica(tela, 1);
+        QVERIFY(!fim->isChecked());
+        tela.cmdGravar_Click();
+        QCOMPARE(registro("segunda").text("Ativo"), QStringLiteral("1"));
+        QCOMPARE(tela.QtdeAtividades(), 2);
+
+        clica(tela, 0);
+        fim->setChecked(true);
+        clica(tela, 7);  // no activity there
+        QVERIFY(!fim->isChecked());
+    }
+
+    void a_load_shown_as_six_is_not_above_the_limit()
+    {
+        // 0.2 + 4.9 + 0.9 hours a day, a sum a hair above 6.
+        adiciona({.nome = "a", .dias = 1, .horasEst = 0.2});
+        adiciona({.nome = "b", .dias = 2, .horasEst = 9.8});
+        adiciona({.nome = "c", .dias = 4, .horasEst = 3.6});
+        for (const char* locale : {"pt_BR", "en_US"}) {
+            common::setUserLocale(QLocale(QLatin1String(locale)));
+            davo::frmAtividadesGUT tela(f_->programa);
+            tela.Form_Load();
+            auto* carga = named<QLabel>(&tela, "lblCargaH");
+            QCOMPARE(carga->text(), common::userLocale().toString(6.0, 'f', 1));
+            QCOMPARE(carga->palette().color(QPalette::Window), common::systemColour(0x80000003));
+        }
     }
 
     void the_history_lists_the_latest_deadline_first()

@@ -1,4 +1,5 @@
 #include "davo/data/database.h"
+#include "davo/data/prazos.h"
 #include "davo/screens/frmGravidade.h"
 #include "davo/screens/frmNovaAtiv.h"
 #include "davo/screens/frmTendencia.h"
@@ -184,6 +185,34 @@ private slots:
                                   rs.value("HorasQFaltam").toDouble(), rs.value("HorasTrabDia").toDouble()};
         QCOMPARE(lidas, figuras);
         QCOMPARE(rs.text("Obs"), QStringLiteral("pedir ao financeiro"));
+    }
+
+    void the_list_finds_a_new_activity_current()
+    {
+        // The screen and the list's pass apply one urgency rule: on the day it is stored, the pass
+        // finds nothing to change.
+        for (const char* locale : {"pt_BR", "en_US"}) {
+            common::setUserLocale(QLocale(QLatin1String(locale)));
+            const QLocale l = common::userLocale();
+            NovaAtiv f(f_->programa);
+            f.preenche(dia(6), l.toString(20.5), l.toString(0.5));  // 20 of the 36 hours: U 3
+            f.cmdGravidade_Click();
+            f.cmdTendencias_Click();
+            f.cmdGravar_Click();
+        }
+        QCOMPARE(atividades().recordCount(), 2);
+        auto campos = [this] {
+            QList<QVariantList> todos;
+            for (common::Recordset rs = atividades(); !rs.eof(); rs.moveNext())
+                todos << QVariantList{rs.value("U"), rs.value("GUT"), rs.value("FaltamDias"), rs.value("TempoDisp"),
+                                      rs.value("HorasTrabDia")};
+            return todos;
+        };
+        const QList<QVariantList> antes = campos();
+        QCOMPARE(antes.first().first().toInt(), 3);
+        QCOMPARE(antes.first().at(1).toDouble(), 1.7 * 4 * 3);
+        davo::AtualizaPrazos(f_->programa.db, Today);
+        QCOMPARE(campos(), antes);
     }
 
     void the_deadline_box()
