@@ -20,12 +20,13 @@ namespace {
 
 constexpr int Kills = 50;
 
-// Reads the file with SQLite itself, apart from the code under test.
+// Reads the file with SQLite itself, apart from the code under test. It opens the file for writing,
+// as the program's next start does, so that SQLite rolls back a transaction the kill cut short.
 class Arquivo {
 public:
     explicit Arquivo(const QString& path)
     {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
             qWarning("cannot open %s", qPrintable(path));
     }
     ~Arquivo() { sqlite3_close(db_); }
