@@ -7,7 +7,7 @@ PROGRAM ?= kivo
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES       := g++ make cmake qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
+PACKAGES       := g++ make cmake qt6-base-dev libsqlite3-dev libgl-dev
 BENCH_PACKAGES := libbenchmark-dev
 
 .PHONY: all deps bench-deps configure build run test bench clean

@@ -61,6 +61,8 @@ void AtualizaPrazos(common::Database& db, const QDate& hoje)
                            "FROM Atividades WHERE Ativo = '1'"));
     const int dataFinal = rs.fieldIndex(QStringLiteral("DataFinal"));
     const int faltam = rs.fieldIndex(QStringLiteral("HorasQFaltam"));
+    const int atuais[] = {rs.fieldIndex(QStringLiteral("FaltamDias")), rs.fieldIndex(QStringLiteral("TempoDisp")),
+                          rs.fieldIndex(QStringLiteral("HorasTrabDia"))};
     for (int row = 0; row < rs.recordCount(); ++row) {
         const QVariant data = rs.valueAt(row, dataFinal);
         const QVariant horas = rs.valueAt(row, faltam);
@@ -71,12 +73,22 @@ void AtualizaPrazos(common::Database& db, const QDate& hoje)
         if (!numeric)
             continue;
         const Prazo p = calculaPrazo(data.toDate(), hoje);
+        const double figuras[] = {p.faltamDias, p.tempoDisp, horasTrabDia(h, p.faltamDias)};
+        // A record whose figures are already current is not written again.
+        bool atual = true;
+        for (int i = 0; i < 3; ++i) {
+            const QVariant lido = rs.valueAt(row, atuais[i]);
+            atual = atual && (lido.typeId() == QMetaType::LongLong || lido.typeId() == QMetaType::Double) &&
+                    lido.toDouble() == figuras[i];
+        }
+        if (atual)
+            continue;
         rs.setAbsolutePosition(row);
         rs.edit();
-        rs.setValue(QStringLiteral("FaltamDias"), p.faltamDias);
-        rs.setValue(QStringLiteral("TempoDisp"), p.tempoDisp);
-        rs.setValue(QStringLiteral("HorasTrabDia"), horasTrabDia(h, p.faltamDias));
-        rs.update();  // writes nothing when the figures are already current
+        rs.setValue(QStringLiteral("FaltamDias"), figuras[0]);
+        rs.setValue(QStringLiteral("TempoDisp"), figuras[1]);
+        rs.setValue(QStringLiteral("HorasTrabDia"), figuras[2]);
+        rs.update();
     }
     transaction.commit();
 }
