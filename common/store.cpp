@@ -10,15 +10,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#else
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace common {
 
@@ -73,17 +69,9 @@ FieldKind kindOfDeclared(const QString& declared)
 bool isNumberType(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Bool:
+    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
+    case QMetaType::Double: case QMetaType::Float: case QMetaType::Short: case QMetaType::UShort:
+    case QMetaType::Long: case QMetaType::ULong: case QMetaType::Bool:
         return true;
     default:
         return false;
@@ -105,9 +93,7 @@ int sqlType(const QVariant& v)
         return SQLITE_NULL;
     if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
         return SQLITE_FLOAT;
-    if (isNumberType(v) || v.typeId() == QMetaType::QDate)
-        return SQLITE_INTEGER;
-    return v.typeId() == QMetaType::QByteArray ? SQLITE_BLOB : SQLITE_TEXT;
+    return isNumberType(v) || v.typeId() == QMetaType::QDate ? SQLITE_INTEGER : SQLITE_TEXT;
 }
 
 qint64 integerOf(const QVariant& v)
@@ -140,8 +126,6 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
         return StoreError(StoreError::ReadOnly,
                           QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).")
                               .arg(why));
-    case SQLITE_MISMATCH:
-        return StoreError(StoreError::TypeMismatch, QStringLiteral("Erro de conversão de tipo de dados (%1).").arg(why));
     default:
         return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
     }
@@ -161,11 +145,6 @@ void bind(sqlite3_stmt* statement, const QVariantList& params)
         case SQLITE_INTEGER:
             sqlite3_bind_int64(statement, i + 1, integerOf(v));
             break;
-        case SQLITE_BLOB: {
-            const QByteArray bytes = v.toByteArray();
-            sqlite3_bind_blob(statement, i + 1, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
-            break;
-        }
         default: {
             const QByteArray text = v.toString().toUtf8();
             sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
@@ -188,30 +167,17 @@ struct Rewind {
 
 bool syncToDisk(const QString& path)
 {
-#ifdef Q_OS_WIN
-    if (QFileInfo(path).isDir())
-        return true;  // NTFS journals its folders: there is nothing to flush
-    const int fd = _wopen(reinterpret_cast<const wchar_t*>(path.utf16()), _O_RDWR | _O_BINARY);
-    const bool ok = fd >= 0 && _commit(fd) == 0;
-    if (fd >= 0)
-        _close(fd);
-#else
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     const bool ok = fd >= 0 && ::fsync(fd) == 0;
     if (fd >= 0)
         ::close(fd);
-#endif
     return ok;
 }
-
-// ---------------------------------------------------------------------------------------------
 
 StoreError::StoreError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description)
 {
 }
-
-// ---------------------------------------------------------------------------------------------
 
 Database::~Database()
 {
@@ -229,7 +195,7 @@ void Database::open(const QString& path, const QString& connect, bool exclusive)
 
     // Without SQLITE_OPEN_CREATE SQLite never makes a file where there was none.
     sqlite3* db = nullptr;
-    const int code = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int code = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const QString why = engineText(db, code);
         sqlite3_close(db);
@@ -317,22 +283,10 @@ void Database::command(const char* sql)
 
 void Database::execute(const QString& sql, const QVariantList& params)
 {
-    requireOpen();
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    int code = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement, nullptr);
-    if (code == SQLITE_OK) {
-        bind(statement, params);
-        while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
-        }
-    }
-    const QString why = engineText(db_, code);
-    sqlite3_finalize(statement);
-    // A statement may have changed the tables' shape.
+    // A statement may change the tables' shape.
     if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
         tables_.clear();
-    if (code != SQLITE_DONE)
-        throw engineError(code, why, path_, sql);
+    run(sql, params);
 }
 
 std::shared_ptr<const TableInfo> Database::table(const QString& name)
@@ -475,30 +429,63 @@ Recordset Recordset::openQuery(Database& db, const QString& sql)
     const auto m = fromTable.match(sql);
     if (m.hasMatch() && !m.captured(1).contains(alias)) {
         rs.baseName_ = m.captured(2);
+        rs.clauses_ = sql.mid(m.capturedStart(3));
         rs.base_ = db.table(rs.baseName_);
     }
     rs.load();
     return rs;
 }
 
+namespace {
+
+constexpr int Block = 64;  // rows read together when a screen first asks for one of them
+
+// Whether the rows of "SELECT ... FROM T <clauses>" can be named by T's keys alone, in the same
+// order: plain WHERE and ORDER BY clauses, no grouping or compound, no ORDER BY by column number.
+bool keysKeepOrder(const QString& clauses)
+{
+    static const QRegularExpression compound(QStringLiteral("\\b(group|having|union|intersect|except)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression byNumber(QStringLiteral("\\border\\s+by\\s+(.*,)?\\s*\\d+\\s*(asc|desc)?\\s*(,|$)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return !clauses.contains(compound) && !clauses.contains(byNumber);
+}
+
+}  // namespace
+
 void Recordset::load()
 {
-    const QString sql = isTable_ ? QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2")
-                                       .arg(quoted(base_->name), quoted(base_->key()))
-                                 : source_;
+    // A table, or a query of whole fields of one table that holds its key, is read by keys.
+    QString sql = source_;
+    QString keys;
+    if (isTable_) {
+        sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid IN (?").arg(quoted(base_->name));
+        keys = QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(quoted(base_->name), quoted(base_->key()));
+    } else if (base_ && clauses_.contains(QLatin1String("order"), Qt::CaseInsensitive) && keysKeepOrder(clauses_)) {
+        // Sorted: SQLite then sorts the keys alone rather than whole rows.
+        const QString rowid = quoted(base_->name) + QStringLiteral(".rowid");
+        const QString fields = source_.mid(source_.indexOf(QRegularExpression(QStringLiteral("\\bselect\\b"),
+                                                                              QRegularExpression::CaseInsensitiveOption)) + 6);
+        sql = QStringLiteral("SELECT %1, %2 WHERE %1 IN (?").arg(rowid, fields.left(fields.size() - clauses_.size()));
+        keys = QStringLiteral("SELECT %1 FROM %2 %3").arg(rowid, quoted(base_->name), clauses_);
+    }
+    if (!keys.isEmpty())
+        sql += QStringLiteral(", ?").repeated(Block - 1) + QLatin1Char(')');
     sqlite3_stmt* q = db_->prepared(sql);
     Rewind rewind{q};
 
-    const int first = isTable_ ? 1 : 0;
+    const int first = keys.isEmpty() ? 0 : 1;
     const int columns = sqlite3_column_count(q) - first;
     names_.clear();
     kinds_.assign(columns, FieldKind::Any);
     baseColumn_.assign(columns, -1);
+    byName_.clear();
     byLowerName_.clear();
     keyColumn_ = -1;
     for (int c = 0; c < columns; ++c) {
         const QString name = QString::fromUtf8(sqlite3_column_name(q, c + first));
         names_ << name;
+        byName_.insert(name, c);
         byLowerName_.insert(name.toLower(), c);
         if (base_) {
             const int b = base_->indexOf(name);
@@ -510,54 +497,105 @@ void Recordset::load()
             }
         }
     }
-    // A query without the table's key cannot say which row to write.
-    if (!isTable_ && base_ && keyColumn_ < 0)
-        base_ = nullptr;
-
-    // The values stay as SQLite gives them; a screen's reading turns the few it shows into QVariant.
+    mode_ = Mode::None;
+    noMatch_ = false;
     cells_.clear();
     text_.clear();
     rowids_.clear();
+    slots_.clear();
     rows_ = 0;
-    int code;
-    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
-        if (isTable_)
-            rowids_.push_back(sqlite3_column_int64(q, 0));
-        for (int c = first; c < columns + first; ++c) {
-            Cell cell{};
-            cell.type = sqlite3_column_type(q, c);
-            switch (cell.type) {
-            case SQLITE_INTEGER:
-                cell.integer = sqlite3_column_int64(q, c);
-                break;
-            case SQLITE_FLOAT:
-                cell.real = sqlite3_column_double(q, c);
-                break;
-            case SQLITE_TEXT:
-            case SQLITE_BLOB: {
-                const void* bytes = cell.type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(q, c))
-                                                             : sqlite3_column_blob(q, c);
-                cell.size = sqlite3_column_bytes(q, c);
-                cell.offset = text_.size();
-                text_.append(static_cast<const char*>(bytes), cell.size);
-                break;
-            }
-            }
-            cells_.push_back(cell);
+    // A query without the table's key cannot say which row to write.
+    if (!isTable_ && base_ && keyColumn_ < 0) {
+        base_ = nullptr;
+        if (!keys.isEmpty()) {
+            keys.clear();
+            sqlite3_reset(q);
+            q = db_->prepared(sql = source_);
+            rewind.statement = q;
         }
-        ++rows_;
     }
-    if (code != SQLITE_DONE)
-        db_->fail(code, sql);
-    if (!isTable_ && keyColumn_ >= 0) {
-        rowids_.reserve(rows_);
-        for (int r = 0; r < rows_; ++r)
-            rowids_.push_back(cell(r, keyColumn_).integer);
+
+    if (!keys.isEmpty()) {
+        fetchSql_ = sql;
+        sqlite3_stmt* k = db_->prepared(keys);
+        Rewind rewindKeys{k};
+        int code;
+        while ((code = sqlite3_step(k)) == SQLITE_ROW)
+            rowids_.push_back(sqlite3_column_int64(k, 0));
+        if (code != SQLITE_DONE)
+            db_->fail(code, keys);
+        rows_ = int(rowids_.size());
+        slots_.assign(rows_, -1);
+    } else {
+        fetchSql_.clear();
+        int code;
+        while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+            cells_.resize(cells_.size() + columns);
+            readCells(q, 0, cells_.size() - columns);
+            slots_.push_back(rows_++);
+        }
+        if (code != SQLITE_DONE)
+            db_->fail(code, sql);
+        if (keyColumn_ >= 0) {
+            rowids_.reserve(rows_);
+            for (int r = 0; r < rows_; ++r)
+                rowids_.push_back(cell(r, keyColumn_).integer);
+        }
     }
-    mode_ = Mode::None;
-    noMatch_ = false;
     position_ = rows_ > 0 ? 0 : -1;
     atBof_ = rows_ == 0;
+}
+
+// The values stay as SQLite gives them; a screen's reading turns the few it shows into QVariant.
+void Recordset::readCells(sqlite3_stmt* q, int first, size_t at) const
+{
+    for (int c = 0; c < names_.size(); ++c) {
+        Cell& cell = cells_[at + c];
+        cell = Cell{};
+        cell.type = sqlite3_column_type(q, c + first);
+        switch (cell.type) {
+        case SQLITE_INTEGER:
+            cell.integer = sqlite3_column_int64(q, c + first);
+            break;
+        case SQLITE_FLOAT:
+            cell.real = sqlite3_column_double(q, c + first);
+            break;
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            cell.type = SQLITE_TEXT;
+            cell.offset = text_.size();
+            text_.append(reinterpret_cast<const char*>(sqlite3_column_text(q, c + first)), cell.size = sqlite3_column_bytes(q, c + first));
+            break;
+        }
+    }
+}
+
+void Recordset::fetch(int row) const
+{
+    const size_t columns = names_.size();
+    const int first = row - row % Block;
+    const int last = std::min(rows_, first + Block);
+    sqlite3_stmt* q = db_->prepared(fetchSql_);
+    Rewind rewind{q};
+    // Rows not read yet get empty cells first: a record deleted since the set was opened stays empty.
+    std::vector<std::pair<qint64, int>> wanted;
+    for (int r = first; r < last; ++r) {
+        if (slots_[r] >= 0)
+            continue;
+        sqlite3_bind_int64(q, int(wanted.size()) + 1, rowids_[r]);
+        wanted.emplace_back(rowids_[r], r);
+        slots_[r] = int(cells_.size() / columns);
+        cells_.resize(cells_.size() + columns, Cell{});
+    }
+    std::sort(wanted.begin(), wanted.end());
+    int code;
+    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+        const auto at = std::lower_bound(wanted.begin(), wanted.end(), std::make_pair(sqlite3_column_int64(q, 0), 0));
+        if (at != wanted.end() && at->first == sqlite3_column_int64(q, 0))
+            readCells(q, 1, size_t(slots_[at->second]) * columns);
+    }
+    if (code != SQLITE_DONE)
+        db_->fail(code, fetchSql_);
 }
 
 void Recordset::close()
@@ -593,36 +631,23 @@ void Recordset::seek(const QString& op, const QVariant& key)
         return;  // an empty or non-numeric key matches no record
     const double k = key.typeId() == QMetaType::QString ? *readNumber(t) : key.toDouble();
 
-    // Rows are in key order: binary search for the first key not below k.
-    auto keyAt = [this](int r) { return static_cast<double>(rowids_[r]); };
-    int lo = 0, hi = rows_;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (keyAt(mid) < k)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    int found = -1;
+    // Rows are in key order.
+    const int lo = int(std::lower_bound(rowids_.begin(), rowids_.end(), k, [](qint64 a, double b) { return a < b; }) -
+                       rowids_.begin());
+    const int above = int(std::upper_bound(rowids_.begin(), rowids_.end(), k, [](double a, qint64 b) { return a < b; }) -
+                          rowids_.begin());
+    const bool equal = above > lo;
     const QString o = op.trimmed();
-    if (o == QLatin1String("=")) {
-        if (lo < rows_ && keyAt(lo) == k)
-            found = lo;
-    } else if (o == QLatin1String(">=")) {
-        found = lo < rows_ ? lo : -1;
-    } else if (o == QLatin1String(">")) {
-        int r = lo;
-        while (r < rows_ && keyAt(r) == k)
-            ++r;
-        found = r < rows_ ? r : -1;
-    } else if (o == QLatin1String("<=")) {
-        found = (lo < rows_ && keyAt(lo) == k) ? lo : lo - 1;
-    } else if (o == QLatin1String("<")) {
-        found = lo - 1;
-    } else {
+    int found;
+    if (o == QLatin1String("="))
+        found = equal ? lo : -1;
+    else if (o == QLatin1String(">=") || o == QLatin1String(">"))
+        found = o.size() == 2 || !equal ? lo : above;
+    else if (o == QLatin1String("<=") || o == QLatin1String("<"))
+        found = o.size() == 2 && equal ? lo : lo - 1;
+    else
         throw StoreError(StoreError::Engine, QStringLiteral("Operador de busca inválido: '%1'.").arg(op));
-    }
-    if (found >= 0) {
+    if (found >= 0 && found < rows_) {
         position_ = found;
         noMatch_ = false;
         atBof_ = false;
@@ -689,7 +714,9 @@ void Recordset::setAbsolutePosition(int row)
 
 int Recordset::fieldIndex(const QString& name) const
 {
-    const int c = byLowerName_.value(name.toLower(), -1);
+    int c = byName_.value(name, -1);
+    if (c < 0)
+        c = byLowerName_.value(name.toLower(), -1);
     if (c < 0)
         throw StoreError(StoreError::FieldNotFound, QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
     return c;
@@ -726,7 +753,7 @@ QString Recordset::text(const QString& field) const
 
 QVariant Recordset::valueAt(int row, int column) const
 {
-    const Cell& v = cell(row, column);
+    const Cell v = cell(row, column);
     const bool date = kinds_[column] == FieldKind::Date;
     switch (v.type) {
     case SQLITE_INTEGER:
@@ -735,14 +762,12 @@ QVariant Recordset::valueAt(int row, int column) const
         return date ? QVariant(QDate::fromJulianDay(qint64(v.real))) : QVariant(v.real);
     case SQLITE_TEXT:
         return QString::fromUtf8(text_.constData() + v.offset, v.size);
-    case SQLITE_BLOB:
-        return text_.mid(v.offset, v.size);
     default:
         return QVariant();
     }
 }
 
-Recordset::Cell Recordset::cellOf(const QVariant& value)
+Recordset::Cell Recordset::cellOf(const QVariant& value) const
 {
     Cell cell{};
     cell.type = sqlType(value);
@@ -750,8 +775,8 @@ Recordset::Cell Recordset::cellOf(const QVariant& value)
         cell.integer = integerOf(value);
     } else if (cell.type == SQLITE_FLOAT) {
         cell.real = value.toDouble();
-    } else if (cell.type != SQLITE_NULL) {
-        const QByteArray bytes = cell.type == SQLITE_TEXT ? value.toString().toUtf8() : value.toByteArray();
+    } else if (cell.type == SQLITE_TEXT) {
+        const QByteArray bytes = value.toString().toUtf8();
         cell.offset = text_.size();
         cell.size = int(bytes.size());
         text_.append(bytes);
@@ -867,9 +892,10 @@ void Recordset::update()
             if (db_->run(lastUpdate_, params) == 0)
                 throw StoreError(StoreError::RecordDeleted,
                                  QStringLiteral("O registro foi excluído; nada foi gravado."));
-            for (int c = 0; c < columns; ++c)
+            // A row not read yet will be read as now written.
+            for (int c = 0; c < columns && slots_[position_] >= 0; ++c)
                 if (touched_[c])
-                    cells_[size_t(position_) * columns + c] = cellOf(buffer_[c]);
+                    cells_[size_t(slots_[position_]) * columns + c] = cellOf(buffer_[c]);
             if (keyColumn_ >= 0 && touched_[keyColumn_])
                 rowids_[position_] = buffer_[keyColumn_].toLongLong();
         }
@@ -891,6 +917,7 @@ void Recordset::update()
             buffer_[keyColumn_] = rowid;
         // The new record joins the set at the end, as the key the table gives it is the highest;
         // the current position does not change.
+        slots_.push_back(int(cells_.size() / columns));
         for (int c = 0; c < columns; ++c)
             cells_.push_back(cellOf(buffer_[c]));
         rowids_.push_back(rowid);
@@ -909,8 +936,7 @@ void Recordset::deleteRecord()
     if (db_->run(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), quoted(base_->key())),
                  {rowids_[position_]}) == 0)
         throw StoreError(StoreError::RecordDeleted, QStringLiteral("O registro já tinha sido excluído."));
-    const size_t columns = names_.size();
-    cells_.erase(cells_.begin() + position_ * columns, cells_.begin() + (position_ + 1) * columns);
+    slots_.erase(slots_.begin() + position_);
     rowids_.erase(rowids_.begin() + position_);
     --rows_;
 }

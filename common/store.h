@@ -120,8 +120,8 @@ private:
     bool open_ = true;
 };
 
-// A set of records with a current position, read once when opened. Edits and additions are written
-// to the file at once by update(); record sets opened later see them.
+// A set of records with a current position. Edits and additions are written to the file at once by
+// update(); record sets opened later see them.
 class Recordset {
 public:
     Recordset() = default;
@@ -180,35 +180,43 @@ private:
     enum class Mode { None, Edit, AddNew };
     // A value as SQLite handed it: a number, or the place of its bytes in text_.
     struct Cell {
-        union {
-            qint64 integer;
-            double real;
-            qint64 offset;
-        };
+        union { qint64 integer; double real; qint64 offset; };
         int size;
         int type;
     };
 
     void load();
+    void fetch(int row) const;
+    void readCells(sqlite3_stmt* statement, int first, size_t at) const;
     void requireCurrent() const;
     void requireUpdatable() const;
     QVariant stored(int column, const QVariant& value) const;
-    Cell cellOf(const QVariant& value);
-    const Cell& cell(int row, int column) const { return cells_[size_t(row) * names_.size() + column]; }
+    Cell cellOf(const QVariant& value) const;
+    Cell cell(int row, int column) const
+    {
+        if (slots_[row] < 0)
+            fetch(row);
+        return cells_[size_t(slots_[row]) * names_.size() + column];
+    }
 
     Database* db_ = nullptr;
     QString source_;    // table name or SQL text
     QString baseName_;  // the table an SQL text reads whole rows of
+    QString clauses_;   // what follows that table's name: WHERE and ORDER BY
     bool isTable_ = false;
     std::shared_ptr<const TableInfo> base_;  // the table whose rows these are, when updatable
     QStringList names_;
     std::vector<FieldKind> kinds_;
     std::vector<int> baseColumn_;  // per column, the base table's field, or -1
-    QHash<QString, int> byLowerName_;
+    QHash<QString, int> byName_, byLowerName_;
     int keyColumn_ = -1;  // column holding the key, -1: rowids_ hold it
-    std::vector<Cell> cells_;  // row-major
-    QByteArray text_;
+    // A set that can name its rows by key reads only the keys when opened; a row's values are read
+    // when first asked for, with the rows near it. Other sets read every row at once.
+    QString fetchSql_;  // reads the rows of a block of keys; empty when every row was read at once
     std::vector<qint64> rowids_;
+    mutable std::vector<int> slots_;  // per row, where its cells are in cells_; -1 until read
+    mutable std::vector<Cell> cells_;
+    mutable QByteArray text_;
     int rows_ = 0;
     int position_ = -1;  // -1 before first; rows_ after last
     bool atBof_ = false;

@@ -418,6 +418,34 @@ private slots:
         QCOMPARE(names(again), QStringList({"alto", "feito", "medio"}));
     }
 
+    void a_large_set_reads_every_row_in_the_querys_order()
+    {
+        {
+            common::Transaction t(db_);
+            for (int i = 0; i < 200; ++i)
+                db_.execute("INSERT INTO Itens (Ativo, Nome, GUT) VALUES ('1', ?, ?)",
+                            {QStringLiteral("n%1").arg(i), 1000 + (i * 37) % 200});
+            t.commit();
+        }
+        Recordset sorted = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY -GUT");
+        Recordset byNumber = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY 4 DESC");
+        QCOMPARE(sorted.recordCount(), 203);
+        // Another set deletes a row these two have not read yet.
+        Recordset table = Recordset::openTable(db_, QStringLiteral("Itens"));
+        table.seek("=", 1);
+        table.deleteRecord();
+        double last = 1e9;
+        for (int row = 0; row < 200; ++row) {
+            const double gut = sorted.valueAt(row, 3).toDouble();
+            QVERIFY(gut < last);
+            QCOMPARE(byNumber.valueAt(row, 3).toDouble(), gut);
+            last = gut;
+        }
+        sorted.moveLast();  // "baixo", deleted since: its fields read as empty
+        QVERIFY(sorted.value("Nome").isNull());
+        QCOMPARE(expectError([&] { sorted.deleteRecord(); }), int(StoreError::RecordDeleted));
+    }
+
     void a_data_source_shows_and_refreshes_its_rows()
     {
         common::DataSource data(db_);
