@@ -8,7 +8,7 @@ PROGRAM ?= kivo
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES       := g++ make cmake qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev fonts-liberation poppler-utils
+PACKAGES       := g++ make cmake qt6-base-dev libsqlite3-dev libgl-dev fonts-liberation poppler-utils
 BENCH_PACKAGES := libbenchmark-dev
 # The install check of `make test` validates the desktop entries.
 PACKAGES       += desktop-file-utils

@@ -57,7 +57,13 @@ QVariant DataSource::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    return defaultText(rs_.valueAt(index.row(), index.column()));
+    // A row is read when the grid first shows it; a failure then leaves the cell empty rather than
+    // leave a paint event through an exception.
+    try {
+        return defaultText(rs_.valueAt(index.row(), index.column()));
+    } catch (const StoreError&) {
+        return {};
+    }
 }
 
 QVariant DataSource::headerData(int section, Qt::Orientation orientation, int role) const

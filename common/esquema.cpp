@@ -28,9 +28,9 @@ QList<TabelaEsperada> tabelasDoEsquema(const QStringList& statements)
 void verificaEsquema(Database& db, const QStringList& statements)
 {
     for (const TabelaEsperada& esperada : tabelasDoEsquema(statements)) {
-        const auto tabela = db.table(esperada.nome);  // throws when the table is missing
+        const QStringList campos = db.fields(esperada.nome);  // throws when the table is missing
         for (const QString& campo : esperada.campos) {
-            if (tabela->indexOf(campo) < 0)
+            if (!campos.contains(campo, Qt::CaseInsensitive))
                 throw StoreError(StoreError::FieldNotFound,
                                  QStringLiteral("O campo '%1' não existe na tabela '%2' deste banco de dados.")
                                      .arg(campo, esperada.nome));

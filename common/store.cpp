@@ -7,18 +7,40 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlRecord>
-#include <QUrl>
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace common {
+
+enum class FieldKind : unsigned char {
+    Text,     // text; numbers are written as their text
+    Number,   // a number; a numeric text is read in the user's locale, other text is refused
+    Mixed,    // a number when the text written is numeric, else the text itself ("Qtde")
+    Date,     // a date, kept as a day number
+    Any,      // exactly what was written ("Peso")
+};
+
+struct TableInfo {
+    QString name;  // as the file spells it
+    QStringList fields;
+    std::vector<FieldKind> kinds;
+    int keyField = -1;  // the INTEGER PRIMARY KEY ("PrimaryKey"), or -1: the hidden rowid
+
+    int indexOf(const QString& field) const
+    {
+        for (int i = 0; i < fields.size(); ++i)
+            if (fields[i].compare(field, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
+    QString key() const { return keyField >= 0 ? fields[keyField] : QStringLiteral("rowid"); }
+};
 
 namespace {
 
@@ -31,16 +53,13 @@ QString quoted(const QString& name)
 FieldKind kindOfDeclared(const QString& declared)
 {
     const QString t = declared.trimmed().toUpper();
-    if (t.isEmpty())
-        return FieldKind::Any;
     if (t == QLatin1String("DATE"))
         return FieldKind::Date;
     if (t.contains(QLatin1String("INT")))
-        return FieldKind::Integer;
+        return FieldKind::Number;
     if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("TEXT")))
         return FieldKind::Text;
-    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("DOUB")) ||
-        t.contains(QLatin1String("FLOA")))
+    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA")))
         return FieldKind::Number;
     if (t == QLatin1String("NUMERIC"))
         return FieldKind::Mixed;
@@ -50,17 +69,9 @@ FieldKind kindOfDeclared(const QString& declared)
 bool isNumberType(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Bool:
+    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
+    case QMetaType::Double: case QMetaType::Float: case QMetaType::Short: case QMetaType::UShort:
+    case QMetaType::Long: case QMetaType::ULong: case QMetaType::Bool:
         return true;
     default:
         return false;
@@ -75,105 +86,97 @@ QVariant numberVariant(double v)
     return QVariant(v);
 }
 
-bool sameValue(const QVariant& a, const QVariant& b)
+// What SQLite keeps of a value: a date as its day number, other values as their own type.
+int sqlType(const QVariant& v)
 {
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull();
-    if (isNumberType(a) && isNumberType(b))
-        return a.toDouble() == b.toDouble();
-    if (a.typeId() != b.typeId())
-        return false;
-    return a == b;
+    if (v.isNull())
+        return SQLITE_NULL;
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
+        return SQLITE_FLOAT;
+    return isNumberType(v) || v.typeId() == QMetaType::QDate ? SQLITE_INTEGER : SQLITE_TEXT;
 }
 
-QString engineText(const QSqlError& e)
+qint64 integerOf(const QVariant& v)
 {
-    QString t = e.driverText();
-    if (!e.databaseText().isEmpty())
-        t += (t.isEmpty() ? QString() : QStringLiteral(": ")) + e.databaseText();
-    return t;
+    return v.typeId() == QMetaType::QDate ? v.toDate().toJulianDay() : v.toLongLong();
 }
 
-// A statement run straight on the connection's SQLite handle: reading a record set this way is
-// about twice as fast as through the generic driver, which matters for a list of thousands.
-class Statement {
-public:
-    Statement(sqlite3* db, const QString& sql)
-    {
-        const QByteArray text = sql.toUtf8();
-        ok_ = sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt_, nullptr) == SQLITE_OK;
+QString engineText(sqlite3* db, int code)
+{
+    return QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+}
+
+// The engine's failure by its result code, never by its message.
+StoreError engineError(int code, const QString& why, const QString& path, const QString& what)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return StoreError(StoreError::Locked,
+                          QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path));
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return StoreError(StoreError::NotADatabase,
+                          QStringLiteral("Formato de banco de dados não reconhecido: '%1' (%2).").arg(path, why));
+    case SQLITE_CANTOPEN:
+        return StoreError(StoreError::CannotOpen,
+                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why));
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return StoreError(StoreError::ReadOnly,
+                          QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).")
+                              .arg(why));
+    default:
+        return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+}
 
-    bool ok() const { return ok_; }
-    sqlite3_stmt* get() const { return stmt_; }
-
-    QVariant value(int column) const
-    {
-        switch (sqlite3_column_type(stmt_, column)) {
-        case SQLITE_INTEGER:
-            return QVariant(qlonglong(sqlite3_column_int64(stmt_, column)));
+void bind(sqlite3_stmt* statement, const QVariantList& params)
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        switch (sqlType(v)) {
+        case SQLITE_NULL:
+            sqlite3_bind_null(statement, i + 1);
+            break;
         case SQLITE_FLOAT:
-            return QVariant(sqlite3_column_double(stmt_, column));
-        case SQLITE_TEXT:
-            return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
-                                              sqlite3_column_bytes(stmt_, column)));
-        case SQLITE_BLOB:
-            return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt_, column)),
-                                       sqlite3_column_bytes(stmt_, column)));
-        default:
-            return QVariant();
+            sqlite3_bind_double(statement, i + 1, v.toDouble());
+            break;
+        case SQLITE_INTEGER:
+            sqlite3_bind_int64(statement, i + 1, integerOf(v));
+            break;
+        default: {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
         }
     }
+}
 
-private:
-    sqlite3_stmt* stmt_ = nullptr;
-    bool ok_ = false;
+// Leaves a kept statement ready for its next use, however its use ended.
+struct Rewind {
+    sqlite3_stmt* statement;
+    ~Rewind()
+    {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
 };
 
 }  // namespace
 
-// ---------------------------------------------------------------------------------------------
+bool syncToDisk(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
 
 StoreError::StoreError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description)
 {
-}
-
-ConnectString ConnectString::parse(const QString& text)
-{
-    ConnectString c;
-    for (const QString& raw : text.split(QLatin1Char(';'))) {
-        const QString part = raw.trimmed();
-        if (part.isEmpty())
-            continue;
-        const int eq = part.indexOf(QLatin1Char('='));
-        if (eq < 0) {
-            c.type = part;
-            continue;
-        }
-        const QString key = part.left(eq).trimmed().toLower();
-        const QString value = part.mid(eq + 1).trimmed();
-        c.options.insert(key, value);
-        if (key == QLatin1String("pwd"))
-            c.password = value;
-    }
-    return c;
-}
-
-int TableInfo::indexOf(const QString& field) const
-{
-    return byLowerName.value(field.toLower(), -1);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-Database::Database()
-{
-    static int counter = 0;
-    connectionName_ = QStringLiteral("store-%1").arg(++counter);
 }
 
 Database::~Database()
@@ -181,59 +184,38 @@ Database::~Database()
     close();
 }
 
-void Database::open(const QString& path, const QString& connect, bool exclusive, bool readOnly)
+void Database::open(const QString& path, const QString& connect, bool exclusive)
 {
     close();
-    // Any connect string is taken: the files carry no password to check it against.
     Q_UNUSED(connect);
-
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (!info.isFile())
         throw StoreError(StoreError::FileNotFound,
                          QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
-    if (!info.isReadable() || (!readOnly && !info.isWritable()))
-        throw StoreError(StoreError::CannotOpen,
-                         QStringLiteral("Sem permissão para abrir o arquivo '%1'.").arg(path));
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        throw StoreError(StoreError::Engine,
-                         QStringLiteral("O driver SQLite do Qt não está instalado (libqt6sql6-sqlite)."));
 
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        // mode=rw: SQLite must never create a file where there was none.
-        const QString uri = QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                            (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
-        db.setDatabaseName(uri);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
-        if (!db.open()) {
-            const QString why = engineText(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connectionName_);
-            throw StoreError(StoreError::CannotOpen,
-                             QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why));
-        }
+    // Without SQLITE_OPEN_CREATE SQLite never makes a file where there was none.
+    sqlite3* db = nullptr;
+    const int code = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (code != SQLITE_OK) {
+        const QString why = engineText(db, code);
+        sqlite3_close(db);
+        throw engineError(code, why, path, path);
     }
+    db_ = db;
     path_ = info.absoluteFilePath();
-
-    // SQLite reads the file only now: a file that is not a database fails here, unchanged.
-    QSqlQuery probe(connection());
-    if (exclusive && !probe.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"))) {
-        const QString why = engineText(probe.lastError());
-        probe = QSqlQuery();
+    sqlite3_busy_timeout(db_, busyTimeout_);
+    try {
+        // SQLite falls back to reading a file it may not write: the program could then not save.
+        if (sqlite3_db_readonly(db_, "main") == 1)
+            throw StoreError(StoreError::CannotOpen,
+                             QStringLiteral("Sem permissão para abrir o arquivo '%1'.").arg(path));
+        if (exclusive)
+            command("PRAGMA locking_mode=EXCLUSIVE");
+        // SQLite reads the file only now: a file that is not a database fails here, unchanged.
+        command("SELECT count(*) FROM sqlite_master");
+    } catch (...) {
         close();
-        throw StoreError(StoreError::Engine, why);
-    }
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QSqlError e = probe.lastError();
-        probe = QSqlQuery();
-        close();
-        const QString why = engineText(e);
-        if (why.contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
-            why.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-            throw StoreError(StoreError::Locked,
-                             QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path));
-        throw StoreError(StoreError::NotADatabase,
-                         QStringLiteral("Formato de banco de dados não reconhecido: '%1' (%2).").arg(path, why));
+        throw;
     }
 }
 
@@ -243,207 +225,174 @@ void Database::close()
         sqlite3_finalize(statement);
     statements_.clear();
     tables_.clear();
-    transactionDepth_ = 0;
-    rolledBack_ = false;
-    if (QSqlDatabase::contains(connectionName_)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-            if (db.isOpen()) {
-                if (db.driver()->hasFeature(QSqlDriver::Transactions))
-                    db.rollback();
-                db.close();
-            }
-        }
-        QSqlDatabase::removeDatabase(connectionName_);
-    }
+    depth_ = 0;
+    sqlite3_close_v2(db_);  // an open transaction is rolled back
+    db_ = nullptr;
     path_.clear();
 }
 
-bool Database::isOpen() const
+void Database::setBusyTimeout(int milliseconds)
 {
-    return QSqlDatabase::contains(connectionName_) &&
-           QSqlDatabase::database(connectionName_, false).isOpen();
+    busyTimeout_ = milliseconds;
+    if (db_)
+        sqlite3_busy_timeout(db_, milliseconds);
 }
 
-void Database::requireOpen() const
+sqlite3* Database::requireOpen() const
 {
-    if (!isOpen())
-        throw StoreError(StoreError::NotOpen,
-                         QStringLiteral("O banco de dados não está aberto."));
-}
-
-sqlite3* Database::handle() const
-{
-    const QVariant h = connection().driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0 || !*static_cast<sqlite3* const*>(h.constData()))
+    if (!db_)
         throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
-    return *static_cast<sqlite3* const*>(h.constData());
+    return db_;
 }
 
-QSqlDatabase Database::connection() const
+void Database::fail(int code, const QString& what) const
+{
+    throw engineError(code, engineText(db_, code), path_, what);
+}
+
+sqlite3_stmt* Database::prepared(const QString& sql)
 {
     requireOpen();
-    return QSqlDatabase::database(connectionName_, false);
+    sqlite3_stmt*& statement = statements_[sql];
+    if (!statement) {
+        const QByteArray text = sql.toUtf8();
+        const int code = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement, nullptr);
+        if (code != SQLITE_OK) {
+            statements_.remove(sql);
+            fail(code, sql);
+        }
+    }
+    return statement;
 }
 
-void Database::fail(const QSqlQuery& query, const QString& what) const
+int Database::run(const QString& sql, const QVariantList& params)
 {
-    fail(engineText(query.lastError()), what);
+    sqlite3_stmt* statement = prepared(sql);
+    Rewind rewind{statement};
+    bind(statement, params);
+    const int code = sqlite3_step(statement);
+    if (code != SQLITE_DONE && code != SQLITE_ROW)
+        fail(code, sql);
+    return sqlite3_changes(db_);
 }
 
-void Database::fail(const QString& why, const QString& what) const
+void Database::command(const char* sql)
 {
-    if (why.contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
-        why.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-        throw StoreError(StoreError::Locked,
-                         QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path_));
-    if (why.contains(QLatin1String("no such table"), Qt::CaseInsensitive))
-        throw StoreError(StoreError::TableNotFound,
-                         QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta (%1).")
-                             .arg(why));
-    if (why.contains(QLatin1String("no such column"), Qt::CaseInsensitive))
-        throw StoreError(StoreError::FieldNotFound,
-                         QStringLiteral("Item não encontrado nesta coleção (%1).").arg(why));
-    throw StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
+    run(QString::fromLatin1(sql), {});
+}
+
+void Database::execute(const QString& sql, const QVariantList& params)
+{
+    // A statement may change the tables' shape.
+    if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
+        tables_.clear();
+    run(sql, params);
+}
+
+QStringList Database::fields(const QString& name)
+{
+    return table(name)->fields;
 }
 
 std::shared_ptr<const TableInfo> Database::table(const QString& name)
 {
     requireOpen();
     const QString lower = name.toLower();
-    auto it = tables_.constFind(lower);
-    if (it != tables_.constEnd())
+    if (const auto it = tables_.constFind(lower); it != tables_.constEnd())
         return *it;
 
-    QSqlQuery q(connection());
-    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(name))))
-        fail(q, name);
     TableInfo info;
-    while (q.next()) {
-        FieldInfo f;
-        f.name = q.value(1).toString();
-        f.kind = kindOfDeclared(q.value(2).toString());
-        f.key = q.value(5).toInt() == 1 && q.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
-        if (f.key)
-            info.keyField = static_cast<int>(info.fields.size());
-        info.byLowerName.insert(f.name.toLower(), static_cast<int>(info.fields.size()));
-        info.fields.push_back(f);
+    {
+        sqlite3_stmt* q = prepared(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+        Rewind rewind{q};
+        bind(q, {name});
+        const int code = sqlite3_step(q);
+        if (code == SQLITE_DONE)
+            throw StoreError(StoreError::TableNotFound,
+                             QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.")
+                                 .arg(name));
+        if (code != SQLITE_ROW)
+            fail(code, name);
+        info.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
     }
-    if (info.fields.empty())
-        throw StoreError(StoreError::TableNotFound,
-                         QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.")
-                             .arg(name));
-    // The name as the file spells it.
-    QSqlQuery n(connection());
-    n.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name = ? COLLATE NOCASE"));
-    n.addBindValue(name);
-    info.name = (n.exec() && n.next()) ? n.value(0).toString() : name;
+    sqlite3_stmt* q = prepared(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(info.name)));
+    Rewind rewind{q};
+    int code;
+    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+        const QString declared = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 2)));
+        if (sqlite3_column_int(q, 5) == 1 && declared.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+            info.keyField = int(info.fields.size());
+        info.fields << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)));
+        info.kinds.push_back(kindOfDeclared(declared));
+    }
+    if (code != SQLITE_DONE)
+        fail(code, name);
     auto shared = std::make_shared<const TableInfo>(std::move(info));
     tables_.insert(lower, shared);
     return shared;
 }
 
-void Database::execute(const QString& sql, const QVariantList& params)
+void Database::begin()
 {
-    QSqlQuery q(connection());
-    if (!q.prepare(sql))
-        fail(q, sql);
-    for (const QVariant& p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        fail(q, sql);
-    // A statement may have changed the tables' shape.
-    if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
-        tables_.clear();
-}
-
-qint64 Database::run(const QString& sql, const QVariantList& params)
-{
-    sqlite3* db = handle();
-    sqlite3_stmt* statement = statements_.value(sql);
-    if (!statement) {
-        const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
-            fail(QString::fromUtf8(sqlite3_errmsg(db)), sql);
-        statements_.insert(sql, statement);
-    }
-    for (int i = 0; i < params.size(); ++i) {
-        const QVariant& v = params[i];
-        const int at = i + 1;
-        if (v.isNull()) {
-            sqlite3_bind_null(statement, at);
-        } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
-            sqlite3_bind_double(statement, at, v.toDouble());
-        } else if (isNumberType(v)) {
-            sqlite3_bind_int64(statement, at, v.toLongLong());
-        } else if (v.typeId() == QMetaType::QByteArray) {
-            const QByteArray bytes = v.toByteArray();
-            sqlite3_bind_blob(statement, at, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
-        } else {
-            const QByteArray text = v.toString().toUtf8();
-            sqlite3_bind_text(statement, at, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        }
-    }
-    const int step = sqlite3_step(statement);
-    const QString why = step == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    if (step != SQLITE_DONE)
-        fail(why, sql);
-    return sqlite3_last_insert_rowid(db);
-}
-
-void Database::beginTransaction()
-{
-    if (transactionDepth_ == 0) {
-        if (!connection().transaction())
-            throw StoreError(StoreError::Engine, engineText(connection().lastError()));
-        rolledBack_ = false;
-    }
-    ++transactionDepth_;
+    // IMMEDIATE: the write lock is taken now, waiting for another program as long as allowed, so a
+    // write half-way through never finds the file taken.
+    command(depth_ == 0 ? "BEGIN IMMEDIATE" : QStringLiteral("SAVEPOINT s%1").arg(depth_).toLatin1().constData());
+    ++depth_;
 }
 
 void Database::commit()
 {
-    if (transactionDepth_ == 0)
+    if (depth_ == 0 || !db_)
         return;
-    if (--transactionDepth_ > 0)
+    --depth_;
+    if (sqlite3_get_autocommit(db_)) {
+        // The engine ended the transaction on its own after a failure.
+        depth_ = 0;
+        throw StoreError(StoreError::Engine, QStringLiteral("A transação foi desfeita; nada foi gravado."));
+    }
+    if (depth_ > 0) {
+        command(QStringLiteral("RELEASE s%1").arg(depth_).toLatin1().constData());
         return;
-    if (rolledBack_)
-        throw StoreError(StoreError::Engine,
-                         QStringLiteral("A transação foi desfeita; nada foi gravado."));
-    if (!connection().commit()) {
-        const QString why = engineText(connection().lastError());
-        connection().rollback();
-        throw StoreError(StoreError::Engine, why);
+    }
+    try {
+        command("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
     }
 }
 
 void Database::rollback()
 {
-    if (transactionDepth_ == 0)
+    if (depth_ == 0 || !db_)
         return;
-    if (!rolledBack_ && isOpen())
-        connection().rollback();
-    rolledBack_ = true;
-    --transactionDepth_;
+    --depth_;
+    if (sqlite3_get_autocommit(db_)) {
+        depth_ = 0;
+        return;
+    }
+    const QByteArray sql = depth_ == 0 ? QByteArray("ROLLBACK")
+                                       : QStringLiteral("ROLLBACK TO s%1; RELEASE s%1").arg(depth_).toLatin1();
+    sqlite3_exec(db_, sql.constData(), nullptr, nullptr, nullptr);
 }
 
 void Database::compactInto(const QString& newPath)
 {
+    requireOpen();
     if (QFileInfo::exists(newPath))
+        throw StoreError(StoreError::Engine, QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
+    execute(QStringLiteral("VACUUM INTO ?"), {newPath});
+    // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
+    // depends on SQLite's version and settings.
+    if (!QFile::setPermissions(newPath, QFile::permissions(path_)) || !syncToDisk(newPath))
         throw StoreError(StoreError::Engine,
-                         QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
-    QSqlQuery q(connection());
-    q.prepare(QStringLiteral("VACUUM INTO ?"));
-    q.addBindValue(newPath);
-    if (!q.exec())
-        fail(q, QStringLiteral("Compactação"));
+                         QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
 }
 
 Transaction::Transaction(Database& db) : db_(db)
 {
-    db_.beginTransaction();
+    db_.begin();
 }
 
 Transaction::~Transaction()
@@ -475,98 +424,188 @@ Recordset Recordset::openQuery(Database& db, const QString& sql)
 {
     Recordset rs;
     rs.db_ = &db;
-    rs.isTable_ = false;
     rs.source_ = sql;
     // "Select * FROM T ..." or "Select a, b FROM T ..." reads rows of T as they are stored: such a
     // record set can write back, when it holds T's key.
     static const QRegularExpression fromTable(
         QStringLiteral("^\\s*select\\s+([\\w\\s,*\"]+?)\\s+from\\s+\"?(\\w+)\"?\\s*(where\\s|order\\s|$)"),
         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alias(QStringLiteral("\\bas\\b"), QRegularExpression::CaseInsensitiveOption);
     const auto m = fromTable.match(sql);
-    if (m.hasMatch() && !m.captured(1).contains(QRegularExpression(QStringLiteral("\\bas\\b"),
-                                                                   QRegularExpression::CaseInsensitiveOption))) {
+    if (m.hasMatch() && !m.captured(1).contains(alias)) {
         rs.baseName_ = m.captured(2);
+        rs.clauses_ = sql.mid(m.capturedStart(3));
         rs.base_ = db.table(rs.baseName_);
     }
     rs.load();
     return rs;
 }
 
+namespace {
+
+constexpr int Block = 64;  // rows read together when a screen first asks for one of them
+
+// Whether the rows of "SELECT ... FROM T <clauses>" can be named by T's keys alone, in the same
+// order: plain WHERE and ORDER BY clauses, no grouping or compound, no ORDER BY by column number.
+bool keysKeepOrder(const QString& clauses)
+{
+    static const QRegularExpression compound(QStringLiteral("\\b(group|having|union|intersect|except)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression byNumber(QStringLiteral("\\border\\s+by\\s+(.*,)?\\s*\\d+\\s*(asc|desc)?\\s*(,|$)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return !clauses.contains(compound) && !clauses.contains(byNumber);
+}
+
+}  // namespace
+
 void Recordset::load()
 {
+    // A table, or a query of whole fields of one table that holds its key, is read by keys.
     QString sql = source_;
+    QString keys;
     if (isTable_) {
-        const QString order = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
-                                                   : QStringLiteral("rowid");
-        sql = QStringLiteral("SELECT rowid, * FROM %1 ORDER BY %2").arg(quoted(base_->name), order);
+        sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid IN (?").arg(quoted(base_->name));
+        keys = QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(quoted(base_->name), quoted(base_->key()));
+    } else if (base_ && clauses_.contains(QLatin1String("order"), Qt::CaseInsensitive) && keysKeepOrder(clauses_)) {
+        // Sorted: SQLite then sorts the keys alone rather than whole rows.
+        const QString rowid = quoted(base_->name) + QStringLiteral(".rowid");
+        const QString fields = source_.mid(source_.indexOf(QRegularExpression(QStringLiteral("\\bselect\\b"),
+                                                                              QRegularExpression::CaseInsensitiveOption)) + 6);
+        sql = QStringLiteral("SELECT %1, %2 WHERE %1 IN (?").arg(rowid, fields.left(fields.size() - clauses_.size()));
+        keys = QStringLiteral("SELECT %1 FROM %2 %3").arg(rowid, quoted(base_->name), clauses_);
     }
-    sqlite3* handle = db_->handle();
-    Statement q(handle, sql);
-    if (!q.ok())
-        db_->fail(QString::fromUtf8(sqlite3_errmsg(handle)), sql);
+    if (!keys.isEmpty())
+        sql += QStringLiteral(", ?").repeated(Block - 1) + QLatin1Char(')');
+    sqlite3_stmt* q = db_->prepared(sql);
+    Rewind rewind{q};
 
-    const int first = isTable_ ? 1 : 0;
-    const int columns = sqlite3_column_count(q.get()) - first;
+    const int first = keys.isEmpty() ? 0 : 1;
+    const int columns = sqlite3_column_count(q) - first;
     names_.clear();
     kinds_.assign(columns, FieldKind::Any);
     baseColumn_.assign(columns, -1);
+    byName_.clear();
     byLowerName_.clear();
     keyColumn_ = -1;
     for (int c = 0; c < columns; ++c) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(q.get(), c + first));
+        const QString name = QString::fromUtf8(sqlite3_column_name(q, c + first));
         names_ << name;
+        byName_.insert(name, c);
         byLowerName_.insert(name.toLower(), c);
         if (base_) {
             const int b = base_->indexOf(name);
             baseColumn_[c] = b;
             if (b >= 0) {
-                kinds_[c] = base_->fields[b].kind;
+                kinds_[c] = base_->kinds[b];
                 if (b == base_->keyField)
                     keyColumn_ = c;
             }
         }
     }
-    // A query without the table's key cannot say which row to write.
-    if (!isTable_ && base_ && keyColumn_ < 0)
-        base_ = nullptr;
-
-    cells_.clear();
-    rowids_.clear();
-    rows_ = 0;
-    int step;
-    while ((step = sqlite3_step(q.get())) == SQLITE_ROW) {
-        if (isTable_)
-            rowids_.push_back(sqlite3_column_int64(q.get(), 0));
-        for (int c = 0; c < columns; ++c) {
-            QVariant v = q.value(c + first);
-            if (kinds_[c] == FieldKind::Date && !v.isNull() && isNumberType(v))
-                v = QDate::fromJulianDay(v.toLongLong());
-            cells_.push_back(std::move(v));
-        }
-        ++rows_;
-    }
-    if (step != SQLITE_DONE)
-        db_->fail(QString::fromUtf8(sqlite3_errmsg(handle)), sql);
-    if (!isTable_ && keyColumn_ >= 0) {
-        rowids_.reserve(rows_);
-        for (int r = 0; r < rows_; ++r)
-            rowids_.push_back(cells_[static_cast<size_t>(r) * columns + keyColumn_].toLongLong());
-    }
     mode_ = Mode::None;
     noMatch_ = false;
+    cells_.clear();
+    text_.clear();
+    rowids_.clear();
+    slots_.clear();
+    rows_ = 0;
+    // A query without the table's key cannot say which row to write.
+    if (!isTable_ && base_ && keyColumn_ < 0) {
+        base_ = nullptr;
+        if (!keys.isEmpty()) {
+            keys.clear();
+            sqlite3_reset(q);
+            q = db_->prepared(sql = source_);
+            rewind.statement = q;
+        }
+    }
+
+    if (!keys.isEmpty()) {
+        fetchSql_ = sql;
+        sqlite3_stmt* k = db_->prepared(keys);
+        Rewind rewindKeys{k};
+        int code;
+        while ((code = sqlite3_step(k)) == SQLITE_ROW)
+            rowids_.push_back(sqlite3_column_int64(k, 0));
+        if (code != SQLITE_DONE)
+            db_->fail(code, keys);
+        rows_ = int(rowids_.size());
+        slots_.assign(rows_, -1);
+    } else {
+        fetchSql_.clear();
+        int code;
+        while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+            cells_.resize(cells_.size() + columns);
+            readCells(q, 0, cells_.size() - columns);
+            slots_.push_back(rows_++);
+        }
+        if (code != SQLITE_DONE)
+            db_->fail(code, sql);
+        if (keyColumn_ >= 0) {
+            rowids_.reserve(rows_);
+            for (int r = 0; r < rows_; ++r)
+                rowids_.push_back(cell(r, keyColumn_).integer);
+        }
+    }
     position_ = rows_ > 0 ? 0 : -1;
     atBof_ = rows_ == 0;
 }
 
+// The values stay as SQLite gives them; a screen's reading turns the few it shows into QVariant.
+void Recordset::readCells(sqlite3_stmt* q, int first, size_t at) const
+{
+    for (int c = 0; c < names_.size(); ++c) {
+        Cell& cell = cells_[at + c];
+        cell = Cell{};
+        cell.type = sqlite3_column_type(q, c + first);
+        switch (cell.type) {
+        case SQLITE_INTEGER:
+            cell.integer = sqlite3_column_int64(q, c + first);
+            break;
+        case SQLITE_FLOAT:
+            cell.real = sqlite3_column_double(q, c + first);
+            break;
+        case SQLITE_TEXT:
+        case SQLITE_BLOB:
+            cell.type = SQLITE_TEXT;
+            cell.offset = text_.size();
+            text_.append(reinterpret_cast<const char*>(sqlite3_column_text(q, c + first)), cell.size = sqlite3_column_bytes(q, c + first));
+            break;
+        }
+    }
+}
+
+void Recordset::fetch(int row) const
+{
+    const size_t columns = names_.size();
+    const int first = row - row % Block;
+    const int last = std::min(rows_, first + Block);
+    sqlite3_stmt* q = db_->prepared(fetchSql_);
+    Rewind rewind{q};
+    // Rows not read yet get empty cells first: a record deleted since the set was opened stays empty.
+    std::vector<std::pair<qint64, int>> wanted;
+    for (int r = first; r < last; ++r) {
+        if (slots_[r] >= 0)
+            continue;
+        sqlite3_bind_int64(q, int(wanted.size()) + 1, rowids_[r]);
+        wanted.emplace_back(rowids_[r], r);
+        slots_[r] = int(cells_.size() / columns);
+        cells_.resize(cells_.size() + columns, Cell{});
+    }
+    std::sort(wanted.begin(), wanted.end());
+    int code;
+    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+        const auto at = std::lower_bound(wanted.begin(), wanted.end(), std::make_pair(sqlite3_column_int64(q, 0), 0));
+        if (at != wanted.end() && at->first == sqlite3_column_int64(q, 0))
+            readCells(q, 1, size_t(slots_[at->second]) * columns);
+    }
+    if (code != SQLITE_DONE)
+        db_->fail(code, fetchSql_);
+}
+
 void Recordset::close()
 {
-    db_ = nullptr;
-    base_ = nullptr;
-    cells_.clear();
-    rowids_.clear();
-    rows_ = 0;
-    position_ = -1;
-    mode_ = Mode::None;
+    *this = Recordset();
 }
 
 void Recordset::requery()
@@ -583,15 +622,13 @@ void Recordset::requery()
 void Recordset::setIndex(const QString& name)
 {
     if (name.compare(QLatin1String("PrimaryKey"), Qt::CaseInsensitive) != 0 || !isTable_)
-        throw StoreError(StoreError::BadIndex,
-                         QStringLiteral("'%1' não é um índice desta tabela.").arg(name));
+        throw StoreError(StoreError::BadIndex, QStringLiteral("'%1' não é um índice desta tabela.").arg(name));
 }
 
 void Recordset::seek(const QString& op, const QVariant& key)
 {
     if (!isTable_)
-        throw StoreError(StoreError::BadIndex,
-                         QStringLiteral("Busca por índice só em tabelas."));
+        throw StoreError(StoreError::BadIndex, QStringLiteral("Busca por índice só em tabelas."));
     mode_ = Mode::None;
     noMatch_ = true;
     const QString t = key.typeId() == QMetaType::QString ? key.toString().trimmed() : QString();
@@ -599,44 +636,23 @@ void Recordset::seek(const QString& op, const QVariant& key)
         return;  // an empty or non-numeric key matches no record
     const double k = key.typeId() == QMetaType::QString ? *readNumber(t) : key.toDouble();
 
-    auto keyAt = [this](int r) {
-        return keyColumn_ >= 0 ? valueAt(r, keyColumn_).toDouble()
-                               : static_cast<double>(rowids_[r]);
-    };
-    // Rows are in key order: binary search for the first key not below k.
-    int lo = 0, hi = rows_;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (keyAt(mid) < k)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    int found = -1;
+    // Rows are in key order.
+    const int lo = int(std::lower_bound(rowids_.begin(), rowids_.end(), k, [](qint64 a, double b) { return a < b; }) -
+                       rowids_.begin());
+    const int above = int(std::upper_bound(rowids_.begin(), rowids_.end(), k, [](double a, qint64 b) { return a < b; }) -
+                          rowids_.begin());
+    const bool equal = above > lo;
     const QString o = op.trimmed();
-    if (o == QLatin1String("=")) {
-        if (lo < rows_ && keyAt(lo) == k)
-            found = lo;
-    } else if (o == QLatin1String(">=")) {
-        if (lo < rows_)
-            found = lo;
-    } else if (o == QLatin1String(">")) {
-        int r = lo;
-        while (r < rows_ && keyAt(r) == k)
-            ++r;
-        if (r < rows_)
-            found = r;
-    } else if (o == QLatin1String("<=")) {
-        int r = (lo < rows_ && keyAt(lo) == k) ? lo : lo - 1;
-        if (r >= 0)
-            found = r;
-    } else if (o == QLatin1String("<")) {
-        if (lo - 1 >= 0)
-            found = lo - 1;
-    } else {
+    int found;
+    if (o == QLatin1String("="))
+        found = equal ? lo : -1;
+    else if (o == QLatin1String(">=") || o == QLatin1String(">"))
+        found = o.size() == 2 || !equal ? lo : above;
+    else if (o == QLatin1String("<=") || o == QLatin1String("<"))
+        found = o.size() == 2 && equal ? lo : lo - 1;
+    else
         throw StoreError(StoreError::Engine, QStringLiteral("Operador de busca inválido: '%1'.").arg(op));
-    }
-    if (found >= 0) {
+    if (found >= 0 && found < rows_) {
         position_ = found;
         noMatch_ = false;
         atBof_ = false;
@@ -671,8 +687,7 @@ void Recordset::movePrevious()
     mode_ = Mode::None;
     if (position_ < 0 && atBof_)
         throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
-    --position_;
-    if (position_ < 0) {
+    if (--position_ < 0) {
         position_ = -1;
         atBof_ = true;
     }
@@ -686,11 +701,6 @@ bool Recordset::eof() const
 bool Recordset::bof() const
 {
     return rows_ == 0 || atBof_;
-}
-
-int Recordset::recordCount() const
-{
-    return rows_;
 }
 
 int Recordset::absolutePosition() const
@@ -707,22 +717,13 @@ void Recordset::setAbsolutePosition(int row)
     atBof_ = false;
 }
 
-int Recordset::fieldCount() const
-{
-    return static_cast<int>(names_.size());
-}
-
-QString Recordset::fieldName(int column) const
-{
-    return names_.value(column);
-}
-
 int Recordset::fieldIndex(const QString& name) const
 {
-    const int c = byLowerName_.value(name.toLower(), -1);
+    int c = byName_.value(name, -1);
     if (c < 0)
-        throw StoreError(StoreError::FieldNotFound,
-                         QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
+        c = byLowerName_.value(name.toLower(), -1);
+    if (c < 0)
+        throw StoreError(StoreError::FieldNotFound, QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
     return c;
 }
 
@@ -730,9 +731,7 @@ void Recordset::requireCurrent() const
 {
     if (!db_)
         throw StoreError(StoreError::NotOpen, QStringLiteral("O conjunto de registros está fechado."));
-    if (mode_ == Mode::AddNew)
-        return;
-    if (position_ < 0 || position_ >= rows_)
+    if (mode_ != Mode::AddNew && (position_ < 0 || position_ >= rows_))
         throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
 }
 
@@ -747,7 +746,7 @@ QVariant Recordset::value(const QString& field) const
 {
     const int c = fieldIndex(field);
     requireCurrent();
-    if (mode_ != Mode::None)
+    if (mode_ != Mode::None && (touched_[c] || mode_ == Mode::AddNew))
         return buffer_[c];
     return valueAt(position_, c);
 }
@@ -759,7 +758,35 @@ QString Recordset::text(const QString& field) const
 
 QVariant Recordset::valueAt(int row, int column) const
 {
-    return cells_[static_cast<size_t>(row) * names_.size() + column];
+    const Cell v = cell(row, column);
+    const bool date = kinds_[column] == FieldKind::Date;
+    switch (v.type) {
+    case SQLITE_INTEGER:
+        return date ? QVariant(QDate::fromJulianDay(v.integer)) : QVariant(qlonglong(v.integer));
+    case SQLITE_FLOAT:
+        return date ? QVariant(QDate::fromJulianDay(qint64(v.real))) : QVariant(v.real);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(text_.constData() + v.offset, v.size);
+    default:
+        return QVariant();
+    }
+}
+
+Recordset::Cell Recordset::cellOf(const QVariant& value) const
+{
+    Cell cell{};
+    cell.type = sqlType(value);
+    if (cell.type == SQLITE_INTEGER) {
+        cell.integer = integerOf(value);
+    } else if (cell.type == SQLITE_FLOAT) {
+        cell.real = value.toDouble();
+    } else if (cell.type == SQLITE_TEXT) {
+        const QByteArray bytes = value.toString().toUtf8();
+        cell.offset = text_.size();
+        cell.size = int(bytes.size());
+        text_.append(bytes);
+    }
+    return cell;
 }
 
 QVariant Recordset::stored(int column, const QVariant& written) const
@@ -770,11 +797,10 @@ QVariant Recordset::stored(int column, const QVariant& written) const
     const QVariant value = written.typeId() == QMetaType::QString && written.toString().isNull()
                                ? QVariant(QStringLiteral(""))
                                : written;
-    const QString field = names_[column];
     auto mismatch = [&]() {
         return StoreError(StoreError::TypeMismatch,
                           QStringLiteral("Erro de conversão de tipo de dados no campo '%1' (valor '%2').")
-                              .arg(field, value.toString()));
+                              .arg(names_[column], value.toString()));
     };
     switch (kinds_[column]) {
     case FieldKind::Text: {
@@ -782,20 +808,14 @@ QVariant Recordset::stored(int column, const QVariant& written) const
         return text.isNull() ? QStringLiteral("") : text;
     }
     case FieldKind::Number:
-    case FieldKind::Integer:
-        if (isNumberType(value))
-            return numberVariant(value.toDouble());
-        if (value.typeId() == QMetaType::QString) {
-            if (const auto n = readNumber(value.toString()))
-                return numberVariant(*n);
-        }
-        throw mismatch();
     case FieldKind::Mixed:
         if (isNumberType(value))
             return numberVariant(value.toDouble());
         if (const auto n = readNumber(value.toString()))
             return numberVariant(*n);
-        return value.toString();
+        if (kinds_[column] == FieldKind::Mixed)
+            return value.toString();
+        throw mismatch();
     case FieldKind::Date: {
         QDate d;
         if (value.typeId() == QMetaType::QDate)
@@ -809,7 +829,7 @@ QVariant Recordset::stored(int column, const QVariant& written) const
         return d;
     }
     case FieldKind::Any:
-        return value;
+        break;
     }
     return value;
 }
@@ -818,8 +838,7 @@ void Recordset::setValue(const QString& field, const QVariant& value)
 {
     const int c = fieldIndex(field);
     if (mode_ == Mode::None)
-        throw StoreError(StoreError::NotEditing,
-                         QStringLiteral("Atualização sem Edit ou AddNew."));
+        throw StoreError(StoreError::NotEditing, QStringLiteral("Atualização sem Edit ou AddNew."));
     buffer_[c] = stored(c, value);
     touched_[c] = true;
 }
@@ -829,8 +848,7 @@ void Recordset::edit()
     requireUpdatable();
     mode_ = Mode::None;
     requireCurrent();
-    buffer_.assign(cells_.begin() + static_cast<size_t>(position_) * names_.size(),
-                   cells_.begin() + static_cast<size_t>(position_ + 1) * names_.size());
+    buffer_.assign(names_.size(), QVariant());
     touched_.assign(names_.size(), false);
     mode_ = Mode::Edit;
 }
@@ -838,8 +856,6 @@ void Recordset::edit()
 void Recordset::addNew()
 {
     requireUpdatable();
-    if (!db_)
-        throw StoreError(StoreError::NotOpen, QStringLiteral("O conjunto de registros está fechado."));
     buffer_.assign(names_.size(), QVariant());
     touched_.assign(names_.size(), false);
     mode_ = Mode::AddNew;
@@ -853,56 +869,62 @@ void Recordset::cancelUpdate()
 void Recordset::update()
 {
     if (mode_ == Mode::None)
-        throw StoreError(StoreError::NotEditing,
-                         QStringLiteral("Atualização sem Edit ou AddNew."));
-    const size_t columns = names_.size();
-    auto toSql = [&](int c) {
-        const QVariant& v = buffer_[c];
-        if (kinds_[c] == FieldKind::Date && v.typeId() == QMetaType::QDate)
-            return QVariant(v.toDate().toJulianDay());
-        return v;
-    };
-
-    QStringList names;
+        throw StoreError(StoreError::NotEditing, QStringLiteral("Atualização sem Edit ou AddNew."));
+    const int columns = int(names_.size());
+    std::vector<bool> written(columns, false);
     QVariantList params;
-    if (mode_ == Mode::Edit) {
-        const size_t row = static_cast<size_t>(position_) * columns;
-        for (size_t c = 0; c < columns; ++c) {
-            if (touched_[c] && baseColumn_[c] >= 0 && !sameValue(buffer_[c], cells_[row + c])) {
-                names << quoted(names_[c]) + QStringLiteral(" = ?");
-                params << toSql(static_cast<int>(c));
-            }
+    for (int c = 0; c < columns; ++c) {
+        if (touched_[c] && baseColumn_[c] >= 0) {
+            written[c] = true;
+            params << buffer_[c];
         }
-        if (!names.isEmpty()) {
-            const QString key = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
-                                                     : QStringLiteral("rowid");
+    }
+
+    if (mode_ == Mode::Edit) {
+        if (!params.isEmpty()) {
+            // Every field set is written, whatever this record set last read: another may have
+            // changed the record since.
+            if (written != lastWritten_) {
+                QStringList sets;
+                for (int c = 0; c < columns; ++c)
+                    if (written[c])
+                        sets << quoted(names_[c]) + QStringLiteral(" = ?");
+                lastUpdate_ = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                  .arg(quoted(base_->name), sets.join(QLatin1String(", ")), quoted(base_->key()));
+                lastWritten_ = written;
+            }
             params << rowids_[position_];
-            db_->run(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                         .arg(quoted(base_->name), names.join(QLatin1String(", ")), key),
-                     params);
-            for (size_t c = 0; c < columns; ++c)
-                cells_[row + c] = buffer_[c];
+            if (db_->run(lastUpdate_, params) == 0)
+                throw StoreError(StoreError::RecordDeleted,
+                                 QStringLiteral("O registro foi excluído; nada foi gravado."));
+            // A row not read yet will be read as now written.
+            for (int c = 0; c < columns && slots_[position_] >= 0; ++c)
+                if (touched_[c])
+                    cells_[size_t(slots_[position_]) * columns + c] = cellOf(buffer_[c]);
+            if (keyColumn_ >= 0 && touched_[keyColumn_])
+                rowids_[position_] = buffer_[keyColumn_].toLongLong();
         }
     } else {
-        QStringList marks;
-        for (size_t c = 0; c < columns; ++c) {
-            if (touched_[c] && baseColumn_[c] >= 0) {
-                names << quoted(names_[c]);
+        QStringList fields, marks;
+        for (int c = 0; c < columns; ++c) {
+            if (written[c]) {
+                fields << quoted(names_[c]);
                 marks << QStringLiteral("?");
-                params << toSql(static_cast<int>(c));
             }
         }
-        const QString sql = names.isEmpty()
-                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_->name))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(quoted(base_->name), names.join(QLatin1String(", ")),
-                                           marks.join(QLatin1String(", ")));
-        const qint64 rowid = db_->run(sql, params);
+        db_->run(fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_->name))
+                                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                        .arg(quoted(base_->name), fields.join(QLatin1String(", ")),
+                                             marks.join(QLatin1String(", "))),
+                 params);
+        const qint64 rowid = sqlite3_last_insert_rowid(db_->db_);
         if (keyColumn_ >= 0)
             buffer_[keyColumn_] = rowid;
         // The new record joins the set at the end, as the key the table gives it is the highest;
         // the current position does not change.
-        cells_.insert(cells_.end(), buffer_.begin(), buffer_.end());
+        slots_.push_back(int(cells_.size() / columns));
+        for (int c = 0; c < columns; ++c)
+            cells_.push_back(cellOf(buffer_[c]));
         rowids_.push_back(rowid);
         if (position_ >= rows_)
             position_ = rows_ + 1;
@@ -916,12 +938,10 @@ void Recordset::deleteRecord()
     requireUpdatable();
     mode_ = Mode::None;
     requireCurrent();
-    const QString key = base_->keyField >= 0 ? quoted(base_->fields[base_->keyField].name)
-                                             : QStringLiteral("rowid");
-    db_->run(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), key), {rowids_[position_]});
-    const size_t columns = names_.size();
-    cells_.erase(cells_.begin() + static_cast<size_t>(position_) * columns,
-                 cells_.begin() + static_cast<size_t>(position_ + 1) * columns);
+    if (db_->run(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), quoted(base_->key())),
+                 {rowids_[position_]}) == 0)
+        throw StoreError(StoreError::RecordDeleted, QStringLiteral("O registro já tinha sido excluído."));
+    slots_.erase(slots_.begin() + position_);
     rowids_.erase(rowids_.begin() + position_);
     --rows_;
 }
@@ -932,36 +952,21 @@ bool createDatabaseFile(const QString& path, const QStringList& statements)
 {
     if (QFileInfo::exists(path))
         return false;
-    const QString name = QStringLiteral("store-create");
+    sqlite3* db = nullptr;
+    int code = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     QString failure;
-    {
-        // Straight through SQLite: opening through the record store never creates a file.
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = engineText(db.lastError());
-        } else {
-            db.transaction();
-            QSqlQuery q(db);
-            for (const QString& statement : statements) {
-                if (!q.exec(statement)) {
-                    failure = engineText(q.lastError()) + QStringLiteral(" [") + statement + QLatin1Char(']');
-                    break;
-                }
-            }
-            q = QSqlQuery();
-            if (failure.isEmpty() && !db.commit())
-                failure = engineText(db.lastError());
-            if (!failure.isEmpty())
-                db.rollback();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!failure.isEmpty()) {
+    if (code == SQLITE_OK)
+        code = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    for (int i = 0; code == SQLITE_OK && i < statements.size(); ++i)
+        if ((code = sqlite3_exec(db, statements[i].toUtf8().constData(), nullptr, nullptr, nullptr)) != SQLITE_OK)
+            failure = QStringLiteral(" [%1]").arg(statements[i]);
+    if (code == SQLITE_OK)
+        code = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    failure.prepend(engineText(db, code));
+    sqlite3_close_v2(db);  // rolls back what a failure left open
+    if (code != SQLITE_OK) {
         QFile::remove(path);
-        throw StoreError(StoreError::Engine,
-                         QStringLiteral("Não foi possível criar '%1': %2").arg(path, failure));
+        throw StoreError(StoreError::Engine, QStringLiteral("Não foi possível criar '%1': %2").arg(path, failure));
     }
     return true;
 }

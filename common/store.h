@@ -1,17 +1,15 @@
 #pragma once
 
 // The record store: one database file per program, tables of named fields read and written through
-// record sets, on SQLite.
+// record sets, on SQLite's own library.
 //
 // Dates are kept as day numbers (Julian days), so that they sort and negate by time in SQL
 // ("ORDER BY -DataFinal"); record sets hand them to the screens as QDate. Number fields accept the
 // text of a box or caption and store the number it reads as in the user's locale. Fields declared
 // without a type keep exactly what was written (a weight may be a number or the empty text).
 
+#include <QByteArray>
 #include <QHash>
-#include <QMetaType>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -37,6 +35,7 @@ public:
         FieldNotFound = 3265,
         NoCurrentRecord = 3021,
         NotEditing = 3020,
+        RecordDeleted = 3167,
         ReadOnly = 3027,
         TypeMismatch = 3421,
         Locked = 3260,
@@ -55,95 +54,63 @@ private:
     QString description_;
 };
 
-// The parts of a connect string such as ";pwd=PanoRoxo" or "Access 2000;". The files carry no
-// password, so the password is accepted and not checked.
-struct ConnectString {
-    QString type;      // "Access 2000"
-    QString password;  // "PanoRoxo"
-    QHash<QString, QString> options;  // every key, lower case
-
-    static ConnectString parse(const QString& text);
-};
-
-// How a field stores what is written to it.
-enum class FieldKind {
-    Text,     // text; numbers are written as their text
-    Number,   // a number; a numeric text is read in the user's locale, other text is refused
-    Integer,  // the same, declared whole
-    Mixed,    // a number when the text written is numeric, else the text itself ("Qtde")
-    Date,     // a date, kept as a day number
-    Any,      // exactly what was written ("Peso")
-};
-
-struct FieldInfo {
-    QString name;
-    FieldKind kind = FieldKind::Any;
-    bool key = false;
-};
-
-struct TableInfo {
-    QString name;
-    std::vector<FieldInfo> fields;
-    int keyField = -1;  // the field that is the row's key ("PrimaryKey"), or -1: the hidden rowid
-
-    int indexOf(const QString& field) const;  // case-insensitive, -1 when absent
-    QHash<QString, int> byLowerName;
-};
+enum class FieldKind : unsigned char;
+struct TableInfo;
 
 // One open database file. A program keeps one for its whole life.
 class Database {
 public:
-    Database();
+    Database() = default;
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing file. A path with no file is an error: no empty database is created.
-    void open(const QString& path, const QString& connect = {}, bool exclusive = false,
-              bool readOnly = false);
+    // Opens an existing file read-write; a path with no file is an error, no empty database is
+    // created. Any connect string is taken: the files carry no password to check it against.
+    void open(const QString& path, const QString& connect = {}, bool exclusive = false);
     void close();
-    bool isOpen() const;
+    bool isOpen() const { return db_ != nullptr; }
     QString path() const { return path_; }
 
-    // Throws NotOpen when the database is closed.
-    QSqlDatabase connection() const;
-    // The connection's own SQLite handle, for the record sets' fast reads.
-    sqlite3* handle() const;
-    // The table's fields, read once; throws TableNotFound.
-    std::shared_ptr<const TableInfo> table(const QString& name);
+    // How long a statement waits for another program's lock before it fails with Locked.
+    void setBusyTimeout(int milliseconds);
 
-    // Runs a statement that returns no rows (emptying work tables, creating a fresh file).
+    // Runs a statement that returns no rows (emptying work tables, changing a file's shape).
     void execute(const QString& sql, const QVariantList& params = {});
+    // The same for a statement run many times (the work tables of a computation): it is prepared
+    // once and kept for the connection's life. Answers the rows it changed.
+    int run(const QString& sql, const QVariantList& params);
 
-    // Runs a statement prepared once and kept for the connection's life, with `params` bound in
-    // order; answers the key of the row it inserted, if any.
-    qint64 run(const QString& sql, const QVariantList& params);
+    // The fields of a table as the file names them; throws TableNotFound.
+    QStringList fields(const QString& table);
 
-    // Transactions nest: only the outermost commit writes. A rollback at any depth undoes the whole
-    // transaction; the outer commit then fails instead of reporting a write that did not happen.
-    void beginTransaction();
-    void commit();
-    void rollback();
-
-    // Writes a compacted copy of the whole database into a new file.
+    // Writes a compacted copy of the whole database into a new file, with the permissions of this
+    // one, on disk when this returns.
     void compactInto(const QString& newPath);
 
-    // Throws the engine's error of a failed query as a StoreError.
-    [[noreturn]] void fail(const QSqlQuery& query, const QString& what) const;
-    [[noreturn]] void fail(const QString& engineText, const QString& what) const;
-
 private:
-    void requireOpen() const;
+    friend class Transaction;
+    friend class Recordset;
 
-    QString connectionName_;
+    sqlite3* requireOpen() const;
+    sqlite3_stmt* prepared(const QString& sql);
+    void command(const char* sql);
+    std::shared_ptr<const TableInfo> table(const QString& name);
+    void begin();
+    void commit();
+    void rollback();
+    [[noreturn]] void fail(int code, const QString& what) const;
+
+    sqlite3* db_ = nullptr;
     QString path_;
-    QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
+    int busyTimeout_ = 5000;
     QHash<QString, sqlite3_stmt*> statements_;
-    int transactionDepth_ = 0;
-    bool rolledBack_ = false;  // an inner transaction rolled back
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
+    int depth_ = 0;  // open transactions: the outermost, then one savepoint per inner one
 };
 
-// Ends a transaction that was not committed by rolling it back.
+// A transaction, or inside one a savepoint: commit() keeps its work, leaving the scope without it
+// undoes that work alone. Only the outermost commit writes to the file.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -157,8 +124,8 @@ private:
     bool open_ = true;
 };
 
-// A set of records with a current position, read once when opened. Edits and additions are written
-// to the file at once by update(); record sets opened later see them.
+// A set of records with a current position. Edits and additions are written to the file at once by
+// update(); record sets opened later see them.
 class Recordset {
 public:
     Recordset() = default;
@@ -185,13 +152,13 @@ public:
     void movePrevious();
     bool eof() const;
     bool bof() const;
-    int recordCount() const;
+    int recordCount() const { return rows_; }
     // 0-based position of the current record; -1 before the first or after the last.
     int absolutePosition() const;
     void setAbsolutePosition(int row);
 
-    int fieldCount() const;
-    QString fieldName(int column) const;
+    int fieldCount() const { return static_cast<int>(names_.size()); }
+    QString fieldName(int column) const { return names_.value(column); }
     int fieldIndex(const QString& name) const;  // case-insensitive; throws FieldNotFound
 
     // The current record's field, in the type stored (dates as QDate). Inside an edit, what was
@@ -206,34 +173,54 @@ public:
 
     void edit();
     void addNew();
-    // Writes the edit or the new record. Fields that did not change are not written.
+    // Writes every field set since edit() or addNew(). A record another record set deleted is an
+    // error (RecordDeleted), as is deleting it again.
     void update();
     void cancelUpdate();
     // Deletes the current record; the position then rests on the record that followed it.
     void deleteRecord();
 
-    bool isEditing() const { return mode_ != Mode::None; }
-
 private:
     enum class Mode { None, Edit, AddNew };
+    // A value as SQLite handed it: a number, or the place of its bytes in text_.
+    struct Cell {
+        union { qint64 integer; double real; qint64 offset; };
+        int size;
+        int type;
+    };
 
     void load();
+    void fetch(int row) const;
+    void readCells(sqlite3_stmt* statement, int first, size_t at) const;
     void requireCurrent() const;
     void requireUpdatable() const;
     QVariant stored(int column, const QVariant& value) const;
+    Cell cellOf(const QVariant& value) const;
+    Cell cell(int row, int column) const
+    {
+        if (slots_[row] < 0)
+            fetch(row);
+        return cells_[size_t(slots_[row]) * names_.size() + column];
+    }
 
     Database* db_ = nullptr;
     QString source_;    // table name or SQL text
     QString baseName_;  // the table an SQL text reads whole rows of
+    QString clauses_;   // what follows that table's name: WHERE and ORDER BY
     bool isTable_ = false;
     std::shared_ptr<const TableInfo> base_;  // the table whose rows these are, when updatable
     QStringList names_;
     std::vector<FieldKind> kinds_;
     std::vector<int> baseColumn_;  // per column, the base table's field, or -1
-    QHash<QString, int> byLowerName_;
-    int keyColumn_ = -1;           // column holding the key, -1: rowids_ hold it
-    std::vector<QVariant> cells_;  // row-major
+    QHash<QString, int> byName_, byLowerName_;
+    int keyColumn_ = -1;  // column holding the key, -1: rowids_ hold it
+    // A set that can name its rows by key reads only the keys when opened; a row's values are read
+    // when first asked for, with the rows near it. Other sets read every row at once.
+    QString fetchSql_;  // reads the rows of a block of keys; empty when every row was read at once
     std::vector<qint64> rowids_;
+    mutable std::vector<int> slots_;  // per row, where its cells are in cells_; -1 until read
+    mutable std::vector<Cell> cells_;
+    mutable QByteArray text_;
     int rows_ = 0;
     int position_ = -1;  // -1 before first; rows_ after last
     bool atBof_ = false;
@@ -241,11 +228,17 @@ private:
     Mode mode_ = Mode::None;
     std::vector<QVariant> buffer_;
     std::vector<bool> touched_;
+    std::vector<bool> lastWritten_;  // the fields of the last UPDATE, whose text lastUpdate_ keeps
+    QString lastUpdate_;
 };
 
 // Creates a new database file and runs `statements` in it, in one transaction. A file that exists
 // is never touched: the answer is then false. On a failure no file is left behind.
 bool createDatabaseFile(const QString& path, const QStringList& statements);
+
+// Flushes a file, or a folder's list of names, to the disk: after a power cut a rename in the folder
+// is then there whole or not at all. False when the system refused.
+bool syncToDisk(const QString& path);
 
 // The value in its default text: numbers in the user's locale with up to 15 significant digits,
 // dates as dd/MM/yyyy, null as the empty text.

@@ -30,7 +30,7 @@ void compactaBanco(common::Database& db, const QString& folder, const AntesDoPas
             passo(PassoCompactacao::Compactar);
             common::Database source;
             source.open(original);
-            source.compactInto(novo);
+            source.compactInto(novo);  // on disk, with DAVO.mdb's permissions
         }
 
         passo(PassoCompactacao::Substituir);
@@ -39,6 +39,11 @@ void compactaBanco(common::Database& db, const QString& folder, const AntesDoPas
             throw common::StoreError(common::StoreError::Engine,
                                      QStringLiteral("Não foi possível renomear '%1' para '%2': %3")
                                          .arg(novo, original, QString::fromLocal8Bit(std::strerror(errno))));
+        // The folder's new entry reaches the disk too: after a power cut DAVO.mdb names one whole
+        // file, never neither.
+        if (!common::syncToDisk(folder))
+            throw common::StoreError(common::StoreError::Engine,
+                                     QStringLiteral("Não foi possível gravar a pasta '%1' no disco.").arg(folder));
 
         passo(PassoCompactacao::AbrirExclusivo);
         db.open(original, {}, /*exclusive=*/true);

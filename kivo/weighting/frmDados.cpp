@@ -203,13 +203,13 @@ bool frmDados::Form_Load()
     if (n < 1 || n > analise::MaxCriterios)
         return recusa(ingles ? QStringLiteral("The stored number of criteria (%1) must be 1 to 15.").arg(n)
                              : QStringLiteral("A quantidade de critérios gravada (%1) deve ser de 1 a 15.").arg(n));
-    const auto tabela = programa_.db.table(QStringLiteral("Criterios"));
+    const QStringList tabela = programa_.db.fields(QStringLiteral("Criterios"));
     QStringList campos{QStringLiteral("Identifica"), QStringLiteral("Emach"), QStringLiteral("PesoFinal"),
                        QStringLiteral("Peso")};
     for (int c = 1; c <= n; ++c)
         campos << numbered(QStringLiteral("N"), c);
     for (const QString& campo : campos)
-        if (tabela->indexOf(campo) < 0)
+        if (!tabela.contains(campo, Qt::CaseInsensitive))
             return recusa(ingles ? QStringLiteral("The table Criterios lacks the field %1.").arg(campo)
                                  : QStringLiteral("A tabela Criterios não tem o campo %1.").arg(campo));
 

@@ -35,9 +35,8 @@ class TestDataFolder : public QObject {
     {
         common::Database db;
         db.open(path);
-        QSqlQuery q(db.connection());
-        q.exec(QStringLiteral("SELECT VersaoBD FROM Parametro"));
-        return q.next() ? q.value(0).toString() : QString();
+        return common::Recordset::openQuery(db, QStringLiteral("SELECT VersaoBD FROM Parametro"))
+            .text(QStringLiteral("VersaoBD"));
     }
 
 private slots:

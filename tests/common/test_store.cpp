@@ -3,7 +3,10 @@
 #include "common/store.h"
 #include "tests/support/testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+
+#include <sqlite3.h>
 
 using common::Database;
 using common::Recordset;
@@ -88,22 +91,47 @@ private slots:
         QVERIFY(!db.isOpen());
     }
 
-    void connect_strings_are_understood()
+    void every_connect_string_opens_the_file()
     {
-        const auto pwd = common::ConnectString::parse(QStringLiteral(";pwd=PanoRoxo"));
-        QCOMPARE(pwd.password, QStringLiteral("PanoRoxo"));
-        const auto access = common::ConnectString::parse(QStringLiteral("Access 2000;"));
-        QCOMPARE(access.type, QStringLiteral("Access 2000"));
-        QVERIFY(access.password.isEmpty());
-        const auto locale = common::ConnectString::parse(QStringLiteral(";LANGID=0x0409;CP=1252;COUNTRY=0"));
-        QCOMPARE(locale.options.value("cp"), QStringLiteral("1252"));
-
-        // The same file opens with every one of them.
-        for (const QString& c : {QStringLiteral(";pwd=418302"), QStringLiteral("Access 2000;"), QString()}) {
+        for (const QString& c : {QStringLiteral(";pwd=418302"), QStringLiteral("Access 2000;"),
+                                 QStringLiteral(";LANGID=0x0409;CP=1252;COUNTRY=0"), QString()}) {
             Database other;
             other.open(path_, c);
             QVERIFY(other.isOpen());
         }
+    }
+
+    void engine_errors_are_told_by_their_code()
+    {
+        // Messages that merely mention a lock ("no such column: locked") are not a lock.
+        QCOMPARE(expectError([&] { db_.execute("UPDATE Itens SET locked = 1"); }), int(StoreError::Engine));
+        QCOMPARE(expectError([&] { Recordset::openQuery(db_, "Select busy FROM Itens"); }), int(StoreError::Engine));
+        QCOMPARE(expectError([&] { Recordset::openQuery(db_, "Select * FROM busy"); }), int(StoreError::TableNotFound));
+        QVERIFY(db_.isOpen());
+    }
+
+    void a_busy_database_reports_the_lock_after_a_bounded_wait()
+    {
+        // Another program holds the write lock.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open_v2(path_.toUtf8().constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        db_.setBusyTimeout(300);
+
+        Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));  // reading goes on
+        QElapsedTimer waited;
+        waited.start();
+        rs.edit();
+        rs.setValue("Nome", "bloqueado");
+        QCOMPARE(expectError([&] { rs.update(); }), int(StoreError::Locked));
+        QVERIFY2(waited.elapsed() >= 250, "gave up without waiting");
+        QVERIFY2(waited.elapsed() < 4000, "waited beyond its bound");
+        QCOMPARE(expectError([&] { common::Transaction t(db_); }), int(StoreError::Locked));
+
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        rs.update();  // the edit is still pending and now goes through
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).text("Nome"), QStringLiteral("bloqueado"));
     }
 
     void a_table_is_walked_in_key_order()
@@ -311,30 +339,111 @@ private slots:
         QCOMPARE(Recordset::openTable(other, "Itens").value("GUT").toDouble(), 2.0);
     }
 
-    void an_inner_rollback_undoes_the_whole_transaction()
+    void an_inner_rollback_undoes_only_the_inner_work()
     {
-        bool failed = false;
-        try {
-            common::Transaction outer(db_);
+        Database reader;
+        reader.open(path_);
+        auto gut = [](Database& db, int codigo) {
+            Recordset rs = Recordset::openTable(db, QStringLiteral("Itens"));
+            rs.seek("=", codigo);
+            return rs.value("GUT").toDouble();
+        };
+        auto setGut = [this](int codigo, double value) {
             Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+            rs.seek("=", codigo);
             rs.edit();
-            rs.setValue("GUT", 99);
+            rs.setValue("GUT", value);
             rs.update();
+        };
+        {
+            common::Transaction outer(db_);
+            setGut(1, 91);
             {
                 common::Transaction inner(db_);
+                setGut(2, 92);
+                QCOMPARE(gut(db_, 2), 92.0);
                 // ends without a commit
             }
+            QCOMPARE(gut(db_, 2), 64.0);
+            setGut(3, 93);
+            // Still one transaction: nothing reached the file yet.
+            QCOMPARE(gut(reader, 1), 8.0);
+            QCOMPARE(gut(reader, 3), 27.0);
             outer.commit();
-        } catch (const StoreError&) {
-            failed = true;
         }
-        QVERIFY2(failed, "the outer commit reported a write that was undone");
-        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).value("GUT").toDouble(), 8.0);
-        // The database takes new transactions afterwards.
+        QCOMPARE(gut(reader, 1), 91.0);
+        QCOMPARE(gut(reader, 2), 64.0);
+        QCOMPARE(gut(reader, 3), 93.0);
+
+        // An inner commit is kept only when the outer one commits.
+        {
+            common::Transaction outer(db_);
+            {
+                common::Transaction inner(db_);
+                setGut(4, 94);
+                inner.commit();
+            }
+        }
+        QCOMPARE(gut(reader, 4), 27.0);
         common::Transaction next(db_);
-        db_.execute(QStringLiteral("UPDATE Itens SET GUT = 9 WHERE Codigo = 1"));
+        setGut(4, 95);
         next.commit();
-        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).value("GUT").toDouble(), 9.0);
+        QCOMPARE(gut(reader, 4), 95.0);
+    }
+
+    void every_field_set_is_written_whatever_the_set_last_read()
+    {
+        Recordset first = Recordset::openTable(db_, QStringLiteral("Itens"));
+        Recordset second = Recordset::openTable(db_, QStringLiteral("Itens"));
+        first.edit();
+        first.setValue("Nome", "mudado");
+        first.update();
+        // The second set still holds "baixo": putting it back must still reach the file.
+        second.edit();
+        second.setValue("Nome", "baixo");
+        second.update();
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).text("Nome"), QStringLiteral("baixo"));
+    }
+
+    void a_vanished_record_is_neither_updated_nor_deleted()
+    {
+        Recordset first = Recordset::openTable(db_, QStringLiteral("Itens"));
+        Recordset second = Recordset::openTable(db_, QStringLiteral("Itens"));
+        first.deleteRecord();
+        second.edit();
+        second.setValue("Nome", "fantasma");
+        QCOMPARE(expectError([&] { second.update(); }), int(StoreError::RecordDeleted));
+        QCOMPARE(expectError([&] { second.deleteRecord(); }), int(StoreError::RecordDeleted));
+        Recordset again = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(names(again), QStringList({"alto", "feito", "medio"}));
+    }
+
+    void a_large_set_reads_every_row_in_the_querys_order()
+    {
+        {
+            common::Transaction t(db_);
+            for (int i = 0; i < 200; ++i)
+                db_.execute("INSERT INTO Itens (Ativo, Nome, GUT) VALUES ('1', ?, ?)",
+                            {QStringLiteral("n%1").arg(i), 1000 + (i * 37) % 200});
+            t.commit();
+        }
+        Recordset sorted = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY -GUT");
+        Recordset byNumber = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY 4 DESC");
+        QCOMPARE(sorted.recordCount(), 203);
+        // Another set deletes a row these two have not read yet.
+        Recordset table = Recordset::openTable(db_, QStringLiteral("Itens"));
+        table.seek("=", 1);
+        table.deleteRecord();
+        double last = 1e9;
+        for (int row = 0; row < 200; ++row) {
+            const double gut = sorted.valueAt(row, 3).toDouble();
+            QVERIFY(gut < last);
+            QCOMPARE(byNumber.valueAt(row, 3).toDouble(), gut);
+            last = gut;
+        }
+        sorted.moveLast();  // "baixo", deleted since: its fields read as empty
+        QVERIFY(sorted.value("Nome").isNull());
+        QCOMPARE(expectError([&] { sorted.deleteRecord(); }), int(StoreError::RecordDeleted));
     }
 
     void a_data_source_shows_and_refreshes_its_rows()

@@ -95,6 +95,15 @@ private slots:
         QCOMPARE(rs.value("Codigo").toInt(), 301);
     }
 
+    void the_compacted_file_keeps_the_permissions_of_the_old_one()
+    {
+        const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        QVERIFY(QFile::setPermissions(file("DAVO.mdb"), ownerOnly));
+        davo::compactaBanco(db_, folder_->path());
+        QCOMPARE(QFile::permissions(file("DAVO.mdb")) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
+        QCOMPARE(activities(db_), before_);
+    }
+
     void a_failure_at_any_step_loses_nothing_data()
     {
         QTest::addColumn<int>("step");

@@ -322,13 +322,14 @@ private slots:
         common::setUserLocale(QLocale(locale));
         f_->execute("UPDATE Criterios SET Peso = ''");
         analisa({"A", "B", "C"}, Exemplo);
-        QSqlQuery q(f_->programa.db.connection());
-        QVERIFY(q.exec("SELECT typeof(Peso), Peso, typeof(PesoFinal), typeof(Emach) FROM Criterios ORDER BY Numero"));
+        common::Recordset q = common::Recordset::openQuery(
+            f_->programa.db, "SELECT typeof(Peso) AS a, Peso, typeof(PesoFinal) AS b, typeof(Emach) AS c "
+                             "FROM Criterios ORDER BY Numero");
         QStringList types;
         QList<double> pesos;
-        while (q.next() && pesos.size() < 4) {
-            types << q.value(0).toString() + q.value(2).toString() + q.value(3).toString();
-            pesos << (q.value(0).toString() == "real" ? q.value(1).toDouble() : -1);
+        for (; !q.eof() && pesos.size() < 4; q.moveNext()) {
+            types << q.text("a") + q.text("b") + q.text("c");
+            pesos << (q.text("a") == "real" ? q.value("Peso").toDouble() : -1);
         }
         QCOMPARE(types, QStringList(3, "realrealreal") + QStringList{"textrealreal"});
         QCOMPARE(pesos, QList<double>({1, 10, 5.41, -1}));  // the fourth keeps its empty text
