@@ -1,11 +1,13 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run                 builds what is missing and starts kivo
 #   make run PROGRAM=davo    the same for davo
-#   make test                builds and runs every test headless
+#   make test                builds and runs every test headless, then again built with the
+#                            address and undefined-behaviour sanitizers (in build-asan/)
 #   make bench               builds and runs the benchmarks
 #   make package             builds the Debian package kivo-davo_VERSION_amd64.deb here
 PROGRAM ?= kivo
 BUILD   ?= build
+ASAN    ?= build-asan
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES       := g++ make cmake qt6-base-dev libsqlite3-dev libgl-dev fonts-liberation poppler-utils
@@ -15,7 +17,13 @@ PACKAGES       += desktop-file-utils
 # cpack reads the binaries' library dependencies with dpkg-shlibdeps, and picks them out with file.
 PACKAGE_PACKAGES := dpkg-dev file
 
-.PHONY: all deps bench-deps configure build run test bench package clean
+# Any sanitizer report fails the run: ASan and UBSan stop at the first one, LeakSanitizer fails the
+# test at its end.
+SANITIZER_ENV := ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps bench-deps configure build run test test-asan bench package clean
 
 all: build
 
@@ -38,6 +46,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+$(ASAN)/CMakeCache.txt:
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON
+
+test-asan: deps $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 bench: bench-deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_BENCHMARKS=ON
@@ -52,4 +68,4 @@ package: build
 	cp $(BUILD)/kivo-davo_*.deb .
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN)
