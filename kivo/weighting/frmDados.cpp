@@ -1,6 +1,7 @@
 #include "kivo/weighting/frmDados.h"
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
 
 #include "common/datasource.h"
@@ -186,10 +187,7 @@ frmDados::~frmDados() = default;
 
 bool frmDados::Form_Load()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
-    else if (programa_.idioma == Espanhol)
-        spanishCaptions();
+    legendasDados(this, programa_.idioma);
 
     Data1_->setDatabaseName(programa_.pasta + QStringLiteral("/CONTROLE.mdb"));
     Data1_->setConnect(QStringLiteral("Access 2000;"));
@@ -288,27 +286,6 @@ bool frmDados::recusa(const QString& texto)
                                          : QStringLiteral("Tabela de critérios incompatível!"),
                                   texto);
     return false;
-}
-
-void frmDados::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Registration of events"));
-    Label1_->setText(QStringLiteral("The criteria:"));
-    Label2_->setText(QStringLiteral("it is"));
-    Label3_->setText(QStringLiteral("Than the criteria:"));
-    Label4_->setText(QStringLiteral("for the objective function"));
-    Frame1_->setTitle(QStringLiteral("Comparison"));
-    const char* captions[6] = {"", "Much more", "Much", "The same", "Less", "Much less"};
-    for (int k = 1; k <= 5; ++k)
-        opt_[k]->setText(QLatin1String(captions[k]));
-    cmdGravar_->setText(QStringLiteral("&Write"));
-    cmdCalcular_->setText(QStringLiteral("&Analyze"));
-    cmdSair_->setText(QStringLiteral("&Return"));
-}
-
-void frmDados::spanishCaptions()
-{
-    // Spanish screens keep the Portuguese captions.
 }
 
 void frmDados::dimensionaGrade(int largura, int altura)
