@@ -22,6 +22,12 @@ const char* textoDe(const Legenda& l, short idioma)
 
 }  // namespace
 
+QString legenda(const Legenda& texto, short idioma)
+{
+    const char* escolhido = textoDe(texto, idioma);
+    return QString::fromUtf8(escolhido ? escolhido : texto.portugues);
+}
+
 void defineLegenda(QObject* controle, const QString& texto)
 {
     if (auto* action = qobject_cast<QAction*>(controle))

@@ -36,6 +36,10 @@ void defineLegenda(QObject* controle, const QString& texto);
 // controls of `tela` (the window itself and its children, menu actions included).
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
 
+// The text of a caption that a screen writes as it works (a grid's heading, a banner), in language
+// `idioma`; `controle` is not used. A null text falls back to the Portuguese.
+QString legenda(const Legenda& texto, short idioma);
+
 // Each screen's captions.
 void legendasMenu(QWidget* menu, short idioma);
 void legendasInformacoes(QWidget* tela, short idioma);

@@ -444,19 +444,20 @@ void frmDados::cmdCalcular_Click()
     }
     dimensionaGrade(larguraGrade_ + AcrescimoLargura, alturaGrade_ + AcrescimoAltura);
 
-    const bool ingles = programa_.idioma == Ingles;
-    grade_->setTexto(n, 0, ingles ? QStringLiteral("Points to Column") : QStringLiteral("Pontos da Coluna"));
-    grade_->setTexto(n + 1, 0, ingles ? QStringLiteral("Normatization V 0-5") : QStringLiteral("Normatização V 0-5"));
+    const short idioma = programa_.idioma;
+    grade_->setTexto(n, 0, legenda({"", "Pontos da Coluna", "Points to Column", "Puntos de la Columna"}, idioma));
+    grade_->setTexto(n + 1, 0,
+                     legenda({"", "Normatização V 0-5", "Normatization V 0-5", "Normalización V 0-5"}, idioma));
 
-    const QString banners[5] = {
-        ingles ? QStringLiteral("Points to Row") : QStringLiteral("Pontos da Linha"),
-        ingles ? QStringLiteral("Normatization H 0-5") : QStringLiteral("Normatização H 0-5"),
-        QStringLiteral("Emach"),
-        ingles ? QStringLiteral("1-Normalization") : QStringLiteral("1-Normalização"),
-        ingles ? QStringLiteral("Final Weight") : QStringLiteral("Peso Final"),
+    const Legenda banners[5] = {
+        {"", "Pontos da Linha", "Points to Row", "Puntos de la Fila"},
+        {"", "Normatização H 0-5", "Normatization H 0-5", "Normalización H 0-5"},
+        {"", "Emach", "Emach", "Emach"},
+        {"", "1-Normalização", "1-Normalization", "1-Normalización"},
+        {"", "Peso Final", "Final Weight", "Peso Final"},
     };
     for (int i = 0; i < 5; ++i)
-        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], banners[i]);
+        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], legenda(banners[i], idioma));
 
     const analise::Matriz m = matriz();
     const analise::Resultado resultado = analise::calcula(m);
