@@ -2,6 +2,7 @@
 
 #include "kivo/lists/listas.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/platform.h"
 #include "common/widgets.h"
@@ -74,8 +75,7 @@ void frmAlternativas::done(int result)
 
 void frmAlternativas::Form_Load()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
+    legendasAlternativas(this, programa_.idioma);
 
     alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
     alternativas_.setIndex(QStringLiteral("PrimaryKey"));
@@ -91,16 +91,6 @@ void frmAlternativas::Form_Load()
     }
 
     layoutRows();
-}
-
-void frmAlternativas::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Alternatives"));
-    label18_->setText(QStringLiteral("Description"));
-    for (int i = 0; i < listas::Linhas; ++i)
-        label1_[i]->setText(QStringLiteral("Alternative %1:").arg(i + 1));
-    cmdSair_->setText(QStringLiteral("Save and Exit"));
-    cmdLimpar_->setText(QStringLiteral("Clear previous history"));
 }
 
 void frmAlternativas::layoutRows()

@@ -35,7 +35,6 @@ protected:
     void done(int result) override;
 
 private:
-    void englishCaptions();
     void layoutRows();
 
     Programa& programa_;

@@ -2,6 +2,7 @@
 
 #include "kivo/lists/listas.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -99,8 +100,7 @@ void frmCriterios::done(int result)
 
 void frmCriterios::Form_Load()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
+    legendasCriterios(this, programa_.idioma);
 
     criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
     criterios_.setIndex(QStringLiteral("PrimaryKey"));
@@ -120,18 +120,6 @@ void frmCriterios::Form_Load()
     }
 
     layoutRows();
-}
-
-void frmCriterios::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Criterias"));
-    label16_->setText(QStringLiteral("Number of items:"));
-    label17_->setText(QStringLiteral("    Signal         Weight"));
-    label18_->setText(QStringLiteral("Description"));
-    for (int i = 0; i < listas::Linhas; ++i)
-        label1_[i]->setText(QStringLiteral("Criteria %1:").arg(i + 1));
-    cmdSair_->setText(QStringLiteral("Save and Exit"));
-    cmdLimpar_->setText(QStringLiteral("Clear previous history"));
 }
 
 void frmCriterios::layoutRows()
@@ -214,7 +202,7 @@ void frmCriterios::cmdAjuda_Click()
     common::Modal::exec(ajuda);
 }
 
-frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)
+frmCriteriosAj::frmCriteriosAj(Programa& programa, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCriteriosAj"));
     setWindowTitle(QStringLiteral("Ajuda da Tela Critérios"));
@@ -242,6 +230,7 @@ frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)
     common::onClick(cmdSair, this, &frmCriteriosAj::cmdSair_Click);
 
     setFixedSize(common::twips(6480), common::twips(5040));
+    legendasCriteriosAj(this, programa.idioma);
 }
 
 void frmCriteriosAj::cmdSair_Click()

@@ -4,6 +4,7 @@
 #include "kivo/results/relatorio.h"
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/datasource.h"
 #include "common/formats.h"
@@ -68,7 +69,16 @@ public:
         });
     }
 
-    void setTitulo(int coluna, const QString& titulo) { titulos_[coluna] = titulo; }
+    // A column's heading, as the caption tables set it.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= int(titulos_.size()) ||
+            (role != Qt::EditRole && role != Qt::DisplayRole))
+            return false;
+        titulos_[section] = value.toString();
+        emit headerDataChanged(orientation, section, section);
+        return true;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -200,10 +210,7 @@ frmResultado::~frmResultado() = default;
 void frmResultado::Form_Load()
 {
     frame1_->hide();
-    if (programa_.idioma == Ingles)
-        englishCaptions();
-    else if (programa_.idioma == Espanhol)
-        cmdSensibilidade_->setText(QStringLiteral("Sensibilidad"));
+    legendasResultado(this, programa_.idioma);
     preencheImpressoras(combo1_, programa_.idioma);
 
     common::Recordset alternativas = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
@@ -230,23 +237,6 @@ void frmResultado::Form_Load()
     transaction.commit();
 
     atualizaGrade();
-}
-
-void frmResultado::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Results"));
-    auto* colunas = static_cast<ColunasGrade*>(dbGrid1_->model());
-    colunas->setTitulo(1, QStringLiteral("Alternatives"));
-    colunas->setTitulo(2, QStringLiteral("Results"));
-    label7_->setText(QStringLiteral("Printer:"));
-    cmdCalcular_->setText(QStringLiteral("&Solve"));
-    cmdPrinter_->setText(QStringLiteral("To Print"));
-    cmdSair_->setText(QStringLiteral("&Return"));
-    cmdSensibilidade_->setText(QStringLiteral("Sensitivity"));
-    frame1_->setTitle(QStringLiteral("Calculating: "));
-    frame2_->setTitle(QStringLiteral("Best option: "));
-    chkLimpar_->setText(QStringLiteral("Preparing Tables"));
-    chkProcessando_[0]->setText(QStringLiteral("Procesando weights"));
 }
 
 // Reads Alternativas again. The number, the name and the result come first and fit the window; the

@@ -48,7 +48,6 @@ private:
     void etapa(int item, Estado estado) override;
     void alternativasAlteradas() override;
 
-    void englishCaptions();
     void atualizaGrade();
     void relatorioErro(const QString& descricao);
 

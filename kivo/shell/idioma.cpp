@@ -1,14 +1,32 @@
 #include "kivo/shell/idioma.h"
 
+#include "common/widgets.h"
 #include "kivo/shell/kivo.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
 
 namespace kivo {
+
+namespace {
+
+const char* textoDe(const Legenda& l, short idioma)
+{
+    return idioma == Ingles ? l.ingles : idioma == Espanhol ? l.espanhol : l.portugues;
+}
+
+}  // namespace
+
+QString legenda(const Legenda& texto, short idioma)
+{
+    const char* escolhido = textoDe(texto, idioma);
+    return QString::fromUtf8(escolhido ? escolhido : texto.portugues);
+}
 
 void defineLegenda(QObject* controle, const QString& texto)
 {
@@ -25,12 +43,30 @@ void defineLegenda(QObject* controle, const QString& texto)
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma)
 {
     for (const Legenda& l : tabela) {
-        const char* texto = idioma == Ingles ? l.ingles : idioma == Espanhol ? l.espanhol : l.portugues;
+        const char* texto = textoDe(l, idioma);
+        if (!texto)
+            continue;  // this language keeps the screen's own caption
         const QString legenda = QString::fromUtf8(texto);
-        if (*l.controle == '\0')
+        const QString controle = QString::fromLatin1(l.controle);
+        if (controle.isEmpty()) {
             tela->setWindowTitle(legenda);
-        else if (QObject* controle = tela->findChild<QObject*>(QLatin1String(l.controle)))
-            defineLegenda(controle, legenda);
+        } else if (controle.endsWith(QLatin1String("(*)"))) {
+            const QString nome = controle.chopped(3);
+            for (int i = 0;; ++i) {
+                QObject* elemento = tela->findChild<QObject*>(common::arrayName(nome, i));
+                if (!elemento)
+                    break;
+                QString texto = legenda;
+                texto.replace(QLatin1String("%n"), QString::number(i + 1)).replace(QLatin1String("%i"), QString::number(i));
+                defineLegenda(elemento, texto);
+            }
+        } else if (const qsizetype marca = controle.indexOf(QLatin1Char('#')); marca > 0) {
+            auto* grade = tela->findChild<QAbstractItemView*>(controle.left(marca));
+            if (grade && grade->model())
+                grade->model()->setHeaderData(controle.mid(marca + 1).toInt(), Qt::Horizontal, legenda);
+        } else if (QObject* alvo = tela->findChild<QObject*>(controle)) {
+            defineLegenda(alvo, legenda);
+        }
     }
 }
 
@@ -45,6 +81,9 @@ void legendasMenu(QWidget* menu, short idioma)
                        {"mnuResultados", "&Resultado", "Results", "&Resultados"},
                        {"mnuUtil", "&Informações", "Information", "&Información"},
                        {"mnuSair", "&Sair", "Quit", "&Salir"},
+                       {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério",
+                        "KIVO - Multi-criteria decision aid", "KIVO - Ayuda a la decisión multicriterio"},
+                       {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
                    },
                    idioma);
 }
@@ -64,6 +103,126 @@ void legendasInformacoes(QWidget* tela, short idioma)
                        {"Frame2", "Suporte: ", "Suporte: ", "Soporte: "},
                        {"Frame3", "Idioma: ", "Language: ", "Idioma: "},
                        {"cmdVOLTAR", "&Voltar", "&Return", "&Volver"},
+                   },
+                   idioma);
+}
+
+// The row labels keep the screen's own Portuguese captions ("Alternativa  1:", the numbers lined
+// up) in Portuguese.
+void legendasAlternativas(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Alternativas", "Alternatives", "Alternativas"},
+                       {"Label16", "Qtde de Alternativas:", nullptr, "Cant. de Alternativas:"},
+                       {"Label18", "Descrição", "Description", "Descripción"},
+                       {"Label1(*)", nullptr, "Alternative %n:", "Alternativa %n:"},
+                       {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
+                       {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history",
+                        "&Limpiar historial anterior"},
+                   },
+                   idioma);
+}
+
+void legendasCriterios(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Critérios", "Criterias", "Criterios"},
+                       {"Label16", "Qtde Critérios:", "Number of items:", "Cant. Criterios:"},
+                       {"Label17", "  Sinal (+-)         Peso", "    Signal         Weight",
+                        "  Signo (+-)         Peso"},
+                       {"Label18", "Descrição", "Description", "Descripción"},
+                       {"Label1(*)", nullptr, "Criteria %n:", "Criterio %n:"},
+                       {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
+                       {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history",
+                        "&Limpiar historial anterior"},
+                       {"cmdAjuda", "&Ajuda", nullptr, "A&yuda"},
+                   },
+                   idioma);
+}
+
+// The help screen has no English captions: English keeps the Portuguese ones.
+void legendasCriteriosAj(QWidget* tela, short idioma)
+{
+    aplicaLegendas(
+        tela,
+        {
+            {"", "Ajuda da Tela Critérios", nullptr, "Ayuda de la pantalla Criterios"},
+            {"Label1", nullptr, nullptr,
+             "Cant. Criterios: cuántos criterios se usarán para comparar las alternativas, de 3 a 15. "
+             "Solo aparecen y se graban las líneas de esta cantidad.\n\n"
+             "Descripción: el nombre del criterio, con hasta 35 caracteres.\n\n"
+             "Signo: + cuando el criterio es un beneficio (cuanto más, mejor) y - cuando es un costo "
+             "(cuanto menos, mejor).\n\n"
+             "Peso: la importancia del criterio, de 1 a 10. Se calcula en la pantalla Pesos, a partir de "
+             "la comparación de los criterios de dos en dos, y aquí solo se muestra, sin que se pueda "
+             "cambiar.\n\n"
+             "Grabar y Salir guarda las descripciones, los signos y la cantidad. Limpiar historial "
+             "anterior borra las descripciones, los signos, los pesos y las comparaciones de todos los "
+             "criterios."},
+            {"cmdSair", "&Voltar", nullptr, "&Volver"},
+        },
+        idioma);
+}
+
+// The row labels keep "Alternativa  1:" and so on in English too.
+void legendasValores(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Valores", "Values", "Valores"},
+                       {"Frame1", "Alternativas:  ", "Alternatives ", "Alternativas:  "},
+                       {"Frame2", "Critérios:  ", "Criteria ", "Criterios:  "},
+                       {"Label18", "Descrição", "Description:", "Descripción"},
+                       {"Label16", "Valores", "Values:", "Valores"},
+                       {"cmdSair", "&Voltar", "Exit", "&Volver"},
+                       {"cmdGravar", "&Gravar", "Save", "&Grabar"},
+                   },
+                   idioma);
+}
+
+void legendasDados(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Identificação dos Pesos", "Registration of events", "Identificación de los Pesos"},
+                       {"Label1", "O critério: ", "The criteria:", "El criterio: "},
+                       {"Label2", "é: ", "it is", "es: "},
+                       {"Label3", "Do que o critério: ", "Than the criteria:", "Que el criterio: "},
+                       {"Label4", "Para a função objetivo ", "for the objective function", "Para la función objetivo "},
+                       {"Frame1", "Comparação: ", "Comparison", "Comparación: "},
+                       {"opt1", "Muito Mais", "Much more", "Mucho más"},
+                       {"opt2", "Mais", "Much", "Más"},
+                       {"opt3", "De forma igual", "The same", "Igual"},
+                       {"opt4", "Menos", "Less", "Menos"},
+                       {"opt5", "Muito menos", "Much less", "Mucho menos"},
+                       {"cmdGravar", "&Gravar", "&Write", "&Grabar"},
+                       {"cmdCalcular", "&Analizar", "&Analyze", "&Analizar"},
+                       {"cmdSair", "&Voltar", "&Return", "&Volver"},
+                   },
+                   idioma);
+}
+
+// cmdResultado keeps "&Resultado" and the progress boxes of the criteria their Portuguese captions
+// in English; the other grid columns keep their headings.
+void legendasResultado(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Resultado", "Results", "Resultado"},
+                       {"DBGrid1#1", "Alternativa", "Alternatives", "Alternativa"},
+                       {"DBGrid1#2", "Resultado", "Results", "Resultado"},
+                       {"Label7", "Impressora:", "Printer:", "Impresora:"},
+                       {"cmdCalcular", "&Calcular", "&Solve", "&Calcular"},
+                       {"cmdPrinter", "&Imprimir", "To Print", "&Imprimir"},
+                       {"cmdSair", "&Sair", "&Return", "&Salir"},
+                       {"cmdSensibilidade", "Sensibilidade", "Sensitivity", "Sensibilidad"},
+                       {"Frame1", "Processando: ", "Calculating: ", "Procesando: "},
+                       {"Frame2", "Melhor opção: ", "Best option: ", "Mejor opción: "},
+                       {"chkLimpar", "Preparando Tabelas", "Preparing Tables", "Preparando Tablas"},
+                       {"chkProcessando(*)", nullptr, nullptr, "Criterio %i"},
+                       {"chkProcessando(0)", "Processando Pesos", "Procesando weights", "Procesando Pesos"},
                    },
                    idioma);
 }

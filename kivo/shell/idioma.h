@@ -1,7 +1,9 @@
 #pragma once
 
-// kivo's screens in the user's language. Each screen has a table of its captions in Portuguese (its
-// own), English and Spanish; applying a table sets every control it names to the language's text.
+// kivo's screens in the user's language, all in this one place. Each screen has a table of its
+// captions in Portuguese (its own), English and Spanish; applying a table sets every control it
+// names to the language's text. Each screen applies its table once, as it loads; the main menu also
+// each time the information screen closes.
 
 #include <QString>
 
@@ -12,8 +14,15 @@ class QWidget;
 
 namespace kivo {
 
+// One row of a screen's caption table. `controle` names the control by its objectName:
+//   ""              the window's title
+//   "Label1"        one control
+//   "Label1(*)"     every element of a control array, Label1(0), Label1(1), ...: in the texts "%n"
+//                   stands for the element's number counted from 1, "%i" for its index
+//   "DBGrid1#1"     a grid's column heading, by column
+// A null text leaves the control's caption as the screen made it (its Portuguese one).
 struct Legenda {
-    const char* controle;  // the control's objectName; empty for the window's title
+    const char* controle;
     const char* portugues;
     const char* ingles;
     const char* espanhol;
@@ -27,8 +36,18 @@ void defineLegenda(QObject* controle, const QString& texto);
 // controls of `tela` (the window itself and its children, menu actions included).
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
 
-// The main menu's and the information screen's captions.
+// The text of a caption that a screen writes as it works (a grid's heading, a banner), in language
+// `idioma`; `controle` is not used. A null text falls back to the Portuguese.
+QString legenda(const Legenda& texto, short idioma);
+
+// Each screen's captions.
 void legendasMenu(QWidget* menu, short idioma);
 void legendasInformacoes(QWidget* tela, short idioma);
+void legendasAlternativas(QWidget* tela, short idioma);
+void legendasCriterios(QWidget* tela, short idioma);
+void legendasCriteriosAj(QWidget* tela, short idioma);
+void legendasValores(QWidget* tela, short idioma);
+void legendasDados(QWidget* tela, short idioma);
+void legendasResultado(QWidget* tela, short idioma);
 
 }  // namespace kivo

@@ -107,11 +107,6 @@ bool Menu::Form_Load()
 
         programa_.dataInicio = common::shortDateText(common::Clock::today());
 
-        const bool english = programa_.idioma == Ingles;
-        status_->setText(english ? QStringLiteral("KIVO - Multi-criteria decision aid")
-                                 : QStringLiteral("KIVO - Apoio à decisão multicritério"));
-        version_->setText(english ? QStringLiteral("Version: 15.02.18") : QStringLiteral("Versão: 15.02.18"));
-
         instance_ = std::make_unique<common::SingleInstance>(QStringLiteral("kivo"));
         if (instance_->anotherCopyRunning()) {
             const bool en = programa_.idioma == Ingles;

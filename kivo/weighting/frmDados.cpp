@@ -1,6 +1,7 @@
 #include "kivo/weighting/frmDados.h"
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
 
 #include "common/datasource.h"
@@ -186,10 +187,7 @@ frmDados::~frmDados() = default;
 
 bool frmDados::Form_Load()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
-    else if (programa_.idioma == Espanhol)
-        spanishCaptions();
+    legendasDados(this, programa_.idioma);
 
     Data1_->setDatabaseName(programa_.pasta + QStringLiteral("/CONTROLE.mdb"));
     Data1_->setConnect(QStringLiteral("Access 2000;"));
@@ -288,27 +286,6 @@ bool frmDados::recusa(const QString& texto)
                                          : QStringLiteral("Tabela de critérios incompatível!"),
                                   texto);
     return false;
-}
-
-void frmDados::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Registration of events"));
-    Label1_->setText(QStringLiteral("The criteria:"));
-    Label2_->setText(QStringLiteral("it is"));
-    Label3_->setText(QStringLiteral("Than the criteria:"));
-    Label4_->setText(QStringLiteral("for the objective function"));
-    Frame1_->setTitle(QStringLiteral("Comparison"));
-    const char* captions[6] = {"", "Much more", "Much", "The same", "Less", "Much less"};
-    for (int k = 1; k <= 5; ++k)
-        opt_[k]->setText(QLatin1String(captions[k]));
-    cmdGravar_->setText(QStringLiteral("&Write"));
-    cmdCalcular_->setText(QStringLiteral("&Analyze"));
-    cmdSair_->setText(QStringLiteral("&Return"));
-}
-
-void frmDados::spanishCaptions()
-{
-    // Spanish screens keep the Portuguese captions.
 }
 
 void frmDados::dimensionaGrade(int largura, int altura)
@@ -467,19 +444,20 @@ void frmDados::cmdCalcular_Click()
     }
     dimensionaGrade(larguraGrade_ + AcrescimoLargura, alturaGrade_ + AcrescimoAltura);
 
-    const bool ingles = programa_.idioma == Ingles;
-    grade_->setTexto(n, 0, ingles ? QStringLiteral("Points to Column") : QStringLiteral("Pontos da Coluna"));
-    grade_->setTexto(n + 1, 0, ingles ? QStringLiteral("Normatization V 0-5") : QStringLiteral("Normatização V 0-5"));
+    const short idioma = programa_.idioma;
+    grade_->setTexto(n, 0, legenda({"", "Pontos da Coluna", "Points to Column", "Puntos de la Columna"}, idioma));
+    grade_->setTexto(n + 1, 0,
+                     legenda({"", "Normatização V 0-5", "Normatization V 0-5", "Normalización V 0-5"}, idioma));
 
-    const QString banners[5] = {
-        ingles ? QStringLiteral("Points to Row") : QStringLiteral("Pontos da Linha"),
-        ingles ? QStringLiteral("Normatization H 0-5") : QStringLiteral("Normatização H 0-5"),
-        QStringLiteral("Emach"),
-        ingles ? QStringLiteral("1-Normalization") : QStringLiteral("1-Normalização"),
-        ingles ? QStringLiteral("Final Weight") : QStringLiteral("Peso Final"),
+    const Legenda banners[5] = {
+        {"", "Pontos da Linha", "Points to Row", "Puntos de la Fila"},
+        {"", "Normatização H 0-5", "Normatization H 0-5", "Normalización H 0-5"},
+        {"", "Emach", "Emach", "Emach"},
+        {"", "1-Normalização", "1-Normalization", "1-Normalización"},
+        {"", "Peso Final", "Final Weight", "Peso Final"},
     };
     for (int i = 0; i < 5; ++i)
-        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], banners[i]);
+        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], legenda(banners[i], idioma));
 
     const analise::Matriz m = matriz();
     const analise::Resultado resultado = analise::calcula(m);

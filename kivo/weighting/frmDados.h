@@ -59,8 +59,6 @@ public:
     GradeDados& grade() { return *grade_; }
 
 private:
-    void englishCaptions();
-    void spanishCaptions();
     // The message when the table and the count disagree; always false.
     bool recusa(const QString& texto);
     void dimensionaGrade(int largura, int altura);

@@ -1,6 +1,7 @@
 #include "kivo/weighting/frmValores.h"
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -112,8 +113,7 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
 
 void frmValores::Form_Load()
 {
-    if (programa_.idioma == Ingles)
-        englishCaptions();
+    legendasValores(this, programa_.idioma);
 
     alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
     alternativas_.setIndex(QStringLiteral("PrimaryKey"));
@@ -168,17 +168,6 @@ void frmValores::Form_Load()
     setFixedSize(common::twips(LarguraJanela), common::twips(maior + 2000));
 
     atual_ = 0;
-}
-
-void frmValores::englishCaptions()
-{
-    setWindowTitle(QStringLiteral("Values"));
-    frame1_->setTitle(QStringLiteral("Alternatives "));
-    frame2_->setTitle(QStringLiteral("Criteria "));
-    label18_->setText(QStringLiteral("Description:"));
-    label16_->setText(QStringLiteral("Values:"));
-    cmdSair_->setText(QStringLiteral("Exit"));
-    cmdGravar_->setText(QStringLiteral("Save"));
 }
 
 void frmValores::optCriterio_Click(int index)

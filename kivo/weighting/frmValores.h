@@ -36,7 +36,6 @@ public:
     short criterioAtual() const { return atual_; }
 
 private:
-    void englishCaptions();
     void gravaCaixas();
     void marcaOpcao();
 

@@ -122,7 +122,9 @@ private slots:
                                "&Sair"});
         QCOMPARE(captions(menu), expected);
         QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(),
-                 english ? QStringLiteral("Version: 15.02.18") : QStringLiteral("Versão: 15.02.18"));
+                 english     ? QStringLiteral("Version: 15.02.18")
+                 : code == 2 ? QStringLiteral("Versión: 15.02.18")
+                             : QStringLiteral("Versão: 15.02.18"));
     }
 
     void a_missing_database_ends_in_the_error_report()

@@ -122,7 +122,9 @@ private slots:
                                                 "Normatization H 0-5", "Emach", "1-Normalization", "Final Weight"};
         const QStringList pt{"Pontos da Coluna", "Normatização V 0-5", "Pontos da Linha", "Normatização H 0-5",
                              "Emach",            "1-Normalização",     "Peso Final"};
-        QTest::newRow("Spanish") << short(2) << pt;
+        QTest::newRow("Spanish") << short(2)
+                                 << QStringList{"Puntos de la Columna", "Normalización V 0-5", "Puntos de la Fila",
+                                                "Normalización H 0-5", "Emach", "1-Normalización", "Peso Final"};
         QTest::newRow("Portuguese") << short(3) << pt;
     }
 

@@ -80,7 +80,10 @@ private slots:
                                  << QStringList{"Registration of events", "The criteria:", "it is", "Than the criteria:",
                                                 "for the objective function", "Comparison", "Much more", "Much",
                                                 "The same", "Less", "Much less", "&Write", "&Analyze", "&Return"};
-        QTest::newRow("Spanish") << short(2) << pt;
+        QTest::newRow("Spanish") << short(2)
+                                 << QStringList{"Identificación de los Pesos", "El criterio: ", "es: ", "Que el criterio: ",
+                                                "Para la función objetivo ", "Comparación: ", "Mucho más", "Más", "Igual",
+                                                "Menos", "Mucho menos", "&Grabar", "&Analizar", "&Volver"};
         QTest::newRow("Portuguese") << short(3) << pt;
     }
 
