@@ -1,10 +1,7 @@
 #include "davo/screens/frmTendencia.h"
 
-#include "davo/screens/report.h"
+#include "davo/screens/questionario.h"
 
-#include "common/formats.h"
-#include "common/platform.h"
-#include "common/store.h"
 #include "common/widgets.h"
 
 #include <QButtonGroup>
@@ -125,17 +122,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
 
 void frmTendencia::Form_Load()
 {
-    try {
-        grupo_->setExclusive(false);
-        for (QAbstractButton* b : grupo_->buttons())
-            b->setChecked(false);
-        grupo_->setExclusive(true);
-        lblNG2_->clear();
-    } catch (const common::StoreError& e) {
-        relataErro(this, e);
-    } catch (const std::exception& e) {
-        relataErro(this, common::StoreError::Engine, QString::fromLocal8Bit(e.what()));
-    }
+    questionario::carrega(this, {grupo_}, lblNG2_);
 }
 
 QRadioButton* frmTendencia::opcao(int indice) const
@@ -153,14 +140,8 @@ void frmTendencia::optT1_Click()
 
 void frmTendencia::cmdGravar_Click()
 {
-    if (common::isNumeric(lblNG2_->text())) {
-        if (lblT_)
-            lblT_->setText(lblNG2_->text());
-    } else {
-        common::Messages::exclamation(this, QStringLiteral("Faltou calcular a Tendência!"),
-                                      QStringLiteral("Antes de salvar, volte e Calcule a Tendência"));
-    }
-    accept();
+    questionario::grava(this, lblNG2_, lblT_, QStringLiteral("Faltou calcular a Tendência!"),
+                        QStringLiteral("Antes de salvar, volte e Calcule a Tendência"));
 }
 
 }  // namespace davo

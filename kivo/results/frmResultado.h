@@ -50,7 +50,6 @@ private:
 
     void englishCaptions();
     void atualizaGrade();
-    void relatorioErro(const QString& descricao);
 
     Programa& programa_;
     bool calculando_ = false;
