@@ -65,4 +65,15 @@ void PictureBox::fitImage() const
     image_ = fitted;
 }
 
+void PictureBox::useLightLettering()
+{
+    QFont fonte = font();
+    fonte.setPointSize(7);
+    fonte.setBold(true);
+    setFont(fonte);
+    QPalette cores = palette();
+    cores.setColor(QPalette::WindowText, Qt::white);
+    setPalette(cores);
+}
+
 }  // namespace common

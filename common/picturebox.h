@@ -23,6 +23,8 @@ public:
     void clear();
     // Shows the picture as it is now: repainted at once when visible, scheduled otherwise.
     void refresh();
+    // Small bold white letters, for a heading drawn on a dark banner.
+    void useLightLettering();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QQueue>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 
 #include <unistd.h>
+
+#include <algorithm>
 
 namespace common {
 
@@ -165,12 +167,9 @@ void Clock::pause(int milliseconds)
         return;
     }
     // The screen repaints while it waits but takes no input, as the computation is still running.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-        QThread::msleep(5);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(std::max(milliseconds, 0), &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Clock::setTestDate(const QDate& date)

@@ -26,4 +26,16 @@ bool createDatabase(const QString& path)
     return common::createDatabaseFile(path, esquema());
 }
 
+bool abreAtividade(common::Database& db, const QVariant& codigo, common::Recordset& rs)
+{
+    rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
+    rs.setIndex(QStringLiteral("PrimaryKey"));
+    rs.seek(QStringLiteral("="), codigo);
+    if (rs.noMatch()) {
+        rs.close();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace davo

@@ -2,6 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+namespace common {
+class Database;
+class Recordset;
+}  // namespace common
 
 namespace davo {
 
@@ -18,5 +24,9 @@ QStringList esquema();
 // Creates a fresh DAVO.mdb at `path`, with no activity. Refuses to touch a file that exists
 // (returns false).
 bool createDatabase(const QString& path);
+
+// Opens Atividades into `rs` at the activity whose Codigo is `codigo`, found on the primary key.
+// Answers false, with `rs` closed, when there is no such activity.
+bool abreAtividade(common::Database& db, const QVariant& codigo, common::Recordset& rs);
 
 }  // namespace davo

@@ -52,6 +52,39 @@ void frmAtividadesGUT::buildScreen()
     data_->setObjectName(QStringLiteral("Data1"));
     grade_ = new GradeAtividades(this);
 
+    QWidget* titulos = montaTitulos();
+    const int largura = montaGrade();
+    titulos->setMinimumWidth(largura);
+    montaCarga();
+    auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
+                              QStringLiteral("cmdNovaAtiv"));
+    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
+    common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
+    common::onClick(Command1, this, &frmAtividadesGUT::Command1_Click);
+
+    auto* botoes = new QVBoxLayout;
+    botoes->addWidget(Frame1_);
+    botoes->addWidget(cmdNovaAtiv);
+    botoes->addWidget(Command1);
+    botoes->addStretch();
+    auto* baixo = new QHBoxLayout;
+    baixo->addLayout(botoes);
+    baixo->addWidget(montaPainel(), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(titulos);
+    layout->addWidget(MSFlexGrid1_, 1);
+    layout->addLayout(baixo);
+    layout->setSpacing(0);
+    baixo->setContentsMargins(0, 8, 0, 0);
+    resize(minimumSizeHint().width(), common::twips(10000));
+    common::noDefaultButtons(this);
+
+    escondePainel();
+}
+
+QWidget* frmAtividadesGUT::montaTitulos()
+{
     // The upright headings stand over the grid's columns, one picture box each.
     auto* titulos = new QWidget(this);
     titulos->setObjectName(QStringLiteral("titulos"));
@@ -63,17 +96,15 @@ void frmAtividadesGUT::buildScreen()
         auto* pic = common::withName(new common::PictureBox(titulos), common::arrayName(QStringLiteral("picLogo"), k));
         pic->setGeometry(x, 0, largura, titulos->height());
         // Light letters: the banner is darkest at the bottom, where every heading starts.
-        QFont fonte = pic->font();
-        fonte.setPointSize(7);
-        fonte.setBold(true);
-        pic->setFont(fonte);
-        QPalette cores = pic->palette();
-        cores.setColor(QPalette::WindowText, Qt::white);
-        pic->setPalette(cores);
+        pic->useLightLettering();
         picLogo_[k] = pic;
         x += largura;
     }
+    return titulos;
+}
 
+int frmAtividadesGUT::montaGrade()
+{
     MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
     // A compact font, so a bold date fits the date column's width.
@@ -97,12 +128,15 @@ void frmAtividadesGUT::buildScreen()
     }
     MSFlexGrid1_->setColumnHidden(0, true);  // the key: width 0
     MSFlexGrid1_->setMinimumWidth(largura + MSFlexGrid1_->verticalScrollBar()->sizeHint().width());
-    titulos->setMinimumWidth(largura);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
     });
+    return largura;
+}
 
+void frmAtividadesGUT::montaCarga()
+{
     Frame1_ = common::withName(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
     lblCargaH_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblCargaH"));
     lblCargaH_->setAlignment(Qt::AlignCenter);
@@ -115,13 +149,10 @@ void frmAtividadesGUT::buildScreen()
     auto* frame1 = new QHBoxLayout(Frame1_);
     frame1->addWidget(lblCargaH_);
     frame1->addWidget(common::withName(new QLabel(QStringLiteral("(primeiros 6 projetos)"), Frame1_), QStringLiteral("Label2")));
+}
 
-    auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
-                              QStringLiteral("cmdNovaAtiv"));
-    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
-    common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
-    common::onClick(Command1, this, &frmAtividadesGUT::Command1_Click);
-
+QWidget* frmAtividadesGUT::montaPainel()
+{
     Frame2_ = common::withName(new QGroupBox, QStringLiteral("Frame2"));
     mskDtFinal_ = common::withName(new common::MaskedDateBox(Frame2_), QStringLiteral("mskDtFinal"));
     txtHorasEst_ = common::withName(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
@@ -149,11 +180,6 @@ void frmAtividadesGUT::buildScreen()
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
 
-    auto* botoes = new QVBoxLayout;
-    botoes->addWidget(Frame1_);
-    botoes->addWidget(cmdNovaAtiv);
-    botoes->addWidget(Command1);
-    botoes->addStretch();
     // The editing panel keeps its place while hidden, so the buttons keep their size.
     auto* painel = new QWidget(this);
     auto* campos = new QHBoxLayout(painel);
@@ -161,20 +187,7 @@ void frmAtividadesGUT::buildScreen()
     campos->addWidget(Frame2_);
     campos->addWidget(Frame3_);
     campos->addWidget(txtObs_, 1);
-    auto* baixo = new QHBoxLayout;
-    baixo->addLayout(botoes);
-    baixo->addWidget(painel, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titulos);
-    layout->addWidget(MSFlexGrid1_, 1);
-    layout->addLayout(baixo);
-    layout->setSpacing(0);
-    baixo->setContentsMargins(0, 8, 0, 0);
-    resize(minimumSizeHint().width(), common::twips(10000));
-    common::noDefaultButtons(this);
-
-    escondePainel();
+    return painel;
 }
 
 void frmAtividadesGUT::escondePainel()
@@ -247,13 +260,9 @@ void frmAtividadesGUT::MSFlexGrid1_Click()
     chkFim_->setChecked(false);
     grade_->pintaCelula(linhaAnterior_, GradeAtividades::ColunaAtividade, Qt::white);
 
-    rsAtividade_ = common::Recordset::openTable(programa_.db, QStringLiteral("Atividades"));
-    rsAtividade_.setIndex(QStringLiteral("PrimaryKey"));
-    rsAtividade_.seek(QStringLiteral("="), grade_->codigo(linhaSelecionada_));
-    if (rsAtividade_.noMatch()) {
+    if (!abreAtividade(programa_.db, grade_->codigo(linhaSelecionada_), rsAtividade_)) {
         // A row without an activity: nothing is selected, and the save can no longer act on the
         // activity chosen before.
-        rsAtividade_.close();
         escondePainel();
         return;
     }

@@ -66,6 +66,12 @@ private:
     void avisaData(NovaData novaData);
 
     void buildScreen();
+    // The steps of building the screen: the headings over the grid, the grid (answers its width),
+    // the load box, and the editing panel below the grid.
+    QWidget* montaTitulos();
+    int montaGrade();
+    void montaCarga();
+    QWidget* montaPainel();
     void recarregaLista();
     void CargaHoraDia();
     void PreencheGrade();

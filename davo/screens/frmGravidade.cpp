@@ -1,11 +1,9 @@
 #include "davo/screens/frmGravidade.h"
 
 #include "davo/data/gut.h"
-#include "davo/screens/report.h"
+#include "davo/screens/questionario.h"
 
 #include "common/formats.h"
-#include "common/platform.h"
-#include "common/store.h"
 #include "common/widgets.h"
 
 #include <QButtonGroup>
@@ -17,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace davo {
 
@@ -54,29 +53,42 @@ struct Colunas {
     int inicioCabecalho2 = 0;
 };
 
-Colunas medeColunas(const QFont& base, int larguraBotao)
+// The blanks between the centres of neighbouring columns, left to right: "DT    D", "D      I", from
+// "I" across to the second heading's "C", "C     CT".
+constexpr std::array<int, 4> BrancosEntre = {4, 6, 7, 5};
+
+Colunas posicoes(const QFont& fonte)
 {
     Colunas c;
-    c.fonte = base;
-    // Widen the blanks of the headings until the buttons under them no longer touch.
-    for (int extra = 0; extra <= 40; ++extra) {
-        c.fonte.setWordSpacing(extra);
-        const QFontMetrics fm(c.fonte);
-        auto meio = [&](const QString& antes, const QString& letras) {
-            return static_cast<int>(std::lround(fm.horizontalAdvance(antes) + fm.horizontalAdvance(letras) / 2.0));
-        };
-        c.inicioCabecalho2 = fm.horizontalAdvance(Cabecalho1) + 2;
-        c.centro = {meio({}, QStringLiteral("DT")), meio(QStringLiteral("DT    "), QStringLiteral("D")),
-                    meio(QStringLiteral("DT    D      "), QStringLiteral("I")),
-                    c.inicioCabecalho2 + meio(QStringLiteral("       "), QStringLiteral("C")),
-                    c.inicioCabecalho2 + meio(QStringLiteral("       C     "), QStringLiteral("CT"))};
-        int menor = c.centro[1] - c.centro[0];
-        for (int i = 2; i < 5; ++i)
-            menor = std::min(menor, c.centro[i] - c.centro[i - 1]);
-        if (menor >= larguraBotao + 6)
-            break;
-    }
+    c.fonte = fonte;
+    const QFontMetrics fm(fonte);
+    auto meio = [&](const QString& antes, const QString& letras) {
+        return static_cast<int>(std::lround(fm.horizontalAdvance(antes) + fm.horizontalAdvance(letras) / 2.0));
+    };
+    c.inicioCabecalho2 = fm.horizontalAdvance(Cabecalho1) + 2;
+    c.centro = {meio({}, QStringLiteral("DT")), meio(QStringLiteral("DT    "), QStringLiteral("D")),
+                meio(QStringLiteral("DT    D      "), QStringLiteral("I")),
+                c.inicioCabecalho2 + meio(QStringLiteral("       "), QStringLiteral("C")),
+                c.inicioCabecalho2 + meio(QStringLiteral("       C     "), QStringLiteral("CT"))};
     return c;
+}
+
+Colunas medeColunas(const QFont& base, int larguraBotao)
+{
+    // The blanks of the headings are widened, each by the same amount (at most 40 pixels), by the
+    // least that keeps the buttons under them from touching.
+    const Colunas natural = posicoes(base);
+    int extra = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int falta = larguraBotao + 6 - (natural.centro[i + 1] - natural.centro[i]);
+        if (falta > 0)
+            extra = std::max(extra, (falta + BrancosEntre[i] - 1) / BrancosEntre[i]);
+    }
+    if (extra == 0)
+        return natural;
+    QFont fonte = base;
+    fonte.setWordSpacing(std::min(extra, 40));
+    return posicoes(fonte);
 }
 
 QString legenda(int primeira, int ultima, const QStringList& letras)
@@ -87,28 +99,40 @@ QString legenda(int primeira, int ultima, const QStringList& letras)
     return linhas.join(QLatin1Char('\n'));
 }
 
-}  // namespace
-
-frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lblG_(lblG)
-{
-    setObjectName(QStringLiteral("frmGravidade"));
-    setWindowTitle(QStringLiteral("Gravidade"));
-
-    const int margem = 8;
+// The sizes the window is laid out by, in pixels.
+struct Medidas {
+    int margem = 8;
+    int alturaLinha = 26;
     int larguraQuestao = 200;  // statements, right-aligned against the buttons
+    int colunasX = 0;          // the left of the first heading, in the main frame
+    int alturaTexto = 0;
+    QSize botao;
+    Colunas colunas;
+    int larguraColunas = 0;
+};
+
+Medidas mede(const QFont& fonte)
+{
+    Medidas m;
     for (const char* questao : Questoes)
-        larguraQuestao = std::max(larguraQuestao, QFontMetrics(font()).horizontalAdvance(QString::fromUtf8(questao)) + 8);
-    const int alturaLinha = 26;
-    const int colunasX = margem + larguraQuestao + 12;
+        m.larguraQuestao = std::max(m.larguraQuestao, QFontMetrics(fonte).horizontalAdvance(QString::fromUtf8(questao)) + 8);
+    m.colunasX = m.margem + m.larguraQuestao + 12;
+    m.alturaTexto = QFontMetrics(fonte).height();
+    const QRadioButton medida;
+    m.botao = medida.sizeHint();
+    m.colunas = medeColunas(fonte, m.botao.width());
+    m.larguraColunas = m.colunas.centro[4] + m.botao.width();
+    return m;
+}
 
-    auto* frame1 = new QFrame(this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setFrameShape(QFrame::StyledPanel);
-
-    auto* label21 = new QLabel(QStringLiteral("Gravidade (potenciais danos; seriedade do problema)"), frame1);
+// The title and the lead-in sentence at the top of the main frame. Returns the top of the column
+// headings, level with the lead-in's second line.
+int montaTitulo(QFrame* frame1, const Medidas& m, QLabel*& label21)
+{
+    label21 = new QLabel(QStringLiteral("Gravidade (potenciais danos; seriedade do problema)"), frame1);
     label21->setObjectName(QStringLiteral("Label21"));
     label21->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-    label21->move(margem, margem);
+    label21->move(m.margem, m.margem);
     label21->adjustSize();
 
     auto* label1 = new QLabel(QStringLiteral("Se a atividade não for realizada, se nada for feito, "), frame1);
@@ -116,18 +140,17 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
     label1->setWordWrap(true);
     const int alturaTexto = QFontMetrics(label1->font()).height();
     const int topoLeadIn = label21->y() + label21->height() + 10;
-    label1->setGeometry(margem, topoLeadIn, 200, 2 * alturaTexto + 4);
+    label1->setGeometry(m.margem, topoLeadIn, 200, 2 * alturaTexto + 4);
+    return topoLeadIn + alturaTexto + 4;
+}
 
-    const QRadioButton medida;
-    const QSize botao = medida.sizeHint();
-    const Colunas colunas = medeColunas(font(), botao.width());
-
-    // The column headings stand level with the lead-in's second line.
-    const int topoCabecalho = topoLeadIn + alturaTexto + 4;
+// The two column headings, the second in a frame of its own.
+void montaCabecalhos(QFrame* frame1, const Medidas& m, int topo)
+{
     auto* label18 = new QLabel(Cabecalho1, frame1);
     label18->setObjectName(QStringLiteral("Label18"));
-    label18->setFont(colunas.fonte);
-    label18->move(colunasX, topoCabecalho);
+    label18->setFont(m.colunas.fonte);
+    label18->move(m.colunasX, topo);
     label18->adjustSize();
     label18->setToolTip(legenda(0, 2, {QStringLiteral("DT"), QStringLiteral("D"), QStringLiteral("I")}));
 
@@ -136,95 +159,105 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
     frame2->setFrameShape(QFrame::NoFrame);
     auto* label2 = new QLabel(Cabecalho2, frame2);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setFont(colunas.fonte);
+    label2->setFont(m.colunas.fonte);
     label2->move(0, 0);
     label2->adjustSize();
     label2->setToolTip(legenda(3, 4, {QStringLiteral("C"), QStringLiteral("CT")}));
-    frame2->setGeometry(colunasX + colunas.inicioCabecalho2, topoCabecalho, label2->width(), label2->height());
+    frame2->setGeometry(m.colunasX + m.colunas.inicioCabecalho2, topo, label2->width(), label2->height());
+}
 
-    const int larguraColunas = colunas.centro[4] + botao.width();
-    const int topoLinhas = topoCabecalho + alturaTexto + 8;
-    for (int q = 1; q <= QuestoesGravidade; ++q) {
-        const int y = topoLinhas + (q - 1) * alturaLinha;
+// Statement `q` at height `y`: its text and its five options in one exclusive group, each running
+// `aoClicar`.
+QButtonGroup* montaQuestao(QFrame* frame1, QObject* tela, const Medidas& m, int q, int y,
+                           const std::function<void()>& aoClicar)
+{
+    auto* questao = new QLabel(QString::fromUtf8(Questoes[q - 1]), frame1);
+    questao->setObjectName(common::arrayName(QStringLiteral("lblQuestao"), q));
+    questao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    questao->setGeometry(m.margem, y, m.larguraQuestao, m.alturaLinha);
 
-        auto* questao = new QLabel(QString::fromUtf8(Questoes[q - 1]), frame1);
-        questao->setObjectName(common::arrayName(QStringLiteral("lblQuestao"), q));
-        questao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        questao->setGeometry(margem, y, larguraQuestao, alturaLinha);
-
-        // The first thirteen rows each have a frame of their own; the last row's buttons sit on
-        // the main frame.
-        QWidget* dono = frame1;
-        int origemX = 0;
-        int origemY = 0;
-        if (q < QuestoesGravidade) {
-            auto* frame = new QFrame(frame1);
-            frame->setObjectName(QStringLiteral("Frame%1").arg(q + 2));
-            frame->setFrameShape(QFrame::NoFrame);
-            frame->setGeometry(colunasX - 4, y, larguraColunas + 8, alturaLinha);
-            dono = frame;
-            origemX = colunasX - 4;
-            origemY = y;
-        }
-
-        auto* grupo = new QButtonGroup(this);
-        grupo->setExclusive(true);
-        grupos_[q - 1] = grupo;
-        const QString array = QStringLiteral("opt%1").arg(q);
-        for (int a = 1; a <= 5; ++a) {
-            auto* opt = new QRadioButton(dono);
-            opt->setObjectName(common::arrayName(array, a));
-            opt->setToolTip(QString::fromUtf8(Significados[a - 1]));
-            opt->setGeometry(colunasX + colunas.centro[a - 1] - botao.width() / 2 - origemX,
-                             y + (alturaLinha - botao.height()) / 2 - origemY, botao.width(), botao.height());
-            grupo->addButton(opt, a);
-            common::onClick(opt, this, &frmGravidade::CalculaGravidade);
-        }
+    // The first thirteen rows each have a frame of their own; the last row's buttons sit on the
+    // main frame.
+    QWidget* dono = frame1;
+    int origemX = 0;
+    int origemY = 0;
+    if (q < QuestoesGravidade) {
+        auto* frame = new QFrame(frame1);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(q + 2));
+        frame->setFrameShape(QFrame::NoFrame);
+        frame->setGeometry(m.colunasX - 4, y, m.larguraColunas + 8, m.alturaLinha);
+        dono = frame;
+        origemX = m.colunasX - 4;
+        origemY = y;
     }
 
-    const int topoResultado = topoLinhas + QuestoesGravidade * alturaLinha + 12;
+    auto* grupo = new QButtonGroup(tela);
+    grupo->setExclusive(true);
+    const QString array = QStringLiteral("opt%1").arg(q);
+    for (int a = 1; a <= 5; ++a) {
+        auto* opt = new QRadioButton(dono);
+        opt->setObjectName(common::arrayName(array, a));
+        opt->setToolTip(QString::fromUtf8(Significados[a - 1]));
+        opt->setGeometry(m.colunasX + m.colunas.centro[a - 1] - m.botao.width() / 2 - origemX,
+                         y + (m.alturaLinha - m.botao.height()) / 2 - origemY, m.botao.width(), m.botao.height());
+        grupo->addButton(opt, a);
+        common::onClick(opt, aoClicar);
+    }
+    return grupo;
+}
+
+}  // namespace
+
+frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lblG_(lblG)
+{
+    setObjectName(QStringLiteral("frmGravidade"));
+    setWindowTitle(QStringLiteral("Gravidade"));
+    const Medidas m = mede(font());
+
+    auto* frame1 = new QFrame(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setFrameShape(QFrame::StyledPanel);
+
+    QLabel* label21 = nullptr;
+    const int topoCabecalho = montaTitulo(frame1, m, label21);
+    montaCabecalhos(frame1, m, topoCabecalho);
+
+    const int topoLinhas = topoCabecalho + m.alturaTexto + 8;
+    for (int q = 1; q <= QuestoesGravidade; ++q)
+        grupos_[q - 1] = montaQuestao(frame1, this, m, q, topoLinhas + (q - 1) * m.alturaLinha,
+                                      [this] { CalculaGravidade(); });
+
+    const int topoResultado = topoLinhas + QuestoesGravidade * m.alturaLinha + 12;
     auto* label19 = new QLabel(QStringLiteral("Nível de gravidade ="), frame1);
     label19->setObjectName(QStringLiteral("Label19"));
     label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label19->setGeometry(margem, topoResultado, larguraQuestao, alturaLinha);
+    label19->setGeometry(m.margem, topoResultado, m.larguraQuestao, m.alturaLinha);
     lblNG1_ = new QLabel(frame1);
     lblNG1_->setObjectName(QStringLiteral("lblNG1"));
     lblNG1_->setFrameShape(QFrame::Panel);
     lblNG1_->setFrameShadow(QFrame::Sunken);
     lblNG1_->setAlignment(Qt::AlignCenter);
-    lblNG1_->setGeometry(colunasX, topoResultado, 60, alturaLinha);
+    lblNG1_->setGeometry(m.colunasX, topoResultado, 60, m.alturaLinha);
 
-    const int larguraFrame = std::max(colunasX + larguraColunas + margem, label21->x() + label21->width() + margem);
-    const int alturaFrame = topoResultado + alturaLinha + margem;
-    frame1->setGeometry(margem, margem, larguraFrame, alturaFrame);
+    const int larguraFrame =
+        std::max(m.colunasX + m.larguraColunas + m.margem, label21->x() + label21->width() + m.margem);
+    const int alturaFrame = topoResultado + m.alturaLinha + m.margem;
+    frame1->setGeometry(m.margem, m.margem, larguraFrame, alturaFrame);
 
     auto* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     cmdGravar->setAutoDefault(false);
-    cmdGravar->setGeometry(margem + larguraFrame - 100, margem + alturaFrame + 8, 100, 30);
+    cmdGravar->setGeometry(m.margem + larguraFrame - 100, m.margem + alturaFrame + 8, 100, 30);
     common::onClick(cmdGravar, this, &frmGravidade::cmdGravar_Click);
 
-    setFixedSize(larguraFrame + 2 * margem, cmdGravar->y() + cmdGravar->height() + margem);
+    setFixedSize(larguraFrame + 2 * m.margem, cmdGravar->y() + cmdGravar->height() + m.margem);
 
     Form_Load();
 }
 
 void frmGravidade::Form_Load()
 {
-    try {
-        for (QButtonGroup* grupo : grupos_) {
-            // An exclusive group keeps one button checked; let go of it to clear them all.
-            grupo->setExclusive(false);
-            for (QAbstractButton* b : grupo->buttons())
-                b->setChecked(false);
-            grupo->setExclusive(true);
-        }
-        lblNG1_->clear();
-    } catch (const common::StoreError& e) {
-        relataErro(this, e);
-    } catch (const std::exception& e) {
-        relataErro(this, common::StoreError::Engine, QString::fromLocal8Bit(e.what()));
-    }
+    questionario::carrega(this, QList<QButtonGroup*>(grupos_.begin(), grupos_.end()), lblNG1_);
 }
 
 QRadioButton* frmGravidade::opcao(int questao, int resposta) const
@@ -243,19 +276,13 @@ void frmGravidade::CalculaGravidade()
     if (!g)
         return;  // not every statement is answered yet
     lblNG1_->setText(common::formatFixed(*g, 1));
-    lblNG1_->repaint();
+    lblNG1_->update();
 }
 
 void frmGravidade::cmdGravar_Click()
 {
-    if (common::isNumeric(lblNG1_->text())) {
-        if (lblG_)
-            lblG_->setText(lblNG1_->text());
-    } else {
-        common::Messages::exclamation(this, QStringLiteral("Faltou calcular a Gravidade!"),
-                                      QStringLiteral("Antes de salvar, calcule a Gravidade dessa nova atividade."));
-    }
-    accept();
+    questionario::grava(this, lblNG1_, lblG_, QStringLiteral("Faltou calcular a Gravidade!"),
+                        QStringLiteral("Antes de salvar, calcule a Gravidade dessa nova atividade."));
 }
 
 }  // namespace davo

@@ -92,11 +92,7 @@ void frmHistorico::DBGrid1_Click()
     lista.setAbsolutePosition(current.row());
     const QVariant codigo = lista.value(QStringLiteral("Codigo"));
 
-    rsHistorico_ = common::Recordset::openTable(programa_.db, QStringLiteral("Atividades"));
-    rsHistorico_.setIndex(QStringLiteral("PrimaryKey"));
-    rsHistorico_.seek(QStringLiteral("="), codigo);
-    if (rsHistorico_.noMatch()) {
-        rsHistorico_.close();
+    if (!abreAtividade(programa_.db, codigo, rsHistorico_)) {
         escondePainel();
         return;
     }

@@ -177,9 +177,9 @@ void frmNovaAtiv::CalculaGUT()
         return;
     const short u = urgenciaAtual();
     lblU_->setText(QString::number(u));
-    lblU_->repaint();
+    lblU_->update();
     lblGUT_->setText(common::numberText(gut(*g, *t, u)));
-    lblGUT_->repaint();
+    lblGUT_->update();
 }
 
 bool frmNovaAtiv::mskDtFinal_LostFocus()

@@ -1,10 +1,7 @@
 #include "davo/screens/frmTendencia.h"
 
-#include "davo/screens/report.h"
+#include "davo/screens/questionario.h"
 
-#include "common/formats.h"
-#include "common/platform.h"
-#include "common/store.h"
 #include "common/widgets.h"
 
 #include <QButtonGroup>
@@ -16,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace davo {
 
@@ -32,18 +30,78 @@ const char* const Danos[5] = {
 
 const QString Cabecalho = QStringLiteral("    T");
 
+// The sizes the window is laid out by, in pixels.
+struct Medidas {
+    int margem = 8;
+    int alturaLinha = 26;
+    int larguraDano = 200;  // the statements' column
+    int colunaX = 0;        // the left of the heading, in the frame
+    int centro = 0;         // the heading's letter, from the heading's left
+    QSize botao;
+};
+
+Medidas mede(const QFont& fonte)
+{
+    Medidas m;
+    for (const char* dano : Danos)
+        m.larguraDano = std::max(m.larguraDano, QFontMetrics(fonte).horizontalAdvance(QString::fromUtf8(dano)) + 8);
+    // The column of buttons stands under the heading's letter.
+    const QFontMetrics fm(fonte);
+    m.colunaX = m.margem + m.larguraDano + 8;
+    m.centro = static_cast<int>(std::lround(fm.horizontalAdvance(QStringLiteral("    ")) +
+                                            fm.horizontalAdvance(QStringLiteral("T")) / 2.0));
+    const QRadioButton medida;
+    m.botao = medida.sizeHint();
+    return m;
+}
+
+// The heading over the buttons, in a frame of its own, at height `topo`. Returns its width.
+int montaCabecalho(QFrame* frame17, const Medidas& m, int topo)
+{
+    auto* frame22 = new QFrame(frame17);
+    frame22->setObjectName(QStringLiteral("Frame22"));
+    frame22->setFrameShape(QFrame::NoFrame);
+    auto* label32 = new QLabel(Cabecalho, frame22);
+    label32->setObjectName(QStringLiteral("Label32"));
+    label32->move(0, 0);
+    label32->adjustSize();
+    label32->setToolTip(QStringLiteral("T: Tendência"));
+    frame22->setGeometry(m.colunaX, topo, label32->width(), label32->height());
+    return label32->width();
+}
+
+// The five statements from height `topo` down, each with its option in one exclusive group; every
+// option runs `aoClicar`.
+QButtonGroup* montaDanos(QFrame* frame17, QObject* tela, const Medidas& m, int topo,
+                         const std::function<void()>& aoClicar)
+{
+    auto* grupo = new QButtonGroup(tela);
+    grupo->setExclusive(true);
+    for (int i = 1; i <= 5; ++i) {
+        const int y = topo + (i - 1) * m.alturaLinha;
+        auto* dano = new QLabel(QString::fromUtf8(Danos[i - 1]), frame17);
+        dano->setObjectName(common::arrayName(QStringLiteral("lblDanos"), i));
+        dano->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        dano->setGeometry(m.margem, y, m.larguraDano, m.alturaLinha);
+
+        auto* opt = new QRadioButton(frame17);
+        opt->setObjectName(common::arrayName(QStringLiteral("optT1"), i));
+        opt->setGeometry(m.colunaX + m.centro - m.botao.width() / 2, y + (m.alturaLinha - m.botao.height()) / 2,
+                         m.botao.width(), m.botao.height());
+        grupo->addButton(opt, i);
+        common::onClick(opt, aoClicar);
+    }
+    return grupo;
+}
+
 }  // namespace
 
 frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lblT_(lblT)
 {
     setObjectName(QStringLiteral("frmTendencia"));
     setWindowTitle(QString());
-
-    const int margem = 8;
-    int larguraDano = 200;
-    for (const char* dano : Danos)
-        larguraDano = std::max(larguraDano, QFontMetrics(font()).horizontalAdvance(QString::fromUtf8(dano)) + 8);
-    const int alturaLinha = 26;
+    const Medidas m = mede(font());
+    const int margem = m.margem;
 
     auto* label23 = new QLabel(QStringLiteral("Tendência (dos danos, potencial crescimento dos danos)"), this);
     label23->setObjectName(QStringLiteral("Label23"));
@@ -60,62 +118,32 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     label42->move(margem, margem);
     label42->adjustSize();
 
-    // The column of buttons stands under the heading's letter.
-    const QFontMetrics fm(font());
-    const int colunaX = margem + larguraDano + 8;
-    const int centro = static_cast<int>(std::lround(fm.horizontalAdvance(QStringLiteral("    ")) +
-                                                    fm.horizontalAdvance(QStringLiteral("T")) / 2.0));
-    auto* frame22 = new QFrame(frame17);
-    frame22->setObjectName(QStringLiteral("Frame22"));
-    frame22->setFrameShape(QFrame::NoFrame);
-    auto* label32 = new QLabel(Cabecalho, frame22);
-    label32->setObjectName(QStringLiteral("Label32"));
-    label32->move(0, 0);
-    label32->adjustSize();
-    label32->setToolTip(QStringLiteral("T: Tendência"));
-    frame22->setGeometry(colunaX, label42->y(), label32->width(), label32->height());
-
-    const QRadioButton medida;
-    const QSize botao = medida.sizeHint();
+    const int larguraCabecalho = montaCabecalho(frame17, m, label42->y());
     const int topoLinhas = label42->y() + label42->height() + 8;
-    grupo_ = new QButtonGroup(this);
-    grupo_->setExclusive(true);
-    for (int i = 1; i <= 5; ++i) {
-        const int y = topoLinhas + (i - 1) * alturaLinha;
-        auto* dano = new QLabel(QString::fromUtf8(Danos[i - 1]), frame17);
-        dano->setObjectName(common::arrayName(QStringLiteral("lblDanos"), i));
-        dano->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        dano->setGeometry(margem, y, larguraDano, alturaLinha);
+    grupo_ = montaDanos(frame17, this, m, topoLinhas, [this] { optT1_Click(); });
 
-        auto* opt = new QRadioButton(frame17);
-        opt->setObjectName(common::arrayName(QStringLiteral("optT1"), i));
-        opt->setGeometry(colunaX + centro - botao.width() / 2, y + (alturaLinha - botao.height()) / 2,
-                         botao.width(), botao.height());
-        grupo_->addButton(opt, i);
-        common::onClick(opt, this, &frmTendencia::optT1_Click);
-    }
-    const int larguraFrame = std::max(colunaX + std::max(centro + botao.width(), label32->width()) + margem,
+    const int larguraFrame = std::max(m.colunaX + std::max(m.centro + m.botao.width(), larguraCabecalho) + margem,
                                       label42->x() + label42->width() + margem);
-    const int alturaFrame = topoLinhas + 5 * alturaLinha + margem;
+    const int alturaFrame = topoLinhas + 5 * m.alturaLinha + margem;
     frame17->setGeometry(margem, label23->y() + label23->height() + 8, larguraFrame, alturaFrame);
 
     const int topoResultado = frame17->y() + alturaFrame + 12;
     auto* label34 = new QLabel(QStringLiteral("Nível de Gravidade ="), this);
     label34->setObjectName(QStringLiteral("Label34"));
     label34->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label34->setGeometry(margem, topoResultado, larguraDano, alturaLinha);
+    label34->setGeometry(margem, topoResultado, m.larguraDano, m.alturaLinha);
     lblNG2_ = new QLabel(this);
     lblNG2_->setObjectName(QStringLiteral("lblNG2"));
     lblNG2_->setFrameShape(QFrame::Panel);
     lblNG2_->setFrameShadow(QFrame::Sunken);
     lblNG2_->setAlignment(Qt::AlignCenter);
-    lblNG2_->setGeometry(margem + larguraDano + 16, topoResultado, 40, alturaLinha);
+    lblNG2_->setGeometry(margem + m.larguraDano + 16, topoResultado, 40, m.alturaLinha);
 
     auto* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     cmdGravar->setAutoDefault(false);
     const int larguraJanela = std::max(larguraFrame, label23->width()) + 2 * margem;
-    cmdGravar->setGeometry(larguraJanela - margem - 100, topoResultado + alturaLinha + 12, 100, 30);
+    cmdGravar->setGeometry(larguraJanela - margem - 100, topoResultado + m.alturaLinha + 12, 100, 30);
     common::onClick(cmdGravar, this, &frmTendencia::cmdGravar_Click);
 
     setFixedSize(larguraJanela, cmdGravar->y() + cmdGravar->height() + margem);
@@ -125,17 +153,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
 
 void frmTendencia::Form_Load()
 {
-    try {
-        grupo_->setExclusive(false);
-        for (QAbstractButton* b : grupo_->buttons())
-            b->setChecked(false);
-        grupo_->setExclusive(true);
-        lblNG2_->clear();
-    } catch (const common::StoreError& e) {
-        relataErro(this, e);
-    } catch (const std::exception& e) {
-        relataErro(this, common::StoreError::Engine, QString::fromLocal8Bit(e.what()));
-    }
+    questionario::carrega(this, {grupo_}, lblNG2_);
 }
 
 QRadioButton* frmTendencia::opcao(int indice) const
@@ -153,14 +171,8 @@ void frmTendencia::optT1_Click()
 
 void frmTendencia::cmdGravar_Click()
 {
-    if (common::isNumeric(lblNG2_->text())) {
-        if (lblT_)
-            lblT_->setText(lblNG2_->text());
-    } else {
-        common::Messages::exclamation(this, QStringLiteral("Faltou calcular a Tendência!"),
-                                      QStringLiteral("Antes de salvar, volte e Calcule a Tendência"));
-    }
-    accept();
+    questionario::grava(this, lblNG2_, lblT_, QStringLiteral("Faltou calcular a Tendência!"),
+                        QStringLiteral("Antes de salvar, volte e Calcule a Tendência"));
 }
 
 }  // namespace davo

@@ -9,16 +9,15 @@
 #include "common/esquema.h"
 #include "common/formats.h"
 #include "common/frmInformacoes.h"
+#include "common/mainwindow.h"
 #include "common/platform.h"
 #include "common/widgets.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
 
 namespace davo {
@@ -26,20 +25,16 @@ namespace davo {
 namespace {
 
 // The two pictures of the main window: the product's name, and the three letters of its method.
-QPixmap picture(const QString& big, const QString& small, QColor top, QColor bottom)
+QPixmap nomeProduto()
 {
-    QPixmap pixmap(300, 220);
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, pixmap.height());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.fillRect(pixmap.rect(), g);
-    p.setPen(Qt::white);
-    p.setFont(QFont(QStringLiteral("Arial"), 40, QFont::Bold));
-    p.drawText(pixmap.rect().adjusted(0, 0, 0, -50), Qt::AlignCenter, big);
-    p.setFont(QFont(QStringLiteral("Arial"), 12));
-    p.drawText(pixmap.rect().adjusted(0, 90, 0, 0), Qt::AlignCenter, small);
-    return pixmap;
+    return common::drawPicture({QSize(300, 220), {QColor(0, 64, 48), QColor(64, 168, 120)}, QStringLiteral("DAVO"), 40,
+                                50, QStringLiteral("Prioridades pelo método GUT"), 12});
+}
+
+QPixmap letrasMetodo()
+{
+    return common::drawPicture({QSize(300, 220), {QColor(96, 32, 0), QColor(216, 128, 48)}, QStringLiteral("G×U×T"),
+                                40, 50, QStringLiteral("Gravidade · Urgência · Tendência"), 12});
 }
 
 }  // namespace
@@ -54,23 +49,21 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     auto* layout = new QHBoxLayout(central);
     auto* image1 = new QLabel(central);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(picture(QStringLiteral("DAVO"), QStringLiteral("Prioridades pelo método GUT"),
-                              QColor(0, 64, 48), QColor(64, 168, 120)));
+    image1->setPixmap(nomeProduto());
     auto* image2 = new QLabel(central);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(picture(QStringLiteral("G×U×T"), QStringLiteral("Gravidade · Urgência · Tendência"),
-                              QColor(96, 32, 0), QColor(216, 128, 48)));
+    image2->setPixmap(letrasMetodo());
     layout->addWidget(image1);
     layout->addWidget(image2);
     setCentralWidget(central);
 
-    menuItem(menuBar(), "mnuAtivGUT", QStringLiteral("&Atividades GUT"), &Menu::mnuAtivGUT_Click);
-    menuItem(menuBar(), "mnuHistorico", QStringLiteral("&Histórico"), &Menu::mnuHistorico_Click);
+    common::menuItem(menuBar(), "mnuAtivGUT", QStringLiteral("&Atividades GUT"), this, &Menu::mnuAtivGUT_Click);
+    common::menuItem(menuBar(), "mnuHistorico", QStringLiteral("&Histórico"), this, &Menu::mnuHistorico_Click);
     QMenu* util = menuBar()->addMenu(QStringLiteral("&Utilitários"));
     util->setObjectName(QStringLiteral("mnuUtil"));
-    menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), &Menu::mnuCompactar_Click);
-    menuItem(util, "mnuSuporte", QStringLiteral("&Suporte"), &Menu::mnuSuporte_Click);
-    menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), &Menu::mnuSair_Click);
+    common::menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), this, &Menu::mnuCompactar_Click);
+    common::menuItem(util, "mnuSuporte", QStringLiteral("&Suporte"), this, &Menu::mnuSuporte_Click);
+    common::menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), this, &Menu::mnuSair_Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     auto* panel = new QLabel(this);
@@ -79,15 +72,6 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 }
 
 Menu::~Menu() = default;
-
-QAction* Menu::menuItem(QWidget* menu, const char* name, const QString& caption, void (Menu::*handler)())
-{
-    auto* action = new QAction(caption, menu);
-    action->setObjectName(QLatin1String(name));
-    menu->addAction(action);
-    common::onTriggered(action, this, handler);
-    return action;
-}
 
 bool Menu::Form_Load()
 {
@@ -157,8 +141,7 @@ void Menu::mnuSuporte_Click()
     common::Variante variante;
     variante.programa = common::Variante::Davo;
     variante.pasta = QCoreApplication::applicationDirPath();  // the data may live elsewhere: the screen names its file
-    variante.imagem = picture(QStringLiteral("DAVO"), QStringLiteral("Prioridades pelo método GUT"),
-                              QColor(0, 64, 48), QColor(64, 168, 120));
+    variante.imagem = nomeProduto();
     const common::SistemaInfo sistema;
     common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);
     tela.Form_Load();
@@ -180,8 +163,7 @@ void Menu::mnuCompactar_Click()
 
 void Menu::mnuSair_Click()
 {
-    close();
-    QApplication::quit();
+    common::quitProgram(*this);
 }
 
 }  // namespace davo

@@ -36,7 +36,6 @@ public:
 private:
     // True when the database is open; otherwise the error report is shown.
     bool bancoAberto();
-    QAction* menuItem(QWidget* menu, const char* name, const QString& caption, void (Menu::*handler)());
 
     Programa programa_;
     std::unique_ptr<common::SingleInstance> instance_;

@@ -1,6 +1,7 @@
 #include "kivo/lists/alternativas.h"
 
 #include "kivo/lists/listas.h"
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 
@@ -77,9 +78,7 @@ void frmAlternativas::Form_Load()
 {
     legendasAlternativas(this, programa_.idioma);
 
-    alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
-    alternativas_.setIndex(QStringLiteral("PrimaryKey"));
-    alternativas_.moveFirst();
+    alternativas_ = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
 
     qtde_ = listas::qtdeGravada(alternativas_.value(QStringLiteral("Qtde")));
     txtQtde_->setText(QString::number(qtde_));
@@ -118,17 +117,10 @@ bool frmAlternativas::txtQtde_LostFocus()
 
 void frmAlternativas::cmdSair_Click()
 {
-    common::Transaction transaction(programa_.db);
-    alternativas_.moveFirst();
-    for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
-        alternativas_.edit();
-        alternativas_.setValue(QStringLiteral("Alternativa"), txtAlternativa_[i]->text());
-        alternativas_.setValue(QStringLiteral("Qtde"), txtQtde_->text());
-        alternativas_.update();
-        if (!alternativas_.eof())
-            alternativas_.moveNext();
-    }
-    transaction.commit();
+    QStringList nomes;
+    for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i)
+        nomes << txtAlternativa_[i]->text();
+    dados::gravaAlternativas(programa_.db, alternativas_, nomes, txtQtde_->text());
     accept();
 }
 
@@ -138,38 +130,9 @@ void frmAlternativas::cmdLimpar_Click()
                                     QStringLiteral("Confirma a limpeza?")))
         return;
 
-    common::Transaction transaction(programa_.db);
-
-    alternativas_.moveFirst();
-    for (int i = 0; i < listas::Linhas; ++i) {
-        alternativas_.edit();
-        txtAlternativa_[i]->clear();
-        alternativas_.setValue(QStringLiteral("Alternativa"), QStringLiteral(""));
-        alternativas_.setValue(QStringLiteral("Qtde"), 0);
-        alternativas_.update();
-        if (!alternativas_.eof())
-            alternativas_.moveNext();
-    }
-
-    common::Recordset criterios = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
-    criterios.setIndex(QStringLiteral("PrimaryKey"));
-    criterios.moveFirst();
-    while (!criterios.eof()) {
-        criterios.edit();
-        for (const char* field : {"Identifica", "Sinal", "Peso"})
-            criterios.setValue(QLatin1String(field), QStringLiteral(""));
-        for (const char* field : {"RTO", "RTO_Inv", "Total", "Pesos", "Emach", "PesoFinal"})
-            criterios.setValue(QLatin1String(field), 0.0);
-        for (int k = 1; k <= listas::Linhas; ++k) {
-            criterios.setValue(numbered(QStringLiteral("N"), k), 0.0);
-            criterios.setValue(numbered(QStringLiteral("Valor"), k), 0.0);
-        }
-        criterios.update();
-        criterios.moveNext();
-    }
-    criterios.close();
-
-    transaction.commit();
+    dados::limpaHistoricoAlternativas(programa_.db, alternativas_);
+    for (QLineEdit* box : txtAlternativa_)
+        box->clear();
 }
 
 }  // namespace kivo

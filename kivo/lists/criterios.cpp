@@ -1,6 +1,7 @@
 #include "kivo/lists/criterios.h"
 
 #include "kivo/lists/listas.h"
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 
@@ -102,9 +103,7 @@ void frmCriterios::Form_Load()
 {
     legendasCriterios(this, programa_.idioma);
 
-    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
-    criterios_.setIndex(QStringLiteral("PrimaryKey"));
-    criterios_.moveFirst();
+    criterios_ = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
 
     programa_.qtdeCriterios = listas::qtdeGravada(criterios_.value(QStringLiteral("Qtde")));
     txtQtde_->setText(QString::number(programa_.qtdeCriterios));
@@ -159,41 +158,21 @@ bool frmCriterios::txtSinal_LostFocus(int index)
 
 void frmCriterios::cmdSair_Click()
 {
-    common::Transaction transaction(programa_.db);
-    criterios_.moveFirst();
-    for (int i = 0; i < listas::linhasVisiveis(programa_.qtdeCriterios); ++i) {
-        criterios_.edit();
-        criterios_.setValue(QStringLiteral("Qtde"), txtQtde_->text());
-        criterios_.setValue(QStringLiteral("Identifica"), txtIdentifica_[i]->text());
-        criterios_.setValue(QStringLiteral("Sinal"), txtSinal_[i]->text());
-        criterios_.update();
-        if (!criterios_.eof())
-            criterios_.moveNext();
-    }
-    transaction.commit();
+    QList<dados::LinhaCriterio> linhas;
+    for (int i = 0; i < listas::linhasVisiveis(programa_.qtdeCriterios); ++i)
+        linhas.append({txtIdentifica_[i]->text(), txtSinal_[i]->text()});
+    dados::gravaCriterios(programa_.db, criterios_, linhas, txtQtde_->text());
     accept();
 }
 
 void frmCriterios::cmdLimpar_Click()
 {
-    common::Transaction transaction(programa_.db);
-    criterios_.moveFirst();
+    dados::limpaHistoricoCriterios(programa_.db, criterios_);
     for (int i = 0; i < listas::Linhas; ++i) {
-        criterios_.edit();
         txtIdentifica_[i]->clear();
         txtSinal_[i]->clear();
         lblPeso_[i]->clear();
-        for (const char* field : {"Identifica", "Sinal", "Peso"})
-            criterios_.setValue(QLatin1String(field), QStringLiteral(""));
-        for (const char* field : {"RTO", "RTO_Inv", "Total", "Pesos"})
-            criterios_.setValue(QLatin1String(field), 0.0);
-        for (int k = 1; k <= listas::Linhas; ++k)
-            criterios_.setValue(numbered(QStringLiteral("N"), k), 0.0);
-        criterios_.update();
-        if (!criterios_.eof())
-            criterios_.moveNext();
     }
-    transaction.commit();
 }
 
 void frmCriterios::cmdAjuda_Click()

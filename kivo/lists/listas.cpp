@@ -1,4 +1,5 @@
 #include "kivo/lists/listas.h"
+#include "kivo/shell/dados.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -16,13 +17,7 @@ namespace kivo::listas {
 
 short qtdeGravada(const QVariant& qtde)
 {
-    const auto n = common::readNumber(common::defaultText(qtde));
-    if (!n)
-        return QtdeMinima;
-    // A small integer: rounded to the nearest, and kept within its range.
-    const double lo = std::numeric_limits<short>::min();
-    const double hi = std::numeric_limits<short>::max();
-    return static_cast<short>(std::clamp(std::nearbyint(*n), lo, hi));
+    return static_cast<short>(dados::qtdeGravada(qtde));
 }
 
 int linhasVisiveis(int qtde)

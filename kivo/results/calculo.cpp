@@ -1,5 +1,6 @@
 #include "kivo/results/calculo.h"
 
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 
 #include "common/formats.h"
@@ -114,18 +115,6 @@ double numero(const QVariant& v)
     return pesoNumerico(v, &d) ? d : 0;
 }
 
-int clampCount(int count)
-{
-    return std::clamp(count, 0, Slots);
-}
-
-// A count stored in Qtde: the number rounded to a whole, 3 when it is not a number.
-int qtde(const QVariant& v)
-{
-    const auto n = common::readNumber(common::defaultText(v));
-    return n ? static_cast<int>(std::nearbyint(std::clamp(*n, -1e6, 1e6))) : 3;
-}
-
 struct Criterio {
     int numero = 0;
     QVariant identifica;
@@ -229,7 +218,7 @@ private:
         common::Recordset alt = common::Recordset::openTable(db_, QStringLiteral("Alternativas"));
         alt.setIndex(QStringLiteral("PrimaryKey"));
         alt.moveFirst();
-        m_ = alt.eof() ? 0 : clampCount(qtde(alt.value(QStringLiteral("Qtde"))));
+        m_ = alt.eof() ? 0 : dados::qtdeGravada(alt.value(QStringLiteral("Qtde")), 0, Slots);
         for (; !alt.eof(); alt.moveNext())
             alternativas_.push_back({alt.value(QStringLiteral("Numero")).toInt(),
                                      alt.value(QStringLiteral("Alternativa"))});

@@ -3,7 +3,9 @@
 #include "kivo/results/frmSensibilidade.h"
 #include "kivo/results/relatorio.h"
 
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/erro.h"
 #include "kivo/shell/idioma.h"
 
 #include "common/datasource.h"
@@ -213,16 +215,10 @@ void frmResultado::Form_Load()
     legendasResultado(this, programa_.idioma);
     preencheImpressoras(combo1_, programa_.idioma);
 
-    common::Recordset alternativas = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
-    alternativas.setIndex(QStringLiteral("PrimaryKey"));
-    alternativas.moveFirst();
-    common::Recordset criterios = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
-    criterios.setIndex(QStringLiteral("PrimaryKey"));
-    criterios.moveFirst();
-    if (!criterios.eof()) {
-        const auto qtde = common::readNumber(criterios.text(QStringLiteral("Qtde")));
-        programa_.qtdeCriterios = static_cast<short>(qtde ? std::clamp(std::nearbyint(*qtde), 1.0, 15.0) : 3);
-    }
+    common::Recordset alternativas = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
+    common::Recordset criterios = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
+    if (!criterios.eof())
+        programa_.qtdeCriterios = static_cast<short>(dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 1, dados::Linhas));
     // A missing work table shows as the screen opens, not half way through a run.
     common::Recordset::openTable(programa_.db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
 
@@ -296,7 +292,7 @@ void frmResultado::cmdCalcular_Click()
     } catch (const common::StoreError& e) {
         // What the stages before the failure stored stays; the screen stays usable.
         calculando_ = false;
-        relatorioErro(e.description());
+        relataErro(this, e.description());
         atualizaGrade();
         return;
     }
@@ -310,7 +306,7 @@ void frmResultado::cmdCalcular_Click()
 
     atualizaGrade();
     lblMelhor_->setText(desfecho.nomeMelhor);
-    lblMelhor_->repaint();
+    lblMelhor_->update();
     frame1_->hide();
     cmdCalcular_->hide();
     cmdSensibilidade_->show();
@@ -330,15 +326,6 @@ void frmResultado::cmdSensibilidade_Click()
 void frmResultado::cmdSair_Click()
 {
     accept();
-}
-
-void frmResultado::relatorioErro(const QString& descricao)
-{
-    common::Messages::show(this, QMessageBox::Critical, QStringLiteral("Erro"),
-                           QStringLiteral("Ocorreu um erro no aplicativo.\r\n"
-                                          "Como referência, anote o seguinte número: \r\n"
-                                          "Ref.: ") +
-                               descricao);
 }
 
 // While the computation runs the window cannot be closed: it would go away under the run.

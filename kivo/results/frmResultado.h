@@ -49,7 +49,6 @@ private:
     void alternativasAlteradas() override;
 
     void atualizaGrade();
-    void relatorioErro(const QString& descricao);
 
     Programa& programa_;
     bool calculando_ = false;

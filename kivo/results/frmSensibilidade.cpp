@@ -95,6 +95,54 @@ void GraficoSensibilidade::mostra(int criterio, Curvas curvas, double pesoAtual,
     update();
 }
 
+// Where the chart stands: its plotting area, the vertical range and its marks, the legend's width.
+struct GraficoSensibilidade::Escala {
+    QRectF area;
+    double baixo = 0;
+    double alto = 0;
+    double passo = 1;
+    int decimais = 0;
+    int larguraMarcas = 0;
+    int legenda = 0;
+    int linha = 0;
+
+    double x(double peso) const { return area.left() + (peso - PesoMinimo) / (PesoMaximo - PesoMinimo) * area.width(); }
+    double y(double r) const { return area.bottom() - (r - baixo) / (alto - baixo) * area.height(); }
+};
+
+GraficoSensibilidade::Escala GraficoSensibilidade::mede() const
+{
+    Escala e;
+    const QFontMetrics fm(font());
+    e.linha = fm.height();
+
+    // Vertical range: every result and 0, with a little room.
+    for (const auto& serie : curvas_.resultados)
+        for (double r : serie) {
+            e.baixo = std::min(e.baixo, r);
+            e.alto = std::max(e.alto, r);
+        }
+    if (e.alto - e.baixo < 1e-12)
+        e.alto = e.baixo + 1;
+    e.passo = passoRedondo(e.alto - e.baixo, 5);
+    e.baixo = std::floor(e.baixo / e.passo - 1e-9) * e.passo;
+    e.alto = std::ceil(e.alto / e.passo + 1e-9) * e.passo;
+    e.decimais = std::clamp(static_cast<int>(std::ceil(-std::log10(e.passo) - 1e-9)), 0, 6);
+
+    // Legend on the right, as wide as the longest name allows.
+    int larguraNomes = 0;
+    for (const QString& nome : nomes_)
+        larguraNomes = std::max(larguraNomes, fm.horizontalAdvance(nome));
+    e.legenda = std::min(larguraNomes, 180) + 36;
+
+    for (double v = e.baixo; v <= e.alto + e.passo / 2; v += e.passo)
+        e.larguraMarcas = std::max(e.larguraMarcas, fm.horizontalAdvance(common::formatFixed(v, e.decimais)));
+
+    e.area = QRectF(e.larguraMarcas + e.linha + 14, e.linha * 2 + 8,
+                    width() - (e.larguraMarcas + e.linha + 14) - e.legenda - 12, height() - e.linha * 4 - 16);
+    return e;
+}
+
 void GraficoSensibilidade::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -102,75 +150,52 @@ void GraficoSensibilidade::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     if (criterio_ < 0 || curvas_.pesos.size() < 2)
         return;
-
-    const QFontMetrics fm(font());
-    const int linha = fm.height();
-
-    // Vertical range: every result and 0, with a little room.
-    double baixo = 0, alto = 0;
-    for (const auto& serie : curvas_.resultados)
-        for (double r : serie) {
-            baixo = std::min(baixo, r);
-            alto = std::max(alto, r);
-        }
-    if (alto - baixo < 1e-12)
-        alto = baixo + 1;
-    const double passo = passoRedondo(alto - baixo, 5);
-    baixo = std::floor(baixo / passo - 1e-9) * passo;
-    alto = std::ceil(alto / passo + 1e-9) * passo;
-    const int decimais = std::clamp(static_cast<int>(std::ceil(-std::log10(passo) - 1e-9)), 0, 6);
-
-    // Legend on the right, as wide as the longest name allows.
-    int larguraNomes = 0;
-    for (const QString& nome : nomes_)
-        larguraNomes = std::max(larguraNomes, fm.horizontalAdvance(nome));
-    const int legenda = std::min(larguraNomes, 180) + 36;
-
-    int larguraMarcas = 0;
-    for (double v = baixo; v <= alto + passo / 2; v += passo)
-        larguraMarcas = std::max(larguraMarcas, fm.horizontalAdvance(common::formatFixed(v, decimais)));
-
-    const QRectF area(larguraMarcas + linha + 14, linha * 2 + 8, width() - (larguraMarcas + linha + 14) - legenda - 12,
-                      height() - linha * 4 - 16);
-    if (area.width() < 40 || area.height() < 40)
+    const Escala e = mede();
+    if (e.area.width() < 40 || e.area.height() < 40)
         return;
-    const auto x = [&](double peso) {
-        return area.left() + (peso - PesoMinimo) / (PesoMaximo - PesoMinimo) * area.width();
-    };
-    const auto y = [&](double r) { return area.bottom() - (r - baixo) / (alto - baixo) * area.height(); };
 
     // Title.
     p.setPen(Qt::black);
     QFont negrito = font();
     negrito.setBold(true);
     p.setFont(negrito);
-    p.drawText(QRectF(0, 4, width(), linha + 2), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.drawText(QRectF(0, 4, width(), e.linha + 2), Qt::AlignHCenter | Qt::AlignVCenter,
                QFontMetrics(negrito).elidedText(textos_.titulo, Qt::ElideRight, width() - 8));
     p.setFont(font());
 
     // The range over which the best option stays.
     if (faixa_ && melhor_ != SemMelhor) {
-        const QRectF faixa(QPointF(x(faixa_->minimo), area.top()), QPointF(x(faixa_->maximo), area.bottom()));
+        const QRectF faixa(QPointF(e.x(faixa_->minimo), e.area.top()), QPointF(e.x(faixa_->maximo), e.area.bottom()));
         p.fillRect(faixa.normalized(), CorFaixa);
     }
 
+    desenhaEixos(p, e);
+    desenhaCurvas(p, e);
+    desenhaPesoAtual(p, e);
+    desenhaLegenda(p, e);
+}
+
+void GraficoSensibilidade::desenhaEixos(QPainter& p, const Escala& e) const
+{
+    const QRectF& area = e.area;
+    const int linha = e.linha;
     // Grid and marks.
     p.setPen(QPen(QColor(225, 225, 225), 1));
     for (int peso = 1; peso <= 10; ++peso)
-        p.drawLine(QPointF(x(peso), area.top()), QPointF(x(peso), area.bottom()));
-    for (double v = baixo; v <= alto + passo / 2; v += passo)
-        p.drawLine(QPointF(area.left(), y(v)), QPointF(area.right(), y(v)));
+        p.drawLine(QPointF(e.x(peso), area.top()), QPointF(e.x(peso), area.bottom()));
+    for (double v = e.baixo; v <= e.alto + e.passo / 2; v += e.passo)
+        p.drawLine(QPointF(area.left(), e.y(v)), QPointF(area.right(), e.y(v)));
     p.setPen(Qt::black);
     for (int peso = 1; peso <= 10; ++peso)
-        p.drawText(QRectF(x(peso) - 20, area.bottom() + 3, 40, linha), Qt::AlignHCenter | Qt::AlignTop,
+        p.drawText(QRectF(e.x(peso) - 20, area.bottom() + 3, 40, linha), Qt::AlignHCenter | Qt::AlignTop,
                    QString::number(peso));
-    for (double v = baixo; v <= alto + passo / 2; v += passo)
-        p.drawText(QRectF(area.left() - larguraMarcas - 6, y(v) - linha / 2.0, larguraMarcas, linha),
-                   Qt::AlignRight | Qt::AlignVCenter, common::formatFixed(v, decimais));
+    for (double v = e.baixo; v <= e.alto + e.passo / 2; v += e.passo)
+        p.drawText(QRectF(area.left() - e.larguraMarcas - 6, e.y(v) - linha / 2.0, e.larguraMarcas, linha),
+                   Qt::AlignRight | Qt::AlignVCenter, common::formatFixed(v, e.decimais));
     p.drawRect(area);
-    if (baixo < 0 && alto > 0) {
+    if (e.baixo < 0 && e.alto > 0) {
         p.setPen(QPen(QColor(90, 90, 90), 1));
-        p.drawLine(QPointF(area.left(), y(0)), QPointF(area.right(), y(0)));
+        p.drawLine(QPointF(area.left(), e.y(0)), QPointF(area.right(), e.y(0)));
     }
 
     // Axis titles.
@@ -182,9 +207,12 @@ void GraficoSensibilidade::paintEvent(QPaintEvent*)
     p.rotate(-90);
     p.drawText(QRectF(-area.height() / 2, 0, area.height(), linha), Qt::AlignHCenter, textos_.eixoResultado);
     p.restore();
+}
 
+void GraficoSensibilidade::desenhaCurvas(QPainter& p, const Escala& e) const
+{
     // One line per alternative, the best option's thicker, drawn last so it stays on top.
-    p.setClipRect(area.adjusted(-2, -2, 2, 2));
+    p.setClipRect(e.area.adjusted(-2, -2, 2, 2));
     const int m = static_cast<int>(curvas_.resultados.size());
     for (int passoDesenho = 0; passoDesenho < 2; ++passoDesenho)
         for (int a = 0; a < m; ++a) {
@@ -193,30 +221,38 @@ void GraficoSensibilidade::paintEvent(QPaintEvent*)
                 continue;
             QPolygonF linhaCurva;
             for (size_t i = 0; i < curvas_.pesos.size(); ++i)
-                linhaCurva << QPointF(x(curvas_.pesos[i]), y(curvas_.resultados[a][i]));
+                linhaCurva << QPointF(e.x(curvas_.pesos[i]), e.y(curvas_.resultados[a][i]));
             p.setPen(QPen(Cores[a % 15], destaque ? 3.0 : 1.6));
             p.drawPolyline(linhaCurva);
         }
+}
 
-    // The current weight.
+void GraficoSensibilidade::desenhaPesoAtual(QPainter& p, const Escala& e) const
+{
+    // The current weight (the curves' clipping still on for its line).
     if (pesoAtual_ >= PesoMinimo && pesoAtual_ <= PesoMaximo) {
         p.setPen(QPen(Qt::black, 1.2, Qt::DashLine));
-        p.drawLine(QPointF(x(pesoAtual_), area.top()), QPointF(x(pesoAtual_), area.bottom()));
+        p.drawLine(QPointF(e.x(pesoAtual_), e.area.top()), QPointF(e.x(pesoAtual_), e.area.bottom()));
         p.setClipping(false);
         const QString marca = textos_.pesoAtual + QLatin1Char(' ') + common::formatFixed(pesoAtual_, 2);
-        const int largura = fm.horizontalAdvance(marca) + 6;
-        double esquerda = x(pesoAtual_) + 3;
-        if (esquerda + largura > area.right())
-            esquerda = x(pesoAtual_) - 3 - largura;
+        const int largura = QFontMetrics(font()).horizontalAdvance(marca) + 6;
+        double esquerda = e.x(pesoAtual_) + 3;
+        if (esquerda + largura > e.area.right())
+            esquerda = e.x(pesoAtual_) - 3 - largura;
         p.setPen(Qt::black);
-        p.drawText(QRectF(esquerda, area.top() - linha - 2, largura, linha), Qt::AlignLeft | Qt::AlignVCenter, marca);
+        p.drawText(QRectF(esquerda, e.area.top() - e.linha - 2, largura, e.linha), Qt::AlignLeft | Qt::AlignVCenter,
+                   marca);
     }
     p.setClipping(false);
+}
 
-    // Legend.
-    const double legendaX = area.right() + 12;
+void GraficoSensibilidade::desenhaLegenda(QPainter& p, const Escala& e) const
+{
+    const int m = static_cast<int>(curvas_.resultados.size());
+    const int linha = e.linha;
+    const double legendaX = e.area.right() + 12;
     for (int a = 0; a < m && a < nomes_.size(); ++a) {
-        const double topo = area.top() + a * (linha + 2);
+        const double topo = e.area.top() + a * (linha + 2);
         if (topo + linha > height())
             break;
         p.setPen(QPen(Cores[a % 15], a == melhor_ ? 3.0 : 1.6));
@@ -225,8 +261,8 @@ void GraficoSensibilidade::paintEvent(QPaintEvent*)
         f.setBold(a == melhor_);
         p.setFont(f);
         p.setPen(Qt::black);
-        p.drawText(QRectF(legendaX + 24, topo, legenda - 30, linha), Qt::AlignLeft | Qt::AlignVCenter,
-                   QFontMetrics(f).elidedText(nomes_[a], Qt::ElideRight, legenda - 30));
+        p.drawText(QRectF(legendaX + 24, topo, e.legenda - 30, linha), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(f).elidedText(nomes_[a], Qt::ElideRight, e.legenda - 30));
     }
 }
 

@@ -14,6 +14,8 @@ namespace common {
 class Database;
 }
 
+class QPainter;
+
 namespace kivo {
 
 // The chart of the sensitivity screen: for one criterion, each alternative's result as that
@@ -47,6 +49,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The steps of painting: the scale measured, then the axes, the curves, the current weight's
+    // mark and the legend drawn on it.
+    struct Escala;
+    Escala mede() const;
+    void desenhaEixos(QPainter& p, const Escala& e) const;
+    void desenhaCurvas(QPainter& p, const Escala& e) const;
+    void desenhaPesoAtual(QPainter& p, const Escala& e) const;
+    void desenhaLegenda(QPainter& p, const Escala& e) const;
+
     int criterio_ = -1;
     sensibilidade::Curvas curvas_;
     double pesoAtual_ = 0;

@@ -1,4 +1,5 @@
 #include "kivo/results/relatorio.h"
+#include "kivo/shell/kivo.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -9,7 +10,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QLinearGradient>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -262,10 +262,7 @@ void desenhaImagem1(QPainter& painter, const QRectF& area, short idioma)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(area.topLeft(), area.bottomLeft());
-    g.setColorAt(0, QColor(16, 42, 96));
-    g.setColorAt(1, QColor(96, 152, 216));
-    painter.fillRect(area, g);
+    common::fillGradient(painter, area, CoresImagem);
 
     // The lettering is part of the picture: drawn as outlines, centred, its size following the
     // picture's height (and narrowed when it would not fit the width).

@@ -1,5 +1,6 @@
 #include "kivo/results/sensibilidade.h"
 
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 
 #include "common/formats.h"
@@ -85,15 +86,6 @@ std::optional<double> numero(const QVariant& valor)
     default:
         return common::readNumber(common::defaultText(valor));
     }
-}
-
-// The count in Qtde of a first row: the number rounded, 3 when it is not one, within the 15 slots.
-int qtde(const QVariant& valor)
-{
-    const auto n = common::readNumber(common::defaultText(valor));
-    if (!n)
-        return 3;
-    return static_cast<int>(std::clamp(std::nearbyint(*n), 0.0, 15.0));
 }
 
 }  // namespace
@@ -310,14 +302,14 @@ std::optional<Caso> leCaso(common::Database& db)
     common::Recordset alternativas = common::Recordset::openTable(db, QStringLiteral("Alternativas"));
     alternativas.setIndex(QStringLiteral("PrimaryKey"));
     alternativas.moveFirst();
-    const int m = alternativas.eof() ? 0 : qtde(alternativas.value(QStringLiteral("Qtde")));
+    const int m = alternativas.eof() ? 0 : dados::qtdeGravada(alternativas.value(QStringLiteral("Qtde")), 0, dados::Linhas);
     for (int a = 0; a < m && !alternativas.eof(); ++a, alternativas.moveNext())
         caso.alternativas.push_back(alternativas.text(QStringLiteral("Alternativa")));
 
     common::Recordset criterios = common::Recordset::openTable(db, QStringLiteral("Criterios"));
     criterios.setIndex(QStringLiteral("PrimaryKey"));
     criterios.moveFirst();
-    const int n = criterios.eof() ? 0 : qtde(criterios.value(QStringLiteral("Qtde")));
+    const int n = criterios.eof() ? 0 : dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 0, dados::Linhas);
     for (int k = 0; k < n && !criterios.eof(); ++k, criterios.moveNext()) {
         Criterio c;
         c.nome = criterios.text(QStringLiteral("Identifica"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/mainwindow.h"
 #include "common/store.h"
 
 #include <QString>
@@ -8,6 +9,9 @@ namespace kivo {
 
 // Interface language codes, as stored in Parametro.Idioma.
 enum Idioma : short { Ingles = 1, Espanhol = 2, Portugues = 3 };
+
+// The blue of kivo's pictures, from the top down: the main window's and the printed report's.
+inline const common::Gradient CoresImagem{QColor(16, 42, 96), QColor(96, 152, 216)};
 
 // What kivo's screens share for the program's run.
 struct Programa {

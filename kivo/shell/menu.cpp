@@ -4,6 +4,7 @@
 #include "kivo/lists/criterios.h"
 #include "kivo/results/frmResultado.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/erro.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/frmValores.h"
@@ -17,9 +18,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
 
 namespace kivo {
@@ -29,20 +28,8 @@ namespace {
 // The picture of the main window: the program's name on a blue gradient.
 QPixmap picture()
 {
-    QPixmap pixmap(480, 240);
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, pixmap.height());
-    g.setColorAt(0, QColor(16, 42, 96));
-    g.setColorAt(1, QColor(96, 152, 216));
-    p.fillRect(pixmap.rect(), g);
-    p.setPen(Qt::white);
-    QFont title(QStringLiteral("Arial"), 48, QFont::Bold);
-    p.setFont(title);
-    p.drawText(pixmap.rect().adjusted(0, 0, 0, -60), Qt::AlignCenter, QStringLiteral("KIVO"));
-    p.setFont(QFont(QStringLiteral("Arial"), 14));
-    p.drawText(pixmap.rect().adjusted(0, 90, 0, 0), Qt::AlignCenter,
-               QStringLiteral("Apoio à decisão multicritério"));
-    return pixmap;
+    return common::drawPicture({QSize(480, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
+                                QStringLiteral("Apoio à decisão multicritério"), 14});
 }
 
 }  // namespace
@@ -59,13 +46,13 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     image->setAlignment(Qt::AlignCenter);
     setCentralWidget(image);
 
-    menuItem("mnuAlternativas", QStringLiteral("&Alternativas"), &Menu::mnuAlternativas_Click);
-    menuItem("mnuCriterios", QStringLiteral("&Critérios"), &Menu::mnuCriterios_Click);
-    menuItem("mnuPesos", QStringLiteral("&Pesos"), &Menu::mnuPesos_Click);
-    menuItem("mnuDados", QStringLiteral("&Valores"), &Menu::mnuDados_Click);
-    menuItem("mnuResultados", QStringLiteral("&Resultado"), &Menu::mnuResultados_Click);
-    menuItem("mnuUtil", QStringLiteral("&Informações"), &Menu::mnuUtil_Click);
-    menuItem("mnuSair", QStringLiteral("&Sair"), &Menu::mnuSair_Click);
+    common::menuItem(menuBar(), "mnuAlternativas", QStringLiteral("&Alternativas"), this, &Menu::mnuAlternativas_Click);
+    common::menuItem(menuBar(), "mnuCriterios", QStringLiteral("&Critérios"), this, &Menu::mnuCriterios_Click);
+    common::menuItem(menuBar(), "mnuPesos", QStringLiteral("&Pesos"), this, &Menu::mnuPesos_Click);
+    common::menuItem(menuBar(), "mnuDados", QStringLiteral("&Valores"), this, &Menu::mnuDados_Click);
+    common::menuItem(menuBar(), "mnuResultados", QStringLiteral("&Resultado"), this, &Menu::mnuResultados_Click);
+    common::menuItem(menuBar(), "mnuUtil", QStringLiteral("&Informações"), this, &Menu::mnuUtil_Click);
+    common::menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), this, &Menu::mnuSair_Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     status_ = new QLabel(this);
@@ -77,14 +64,6 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 }
 
 Menu::~Menu() = default;
-
-QAction* Menu::menuItem(const char* name, const QString& caption, void (Menu::*handler)())
-{
-    QAction* action = menuBar()->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    common::onTriggered(action, this, handler);
-    return action;
-}
 
 bool Menu::Form_Load()
 {
@@ -122,20 +101,11 @@ bool Menu::Form_Load()
         }
         return true;
     } catch (const common::StoreError& e) {
-        errorReport(e.description());
+        relataErro(nullptr, e.description());
     } catch (const std::exception& e) {
-        errorReport(QString::fromLocal8Bit(e.what()));
+        relataErro(nullptr, QString::fromLocal8Bit(e.what()));
     }
     return false;
-}
-
-void Menu::errorReport(const QString& description)
-{
-    common::Messages::show(nullptr, QMessageBox::Critical, QStringLiteral("Erro"),
-                           QStringLiteral("Ocorreu um erro no aplicativo.\r\n"
-                                          "Como referência, anote o seguinte número: \r\n"
-                                          "Ref.: ") +
-                               description);
 }
 
 void Menu::aplicaIdioma()
@@ -199,8 +169,7 @@ void Menu::mnuUtil_Click()
 
 void Menu::mnuSair_Click()
 {
-    close();
-    QApplication::quit();
+    common::quitProgram(*this);
 }
 
 }  // namespace kivo

@@ -40,9 +40,6 @@ public:
     void aplicaIdioma();
 
 private:
-    void errorReport(const QString& description);
-    QAction* menuItem(const char* name, const QString& caption, void (Menu::*handler)());
-
     Programa programa_;
     std::unique_ptr<common::SingleInstance> instance_;
     QLabel* status_ = nullptr;

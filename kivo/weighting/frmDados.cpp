@@ -1,5 +1,6 @@
 #include "kivo/weighting/frmDados.h"
 
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
@@ -55,18 +56,6 @@ void posiciona(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
 }
 
-// The criteria count stored in Qtde of the first row: the number as a small integer, rounded to
-// the nearest; 3 when it is not a number.
-int qtdeGravada(const QVariant& qtde)
-{
-    const auto n = common::readNumber(common::defaultText(qtde));
-    if (!n)
-        return 3;
-    const double lo = std::numeric_limits<short>::min();
-    const double hi = std::numeric_limits<short>::max();
-    return int(std::clamp(std::nearbyint(*n), lo, hi));
-}
-
 // A number stored from a cell: the cell's number, 0 when it holds none.
 QVariant numero(const QString& texto)
 {
@@ -80,6 +69,28 @@ QVariant pesoGravado(const QString& texto)
     if (const auto n = common::readNumber(texto))
         return *n;
     return texto.isNull() ? QStringLiteral("") : texto;
+}
+
+// Every criterion's comparisons as the grid shows them, row by row from the first record, in one
+// transaction; with `resultados` the analysis' figures of the row too.
+void gravaLinhas(common::Database& db, common::Recordset& rs, const GradeDados& grade, int n, bool resultados)
+{
+    common::Transaction transacao(db);
+    rs.moveFirst();
+    for (int r = 1; r <= n; ++r) {
+        rs.edit();
+        for (int c = 1; c <= n; ++c)
+            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade.texto(r - 1, c)));
+        if (resultados) {
+            rs.setValue(QStringLiteral("Emach"), numero(grade.texto(r - 1, n + 3)));
+            rs.setValue(QStringLiteral("PesoFinal"), numero(grade.texto(r - 1, n + 5)));
+            rs.setValue(QStringLiteral("Peso"), pesoGravado(grade.texto(r - 1, n + 5)));
+        }
+        rs.update();
+        if (!rs.eof())
+            rs.moveNext();
+    }
+    transacao.commit();
 }
 
 }  // namespace
@@ -96,13 +107,7 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     for (int k = 1; k <= 20; ++k) {
         auto* pic = common::withName(new common::PictureBox(this), common::arrayName(QStringLiteral("picLogo"), k));
         // Light letters: the banner is darkest at the bottom, where every caption starts.
-        QFont fonte = pic->font();
-        fonte.setPointSize(7);
-        fonte.setBold(true);
-        pic->setFont(fonte);
-        QPalette cores = pic->palette();
-        cores.setColor(QPalette::WindowText, Qt::white);
-        pic->setPalette(cores);
+        pic->useLightLettering();
         pic->hide();
         picLogo_[k] = pic;
     }
@@ -194,7 +199,7 @@ bool frmDados::Form_Load()
 
     criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
     criterios_.setIndex(QStringLiteral("PrimaryKey"));
-    const int n = criterios_.recordCount() > 0 ? qtdeGravada(criterios_.value(QStringLiteral("Qtde"))) : 3;
+    const int n = criterios_.recordCount() > 0 ? dados::qtdeGravada(criterios_.value(QStringLiteral("Qtde"))) : 3;
 
     // The table must hold what the count needs: a record and a comparison field per criterion.
     const bool ingles = programa_.idioma == Ingles;
@@ -380,18 +385,7 @@ analise::Matriz frmDados::matriz() const
 
 void frmDados::Gravar_Fatores()
 {
-    common::Transaction transacao(programa_.db);
-    common::Recordset& rs = Data1_->recordset();
-    rs.moveFirst();
-    for (int r = 1; r <= n_; ++r) {
-        rs.edit();
-        for (int c = 1; c <= n_; ++c)
-            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade_->texto(r - 1, c)));
-        rs.update();
-        if (!rs.eof())
-            rs.moveNext();
-    }
-    transacao.commit();
+    gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, false);
 }
 
 void frmDados::Gravar2_Fatores()
@@ -399,21 +393,7 @@ void frmDados::Gravar2_Fatores()
     // Only an analysis leaves results to store.
     if (grade_->cols() < n_ + 6)
         return;
-    common::Transaction transacao(programa_.db);
-    common::Recordset& rs = Data1_->recordset();
-    rs.moveFirst();
-    for (int r = 1; r <= n_; ++r) {
-        rs.edit();
-        for (int c = 1; c <= n_; ++c)
-            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade_->texto(r - 1, c)));
-        rs.setValue(QStringLiteral("Emach"), numero(grade_->texto(r - 1, n_ + 3)));
-        rs.setValue(QStringLiteral("PesoFinal"), numero(grade_->texto(r - 1, n_ + 5)));
-        rs.setValue(QStringLiteral("Peso"), pesoGravado(grade_->texto(r - 1, n_ + 5)));
-        rs.update();
-        if (!rs.eof())
-            rs.moveNext();
-    }
-    transacao.commit();
+    gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, true);
 }
 
 void frmDados::cmdCalcular_Click()

@@ -1,5 +1,6 @@
 #include "kivo/weighting/frmValores.h"
 
+#include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 
@@ -36,13 +37,6 @@ constexpr int LarguraJanela = EsquerdaFrame2 + LarguraFrame2 + 240;
 void coloca(QWidget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
-// A count stored in Qtde: the number rounded to a whole, 3 when it is not a number.
-int qtde(const QVariant& v)
-{
-    const auto n = common::readNumber(common::defaultText(v));
-    return n ? static_cast<int>(std::nearbyint(std::clamp(*n, -32768.0, 32767.0))) : 3;
 }
 
 // A value field holds a value unless it is null or the empty text.
@@ -115,10 +109,8 @@ void frmValores::Form_Load()
 {
     legendasValores(this, programa_.idioma);
 
-    alternativas_ = common::Recordset::openTable(programa_.db, QStringLiteral("Alternativas"));
-    alternativas_.setIndex(QStringLiteral("PrimaryKey"));
-    alternativas_.moveFirst();
-    const int m = alternativas_.eof() ? 0 : qtde(alternativas_.value(QStringLiteral("Qtde")));
+    alternativas_ = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
+    const int m = alternativas_.eof() ? 0 : dados::qtdeGravada(alternativas_.value(QStringLiteral("Qtde")));
     // Every named alternative gets its row, also beyond the count; a blank one keeps its hidden
     // box, which still carries its value.
     for (int i = 0; i < Linhas && !alternativas_.eof(); ++i) {
@@ -133,11 +125,9 @@ void frmValores::Form_Load()
     }
     const int altura1 = Passo * std::clamp(m, 0, Linhas) + 900;
 
-    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
-    criterios_.setIndex(QStringLiteral("PrimaryKey"));
-    criterios_.moveFirst();
+    criterios_ = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
     if (!criterios_.eof())
-        programa_.qtdeCriterios = static_cast<short>(std::clamp(qtde(criterios_.value(QStringLiteral("Qtde"))), 1, Linhas));
+        programa_.qtdeCriterios = static_cast<short>(dados::qtdeGravada(criterios_.value(QStringLiteral("Qtde")), 1, Linhas));
     // Option i always means criterion i + 1; a blank criterion gets none, and the options shown
     // stand one under the other.
     int c = 0;

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 namespace testsupport {
 
@@ -23,6 +24,21 @@ void useTestPlatform();
 // Before each test: no message shown yet, the program not leaving, today's date, the Brazilian
 // locale.
 void resetPlatform();
+
+// Before each test of a program built around a fixture: the platform reset, then a fresh fixture.
+template <typename Fixture>
+void startTest(std::unique_ptr<Fixture>& fixture)
+{
+    resetPlatform();
+    fixture = std::make_unique<Fixture>();
+}
+// After each test: no modal window played any more, the fixture (and its database) dropped.
+template <typename Fixture>
+void endTest(std::unique_ptr<Fixture>& fixture)
+{
+    common::Modal::setTestHandler({});
+    fixture.reset();
+}
 
 // Runs `user` from inside the application's event loop, as the program's main runs it, and returns
 // what exec() returned: the code a failure left with, or 0 when `user` ended with the program

@@ -31,13 +31,9 @@ class TestPrazos : public QObject {
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
 
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<DavoFixture>();
-    }
+    void init() { testsupport::startTest(f_); }
 
-    void cleanup() { f_.reset(); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void deadline_figures_data()
     {

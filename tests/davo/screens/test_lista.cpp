@@ -107,17 +107,9 @@ class TestLista : public QObject {
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
 
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<DavoFixture>();
-    }
+    void init() { testsupport::startTest(f_); }
 
-    void cleanup()
-    {
-        common::Modal::setTestHandler({});
-        f_.reset();
-    }
+    void cleanup() { testsupport::endTest(f_); }
 
     void the_list_is_in_priority_order()
     {

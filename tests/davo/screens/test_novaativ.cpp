@@ -89,13 +89,9 @@ class TestNovaAtiv : public QObject {
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
 
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<DavoFixture>();
-    }
+    void init() { testsupport::startTest(f_); }
 
-    void cleanup() { f_.reset(); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void nothing_filled_in_is_refused()
     {

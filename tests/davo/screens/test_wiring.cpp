@@ -145,16 +145,11 @@ private slots:
 
     void init()
     {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<DavoFixture>();
+        testsupport::startTest(f_);
         common::Modal::setTestHandler(respondeQuestionario);
     }
 
-    void cleanup()
-    {
-        common::Modal::setTestHandler({});
-        f_.reset();
-    }
+    void cleanup() { testsupport::endTest(f_); }
 
     void the_new_activity_screen_by_keys_and_clicks()
     {

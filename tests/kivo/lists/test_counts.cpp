@@ -13,11 +13,10 @@ private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
     void init()
     {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<ListFixture>();
+        testsupport::startTest(f_);
         f_->programa.qtdeCriterios = 9;
     }
-    void cleanup() { f_.reset(); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void the_stored_count_lays_out_the_rows_data()
     {

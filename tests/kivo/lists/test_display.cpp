@@ -13,16 +13,8 @@ class TestListDisplay : public QObject {
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<ListFixture>();
-    }
-    void cleanup()
-    {
-        common::Modal::setTestHandler({});
-        f_.reset();
-    }
+    void init() { testsupport::startTest(f_); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void a_wrong_sign_is_reported_with_its_row()
     {

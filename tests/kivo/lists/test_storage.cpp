@@ -26,12 +26,8 @@ class TestListStorage : public QObject {
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<ListFixture>();
-    }
-    void cleanup() { f_.reset(); }
+    void init() { testsupport::startTest(f_); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void saving_alternatives_writes_the_rows_in_use_and_closes()
     {

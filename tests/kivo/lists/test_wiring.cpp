@@ -42,16 +42,11 @@ private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
     void init()
     {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<ListFixture>();
+        testsupport::startTest(f_);
         f_->execute("UPDATE Alternativas SET Qtde = 4, Alternativa = 'A'");
         f_->execute("UPDATE Criterios SET Qtde = 4, Identifica = 'C', Sinal = '+'");
     }
-    void cleanup()
-    {
-        common::Modal::setTestHandler({});
-        f_.reset();
-    }
+    void cleanup() { testsupport::endTest(f_); }
 
     void a_refused_count_is_never_saved_data()
     {

@@ -55,12 +55,8 @@ class TestCalculo : public QObject {
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<CaseFixture>();
-    }
-    void cleanup() { f_.reset(); }
+    void init() { testsupport::startTest(f_); }
+    void cleanup() { testsupport::endTest(f_); }
 
     // --- the arithmetic ---------------------------------------------------------------------------
 

@@ -97,16 +97,8 @@ class TestResultado : public QObject {
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<CaseFixture>();
-    }
-    void cleanup()
-    {
-        common::Modal::setTestHandler({});
-        f_.reset();
-    }
+    void init() { testsupport::startTest(f_); }
+    void cleanup() { testsupport::endTest(f_); }
 
     void opening_clears_the_results_and_keeps_the_figures()
     {

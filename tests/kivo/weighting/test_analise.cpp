@@ -64,12 +64,8 @@ class TestAnalise : public QObject {
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
-    void init()
-    {
-        testsupport::resetPlatform();
-        f_ = std::make_unique<DadosFixture>();
-    }
-    void cleanup() { f_.reset(); }
+    void init() { testsupport::startTest(f_); }
+    void cleanup() { testsupport::endTest(f_); }
 
     // The weights -----------------------------------------------------------------------------
 
