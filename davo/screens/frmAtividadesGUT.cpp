@@ -148,6 +148,9 @@ void frmAtividadesGUT::buildScreen()
     txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
+    // Lines break at the box's edge, anywhere: breaking a pasted text of thousands of characters
+    // without a blank at word boundaries would hold the screen for seconds.
+    txtObs_->setWordWrapMode(QTextOption::WrapAnywhere);
 
     auto* botoes = new QVBoxLayout;
     botoes->addWidget(Frame1_);
