@@ -419,6 +419,40 @@ private slots:
             }
         });
     }
+
+    // Typed key by key, as the user types: the SQL fragment stored whole, the hours read in the
+    // user's decimals, the other activities untouched.
+    void typed_by_keys()
+    {
+        const QStringList antes = snapshot(f_->programa.db, Tabelas);
+        davo::frmNovaAtiv tela(f_->programa);
+        common::Modal::setTestHandler(responde);
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        const auto digita = [&](const char* caixa, const QString& texto) {
+            auto* box = named<QLineEdit>(&tela, QLatin1String(caixa));
+            QTest::mouseClick(box, Qt::LeftButton);
+            QTest::keyClick(box, Qt::Key_Home);
+            QTest::keyClicks(box, texto);
+        };
+        digita("txtAtividade", QStringLiteral("'; DROP TABLE Atividades; --"));
+        digita("mskDtFinal", common::dateText(Today.addDays(10)).remove(QLatin1Char('/')));
+        digita("txtHorasEst", QStringLiteral("1,5"));
+        digita("txtHorasJaTrab", QStringLiteral("0"));
+        digita("txtObs", QStringLiteral("\\'\""));
+        clica(&tela, "cmdGravidade");
+        clica(&tela, "cmdTendencias");
+        clica(&tela, "cmdGravar");
+        QCOMPARE(quantas(), 4);
+        common::Recordset rs = ultima();
+        QCOMPARE(rs.text("Atividade"), QStringLiteral("'; DROP TABLE Atividades; --"));
+        QCOMPARE(rs.value("HorasEst").toDouble(), 1.5);
+        QCOMPARE(rs.value("DataFinal").toDate(), Today.addDays(10));
+        QCOMPARE(rs.text("Obs"), QStringLiteral("\\'\""));
+        QStringList depois = snapshot(f_->programa.db, Tabelas);
+        depois.removeAt(3);  // the new activity, after the three there were
+        QCOMPARE(depois, antes);
+    }
 };
 
 QTEST_MAIN(TestHostil)
