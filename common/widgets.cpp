@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -27,6 +28,32 @@ int twips(int twips)
 QString arrayName(const QString& array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+void setMaxLength(QLineEdit* box, int length)
+{
+    box->setMaxLength(length);
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        // Only a cut at the limit can split a pair; below it the text is left alone.
+        if (text.size() < box->maxLength())
+            return;
+        QString whole;
+        whole.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                whole += c;
+                whole += text.at(++i);
+            } else if (!c.isSurrogate()) {
+                whole += c;
+            }
+        }
+        if (whole.size() == text.size())
+            return;
+        const int cursor = std::min<int>(box->cursorPosition(), int(whole.size()));
+        box->setText(whole);
+        box->setCursorPosition(cursor);
+    });
 }
 
 namespace {

@@ -11,6 +11,7 @@
 
 class QAbstractButton;
 class QAction;
+class QLineEdit;
 class QWidget;
 
 namespace common {
@@ -29,6 +30,11 @@ int twips(int twips);
 
 // The name of an element of a control array: arrayName("txtAlternativa", 0) is "txtAlternativa(0)".
 QString arrayName(const QString& array, int index);
+
+// Limits `box` to `length` UTF-16 units, as QLineEdit::setMaxLength does, but never keeps half of
+// a character beyond the basic plane (an emoji is two units): the cut, on typing, pasting or a
+// setText, falls before such a character instead of storing half of it.
+void setMaxLength(QLineEdit* box, int length);
 
 // Runs `check` each time `widget` loses the focus to another control of its window (not when a
 // popup menu opens or the window itself loses its activation). While one check runs no other check

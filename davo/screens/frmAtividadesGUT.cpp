@@ -179,6 +179,9 @@ QWidget* frmAtividadesGUT::montaPainel()
     txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
+    // Lines break at the box's edge, anywhere: breaking a pasted text of thousands of characters
+    // without a blank at word boundaries would hold the screen for seconds.
+    txtObs_->setWordWrapMode(QTextOption::WrapAnywhere);
 
     // The editing panel keeps its place while hidden, so the buttons keep their size.
     auto* painel = new QWidget(this);

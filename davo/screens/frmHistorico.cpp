@@ -35,7 +35,8 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     });
 
     txtObs_ = common::withName(new QPlainTextEdit(this), QStringLiteral("txtObs"));
-    txtObs_->setReadOnly(true);  // reopening writes only the state; notes are edited on the list
+    txtObs_->setReadOnly(true);
+    txtObs_->setWordWrapMode(QTextOption::WrapAnywhere);  // as on the list: a long blob lays out at once  // reopening writes only the state; notes are edited on the list
     txtObs_->setMaximumHeight(common::twips(1200));
 
     Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));

@@ -20,6 +20,9 @@ namespace davo {
 
 namespace {
 
+// The longest description or note the screen takes, in UTF-16 units (a line box's own limit).
+constexpr int TextoMaximo = 32767;
+
 QLabel* rotulo(QWidget* dono, const char* nome, const QString& texto)
 {
     return common::withName(new QLabel(texto, dono), QLatin1String(nome));
@@ -67,6 +70,9 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     txtHorasJaTrab_->setObjectName(QStringLiteral("txtHorasJaTrab"));
     txtObs_ = new QLineEdit(this);
     txtObs_->setObjectName(QStringLiteral("txtObs"));
+    // A line box's own limit, cut at a whole character: an emoji at the limit is not stored in half.
+    for (QLineEdit* box : {txtAtividade_, txtObs_})
+        common::setMaxLength(box, TextoMaximo);
     auto* cmdGravidade = botao(this, "cmdGravidade", QStringLiteral("&Gravidade"));
     auto* cmdTendencias = botao(this, "cmdTendencias", QStringLiteral("&Tendências"));
     auto* cmdGravar = botao(this, "cmdGravar", QStringLiteral("&Gravar"));

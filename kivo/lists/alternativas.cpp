@@ -51,7 +51,7 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent) : QDialog(
 
         txtAlternativa_[i] = new QLineEdit(this);
         txtAlternativa_[i]->setObjectName(common::arrayName(QStringLiteral("txtAlternativa"), i));
-        txtAlternativa_[i]->setMaxLength(30);
+        common::setMaxLength(txtAlternativa_[i], 30);
         posiciona(txtAlternativa_[i], LeftText, top, TextWidth, 315);
     }
 

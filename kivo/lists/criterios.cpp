@@ -59,7 +59,7 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent
 
         txtIdentifica_[i] = new QLineEdit(this);
         txtIdentifica_[i]->setObjectName(common::arrayName(QStringLiteral("txtIdentifica"), i));
-        txtIdentifica_[i]->setMaxLength(35);
+        common::setMaxLength(txtIdentifica_[i], 35);
         posiciona(txtIdentifica_[i], LeftText, top, TextWidth, 315);
 
         txtSinal_[i] = new QLineEdit(this);

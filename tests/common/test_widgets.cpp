@@ -203,6 +203,26 @@ private slots:
         item.trigger();  // leaving: not run again
         QCOMPARE(vezes, 1);
     }
+
+    // A length limit never keeps half of an emoji: the cut falls before it, whether the text is set
+    // or typed, and a text within the limit is left alone.
+    void a_length_limit_cuts_at_a_whole_character()
+    {
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        QLineEdit box;
+        common::setMaxLength(&box, 4);
+        box.setText(QStringLiteral("a") + emoji + emoji);
+        QCOMPARE(box.text(), QStringLiteral("a") + emoji);
+        box.setText(emoji + emoji + emoji);
+        QCOMPARE(box.text(), emoji + emoji);
+        box.setText(QStringLiteral("abc"));
+        box.end(false);
+        box.insert(emoji);
+        QCOMPARE(box.text(), QStringLiteral("abc"));
+        box.setText(QStringLiteral("ab") + emoji);
+        QCOMPARE(box.text(), QStringLiteral("ab") + emoji);
+        QCOMPARE(box.maxLength(), 4);
+    }
 };
 
 QTEST_MAIN(TestWidgets)
