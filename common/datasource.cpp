@@ -18,8 +18,9 @@ void DataSource::setConnect(const QString& connect)
     connect_ = connect;
 }
 
-void DataSource::setRecordSource(const QString& source)
+void DataSource::setRecordSource(SourceKind kind, const QString& source)
 {
+    kind_ = kind;
     source_ = source;
 }
 
@@ -36,8 +37,7 @@ Database& DataSource::database()
 void DataSource::refresh()
 {
     Database& db = database();
-    const bool table = !source_.trimmed().contains(QLatin1Char(' '));
-    Recordset fresh = table ? Recordset::openTable(db, source_) : Recordset::openQuery(db, source_);
+    Recordset fresh = kind_ == Tabela ? Recordset::openTable(db, source_) : Recordset::openQuery(db, source_);
     beginResetModel();
     rs_ = std::move(fresh);
     endResetModel();

@@ -1,10 +1,11 @@
 #pragma once
 
 // A bound data source: a data control pointed at a database file and a record source (a table name
-// or an SQL text). Grids show its record set through the model; screens also walk and edit that
-// record set, then refresh.
+// or an SQL text, the caller saying which). Grids show its record set through the model; screens
+// also walk and edit that record set, then refresh.
 
-#include "common/store.h"
+#include "common/database.h"
+#include "common/recordset.h"
 
 #include <QAbstractTableModel>
 
@@ -19,8 +20,12 @@ public:
 
     void setDatabaseName(const QString& path);
     void setConnect(const QString& connect);
-    void setRecordSource(const QString& source);
+    // What a record source names: a table, read whole in key order, or an SQL text.
+    enum SourceKind { Tabela, Consulta };
+
+    void setRecordSource(SourceKind kind, const QString& source);
     QString recordSource() const { return source_; }
+    SourceKind recordSourceKind() const { return kind_; }
     // Reads the record source again and resets the model.
     void refresh();
 
@@ -39,6 +44,7 @@ private:
     QString path_;
     QString connect_;
     QString source_;
+    SourceKind kind_ = Tabela;
     Recordset rs_;
 };
 

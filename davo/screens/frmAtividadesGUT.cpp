@@ -205,7 +205,7 @@ void frmAtividadesGUT::Form_Load()
 {
     AtualizaPrazos(programa_.db, common::Clock::today());
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(ListaAtivas);
+    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
     grade_->setRows(LinhasIniciais);
     common::Recordset& lista = data_->recordset();
@@ -300,7 +300,7 @@ void frmAtividadesGUT::cmdGravar_Click()
     txtHorasJaTrab_->clear();
 
     AtualizaPrazos(programa_.db, hoje);
-    data_->setRecordSource(ListaAtivas);
+    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
     CargaHoraDia();
     PreencheGrade();
@@ -397,7 +397,7 @@ void frmAtividadesGUT::cmdNovaAtiv_Click()
 void frmAtividadesGUT::recarregaLista()
 {
     AtualizaPrazos(programa_.db, common::Clock::today());
-    data_->setRecordSource(ListaAtivas);
+    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
     PreencheGrade();
     CargaHoraDia();

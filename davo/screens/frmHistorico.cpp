@@ -75,7 +75,7 @@ void frmHistorico::escondePainel()
 void frmHistorico::Form_Load()
 {
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(ListaConcluidas);
+    data_->setRecordSource(common::DataSource::Consulta, ListaConcluidas);
     data_->refresh();
     chkFim_->setChecked(false);
 }

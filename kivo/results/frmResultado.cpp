@@ -135,7 +135,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
     data1_->setConnect(QStringLiteral("Access 2000;"));
     data1_->setDatabaseName(QDir(programa_.pasta).filePath(QStringLiteral("CONTROLE.mdb")));
-    data1_->setRecordSource(QStringLiteral("Alternativas"));
+    data1_->setRecordSource(common::DataSource::Tabela, QStringLiteral("Alternativas"));
 
     auto* colunas = new ColunasGrade(*data1_, this);
     dbGrid1_ = common::withName(new QTableView(this), QStringLiteral("DBGrid1"));

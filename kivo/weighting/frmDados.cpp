@@ -216,7 +216,7 @@ bool frmDados::Form_Load()
             return recusa(ingles ? QStringLiteral("The table Criterios lacks the field %1.").arg(campo)
                                  : QStringLiteral("A tabela Criterios não tem o campo %1.").arg(campo));
 
-    Data1_->setRecordSource(SelectCriterios);
+    Data1_->setRecordSource(common::DataSource::Consulta, SelectCriterios);
     Data1_->refresh();
     common::Recordset& rs = Data1_->recordset();
     if (rs.recordCount() < n)

@@ -451,7 +451,7 @@ private slots:
         common::DataSource data(db_);
         data.setConnect(QStringLiteral("Access 2000;"));
         data.setDatabaseName(path_);
-        data.setRecordSource(QStringLiteral("Select * FROM Itens WHERE Ativo = '0' ORDER BY -DataFinal"));
+        data.setRecordSource(common::DataSource::Consulta, QStringLiteral("Select * FROM Itens WHERE Ativo = '0' ORDER BY -DataFinal"));
         data.refresh();
         QCOMPARE(data.rowCount(), 1);
         QCOMPARE(data.columnCount(), 7);

@@ -1,0 +1,354 @@
+#include "common/database.h"
+
+#include "common/database_p.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace common {
+
+namespace {
+
+FieldKind kindOfDeclared(const QString& declared)
+{
+    const QString t = declared.trimmed().toUpper();
+    if (t == QLatin1String("DATE"))
+        return FieldKind::Date;
+    if (t.contains(QLatin1String("INT")))
+        return FieldKind::Number;
+    if (t.contains(QLatin1String("CHAR")) || t.contains(QLatin1String("TEXT")))
+        return FieldKind::Text;
+    if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("DOUB")) || t.contains(QLatin1String("FLOA")))
+        return FieldKind::Number;
+    if (t == QLatin1String("NUMERIC"))
+        return FieldKind::Mixed;
+    return FieldKind::Any;
+}
+
+QString engineText(sqlite3* db, int code)
+{
+    return QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+}
+
+// The engine's failure by its result code, never by its message.
+StoreError engineError(int code, const QString& why, const QString& path, const QString& what)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return StoreError(StoreError::Locked,
+                          QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path));
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return StoreError(StoreError::NotADatabase,
+                          QStringLiteral("Formato de banco de dados não reconhecido: '%1' (%2).").arg(path, why));
+    case SQLITE_CANTOPEN:
+        return StoreError(StoreError::CannotOpen,
+                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why));
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return StoreError(StoreError::ReadOnly,
+                          QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).")
+                              .arg(why));
+    default:
+        return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
+    }
+}
+
+void bind(sqlite3_stmt* statement, const QVariantList& params)
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        switch (sqlType(v)) {
+        case SQLITE_NULL:
+            sqlite3_bind_null(statement, i + 1);
+            break;
+        case SQLITE_FLOAT:
+            sqlite3_bind_double(statement, i + 1, v.toDouble());
+            break;
+        case SQLITE_INTEGER:
+            sqlite3_bind_int64(statement, i + 1, integerOf(v));
+            break;
+        default: {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(statement, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+}
+
+}  // namespace
+
+bool syncToDisk(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+StoreError::StoreError(int number, const QString& description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(const QString& path, const QString& connect, bool exclusive)
+{
+    close();
+    Q_UNUSED(connect);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw StoreError(StoreError::FileNotFound,
+                         QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
+
+    // Without SQLITE_OPEN_CREATE SQLite never makes a file where there was none.
+    sqlite3* db = nullptr;
+    const int code = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (code != SQLITE_OK) {
+        const QString why = engineText(db, code);
+        sqlite3_close(db);
+        throw engineError(code, why, path, path);
+    }
+    db_ = db;
+    path_ = info.absoluteFilePath();
+    sqlite3_busy_timeout(db_, busyTimeout_);
+    try {
+        // SQLite falls back to reading a file it may not write: the program could then not save.
+        if (sqlite3_db_readonly(db_, "main") == 1)
+            throw StoreError(StoreError::CannotOpen,
+                             QStringLiteral("Sem permissão para abrir o arquivo '%1'.").arg(path));
+        if (exclusive)
+            command("PRAGMA locking_mode=EXCLUSIVE");
+        // SQLite reads the file only now: a file that is not a database fails here, unchanged.
+        command("SELECT count(*) FROM sqlite_master");
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::close()
+{
+    for (sqlite3_stmt* statement : std::as_const(statements_))
+        sqlite3_finalize(statement);
+    statements_.clear();
+    tables_.clear();
+    depth_ = 0;
+    sqlite3_close_v2(db_);  // an open transaction is rolled back
+    db_ = nullptr;
+    path_.clear();
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    busyTimeout_ = milliseconds;
+    if (db_)
+        sqlite3_busy_timeout(db_, milliseconds);
+}
+
+sqlite3* Database::requireOpen() const
+{
+    if (!db_)
+        throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
+    return db_;
+}
+
+void Database::fail(int code, const QString& what) const
+{
+    throw engineError(code, engineText(db_, code), path_, what);
+}
+
+sqlite3_stmt* Database::prepared(const QString& sql)
+{
+    requireOpen();
+    sqlite3_stmt*& statement = statements_[sql];
+    if (!statement) {
+        const QByteArray text = sql.toUtf8();
+        const int code = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement, nullptr);
+        if (code != SQLITE_OK) {
+            statements_.remove(sql);
+            fail(code, sql);
+        }
+    }
+    return statement;
+}
+
+int Database::run(const QString& sql, const QVariantList& params)
+{
+    sqlite3_stmt* statement = prepared(sql);
+    Rewind rewind{statement};
+    bind(statement, params);
+    const int code = sqlite3_step(statement);
+    if (code != SQLITE_DONE && code != SQLITE_ROW)
+        fail(code, sql);
+    return sqlite3_changes(db_);
+}
+
+void Database::command(const char* sql)
+{
+    run(QString::fromLatin1(sql), {});
+}
+
+void Database::execute(const QString& sql, const QVariantList& params)
+{
+    // A statement may change the tables' shape.
+    if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
+        tables_.clear();
+    run(sql, params);
+}
+
+QStringList Database::fields(const QString& name)
+{
+    return table(name)->fields;
+}
+
+std::shared_ptr<const TableInfo> Database::table(const QString& name)
+{
+    requireOpen();
+    const QString lower = name.toLower();
+    if (const auto it = tables_.constFind(lower); it != tables_.constEnd())
+        return *it;
+
+    TableInfo info;
+    {
+        sqlite3_stmt* q = prepared(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+        Rewind rewind{q};
+        bind(q, {name});
+        const int code = sqlite3_step(q);
+        if (code == SQLITE_DONE)
+            throw StoreError(StoreError::TableNotFound,
+                             QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.")
+                                 .arg(name));
+        if (code != SQLITE_ROW)
+            fail(code, name);
+        info.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
+    }
+    sqlite3_stmt* q = prepared(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(info.name)));
+    Rewind rewind{q};
+    int code;
+    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+        const QString declared = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 2)));
+        if (sqlite3_column_int(q, 5) == 1 && declared.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+            info.keyField = int(info.fields.size());
+        info.fields << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)));
+        info.kinds.push_back(kindOfDeclared(declared));
+    }
+    if (code != SQLITE_DONE)
+        fail(code, name);
+    auto shared = std::make_shared<const TableInfo>(std::move(info));
+    tables_.insert(lower, shared);
+    return shared;
+}
+
+void Database::begin()
+{
+    // IMMEDIATE: the write lock is taken now, waiting for another program as long as allowed, so a
+    // write half-way through never finds the file taken.
+    command(depth_ == 0 ? "BEGIN IMMEDIATE" : QStringLiteral("SAVEPOINT s%1").arg(depth_).toLatin1().constData());
+    ++depth_;
+}
+
+void Database::commit()
+{
+    if (depth_ == 0 || !db_)
+        return;
+    --depth_;
+    if (sqlite3_get_autocommit(db_)) {
+        // The engine ended the transaction on its own after a failure.
+        depth_ = 0;
+        throw StoreError(StoreError::Engine, QStringLiteral("A transação foi desfeita; nada foi gravado."));
+    }
+    if (depth_ > 0) {
+        command(QStringLiteral("RELEASE s%1").arg(depth_).toLatin1().constData());
+        return;
+    }
+    try {
+        command("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void Database::rollback()
+{
+    if (depth_ == 0 || !db_)
+        return;
+    --depth_;
+    if (sqlite3_get_autocommit(db_)) {
+        depth_ = 0;
+        return;
+    }
+    const QByteArray sql = depth_ == 0 ? QByteArray("ROLLBACK")
+                                       : QStringLiteral("ROLLBACK TO s%1; RELEASE s%1").arg(depth_).toLatin1();
+    sqlite3_exec(db_, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+void Database::compactInto(const QString& newPath)
+{
+    requireOpen();
+    if (QFileInfo::exists(newPath))
+        throw StoreError(StoreError::Engine, QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
+    execute(QStringLiteral("VACUUM INTO ?"), {newPath});
+    // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
+    // depends on SQLite's version and settings.
+    if (!QFile::setPermissions(newPath, QFile::permissions(path_)) || !syncToDisk(newPath))
+        throw StoreError(StoreError::Engine,
+                         QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
+}
+
+Transaction::Transaction(Database& db) : db_(db)
+{
+    db_.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (open_)
+        db_.rollback();
+}
+
+void Transaction::commit()
+{
+    open_ = false;
+    db_.commit();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+bool createDatabaseFile(const QString& path, const QStringList& statements)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    sqlite3* db = nullptr;
+    int code = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    QString failure;
+    if (code == SQLITE_OK)
+        code = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    for (int i = 0; code == SQLITE_OK && i < statements.size(); ++i)
+        if ((code = sqlite3_exec(db, statements[i].toUtf8().constData(), nullptr, nullptr, nullptr)) != SQLITE_OK)
+            failure = QStringLiteral(" [%1]").arg(statements[i]);
+    if (code == SQLITE_OK)
+        code = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    failure.prepend(engineText(db, code));
+    sqlite3_close_v2(db);  // rolls back what a failure left open
+    if (code != SQLITE_OK) {
+        QFile::remove(path);
+        throw StoreError(StoreError::Engine, QStringLiteral("Não foi possível criar '%1': %2").arg(path, failure));
+    }
+    return true;
+}
+
+}  // namespace common

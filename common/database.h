@@ -1,0 +1,132 @@
+#pragma once
+
+// The record store's database file: one per program, opened on SQLite's own library, written inside
+// transactions. Its tables are read and written through record sets (common/recordset.h).
+//
+// Dates are kept as day numbers (Julian days), so that they sort and negate by time in SQL
+// ("ORDER BY -DataFinal"); record sets hand them to the screens as QDate. Number fields accept the
+// text of a box or caption and store the number it reads as in the user's locale. Fields declared
+// without a type keep exactly what was written (a weight may be a number or the empty text).
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace common {
+
+// An engine failure, with the number and the description the error reports show after "Ref.: ".
+class StoreError : public std::runtime_error {
+public:
+    // Numbers follow the ones users of the original engine know.
+    enum Number {
+        FileNotFound = 3024,
+        CannotOpen = 3051,
+        NotADatabase = 3343,
+        TableNotFound = 3078,
+        FieldNotFound = 3265,
+        NoCurrentRecord = 3021,
+        NotEditing = 3020,
+        RecordDeleted = 3167,
+        ReadOnly = 3027,
+        TypeMismatch = 3421,
+        Locked = 3260,
+        NotOpen = 3420,
+        BadIndex = 3800,
+        Engine = 3000,
+    };
+
+    StoreError(int number, const QString& description);
+
+    int number() const { return number_; }
+    QString description() const { return description_; }
+
+private:
+    int number_;
+    QString description_;
+};
+
+enum class FieldKind : unsigned char;
+struct TableInfo;
+class Recordset;
+
+// One open database file. A program keeps one for its whole life.
+class Database {
+public:
+    Database() = default;
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing file read-write; a path with no file is an error, no empty database is
+    // created. Any connect string is taken: the files carry no password to check it against.
+    void open(const QString& path, const QString& connect = {}, bool exclusive = false);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    QString path() const { return path_; }
+
+    // How long a statement waits for another program's lock before it fails with Locked.
+    void setBusyTimeout(int milliseconds);
+
+    // Runs a statement that returns no rows (emptying work tables, changing a file's shape).
+    void execute(const QString& sql, const QVariantList& params = {});
+    // The same for a statement run many times (the work tables of a computation): it is prepared
+    // once and kept for the connection's life. Answers the rows it changed.
+    int run(const QString& sql, const QVariantList& params);
+
+    // The fields of a table as the file names them; throws TableNotFound.
+    QStringList fields(const QString& table);
+
+    // Writes a compacted copy of the whole database into a new file, with the permissions of this
+    // one, on disk when this returns.
+    void compactInto(const QString& newPath);
+
+private:
+    friend class Transaction;
+    friend class Recordset;
+
+    sqlite3* requireOpen() const;
+    sqlite3_stmt* prepared(const QString& sql);
+    void command(const char* sql);
+    std::shared_ptr<const TableInfo> table(const QString& name);
+    void begin();
+    void commit();
+    void rollback();
+    [[noreturn]] void fail(int code, const QString& what) const;
+
+    sqlite3* db_ = nullptr;
+    QString path_;
+    int busyTimeout_ = 5000;
+    QHash<QString, sqlite3_stmt*> statements_;
+    QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
+    int depth_ = 0;  // open transactions: the outermost, then one savepoint per inner one
+};
+
+// A transaction, or inside one a savepoint: commit() keeps its work, leaving the scope without it
+// undoes that work alone. Only the outermost commit writes to the file.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& db_;
+    bool open_ = true;
+};
+// Creates a new database file and runs `statements` in it, in one transaction. A file that exists
+// is never touched: the answer is then false. On a failure no file is left behind.
+bool createDatabaseFile(const QString& path, const QStringList& statements);
+
+// Flushes a file, or a folder's list of names, to the disk: after a power cut a rename in the folder
+// is then there whole or not at all. False when the system refused.
+bool syncToDisk(const QString& path);
+}  // namespace common
