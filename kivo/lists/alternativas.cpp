@@ -37,10 +37,7 @@ void frmAlternativas::Form_Load()
 {
     legendasAlternativas(this, programa_.idioma);
 
-    alternativas_ = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
-
-    qtde_ = listas::qtdeGravada(alternativas_.value(QStringLiteral("Qtde")));
-    txtQtde_->setText(QString::number(qtde_));
+    qtde_ = abreLista(alternativas_, QStringLiteral("Alternativas"));
 
     for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
         txtDescricao_[i]->setText(alternativas_.text(QStringLiteral("Alternativa")));

@@ -70,10 +70,7 @@ void frmCriterios::Form_Load()
 {
     legendasCriterios(this, programa_.idioma);
 
-    criterios_ = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
-
-    programa_.qtdeCriterios = listas::qtdeGravada(criterios_.value(QStringLiteral("Qtde")));
-    txtQtde_->setText(QString::number(programa_.qtdeCriterios));
+    programa_.qtdeCriterios = abreLista(criterios_, QStringLiteral("Criterios"));
 
     // All 15 rows, also those beyond the count. A null description or sign reads as the empty
     // text, as a cleared row holds.

@@ -1,5 +1,7 @@
 #include "kivo/lists/frmLista.h"
 
+#include "kivo/shell/dados.h"
+
 #include "common/widgets.h"
 
 #include <QLabel>
@@ -79,6 +81,14 @@ void frmLista::conclui(std::function<bool()> verificaQtde)
     saidas_.vigia(txtQtde_, std::move(verificaQtde));
     common::noDefaultButtons(this);  // Enter in a box does not press a button
     layoutRows();
+}
+
+short frmLista::abreLista(common::Recordset& lista, const QString& tabela)
+{
+    lista = dados::abreTabela(programa_.db, tabela);
+    const short qtde = listas::qtdeGravada(lista.value(QStringLiteral("Qtde")));
+    txtQtde_->setText(QString::number(qtde));
+    return qtde;
 }
 
 void frmLista::done(int result)

@@ -46,6 +46,9 @@ protected:
     // The end of construction: the count box's check, Enter pressing no button, the layout.
     void conclui(std::function<bool()> verificaQtde);
 
+    // Opens the table `tabela` from its first row and shows the count stored there, which it returns.
+    short abreLista(common::Recordset& lista, const QString& tabela);
+
     // The count the rows follow.
     virtual short qtdeEmUso() const = 0;
     // Shows the rows in use, the buttons below them and the window's height to match.
