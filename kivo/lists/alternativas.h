@@ -1,19 +1,12 @@
 #pragma once
 
-#include "kivo/lists/listas.h"
-#include "kivo/shell/kivo.h"
-
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "kivo/lists/frmLista.h"
 
 namespace kivo {
 
 // The list of alternatives: how many the case has (3 to 15) and a description for each. Also the
 // command that clears the whole previous case: the alternatives and everything about the criteria.
-class frmAlternativas : public QDialog {
+class frmAlternativas : public frmLista {
     Q_OBJECT
 public:
     explicit frmAlternativas(Programa& programa, QWidget* parent = nullptr);
@@ -32,23 +25,11 @@ public:
     short qtde() const { return qtde_; }
 
 protected:
-    void done(int result) override;
+    short qtdeEmUso() const override { return qtde_; }
 
 private:
-    void layoutRows();
-
-    Programa& programa_;
     common::Recordset alternativas_;
     short qtde_ = 0;
-    listas::VerificacoesSaida saidas_;
-
-    QLabel* label16_ = nullptr;
-    QLineEdit* txtQtde_ = nullptr;
-    QLabel* label18_ = nullptr;
-    QLabel* label1_[15] = {};
-    QLineEdit* txtAlternativa_[15] = {};
-    QPushButton* cmdSair_ = nullptr;
-    QPushButton* cmdLimpar_ = nullptr;
 };
 
 }  // namespace kivo

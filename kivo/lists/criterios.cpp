@@ -1,6 +1,5 @@
 #include "kivo/lists/criterios.h"
 
-#include "kivo/lists/listas.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
@@ -17,101 +16,66 @@ namespace kivo {
 
 namespace {
 
-// Horizontal geometry, in twips.
-constexpr int LeftLabel = 240;
-constexpr int LeftText = 1600;
-constexpr int TextWidth = 4600;
+// Horizontal geometry of the sign and weight columns, in twips.
 constexpr int LeftSinal = 6350;
 constexpr int LeftPeso = 7000;
-constexpr int WindowWidth = 8200;
 
 }  // namespace
 
-frmCriterios::frmCriterios(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
+    : frmLista(programa, QStringLiteral("frmCriterios"), QStringLiteral("Critérios"),
+               QStringLiteral("Qtde Critérios:"),
+               {.larguraLegendaQtde = 1800,
+                .esquerdaQtde = 2100,
+                .esquerdaTexto = 1600,
+                .larguraTexto = 4600,
+                .esquerdaLimpar = 2800,
+                .larguraJanela = 8200},
+               parent)
 {
     using listas::posiciona;
-    setObjectName(QStringLiteral("frmCriterios"));
-    setWindowTitle(QStringLiteral("Critérios"));
-    setModal(true);
-
-    label16_ = new QLabel(QStringLiteral("Qtde Critérios:"), this);
-    label16_->setObjectName(QStringLiteral("Label16"));
-    posiciona(label16_, LeftLabel, 480, 1800, 285);
-
-    txtQtde_ = new QLineEdit(this);
-    txtQtde_->setObjectName(QStringLiteral("txtQtde"));
-    posiciona(txtQtde_, 2100, 440, 600, 315);
-
-    label18_ = new QLabel(QStringLiteral("Descrição"), this);
-    label18_->setObjectName(QStringLiteral("Label18"));
-    posiciona(label18_, LeftText, 1150, 2000, 285);
 
     label17_ = new QLabel(QStringLiteral("  Sinal (+-)         Peso"), this);
     label17_->setObjectName(QStringLiteral("Label17"));
     posiciona(label17_, LeftSinal - 150, 1150, 2000, 285);
 
-    for (int i = 0; i < listas::Linhas; ++i) {
-        const int top = listas::TopoLinhas + listas::PassoLinha * i;
-        // Two blanks before a one-digit number, one before two digits: the colons line up.
-        label1_[i] = new QLabel(QStringLiteral("Critério %1:").arg(i + 1, 2), this);
-        label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
-        posiciona(label1_[i], LeftLabel, top + 30, LeftText - LeftLabel - 60, 285);
+    // Two blanks before a one-digit number, one before two digits: the colons line up.
+    montaLinhas([](int i) { return QStringLiteral("Critério %1:").arg(i + 1, 2); },
+                QStringLiteral("txtIdentifica"), 35, [this](int i, int top) -> QList<QWidget*> {
+                    txtSinal_[i] = new QLineEdit(this);
+                    txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
+                    txtSinal_[i]->setMaxLength(1);
+                    txtSinal_[i]->setAlignment(Qt::AlignCenter);
+                    posiciona(txtSinal_[i], LeftSinal, top, 500, 315);
 
-        txtIdentifica_[i] = new QLineEdit(this);
-        txtIdentifica_[i]->setObjectName(common::arrayName(QStringLiteral("txtIdentifica"), i));
-        common::setMaxLength(txtIdentifica_[i], 35);
-        posiciona(txtIdentifica_[i], LeftText, top, TextWidth, 315);
+                    lblPeso_[i] = new QLabel(this);
+                    lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
+                    lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                    posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
 
-        txtSinal_[i] = new QLineEdit(this);
-        txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
-        txtSinal_[i]->setMaxLength(1);
-        txtSinal_[i]->setAlignment(Qt::AlignCenter);
-        posiciona(txtSinal_[i], LeftSinal, top, 500, 315);
+                    saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
+                    return {txtSinal_[i], lblPeso_[i]};
+                });
 
-        lblPeso_[i] = new QLabel(this);
-        lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
-        lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
-
-        saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
-    }
-
-    cmdSair_ = new QPushButton(QStringLiteral("&Gravar e Sair"), this);
-    cmdSair_->setObjectName(QStringLiteral("cmdSair"));
-    cmdLimpar_ = new QPushButton(QStringLiteral("&Limpar histórico anterior"), this);
-    cmdLimpar_->setObjectName(QStringLiteral("cmdLimpar"));
-    cmdAjuda_ = new QPushButton(QStringLiteral("&Ajuda"), this);
-    cmdAjuda_->setObjectName(QStringLiteral("cmdAjuda"));
+    montaBotoes();
+    cmdAjuda_ = montaBotao(QStringLiteral("&Ajuda"), QStringLiteral("cmdAjuda"), 6300, 100, 1500);
 
     common::onClick(cmdSair_, this, &frmCriterios::cmdSair_Click);
     common::onClick(cmdLimpar_, this, &frmCriterios::cmdLimpar_Click);
     common::onClick(cmdAjuda_, this, &frmCriterios::cmdAjuda_Click);
-    saidas_.vigia(txtQtde_, [this] { return txtQtde_LostFocus(); });
-
-    common::noDefaultButtons(this);  // Enter in a box does not press a button
-
-    layoutRows();
-}
-
-void frmCriterios::done(int result)
-{
-    saidas_.fechando();
-    QDialog::done(result);
+    conclui([this] { return txtQtde_LostFocus(); });
 }
 
 void frmCriterios::Form_Load()
 {
     legendasCriterios(this, programa_.idioma);
 
-    criterios_ = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
-
-    programa_.qtdeCriterios = listas::qtdeGravada(criterios_.value(QStringLiteral("Qtde")));
-    txtQtde_->setText(QString::number(programa_.qtdeCriterios));
+    programa_.qtdeCriterios = abreLista(criterios_, QStringLiteral("Criterios"));
 
     // All 15 rows, also those beyond the count. A null description or sign reads as the empty
     // text, as a cleared row holds.
     for (int i = 0; i < listas::Linhas; ++i) {
-        txtIdentifica_[i]->setText(criterios_.text(QStringLiteral("Identifica")));
+        txtDescricao_[i]->setText(criterios_.text(QStringLiteral("Identifica")));
         txtSinal_[i]->setText(criterios_.text(QStringLiteral("Sinal")));
         lblPeso_[i]->setText(listas::textoPeso(criterios_.value(QStringLiteral("Peso"))));
         if (!criterios_.eof())
@@ -121,28 +85,12 @@ void frmCriterios::Form_Load()
     layoutRows();
 }
 
-void frmCriterios::layoutRows()
-{
-    QList<listas::Linha> linhas;
-    for (int i = 0; i < listas::Linhas; ++i)
-        linhas.append({label1_[i], {txtIdentifica_[i], txtSinal_[i], lblPeso_[i]}});
-    const int top = listas::dispoeLinhas(linhas, programa_.qtdeCriterios);
-    listas::posiciona(cmdSair_, LeftLabel, top, 2400, 495);
-    listas::posiciona(cmdLimpar_, 2800, top, 3300, 495);
-    listas::posiciona(cmdAjuda_, 6300, top + 100, 1500, 495);
-    setFixedSize(common::twips(WindowWidth), common::twips(top + listas::AlturaAbaixo));
-}
-
 bool frmCriterios::txtQtde_LostFocus()
 {
-    const auto aceita = listas::saiQtde(txtQtde_, QStringLiteral("Qtde de Critérios não aceita!"),
-                                        QStringLiteral("Nº de critérios deve ser no máximo 15 itens"));
-    if (!aceita)
-        return false;
     // The other screens use the new count from now on, saved or not.
-    programa_.qtdeCriterios = *aceita;
-    layoutRows();
-    return true;
+    return aceitaQtde(QStringLiteral("Qtde de Critérios não aceita!"),
+                      QStringLiteral("Nº de critérios deve ser no máximo 15 itens"),
+                      [this](short qtde) { programa_.qtdeCriterios = qtde; });
 }
 
 bool frmCriterios::txtSinal_LostFocus(int index)
@@ -158,9 +106,9 @@ bool frmCriterios::txtSinal_LostFocus(int index)
 
 void frmCriterios::cmdSair_Click()
 {
-    QList<dados::LinhaCriterio> linhas;
-    for (int i = 0; i < listas::linhasVisiveis(programa_.qtdeCriterios); ++i)
-        linhas.append({txtIdentifica_[i]->text(), txtSinal_[i]->text()});
+    const QList<dados::LinhaCriterio> linhas = linhasEmUso([this](int i) {
+        return dados::LinhaCriterio{txtDescricao_[i]->text(), txtSinal_[i]->text()};
+    });
     dados::gravaCriterios(programa_.db, criterios_, linhas, txtQtde_->text());
     accept();
 }
@@ -169,7 +117,7 @@ void frmCriterios::cmdLimpar_Click()
 {
     dados::limpaHistoricoCriterios(programa_.db, criterios_);
     for (int i = 0; i < listas::Linhas; ++i) {
-        txtIdentifica_[i]->clear();
+        txtDescricao_[i]->clear();
         txtSinal_[i]->clear();
         lblPeso_[i]->clear();
     }

@@ -1,20 +1,15 @@
 #pragma once
 
-#include "kivo/lists/listas.h"
-#include "kivo/shell/kivo.h"
+#include "kivo/lists/frmLista.h"
 
 #include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace kivo {
 
 // The list of criteria: how many the case has (3 to 15), and for each a description, a sign ("+"
 // more is better, "-" less is better) and the weight computed on the comparison screen, shown only.
 // A valid count typed here becomes the program's criteria count at once.
-class frmCriterios : public QDialog {
+class frmCriterios : public frmLista {
     Q_OBJECT
 public:
     explicit frmCriterios(Programa& programa, QWidget* parent = nullptr);
@@ -35,25 +30,14 @@ public:
     void cmdAjuda_Click();
 
 protected:
-    void done(int result) override;
+    short qtdeEmUso() const override { return programa_.qtdeCriterios; }
 
 private:
-    void layoutRows();
-
-    Programa& programa_;
     common::Recordset criterios_;
-    listas::VerificacoesSaida saidas_;
 
-    QLabel* label16_ = nullptr;
-    QLineEdit* txtQtde_ = nullptr;
     QLabel* label17_ = nullptr;
-    QLabel* label18_ = nullptr;
-    QLabel* label1_[15] = {};
-    QLineEdit* txtIdentifica_[15] = {};
-    QLineEdit* txtSinal_[15] = {};
-    QLabel* lblPeso_[15] = {};
-    QPushButton* cmdSair_ = nullptr;
-    QPushButton* cmdLimpar_ = nullptr;
+    QLineEdit* txtSinal_[listas::Linhas] = {};
+    QLabel* lblPeso_[listas::Linhas] = {};
     QPushButton* cmdAjuda_ = nullptr;
 };
 

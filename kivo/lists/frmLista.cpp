@@ -1,0 +1,118 @@
+#include "kivo/lists/frmLista.h"
+
+#include "kivo/shell/dados.h"
+
+#include "common/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kivo {
+
+namespace {
+
+// The captions' column, in twips.
+constexpr int LeftLabel = 240;
+
+}  // namespace
+
+frmLista::frmLista(Programa& programa, const QString& nome, const QString& titulo, const QString& legendaQtde,
+                   const Medidas& medidas, QWidget* parent)
+    : QDialog(parent), programa_(programa), medidas_(medidas)
+{
+    using listas::posiciona;
+    setObjectName(nome);
+    setWindowTitle(titulo);
+    setModal(true);
+
+    label16_ = new QLabel(legendaQtde, this);
+    label16_->setObjectName(QStringLiteral("Label16"));
+    posiciona(label16_, LeftLabel, 480, medidas_.larguraLegendaQtde, 285);
+
+    txtQtde_ = new QLineEdit(this);
+    txtQtde_->setObjectName(QStringLiteral("txtQtde"));
+    posiciona(txtQtde_, medidas_.esquerdaQtde, 440, 600, 315);
+
+    label18_ = new QLabel(QStringLiteral("Descrição"), this);
+    label18_->setObjectName(QStringLiteral("Label18"));
+    posiciona(label18_, medidas_.esquerdaTexto, 1150, 2000, 285);
+}
+
+void frmLista::montaLinhas(const std::function<QString(int)>& legenda, const QString& nomeTexto, int tamanhoTexto,
+                           const std::function<QList<QWidget*>(int, int)>& colunas)
+{
+    using listas::posiciona;
+    for (int i = 0; i < listas::Linhas; ++i) {
+        const int top = listas::TopoLinhas + listas::PassoLinha * i;
+        label1_[i] = new QLabel(legenda(i), this);
+        label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
+        posiciona(label1_[i], LeftLabel, top + 30, medidas_.esquerdaTexto - LeftLabel - 60, 285);
+
+        txtDescricao_[i] = new QLineEdit(this);
+        txtDescricao_[i]->setObjectName(common::arrayName(nomeTexto, i));
+        common::setMaxLength(txtDescricao_[i], tamanhoTexto);
+        posiciona(txtDescricao_[i], medidas_.esquerdaTexto, top, medidas_.larguraTexto, 315);
+
+        listas::Linha linha{label1_[i], {txtDescricao_[i]}};
+        if (colunas)
+            linha.controles << colunas(i, top);
+        linhas_.append(linha);
+    }
+}
+
+void frmLista::montaBotoes()
+{
+    cmdSair_ = montaBotao(QStringLiteral("&Gravar e Sair"), QStringLiteral("cmdSair"), LeftLabel, 0, 2400);
+    cmdLimpar_ = montaBotao(QStringLiteral("&Limpar histórico anterior"), QStringLiteral("cmdLimpar"),
+                            medidas_.esquerdaLimpar, 0, 3300);
+}
+
+QPushButton* frmLista::montaBotao(const QString& texto, const QString& nome, int esquerda, int abaixo, int largura)
+{
+    auto* botao = new QPushButton(texto, this);
+    botao->setObjectName(nome);
+    botoes_.append({botao, esquerda, abaixo, largura});
+    return botao;
+}
+
+void frmLista::conclui(std::function<bool()> verificaQtde)
+{
+    saidas_.vigia(txtQtde_, std::move(verificaQtde));
+    common::noDefaultButtons(this);  // Enter in a box does not press a button
+    layoutRows();
+}
+
+short frmLista::abreLista(common::Recordset& lista, const QString& tabela)
+{
+    lista = dados::abreTabela(programa_.db, tabela);
+    const short qtde = listas::qtdeGravada(lista.value(QStringLiteral("Qtde")));
+    txtQtde_->setText(QString::number(qtde));
+    return qtde;
+}
+
+void frmLista::done(int result)
+{
+    saidas_.fechando();
+    QDialog::done(result);
+}
+
+void frmLista::layoutRows()
+{
+    const int top = listas::dispoeLinhas(linhas_, qtdeEmUso());
+    for (const Botao& b : botoes_)
+        listas::posiciona(b.botao, b.esquerda, top + b.abaixo, b.largura, 495);
+    setFixedSize(common::twips(medidas_.larguraJanela), common::twips(top + listas::AlturaAbaixo));
+}
+
+bool frmLista::aceitaQtde(const QString& titulo, const QString& texto, const std::function<void(short)>& guarda)
+{
+    const auto aceita = listas::saiQtde(txtQtde_, titulo, texto);
+    if (!aceita)
+        return false;
+    guarda(*aceita);
+    layoutRows();
+    return true;
+}
+
+}  // namespace kivo

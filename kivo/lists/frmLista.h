@@ -1,0 +1,92 @@
+#pragma once
+
+#include "kivo/lists/listas.h"
+#include "kivo/shell/kivo.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kivo {
+
+// The frame both list screens are built on: the count box at the top, one row per slot (its caption,
+// its description box and whatever columns the screen adds), the "Gravar e Sair" and "Limpar
+// histórico anterior" buttons below the rows in use, and the rules for closing (no lost-focus check
+// runs once the window is going away).
+class frmLista : public QDialog {
+    Q_OBJECT
+protected:
+    // Horizontal measures of a list screen, in twips.
+    struct Medidas {
+        int larguraLegendaQtde;  // the count's caption
+        int esquerdaQtde;        // the count box
+        int esquerdaTexto;       // the description column
+        int larguraTexto;
+        int esquerdaLimpar;      // the "Limpar histórico anterior" button
+        int larguraJanela;
+    };
+
+    // The window, its count caption and box and the heading of the descriptions.
+    frmLista(Programa& programa, const QString& nome, const QString& titulo, const QString& legendaQtde,
+             const Medidas& medidas, QWidget* parent);
+
+    // The 15 rows: the caption `legenda(i)`, the description box named `nomeTexto`(i) holding at most
+    // `tamanhoTexto` characters, then the columns `colunas(i, top)` builds at the row's top.
+    void montaLinhas(const std::function<QString(int)>& legenda, const QString& nomeTexto, int tamanhoTexto,
+                     const std::function<QList<QWidget*>(int, int)>& colunas = {});
+    // The two buttons every list screen has.
+    void montaBotoes();
+    // One more button, `abaixo` twips lower than the others.
+    QPushButton* montaBotao(const QString& texto, const QString& nome, int esquerda, int abaixo, int largura);
+    // The end of construction: the count box's check, Enter pressing no button, the layout.
+    void conclui(std::function<bool()> verificaQtde);
+
+    // Opens the table `tabela` from its first row and shows the count stored there, which it returns.
+    short abreLista(common::Recordset& lista, const QString& tabela);
+
+    // The count the rows follow.
+    virtual short qtdeEmUso() const = 0;
+    // Shows the rows in use, the buttons below them and the window's height to match.
+    void layoutRows();
+    // Leaving the count box: a count the shared rules accept is kept by `guarda` and the rows are laid
+    // out again; anything else is refused with `titulo` / `texto` (false).
+    bool aceitaQtde(const QString& titulo, const QString& texto, const std::function<void(short)>& guarda);
+    // One value per row in use, in order: what the save stores.
+    template <typename F>
+    auto linhasEmUso(F linha) const
+    {
+        QList<decltype(linha(0))> linhas;
+        for (int i = 0; i < listas::linhasVisiveis(qtdeEmUso()); ++i)
+            linhas.append(linha(i));
+        return linhas;
+    }
+
+    void done(int result) override;
+
+    Programa& programa_;
+    listas::VerificacoesSaida saidas_;
+    Medidas medidas_;
+
+    QLabel* label16_ = nullptr;
+    QLineEdit* txtQtde_ = nullptr;
+    QLabel* label18_ = nullptr;
+    QLabel* label1_[listas::Linhas] = {};
+    QLineEdit* txtDescricao_[listas::Linhas] = {};
+    QPushButton* cmdSair_ = nullptr;
+    QPushButton* cmdLimpar_ = nullptr;
+
+private:
+    struct Botao {
+        QPushButton* botao;
+        int esquerda, abaixo, largura;
+    };
+    QList<listas::Linha> linhas_;
+    QList<Botao> botoes_;
+};
+
+}  // namespace kivo
