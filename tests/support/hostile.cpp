@@ -1,9 +1,15 @@
 #include "tests/support/hostile.h"
 
+#include "common/formats.h"
 #include "common/store.h"
+#include "tests/support/testsupport.h"
 
 #include <QDate>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace testsupport {
 
@@ -136,6 +142,43 @@ QStringList snapshot(common::Database& db, const QStringList& tables)
         }
     }
     return out;
+}
+
+void tryEveryInput(common::Database& db, const QStringList& tables, const char* box,
+                   const QList<const char*>& locales, const QString& shortDate,
+                   const std::function<void(const QString&)>& one, const std::function<void()>& undo,
+                   int& tried)
+{
+    const QStringList before = snapshot(db, tables);
+    int n = 0;
+    for (const char* locale : locales) {
+        for (const HostileInput& input : hostileInputs()) {
+            resetPlatform();
+            common::setUserLocale(QLocale(QLatin1String(locale)), shortDate);
+            QElapsedTimer clock;
+            clock.start();
+            one(input.text);
+            ++n;
+            if (clock.elapsed() > 100)
+                qInfo("slow case \"%s\": %lld ms", qPrintable(input.name), clock.elapsed());
+            if (QTest::currentTestFailed()) {
+                qWarning("%s: case \"%s\" under %s", box, qPrintable(input.name), locale);
+                return;
+            }
+            if (undo)
+                undo();
+            const QStringList after = snapshot(db, tables);
+            if (after != before) {
+                for (int i = 0; i < std::min(after.size(), before.size()); ++i)
+                    if (after[i] != before[i])
+                        qWarning("changed: %s", qPrintable(after[i].left(400)));
+                QFAIL(qPrintable(QStringLiteral("%1: case \"%2\" under %3 changed another record")
+                                     .arg(QLatin1String(box), input.name, QLatin1String(locale))));
+            }
+        }
+    }
+    tried += n;
+    qInfo("%s: %d inputs tried", box, n);
 }
 
 }  // namespace testsupport

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace common {
 class Database;
 }
@@ -33,5 +35,15 @@ bool wholeCharacters(const QString& text);
 // Every row of `tables`, one line per row, every field named with its value as stored (numbers in
 // full precision), in key order.
 QStringList snapshot(common::Database& db, const QStringList& tables);
+
+// Runs `one` on every input of the table under each of `locales` (the platform reset, the locale
+// set with `shortDate` as its short date, empty for its own). After each case `undo`, when given,
+// takes back the one change the case was allowed to make, and the rows of `tables` must then be as
+// before; a case that fails or changes anything else ends the run with its name. `tried` counts
+// the cases run.
+void tryEveryInput(common::Database& db, const QStringList& tables, const char* box,
+                   const QList<const char*>& locales, const QString& shortDate,
+                   const std::function<void(const QString&)>& one, const std::function<void()>& undo,
+                   int& tried);
 
 }  // namespace testsupport

@@ -17,7 +17,6 @@
 #include "tests/support/testsupport.h"
 
 #include <QLabel>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,35 +103,8 @@ class TestHostil : public QObject {
     void todos(const char* caixa, const std::function<void(const QString&)>& um,
                const std::function<void()>& desfaz)
     {
-        const QStringList antes = snapshot(f_->programa.db, Tabelas);
-        int n = 0;
-        for (const char* locale : {"pt_BR", "en_US"}) {
-            for (const testsupport::HostileInput& entrada : hostileInputs()) {
-                testsupport::resetPlatform();
-                common::setUserLocale(QLocale(QLatin1String(locale)), QStringLiteral("dd/MM/yyyy"));
-                QElapsedTimer relogio;
-                relogio.start();
-                um(entrada.text);
-                ++n;
-                if (relogio.elapsed() > 100)
-                    qInfo("slow case \"%s\": %lld ms", qPrintable(entrada.name), relogio.elapsed());
-                if (QTest::currentTestFailed()) {
-                    qWarning("%s: case \"%s\" under %s", caixa, qPrintable(entrada.name), locale);
-                    return;
-                }
-                desfaz();
-                const QStringList depois = snapshot(f_->programa.db, Tabelas);
-                if (depois != antes) {
-                    for (int i = 0; i < std::min(depois.size(), antes.size()); ++i)
-                        if (depois[i] != antes[i])
-                            qWarning("changed: %s", qPrintable(depois[i].left(400)));
-                    QFAIL(qPrintable(QStringLiteral("%1: case \"%2\" under %3 changed another record")
-                                         .arg(QLatin1String(caixa), entrada.name, QLatin1String(locale))));
-                }
-            }
-        }
-        tentativas_ += n;
-        qInfo("%s: %d inputs tried", caixa, n);
+        testsupport::tryEveryInput(f_->programa.db, Tabelas, caixa, {"pt_BR", "en_US"}, QStringLiteral("dd/MM/yyyy"),
+                                   um, desfaz, tentativas_);
     }
 
     // ---- the new-activity screen

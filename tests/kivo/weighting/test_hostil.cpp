@@ -13,7 +13,6 @@
 #include "common/widgets.h"
 #include "tests/support/hostile.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,39 +58,12 @@ class TestHostil : public QObject {
                        {"Risco", "+", 4, {9, 10, 11, 12}}, {"Valor", "+", 3, {13, 14, 15, 16}}});
     }
 
-    // Every case of the table under both locales (one for a box without numbers); `um` runs one case and must leave the database
-    // as `antes` once it undid the change it allowed.
+    // Every case of the table under both locales (one for a box without numbers); `um` runs one case
+    // and must leave the database as before once it undid the change it allowed.
     void todos(const char* tela, const std::function<void(const QString&)>& um, bool numeros = true)
     {
-        const QStringList antes = snapshot(f_->programa.db, Tabelas);
-        int n = 0;
         const QList<const char*> locales = numeros ? QList<const char*>{"pt_BR", "en_US"} : QList<const char*>{"pt_BR"};
-        for (const char* locale : locales) {
-            for (const testsupport::HostileInput& entrada : hostileInputs()) {
-                testsupport::resetPlatform();
-                common::setUserLocale(QLocale(QLatin1String(locale)));
-                QElapsedTimer relogio;
-                relogio.start();
-                um(entrada.text);
-                ++n;
-                if (relogio.elapsed() > 100)
-                    qInfo("slow case \"%s\": %lld ms", qPrintable(entrada.name), relogio.elapsed());
-                if (QTest::currentTestFailed()) {
-                    qWarning("%s: case \"%s\" under %s", tela, qPrintable(entrada.name), locale);
-                    return;
-                }
-                const QStringList depois = snapshot(f_->programa.db, Tabelas);
-                if (depois != antes) {
-                    for (int i = 0; i < std::min(depois.size(), antes.size()); ++i)
-                        if (depois[i] != antes[i])
-                            qWarning("changed: %s", qPrintable(depois[i].left(400)));
-                    QFAIL(qPrintable(QStringLiteral("%1: case \"%2\" under %3 changed another field")
-                                         .arg(QLatin1String(tela), entrada.name, QLatin1String(locale))));
-                }
-            }
-        }
-        tentativas_ += n;
-        qInfo("%s: %d inputs tried", tela, n);
+        testsupport::tryEveryInput(f_->programa.db, Tabelas, tela, locales, QString(), um, {}, tentativas_);
     }
 
     // A text box of a list screen: stored as shown, the box cut at its limit at a whole character.
