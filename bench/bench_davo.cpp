@@ -1,16 +1,21 @@
 // davo's activity list opened over many activities: the recomputation pass, the query, the grid
 // and the headings, painted; and the floor under it, SQLite alone doing the same pass and query.
+// Beside them, the plan of the coming weeks over ten thousand open activities.
 #include "bench/support.h"
 
 #include "davo/data/database.h"
+#include "davo/data/plano.h"
 #include "davo/data/prazos.h"
 #include "davo/screens/frmAtividadesGUT.h"
+#include "davo/screens/frmPlano.h"
 
 #include "common/platform.h"
+#include "common/store.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -139,6 +144,97 @@ BENCHMARK(ActivityListFloor)
     ->ArgsProduct({{1000, 10000}, {1, 0}})
     ->ArgNames({"activities", "newday"})
     ->Unit(benchmark::kMillisecond);
+
+// A DAVO.mdb of `count` open activities due over the next 90 days, 1 to 40 hours still to work each.
+davo::Programa& programaAberto(int count)
+{
+    static auto* open = new std::map<int, std::unique_ptr<davo::Programa>>;
+    auto& p = (*open)[count];
+    if (p)
+        return *p;
+    p = std::make_unique<davo::Programa>();
+    p->pasta = benchsupport::folder() + QStringLiteral("/davo-abertas-%1").arg(count);
+    QDir().mkpath(p->pasta);
+    davo::createDatabase(p->pasta + "/DAVO.mdb");
+    p->db.open(p->pasta + "/DAVO.mdb", ";pwd=PanoRoxo");
+    QRandomGenerator random(27);
+    const QDate today = common::Clock::today();
+    common::Transaction t(p->db);
+    common::Recordset rs = common::Recordset::openTable(p->db, QStringLiteral("Atividades"));
+    for (int i = 0; i < count; ++i) {
+        const double horas = 1 + random.bounded(40);
+        rs.addNew();
+        rs.setValue("Ativo", "1");
+        rs.setValue("GUT", 1 + random.bounded(125));
+        rs.setValue("Atividade", QStringLiteral("Atividade aberta número %1").arg(i + 1));
+        rs.setValue("G", 2);
+        rs.setValue("U", 1);
+        rs.setValue("T", 3);
+        rs.setValue("DataFinal", today.addDays(random.bounded(90)));
+        rs.setValue("FaltamDias", 1);
+        rs.setValue("TempoDisp", 6);
+        rs.setValue("HorasEst", horas);
+        rs.setValue("HorasTrab", 0);
+        rs.setValue("HorasQFaltam", horas);
+        rs.setValue("HorasTrabDia", horas);
+        rs.update();
+    }
+    t.commit();
+    davo::AtualizaPrazos(p->db, today);
+    return *p;
+}
+
+// The plan alone, over activities already read.
+void PlanLaysOpenActivities(benchmark::State& state)
+{
+    davo::Programa& p = programaAberto(static_cast<int>(state.range(0)));
+    const std::vector<davo::AtividadePlano> abertas = davo::atividadesAbertas(p.db);
+    const QDate today = common::Clock::today();
+    for (auto _ : state) {
+        davo::Plano plano = davo::planeja(abertas, today);
+        benchmark::DoNotOptimize(plano.previsoes.data());
+    }
+    state.counters["late"] = double(davo::planeja(abertas, today).atrasadas());
+}
+BENCHMARK(PlanLaysOpenActivities)->Arg(10000)->ArgName("activities")->Unit(benchmark::kMillisecond);
+
+// The plan as the screens make it: the open activities read in the list's order, then laid.
+void PlanFromTheDatabase(benchmark::State& state)
+{
+    davo::Programa& p = programaAberto(static_cast<int>(state.range(0)));
+    const QDate today = common::Clock::today();
+    for (auto _ : state) {
+        davo::Plano plano = davo::planeja(davo::atividadesAbertas(p.db), today);
+        benchmark::DoNotOptimize(plano.previsoes.data());
+    }
+}
+BENCHMARK(PlanFromTheDatabase)->Arg(10000)->ArgName("activities")->Unit(benchmark::kMillisecond);
+
+// What the new-activity screen does at each key typed in its deadline or hours: the plan again with
+// one more activity, compared with the plan it opened with.
+void PlanWhatIf(benchmark::State& state)
+{
+    davo::Programa& p = programaAberto(static_cast<int>(state.range(0)));
+    const QDate today = common::Clock::today();
+    const davo::Plano plano = davo::planeja(davo::atividadesAbertas(p.db), today);
+    const davo::AtividadePlano nova{QVariant(), QStringLiteral("nova"), today.addDays(30), 12};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(davo::impacto(plano, nova).size());
+}
+BENCHMARK(PlanWhatIf)->Arg(10000)->ArgName("activities")->Unit(benchmark::kMillisecond);
+
+// The plan screen opened and painted: the pass, the plan, the chart and the late activities' table.
+void PlanScreenOpens(benchmark::State& state)
+{
+    davo::Programa& p = programaAberto(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        davo::frmPlano tela(p);
+        tela.Form_Load();
+        tela.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(PlanScreenOpens)->Arg(10000)->ArgName("activities")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "davo/data/database.h"
 #include "davo/data/prazos.h"
 #include "davo/screens/frmNovaAtiv.h"
+#include "davo/screens/frmPlano.h"
 #include "davo/screens/gradeatividades.h"
 
 #include "common/formats.h"
@@ -58,13 +59,16 @@ void frmAtividadesGUT::buildScreen()
     montaCarga();
     auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
                               QStringLiteral("cmdNovaAtiv"));
+    auto* cmdPlano = common::withName(new QPushButton(tr("Ver &Plano"), this), QStringLiteral("cmdPlano"));
     auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
     common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
+    common::onClick(cmdPlano, this, &frmAtividadesGUT::cmdPlano_Click);
     common::onClick(Command1, this, &frmAtividadesGUT::Command1_Click);
 
     auto* botoes = new QVBoxLayout;
     botoes->addWidget(Frame1_);
     botoes->addWidget(cmdNovaAtiv);
+    botoes->addWidget(cmdPlano);
     botoes->addWidget(Command1);
     botoes->addStretch();
     auto* baixo = new QHBoxLayout;
@@ -392,6 +396,13 @@ void frmAtividadesGUT::cmdNovaAtiv_Click()
         common::Modal::exec(nova);
     }
     recarregaLista();
+}
+
+void frmAtividadesGUT::cmdPlano_Click()
+{
+    frmPlano plano(programa_, this);
+    plano.Form_Load();
+    common::Modal::exec(plano);
 }
 
 void frmAtividadesGUT::recarregaLista()

@@ -41,6 +41,7 @@ public:
     void MSFlexGrid1_Click();
     void cmdGravar_Click();
     void cmdNovaAtiv_Click();
+    void cmdPlano_Click();
     void Command1_Click();
 
     GradeAtividades& grade() { return *grade_; }

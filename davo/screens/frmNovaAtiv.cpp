@@ -1,7 +1,9 @@
 #include "davo/screens/frmNovaAtiv.h"
 
+#include "davo/data/plano.h"
 #include "davo/data/prazos.h"
 #include "davo/screens/frmGravidade.h"
+#include "davo/screens/frmPlano.h"
 #include "davo/screens/frmTendencia.h"
 
 #include "common/formats.h"
@@ -82,6 +84,8 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     lblT_ = resultado(this, "lblT");
     lblU_ = resultado(this, "lblU");
     lblGUT_ = resultado(this, "lblGUT");
+    lblImpacto_ = common::withName(new QLabel(this), QStringLiteral("lblImpacto"));
+    lblImpacto_->setWordWrap(true);
 
     auto* grade = new QGridLayout;
     grade->addWidget(rotulo(this, "Label1", QStringLiteral("Atividade:")), 0, 0);
@@ -114,6 +118,7 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
 
     auto* janela = new QVBoxLayout(this);
     janela->addLayout(grade);
+    janela->addWidget(lblImpacto_);
     janela->addSpacing(8);
     janela->addLayout(botoes);
     resize(560, sizeHint().height());
@@ -127,6 +132,9 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     // The urgency follows the deadline and the hours as they are typed.
     for (QLineEdit* box : {static_cast<QLineEdit*>(mskDtFinal_), txtHorasEst_, txtHorasJaTrab_})
         connect(box, &QLineEdit::textChanged, this, &frmNovaAtiv::recalculaGUT);
+    // And so does what this activity would do to the others' deadlines.
+    for (QLineEdit* box : {static_cast<QLineEdit*>(mskDtFinal_), txtHorasEst_, txtHorasJaTrab_})
+        connect(box, &QLineEdit::textChanged, this, &frmNovaAtiv::atualizaImpacto);
 
     Form_Load();
 }
@@ -142,6 +150,8 @@ void frmNovaAtiv::Form_Load()
     lblT_->clear();
     lblU_->clear();
     lblGUT_->clear();
+    planoAtual_ = planeja(atividadesAbertas(programa_.db), common::Clock::today());
+    atualizaImpacto();
 }
 
 void frmNovaAtiv::cmdGravidade_Click()
@@ -173,6 +183,22 @@ short frmNovaAtiv::urgenciaAtual() const
         return urgenciaAtividade(0, 0);  // nothing known to be left to do
     const Prazo prazo = calculaPrazo(dataFinal, common::Clock::today());
     return urgenciaAtividade(horasQFaltam(*estimadas, *trabalhadas), prazo.tempoDisp);
+}
+
+void frmNovaAtiv::atualizaImpacto()
+{
+    // Hours already worked left empty count as none, for the line only.
+    const QDate hoje = common::Clock::today();
+    const QDate dataFinal = mskDtFinal_->date();
+    const auto estimadas = common::readNumber(txtHorasEst_->text());
+    const bool semTrab = txtHorasJaTrab_->text().trimmed().isEmpty();
+    const auto trabalhadas = semTrab ? std::optional<double>(0) : common::readNumber(txtHorasJaTrab_->text());
+    if (!dataFinal.isValid() || dataFinal < hoje || !estimadas || !trabalhadas || *estimadas < 0 || *trabalhadas < 0) {
+        lblImpacto_->clear();
+        return;
+    }
+    const AtividadePlano nova{{}, txtAtividade_->text(), dataFinal, horasQFaltam(*estimadas, *trabalhadas)};
+    lblImpacto_->setText(frmPlano::textoImpacto(planoAtual_, impacto(planoAtual_, nova)));
 }
 
 void frmNovaAtiv::CalculaGUT()

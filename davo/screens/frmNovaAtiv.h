@@ -1,5 +1,6 @@
 #pragma once
 
+#include "davo/data/plano.h"
 #include "davo/screens/davo.h"
 
 #include <QDialog>
@@ -56,6 +57,9 @@ private:
     // numbers the arithmetic can use. Shows a message for each failure.
     bool entradaUtilizavel();
     void grava();
+    // What the deadline and hours typed would do to the open activities' deadlines, shown in
+    // lblImpacto; nothing while they are not filled in.
+    void atualizaImpacto();
 
     Programa& programa_;
     QLineEdit* txtAtividade_;
@@ -67,6 +71,8 @@ private:
     QLabel* lblT_;
     QLabel* lblU_;
     QLabel* lblGUT_;
+    QLabel* lblImpacto_;
+    Plano planoAtual_;  // the open activities as planned when the screen opened
 };
 
 }  // namespace davo

@@ -4,6 +4,7 @@
 #include "davo/data/database.h"
 #include "davo/screens/frmAtividadesGUT.h"
 #include "davo/screens/frmHistorico.h"
+#include "davo/screens/frmPlano.h"
 #include "davo/screens/report.h"
 
 #include "common/esquema.h"
@@ -59,6 +60,7 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 
     common::menuItem(menuBar(), "mnuAtivGUT", QStringLiteral("&Atividades GUT"), this, &Menu::mnuAtivGUT_Click);
     common::menuItem(menuBar(), "mnuHistorico", QStringLiteral("&Histórico"), this, &Menu::mnuHistorico_Click);
+    common::menuItem(menuBar(), "mnuPlano", tr("&Plano"), this, &Menu::mnuPlano_Click);
     QMenu* util = menuBar()->addMenu(QStringLiteral("&Utilitários"));
     util->setObjectName(QStringLiteral("mnuUtil"));
     common::menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), this, &Menu::mnuCompactar_Click);
@@ -132,6 +134,15 @@ void Menu::mnuHistorico_Click()
     frmHistorico historico(programa_, this);
     historico.Form_Load();
     common::Modal::exec(historico);
+}
+
+void Menu::mnuPlano_Click()
+{
+    if (!bancoAberto())
+        return;
+    frmPlano plano(programa_, this);
+    plano.Form_Load();
+    common::Modal::exec(plano);
 }
 
 void Menu::mnuSuporte_Click()

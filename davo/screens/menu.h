@@ -29,6 +29,7 @@ public:
 
     void mnuAtivGUT_Click();
     void mnuHistorico_Click();
+    void mnuPlano_Click();
     void mnuCompactar_Click();
     void mnuSuporte_Click();
     void mnuSair_Click();

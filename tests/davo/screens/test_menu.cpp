@@ -43,7 +43,7 @@ private slots:
         QStringList top;
         for (QAction* a : menu.menuBar()->actions())
             top << a->text();
-        QCOMPARE(top, QStringList({"&Atividades GUT", "&Histórico", "&Utilitários", "&Sair"}));
+        QCOMPARE(top, QStringList({"&Atividades GUT", "&Histórico", "&Plano", "&Utilitários", "&Sair"}));
         QMenu* util = named<QMenu>(&menu, "mnuUtil");
         QVERIFY(util);
         QCOMPARE(util->actions().size(), 2);
