@@ -48,9 +48,12 @@ QString& lockFolder()
 }  // namespace
 
 QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                           const QString& text, QMessageBox::StandardButtons buttons)
+                                           const QString& text, QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     auto& s = messages();
     if (!s.testMode)
         return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -62,7 +65,7 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
         answer = QMessageBox::Ok;
     else if (buttons.testFlag(QMessageBox::No))
         answer = QMessageBox::No;
-    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer});
+    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer, defaultButton});
     return answer;
 }
 
@@ -71,9 +74,10 @@ void Messages::exclamation(QWidget* parent, const QString& title, const QString&
     show(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
 }
 
-bool Messages::askYesNo(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
+bool Messages::askYesNo(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
+                        QMessageBox::StandardButton defaultButton)
 {
-    return show(parent, icon, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return show(parent, icon, title, text, QMessageBox::Yes | QMessageBox::No, defaultButton) == QMessageBox::Yes;
 }
 
 void Messages::setTestMode(bool on)

@@ -24,6 +24,7 @@ struct ShownMessage {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // the one Enter presses, when set
 };
 
 // Message boxes: always a real QMessageBox with the icon, title, text and buttons. In test mode the
@@ -32,12 +33,14 @@ class Messages {
 public:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                             const QString& text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     // The house style: an exclamation icon and an OK button.
     static void exclamation(QWidget* parent, const QString& title, const QString& text);
-    // Yes / No; true for Yes.
+    // Yes / No; true for Yes. A question whose Yes destroys something gives No as `defaultButton`.
     static bool askYesNo(QWidget* parent, const QString& title, const QString& text,
-                         QMessageBox::Icon icon = QMessageBox::Question);
+                         QMessageBox::Icon icon = QMessageBox::Question,
+                         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // Test mode: boxes are recorded, never shown. An answer not queued is OK where the box has
     // one, No otherwise.

@@ -1,9 +1,12 @@
 #include "davo/screens/frmAtividadesGUT.h"
 
 #include "davo/data/database.h"
+#include "davo/data/intercambio.h"
 #include "davo/data/prazos.h"
+#include "davo/screens/frmGravidade.h"
 #include "davo/screens/frmNovaAtiv.h"
 #include "davo/screens/frmPlano.h"
+#include "davo/screens/frmTendencia.h"
 #include "davo/screens/gradeatividades.h"
 
 #include "common/formats.h"
@@ -179,6 +182,10 @@ QWidget* frmAtividadesGUT::montaPainel()
     frame3->addWidget(txtHorasJaTrab_, 0, 1);
     frame3->addWidget(chkFim_, 1, 0, 1, 2);
     frame3->addWidget(cmdGravar_, 2, 0, 1, 2);
+    cmdReavaliar_ = common::withName(new QPushButton(tr("&Reavaliar"), Frame3_), QStringLiteral("cmdReavaliar"));
+    cmdReavaliar_->setToolTip(tr("Responder de novo os questionários de Gravidade e Tendência desta atividade"));
+    common::onClick(cmdReavaliar_, this, &frmAtividadesGUT::cmdReavaliar_Click);
+    frame3->addWidget(cmdReavaliar_, 3, 0, 1, 2);
 
     txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
@@ -254,6 +261,7 @@ void frmAtividadesGUT::PreencheGrade()
     if (lista.recordCount() > 0)
         lista.moveFirst();
     grade_->preenche(lista);
+    grade_->setNaoAvaliadas(atividadesNaoAvaliadas(programa_.db));
     qtdeAtividades_ = lista.recordCount();
 }
 
@@ -421,6 +429,62 @@ void frmAtividadesGUT::recarregaLista()
 void frmAtividadesGUT::Command1_Click()
 {
     close();
+}
+
+void frmAtividadesGUT::cmdReavaliar_Click()
+{
+    if (!rsAtividade_.isOpen() || rsAtividade_.eof())
+        return;
+    const QVariant codigo = rsAtividade_.value(QStringLiteral("Codigo"));
+    // The questionnaires hand their results to these, as they do to the new-activity screen's.
+    QLabel gravidade;
+    QLabel tendencia;
+    {
+        frmGravidade questionario(&gravidade, this);
+        common::Modal::exec(questionario);
+    }
+    const auto g = common::readNumber(gravidade.text());
+    if (!g)
+        return;  // no gravity: the rating stays as it was
+    {
+        frmTendencia questionario(&tendencia, this);
+        common::Modal::exec(questionario);
+    }
+    const auto t = common::readNumber(tendencia.text());
+    if (!t)
+        return;
+
+    const QDate hoje = common::Clock::today();
+    rsAtividade_.close();
+    if (!gravaAvaliacao(programa_.db, codigo, *g, *t, hoje)) {
+        escondePainel();
+        return;
+    }
+    AtualizaPrazos(programa_.db, hoje);
+    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
+    data_->refresh();
+    CargaHoraDia();
+    PreencheGrade();
+    // What was typed in the panel is kept, for "&Gravar" to store.
+    selecionaAtividade(codigo);
+}
+
+void frmAtividadesGUT::selecionaAtividade(const QVariant& codigo)
+{
+    if (!abreAtividade(programa_.db, codigo, rsAtividade_)) {
+        escondePainel();
+        return;
+    }
+    const QString chave = codigo.toString();
+    for (int row = 0; row < grade_->atividades(); ++row) {
+        if (grade_->codigo(row) != chave)
+            continue;
+        linhaSelecionada_ = row;
+        linhaAnterior_ = row;
+        MSFlexGrid1_->setCurrentIndex(grade_->index(row, GradeAtividades::ColunaAtividade));
+        grade_->pintaCelula(row, GradeAtividades::ColunaAtividade, GradeAtividades::Amarelo);
+        return;
+    }
 }
 
 }  // namespace davo

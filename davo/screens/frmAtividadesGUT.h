@@ -40,6 +40,9 @@ public:
     // A click on the grid's current cell selects its row.
     void MSFlexGrid1_Click();
     void cmdGravar_Click();
+    // Answers the gravity and tendency questionnaires again for the selected activity and stores
+    // the new rating; the list reorders, the panel stays on the activity.
+    void cmdReavaliar_Click();
     void cmdNovaAtiv_Click();
     void cmdPlano_Click();
     void Command1_Click();
@@ -78,6 +81,8 @@ private:
     void PreencheGrade();
     void desenhaTitulos();
     void escondePainel();
+    // Selects again the row that now shows the activity `codigo`, after the list was rebuilt.
+    void selecionaAtividade(const QVariant& codigo);
 
     Programa& programa_;
     common::DataSource* data_ = nullptr;
@@ -96,6 +101,7 @@ private:
     QLineEdit* txtHorasJaTrab_ = nullptr;
     QCheckBox* chkFim_ = nullptr;
     QPushButton* cmdGravar_ = nullptr;
+    QPushButton* cmdReavaliar_ = nullptr;
     QPlainTextEdit* txtObs_ = nullptr;
 
     common::Recordset rsAtividade_;  // the selected activity, from selection until the save

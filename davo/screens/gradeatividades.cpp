@@ -81,6 +81,18 @@ void GradeAtividades::preenche(common::Recordset& lista)
     endResetModel();
 }
 
+void GradeAtividades::setNaoAvaliadas(const QSet<qint64>& codigos)
+{
+    beginResetModel();
+    naoAvaliadas_ = codigos;
+    endResetModel();
+}
+
+QString GradeAtividades::marcaNaoAvaliada()
+{
+    return tr("(não avaliada) ");
+}
+
 void GradeAtividades::setRows(int rows)
 {
     beginResetModel();
@@ -130,6 +142,9 @@ QString GradeAtividades::texto(int row, int column) const
         return common::formatFixed(value.toDouble(), 1);
     if (value.typeId() == QMetaType::QDate)
         return common::shortDateText(value.toDate());  // the deadline as the system writes dates
+    if (column == ColunaAtividade && !naoAvaliadas_.isEmpty() &&
+        naoAvaliadas_.contains(lista_->valueAt(row, indices_[0]).toLongLong()))
+        return marcaNaoAvaliada() + common::defaultText(value);
     return common::defaultText(value);
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
+#include <QSet>
 
 #include <array>
 
@@ -41,6 +42,11 @@ public:
     // Empties the grid (no activity rows, colours gone) keeping its row count.
     void limpa();
 
+    // The activities still to be rated (imported from another program): their description cell
+    // carries the mark until they are rated.
+    void setNaoAvaliadas(const QSet<qint64>& codigos);
+    static QString marcaNaoAvaliada();
+
     void setRows(int rows);
     int rows() const { return rows_; }
     int atividades() const { return atividades_; }
@@ -63,6 +69,7 @@ private:
     int rows_ = 0;
     int atividades_ = 0;
     QHash<quint64, QColor> pintadas_;  // cells painted by hand
+    QSet<qint64> naoAvaliadas_;
 };
 
 }  // namespace davo

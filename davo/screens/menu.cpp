@@ -5,6 +5,7 @@
 #include "davo/screens/frmAtividadesGUT.h"
 #include "davo/screens/frmHistorico.h"
 #include "davo/screens/frmPlano.h"
+#include "davo/screens/intercambio.h"
 #include "davo/screens/report.h"
 
 #include "common/esquema.h"
@@ -65,6 +66,13 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     util->setObjectName(QStringLiteral("mnuUtil"));
     common::menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), this, &Menu::mnuCompactar_Click);
     common::menuItem(util, "mnuSuporte", QStringLiteral("&Suporte"), this, &Menu::mnuSuporte_Click);
+    util->addSeparator();
+    common::menuItem(util, "mnuExportarICS", tr("&Exportar atividades (iCalendar)..."), this, &Menu::mnuExportarICS_Click);
+    common::menuItem(util, "mnuImportarICS", tr("&Importar tarefas (iCalendar)..."), this, &Menu::mnuImportarICS_Click);
+    QMenu* csv = util->addMenu(tr("Exportar para CS&V"));
+    csv->setObjectName(QStringLiteral("mnuExportarCSV"));
+    common::menuItem(csv, "mnuExportarCSVLista", tr("&Atividades GUT..."), this, &Menu::mnuExportarCSVLista_Click);
+    common::menuItem(csv, "mnuExportarCSVHistorico", tr("&Histórico..."), this, &Menu::mnuExportarCSVHistorico_Click);
     common::menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), this, &Menu::mnuSair_Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -170,6 +178,30 @@ void Menu::mnuCompactar_Click()
         return;
     }
     common::Messages::exclamation(this, QStringLiteral("OK!"), QStringLiteral("Arquivo Compactado!"));
+}
+
+void Menu::mnuExportarICS_Click()
+{
+    if (bancoAberto())
+        exportaICS(this, programa_);
+}
+
+void Menu::mnuImportarICS_Click()
+{
+    if (bancoAberto())
+        importaICS(this, programa_);
+}
+
+void Menu::mnuExportarCSVLista_Click()
+{
+    if (bancoAberto())
+        exportaCSVLista(this, programa_);
+}
+
+void Menu::mnuExportarCSVHistorico_Click()
+{
+    if (bancoAberto())
+        exportaCSVHistorico(this, programa_);
 }
 
 void Menu::mnuSair_Click()

@@ -32,6 +32,10 @@ public:
     void mnuPlano_Click();
     void mnuCompactar_Click();
     void mnuSuporte_Click();
+    void mnuExportarICS_Click();
+    void mnuImportarICS_Click();
+    void mnuExportarCSVLista_Click();
+    void mnuExportarCSVHistorico_Click();
     void mnuSair_Click();
 
 private:

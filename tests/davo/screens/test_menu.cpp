@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(top, QStringList({"&Atividades GUT", "&Histórico", "&Plano", "&Utilitários", "&Sair"}));
         QMenu* util = named<QMenu>(&menu, "mnuUtil");
         QVERIFY(util);
-        QCOMPARE(util->actions().size(), 2);
+        QCOMPARE(util->actions().size(), 6);  // then a separator and the exports and import
         QCOMPARE(util->actions().at(0)->objectName(), QStringLiteral("mnuCompactar"));
         QCOMPARE(util->actions().at(0)->text(), QStringLiteral("&Compactar Banco de Dados"));
         QCOMPARE(util->actions().at(1)->text(), QStringLiteral("&Suporte"));
