@@ -3,6 +3,7 @@
 #include "kivo/results/frmSensibilidade.h"
 #include "kivo/results/relatorio.h"
 
+#include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/erro.h"
@@ -134,7 +135,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
 
     data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
     data1_->setConnect(QStringLiteral("Access 2000;"));
-    data1_->setDatabaseName(QDir(programa_.pasta).filePath(QStringLiteral("CONTROLE.mdb")));
+    data1_->setDatabaseName(programa_.db.path());
     data1_->setRecordSource(common::DataSource::Tabela, QStringLiteral("Alternativas"));
 
     auto* colunas = new ColunasGrade(*data1_, this);
@@ -142,6 +143,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     dbGrid1_->setModel(colunas);
     dbGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     dbGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    copiaComCtrlC(dbGrid1_);
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
     coloca(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);

@@ -1,5 +1,6 @@
 #include "kivo/results/frmSensibilidade.h"
 
+#include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/kivo.h"
 
 #include "common/formats.h"
@@ -378,6 +379,7 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
     grdSensibilidade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdSensibilidade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdSensibilidade_->setWordWrap(false);
+    copiaComCtrlC(grdSensibilidade_);
 
     graSensibilidade_ = common::withName(new GraficoSensibilidade(this), QStringLiteral("graSensibilidade"));
 

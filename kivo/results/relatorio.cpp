@@ -1,4 +1,5 @@
 #include "kivo/results/relatorio.h"
+#include "kivo/shell/caso.h"
 #include "kivo/shell/kivo.h"
 
 #include "common/formats.h"
@@ -251,6 +252,9 @@ DadosRelatorio leDadosRelatorio(Programa& programa)
     DadosRelatorio dados;
     dados.idioma = programa.idioma;
     dados.dataInicio = programa.dataInicio;
+    const caso::Propriedades propriedades = caso::lePropriedades(programa.db);
+    dados.caso = propriedades.nome;
+    dados.objetivo = propriedades.objetivo;
     common::Recordset rs = common::Recordset::openTable(programa.db, QStringLiteral("Alternativas"));
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         dados.linhas.push_back({rs.text(QStringLiteral("Alternativa")), rs.value(QStringLiteral("Resultado")).toDouble()});
@@ -316,10 +320,9 @@ void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
     pagina.imprime({});
     pagina.imprime({});
 
-    // No part of the program supplies the case and the goal: their lines carry the labels alone.
     pagina.colunaX(2000);
     pagina.negrito(true);
-    pagina.imprime(texto(t.caso));
+    pagina.imprime(texto(t.caso) + dados.caso);
     pagina.negrito(false);
     pagina.imprime({});
     pagina.imprime({});
@@ -328,7 +331,7 @@ void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
     pagina.imprime(texto(t.objetivo));
     pagina.colunaX(2800);
     pagina.negrito(true);
-    pagina.imprime({});
+    pagina.imprime(dados.objetivo);
     pagina.negrito(false);
     pagina.imprime({});
     pagina.imprime({});

@@ -36,13 +36,15 @@ struct DadosRelatorio {
     int melhor = -1;                     // the best option's line, -1 when there is none
     short idioma = Portugues;
     QString dataInicio;                  // the date the program started, as text
+    QString caso;                        // the case's name, printed after "Case:  "
+    QString objetivo;                    // its goal or undesired symptom, under the goal label
 };
 
 // The best option: the first line with the greatest result above 0; -1 when no result is above 0.
 int melhorOpcao(const std::vector<LinhaRelatorio>& linhas);
 
 // The rows of Alternativas as stored now, in key order, with the best option among them, in the
-// program's language and with its start date.
+// program's language and with its start date, and the case's name and goal.
 DadosRelatorio leDadosRelatorio(Programa& programa);
 
 // The picture at the head of the report (and of the results screen): the program's name on a blue

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QWidget>
 
 namespace kivo {
@@ -32,6 +33,8 @@ void defineLegenda(QObject* controle, const QString& texto)
 {
     if (auto* action = qobject_cast<QAction*>(controle))
         action->setText(texto);
+    else if (auto* menu = qobject_cast<QMenu*>(controle))
+        menu->setTitle(texto);
     else if (auto* frame = qobject_cast<QGroupBox*>(controle))
         frame->setTitle(texto);
     else if (auto* label = qobject_cast<QLabel*>(controle))
@@ -84,6 +87,28 @@ void legendasMenu(QWidget* menu, short idioma)
                        {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério",
                         "KIVO - Multi-criteria decision aid", "KIVO - Ayuda a la decisión multicriterio"},
                        {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
+                       {"mnuCaso", "Cas&o", "Cas&e", "Cas&o"},
+                       {"mnuNovoCaso", "&Novo caso...", "&New case...", "&Nuevo caso..."},
+                       {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
+                       {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
+                       {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...",
+                        "&Propiedades del caso..."},
+                       {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
+                        "&Exportar resultados (CSV)..."},
+                   },
+                   idioma);
+}
+
+void legendasCaso(QWidget* tela, short idioma)
+{
+    aplicaLegendas(tela,
+                   {
+                       {"", "Propriedades do caso", "Case properties", "Propiedades del caso"},
+                       {"Label1", "&Nome do caso:", "Case &name:", "&Nombre del caso:"},
+                       {"Label2", "&Objetivo a alcançar ou sintoma indesejado:",
+                        "&Goal to achieve or undesired symptom:", "&Objetivo a alcanzar o síntoma indeseado:"},
+                       {"cmdGravar", "&Gravar", "&Save", "&Grabar"},
+                       {"cmdSair", "&Sair", "&Return", "&Salir"},
                    },
                    idioma);
 }

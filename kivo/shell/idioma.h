@@ -49,5 +49,6 @@ void legendasCriteriosAj(QWidget* tela, short idioma);
 void legendasValores(QWidget* tela, short idioma);
 void legendasDados(QWidget* tela, short idioma);
 void legendasResultado(QWidget* tela, short idioma);
+void legendasCaso(QWidget* tela, short idioma);
 
 }  // namespace kivo

@@ -3,9 +3,12 @@
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
 #include "kivo/results/frmResultado.h"
+#include "kivo/shell/caso.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/erro.h"
+#include "kivo/shell/frmCaso.h"
 #include "kivo/shell/idioma.h"
+#include "kivo/shell/planilha.h"
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/frmValores.h"
 
@@ -17,8 +20,13 @@
 #include "common/widgets.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 namespace kivo {
@@ -30,6 +38,52 @@ QPixmap picture()
 {
     return common::drawPicture({QSize(480, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
                                 QStringLiteral("Apoio à decisão multicritério"), 14});
+}
+
+// A text in the language: English, Spanish, else Portuguese.
+QString em(short idioma, const char* pt, const char* en, const char* es)
+{
+    return QString::fromUtf8(idioma == Ingles ? en : idioma == Espanhol ? es : pt);
+}
+
+QString nativo(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+// Qt's own file dialog (the same on every desktop, reachable by keyboard and by tests), modal.
+// Empty when the user cancels.
+QString escolheArquivo(QWidget* parent, const char* nome, const QString& titulo, bool gravar, const QString& filtro,
+                       const QString& sufixo, const QString& proposto)
+{
+    QFileDialog dialog(parent, titulo);
+    dialog.setObjectName(QLatin1String(nome));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(gravar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(gravar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({filtro, QStringLiteral("* (*)")});
+    if (!sufixo.isEmpty())
+        dialog.setDefaultSuffix(sufixo);
+    if (!proposto.isEmpty()) {
+        const QFileInfo info(proposto);
+        dialog.setDirectory(info.absolutePath());
+        if (gravar)
+            dialog.selectFile(info.fileName());
+    }
+    if (common::Modal::exec(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString filtroCasos(short idioma)
+{
+    return em(idioma, "Casos do kivo (*.mdb)", "kivo cases (*.mdb)", "Casos de kivo (*.mdb)");
+}
+
+// Where a new file is proposed: beside the case in use.
+QString proposto(const Programa& programa, const QString& nome)
+{
+    return QDir(QFileInfo(programa.db.path()).absolutePath()).filePath(nome);
 }
 
 }  // namespace
@@ -45,6 +99,23 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     image->setPixmap(picture());
     image->setAlignment(Qt::AlignCenter);
     setCentralWidget(image);
+
+    auto* mnuCaso = common::withName(menuBar()->addMenu(QStringLiteral("Cas&o")), QStringLiteral("mnuCaso"));
+    common::menuItem(mnuCaso, "mnuNovoCaso", QStringLiteral("&Novo caso..."), this, &Menu::mnuNovoCaso_Click);
+    common::menuItem(mnuCaso, "mnuAbrirCaso", QStringLiteral("&Abrir caso..."), this, &Menu::mnuAbrirCaso_Click);
+    common::menuItem(mnuCaso, "mnuSalvarComo", QStringLiteral("Salvar &como..."), this, &Menu::mnuSalvarComo_Click);
+    common::menuItem(mnuCaso, "mnuPropriedades", QStringLiteral("&Propriedades do caso..."), this,
+                     &Menu::mnuPropriedades_Click);
+    common::menuItem(mnuCaso, "mnuExportar", QStringLiteral("&Exportar resultados (CSV)..."), this,
+                     &Menu::mnuExportar_Click);
+    mnuCaso->addSeparator();
+    for (int i = 0; i < caso::MaximoRecentes; ++i) {
+        mnuRecente_[i] = new QAction(mnuCaso);
+        mnuRecente_[i]->setObjectName(common::arrayName(QStringLiteral("mnuRecente"), i));
+        mnuRecente_[i]->setVisible(false);
+        mnuCaso->addAction(mnuRecente_[i]);
+        common::onTriggered(mnuRecente_[i], [this, i] { mnuRecente_Click(i); });
+    }
 
     common::menuItem(menuBar(), "mnuAlternativas", QStringLiteral("&Alternativas"), this, &Menu::mnuAlternativas_Click);
     common::menuItem(menuBar(), "mnuCriterios", QStringLiteral("&Critérios"), this, &Menu::mnuCriterios_Click);
@@ -68,21 +139,27 @@ Menu::~Menu() = default;
 bool Menu::Form_Load()
 {
     try {
-        programa_.db.open(programa_.pasta + QStringLiteral("/CONTROLE.mdb"), QStringLiteral(";pwd=PanoRoxo"));
-        common::verificaEsquema(programa_.db, esquema());
-
-        {
-            common::Recordset parametro = common::Recordset::openTable(programa_.db, QStringLiteral("Parametro"));
-            parametro.moveFirst();
-            const QVariant idioma = parametro.value(QStringLiteral("Idioma"));
-            programa_.idioma = Portugues;
-            const double code = idioma.isNull() ? 0 : common::readNumber(common::defaultText(idioma)).value_or(0);
-            if (code == double(Ingles))
-                programa_.idioma = Ingles;
-            else if (code == double(Espanhol))
-                programa_.idioma = Espanhol;
-            aplicaIdioma();
+        // The case of the last run, when it is still a kivo case; else the default file, and the
+        // user is told once the language is known.
+        const QString padrao = programa_.pasta + QStringLiteral("/CONTROLE.mdb");
+        QString arquivo = padrao;
+        const QString ultimo = caso::casoGuardado();
+        QString perdido, motivo;
+        if (!ultimo.isEmpty() && !caso::mesmoArquivo(ultimo, padrao)) {
+            try {
+                caso::verificaCaso(ultimo);
+                arquivo = ultimo;
+            } catch (const common::StoreError& e) {
+                perdido = ultimo;
+                if (QFileInfo::exists(ultimo))
+                    motivo = e.description();
+                else
+                    caso::removeRecente(ultimo);
+            }
         }
+        programa_.db.open(arquivo, QStringLiteral(";pwd=PanoRoxo"));
+        common::verificaEsquema(programa_.db, esquema());
+        leIdioma();
 
         programa_.dataInicio = common::shortDateText(common::Clock::today());
 
@@ -99,6 +176,23 @@ bool Menu::Form_Load()
             instance_.reset();
             return false;
         }
+        caso::guardaCaso(programa_.db.path());
+        mostraCaso();
+        if (!perdido.isEmpty()) {
+            const short l = programa_.idioma;
+            const QString texto =
+                motivo.isEmpty()
+                    ? em(l, "O último caso usado, \"%1\", não foi encontrado.\r\nFoi aberto o arquivo padrão \"%2\".",
+                         "The case last used, \"%1\", was not found.\r\nThe default file \"%2\" was opened.",
+                         "El último caso usado, \"%1\", no se encontró.\r\nSe abrió el archivo predeterminado \"%2\".")
+                          .arg(nativo(perdido), nativo(arquivo))
+                    : em(l, "O último caso usado, \"%1\", não pôde ser aberto: %3\r\nFoi aberto o arquivo padrão \"%2\".",
+                         "The case last used, \"%1\", could not be opened: %3\r\nThe default file \"%2\" was opened.",
+                         "El último caso usado, \"%1\", no se pudo abrir: %3\r\nSe abrió el archivo predeterminado \"%2\".")
+                          .arg(nativo(perdido), nativo(arquivo), motivo);
+            common::Messages::exclamation(this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
+                                          texto);
+        }
         return true;
     } catch (const common::StoreError& e) {
         relataErro(nullptr, e.description());
@@ -108,9 +202,184 @@ bool Menu::Form_Load()
     return false;
 }
 
+void Menu::leIdioma()
+{
+    common::Recordset parametro = common::Recordset::openTable(programa_.db, QStringLiteral("Parametro"));
+    parametro.moveFirst();
+    const QVariant idioma = parametro.value(QStringLiteral("Idioma"));
+    programa_.idioma = Portugues;
+    const double code = idioma.isNull() ? 0 : common::readNumber(common::defaultText(idioma)).value_or(0);
+    if (code == double(Ingles))
+        programa_.idioma = Ingles;
+    else if (code == double(Espanhol))
+        programa_.idioma = Espanhol;
+    aplicaIdioma();
+}
+
 void Menu::aplicaIdioma()
 {
     legendasMenu(this, programa_.idioma);
+}
+
+void Menu::mostraCaso()
+{
+    setWindowTitle(QStringLiteral("KIVO - ") + caso::lePropriedades(programa_.db).nome);
+    const QStringList lista = caso::recentes();
+    for (int i = 0; i < caso::MaximoRecentes; ++i) {
+        const bool ha = i < lista.size();
+        mnuRecente_[i]->setVisible(ha);
+        mnuRecente_[i]->setText(ha ? QStringLiteral("&%1 %2").arg(i + 1).arg(nativo(lista[i]).replace(u'&', QStringLiteral("&&")))
+                                   : QString());
+    }
+}
+
+bool Menu::trocaCaso(const QString& path)
+{
+    const QString anterior = programa_.db.path();
+    try {
+        caso::abreCaso(programa_.db, path);
+    } catch (const common::StoreError& e) {
+        if (!programa_.db.isOpen())
+            throw;  // the case in use could not be opened again: nothing to work on
+        const short l = programa_.idioma;
+        common::Messages::exclamation(
+            this, em(l, "Caso não aberto!", "Case not opened!", "¡Caso no abierto!"),
+            em(l, "O arquivo \"%1\" não é um caso do kivo e não foi aberto.\r\nMotivo: %2\r\nO caso \"%3\" continua em uso.",
+               "The file \"%1\" is not a kivo case and was not opened.\r\nReason: %2\r\nThe case \"%3\" stays in use.",
+               "El archivo \"%1\" no es un caso de kivo y no se abrió.\r\nMotivo: %2\r\nEl caso \"%3\" sigue en uso.")
+                .arg(nativo(path), e.description(), nativo(anterior)));
+        return false;
+    }
+    leIdioma();
+    caso::guardaCaso(programa_.db.path());
+    mostraCaso();
+    return true;
+}
+
+void Menu::mnuNovoCaso_Click()
+{
+    const short l = programa_.idioma;
+    const QString path = escolheArquivo(this, "dlgNovoCaso", em(l, "Novo caso", "New case", "Nuevo caso"), true,
+                                        filtroCasos(l), QStringLiteral("mdb"), proposto(programa_, em(l, "Novo caso.mdb", "New case.mdb", "Nuevo caso.mdb")));
+    if (path.isEmpty())
+        return;
+    bool criado = false;
+    QString motivo;
+    try {
+        criado = caso::novoCaso(path, l);
+        if (!criado)
+            motivo = em(l, "o arquivo já existe e não foi alterado", "the file exists already and was left as it is",
+                        "el archivo ya existe y no se cambió");
+    } catch (const common::StoreError& e) {
+        motivo = e.description();
+    }
+    if (!criado) {
+        common::Messages::exclamation(
+            this, em(l, "Caso não criado!", "Case not created!", "¡Caso no creado!"),
+            em(l, "Não foi possível criar o caso no arquivo \"%1\": %2.\r\nEscolha outra pasta ou outro nome e tente de novo.",
+               "The case could not be created in the file \"%1\": %2.\r\nChoose another folder or another name and try again.",
+               "No se pudo crear el caso en el archivo \"%1\": %2.\r\nElija otra carpeta u otro nombre e inténtelo de nuevo.")
+                .arg(nativo(path), motivo));
+        return;
+    }
+    trocaCaso(path);
+}
+
+void Menu::mnuAbrirCaso_Click()
+{
+    const short l = programa_.idioma;
+    const QString path = escolheArquivo(this, "dlgAbrirCaso", em(l, "Abrir caso", "Open case", "Abrir caso"), false,
+                                        filtroCasos(l), {}, programa_.db.path());
+    if (!path.isEmpty())
+        trocaCaso(path);
+}
+
+void Menu::mnuSalvarComo_Click()
+{
+    const short l = programa_.idioma;
+    const QString path =
+        escolheArquivo(this, "dlgSalvarComo", em(l, "Salvar caso como", "Save case as", "Guardar caso como"), true,
+                       filtroCasos(l), QStringLiteral("mdb"),
+                       proposto(programa_, caso::nomePadrao(programa_.db.path()) + em(l, " - cópia.mdb", " - copy.mdb", " - copia.mdb")));
+    if (path.isEmpty())
+        return;
+    bool copiado = false;
+    QString motivo;
+    try {
+        copiado = caso::copiaCaso(programa_.db, path);
+        if (!copiado)
+            motivo = em(l, "o arquivo já existe e não foi alterado", "the file exists already and was left as it is",
+                        "el archivo ya existe y no se cambió");
+    } catch (const common::StoreError& e) {
+        motivo = e.description();
+    }
+    if (!copiado) {
+        common::Messages::exclamation(
+            this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
+            em(l, "Não foi possível gravar o caso no arquivo \"%1\": %2.\r\nO caso \"%3\" continua em uso.",
+               "The case could not be saved in the file \"%1\": %2.\r\nThe case \"%3\" stays in use.",
+               "No se pudo grabar el caso en el archivo \"%1\": %2.\r\nEl caso \"%3\" sigue en uso.")
+                .arg(nativo(path), motivo, nativo(programa_.db.path())));
+        return;
+    }
+    trocaCaso(path);
+}
+
+void Menu::mnuPropriedades_Click()
+{
+    frmCaso screen(programa_, this);
+    screen.Form_Load();
+    common::Modal::exec(screen);
+    mostraCaso();
+}
+
+void Menu::mnuExportar_Click()
+{
+    const short l = programa_.idioma;
+    const planilha::Exportacao exportacao = planilha::leExportacao(programa_.db, l);
+    QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
+        pasta = QDir::homePath();
+    const QString path = escolheArquivo(
+        this, "dlgExportar", em(l, "Exportar resultados", "Export results", "Exportar resultados"), true,
+        em(l, "Arquivos CSV (*.csv)", "CSV files (*.csv)", "Archivos CSV (*.csv)"), QStringLiteral("csv"),
+        QDir(pasta).filePath(exportacao.nome + QStringLiteral(".csv")));
+    if (path.isEmpty())
+        return;
+    if (!planilha::gravaCsv(path, exportacao)) {
+        common::Messages::exclamation(
+            this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
+            em(l, "Não foi possível gravar os resultados no arquivo \"%1\".\r\nEscolha outra pasta ou outro nome e tente de novo.",
+               "The results could not be saved in the file \"%1\".\r\nChoose another folder or another name and try again.",
+               "No se pudieron grabar los resultados en el archivo \"%1\".\r\nElija otra carpeta u otro nombre e inténtelo de nuevo.")
+                .arg(nativo(path)));
+        return;
+    }
+    common::Messages::show(this, QMessageBox::Information,
+                           em(l, "Resultados exportados", "Results exported", "Resultados exportados"),
+                           em(l, "Os resultados foram gravados no arquivo:\r\n%1", "The results were saved in the file:\r\n%1",
+                              "Los resultados se grabaron en el archivo:\r\n%1")
+                               .arg(nativo(path)));
+}
+
+void Menu::mnuRecente_Click(int index)
+{
+    const QString path = caso::recentes().value(index);
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        caso::removeRecente(path);
+        mostraCaso();
+        const short l = programa_.idioma;
+        common::Messages::exclamation(
+            this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
+            em(l, "O arquivo \"%1\" não foi encontrado e saiu da lista dos últimos casos.",
+               "The file \"%1\" was not found and was taken off the list of recent cases.",
+               "El archivo \"%1\" no se encontró y salió de la lista de los últimos casos.")
+                .arg(nativo(path)));
+        return;
+    }
+    trocaCaso(path);
 }
 
 // Every screen is made afresh and shown modally: it loads what it needs as it opens and keeps

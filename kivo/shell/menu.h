@@ -28,6 +28,15 @@ public:
 
     Programa& programa() { return programa_; }
 
+    // The case menu: a new case, another one opened, the open one saved under a new name, its name
+    // and goal, its results exported, and one of the last cases opened again.
+    void mnuNovoCaso_Click();
+    void mnuAbrirCaso_Click();
+    void mnuSalvarComo_Click();
+    void mnuPropriedades_Click();
+    void mnuExportar_Click();
+    void mnuRecente_Click(int index);
+
     void mnuAlternativas_Click();
     void mnuCriterios_Click();
     void mnuPesos_Click();
@@ -39,8 +48,18 @@ public:
     // The menu captions of the current language.
     void aplicaIdioma();
 
+    // The window's title and the recent list, after the case in use changed.
+    void mostraCaso();
+
 private:
+    // The interface language stored in the case in use.
+    void leIdioma();
+    // Makes `path` the case in use; a file that is no kivo case is refused with a message and the
+    // case in use stays.
+    bool trocaCaso(const QString& path);
+
     Programa programa_;
+    QAction* mnuRecente_[5] = {};
     std::unique_ptr<common::SingleInstance> instance_;
     QLabel* status_ = nullptr;
     QLabel* version_ = nullptr;

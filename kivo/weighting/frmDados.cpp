@@ -1,5 +1,6 @@
 #include "kivo/weighting/frmDados.h"
 
+#include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
@@ -130,6 +131,7 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setWordWrap(false);
     MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
+    copiaComCtrlC(MSFlexGrid1_);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
@@ -194,7 +196,7 @@ bool frmDados::Form_Load()
 {
     legendasDados(this, programa_.idioma);
 
-    Data1_->setDatabaseName(programa_.pasta + QStringLiteral("/CONTROLE.mdb"));
+    Data1_->setDatabaseName(programa_.db.path());
     Data1_->setConnect(QStringLiteral("Access 2000;"));
 
     criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));

@@ -1,5 +1,6 @@
 #include "kivo/weighting/frmValores.h"
 
+#include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
@@ -23,6 +24,14 @@ namespace kivo {
 namespace {
 
 constexpr int Linhas = 15;
+
+// The message of a value box that holds no number; `index` counts from 0.
+void avisaValor(QWidget* tela, int index)
+{
+    common::Messages::exclamation(tela, QStringLiteral("O valor deve ser numérico... não será salvo!"),
+                                  QStringLiteral("Peso do item ") + common::formatTwoDigits(index + 1) +
+                                      QStringLiteral(" não informado corretamente"));
+}
 
 // Geometry, in twips.
 constexpr int Topo = 240;
@@ -80,6 +89,9 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
             w->hide();
         common::onLostFocus(txtValor_[i], [this, i] { return txtValor_LostFocus(i); });
     }
+    // A column pasted from a spreadsheet fills a box and the ones below it.
+    colaColuna(QList<QLineEdit*>(std::begin(txtValor_), std::end(txtValor_)), programa_.idioma,
+               [this](int index) { avisaValor(this, index); });
 
     frame2_ = common::withName(new QGroupBox(QStringLiteral("Critérios:  "), this), QStringLiteral("Frame2"));
     for (int i = 0; i < Linhas; ++i) {
@@ -206,9 +218,7 @@ bool frmValores::txtValor_LostFocus(int index)
 {
     if (common::isNumeric(txtValor_[index]->text()))
         return true;
-    common::Messages::exclamation(this, QStringLiteral("O valor deve ser numérico... não será salvo!"),
-                                  QStringLiteral("Peso do item ") + common::formatTwoDigits(index + 1) +
-                                      QStringLiteral(" não informado corretamente"));
+    avisaValor(this, index);
     txtValor_[index]->setFocus();
     return false;
 }

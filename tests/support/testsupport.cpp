@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -19,6 +20,9 @@ void useTestPlatform()
     common::Messages::setTestMode(true);
     static QTemporaryDir locks;
     common::SingleInstance::setLockFolder(locks.path());
+    // The user's settings (kivo's case in use and recent cases) in a folder of the test's own.
+    static QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     resetPlatform();
 }
 
@@ -29,6 +33,7 @@ void resetPlatform()
     common::Clock::setTestDate(Today);
     common::Clock::resetPaused();
     common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo")).clear();
 }
 
 int inEventLoop(const std::function<void()>& user)

@@ -19,10 +19,10 @@ namespace testsupport {
 // The date every test runs on unless it sets another.
 inline const QDate Today(2026, 12, 8);
 
-// Puts every seam in test mode; call from initTestCase().
+// Puts every seam in test mode, the user's settings in a temporary folder; call from initTestCase().
 void useTestPlatform();
 // Before each test: no message shown yet, the program not leaving, today's date, the Brazilian
-// locale.
+// locale, no kivo settings.
 void resetPlatform();
 
 // Before each test of a program built around a fixture: the platform reset, then a fresh fixture.

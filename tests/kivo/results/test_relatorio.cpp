@@ -2,6 +2,7 @@
 // label), the printer list, and the PDF entry's save dialog.
 
 #include "kivo/results/relatorio.h"
+#include "kivo/shell/caso.h"
 #include "kivo/shell/database.h"
 
 #include "common/formats.h"
@@ -361,6 +362,7 @@ private slots:
         QVERIFY(antigo.open(QIODevice::WriteOnly));
         antigo.write("old");
         antigo.close();
+        kivo::caso::gravaPropriedades(programa_->db, {"Atrasos na entrega", "Reduzir os atrasos"});
 
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Information);
@@ -368,8 +370,10 @@ private slots:
         QVERIFY(lastMessage().text.contains(QDir::toNativeSeparators(arquivo)));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList({"CONTROLE.mdb", "relatório.pdf"}));
         const auto textos = leTextos(arquivo);
-        QCOMPARE(soTextos(textos).mid(0, 13),
-                 QStringList({"Resultado *", "Case:", "Objetivo a alcançar ou Sintoma indesejado:", "Fatores", "*",
+        // The case's name after its label, its goal under the goal label.
+        QCOMPARE(soTextos(textos).mid(0, 15),
+                 QStringList({"Resultado *", "Case:", "Atrasos na entrega", "Objetivo a alcançar ou Sintoma indesejado:",
+                              "Reduzir os atrasos", "Fatores", "*",
                               "Observação", "Fornecedor", "0,20", "Transporte", "-0,30", "Estoque", "0,60",
                               "Causa Raíz ou principal FCS"}));
     }

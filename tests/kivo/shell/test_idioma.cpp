@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -45,7 +46,21 @@ const QMap<QString, QList<Linha>>& esperado()
           {"mnuSair", "&Sair", "Quit", "&Salir"},
           {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério", "KIVO - Multi-criteria decision aid",
            "KIVO - Ayuda a la decisión multicriterio"},
-          {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"}}},
+          {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
+          {"mnuCaso", "Cas&o", "Cas&e", "Cas&o"}}},
+        {"mnuCaso",
+         {{"mnuNovoCaso", "&Novo caso...", "&New case...", "&Nuevo caso..."},
+          {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
+          {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
+          {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...", "&Propiedades del caso..."},
+          {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...", "&Exportar resultados (CSV)..."}}},
+        {"frmCaso",
+         {{"", "Propriedades do caso", "Case properties", "Propiedades del caso"},
+          {"Label1", "&Nome do caso:", "Case &name:", "&Nombre del caso:"},
+          {"Label2", "&Objetivo a alcançar ou sintoma indesejado:", "&Goal to achieve or undesired symptom:",
+           "&Objetivo a alcanzar o síntoma indeseado:"},
+          {"cmdGravar", "&Gravar", "&Save", "&Grabar"},
+          {"cmdSair", "&Sair", "&Return", "&Salir"}}},
         {"frmAlternativas",
          {{"", "Alternativas", "Alternatives", "Alternativas"},
           {"Label16", "Qtde de Alternativas:", "Qtde de Alternativas:", "Cant. de Alternativas:"},
@@ -136,6 +151,8 @@ QString legenda(QWidget* tela, const QString& controle)
         return QStringLiteral("<missing>");
     if (auto* frame = qobject_cast<QGroupBox*>(alvo))
         return frame->title();
+    if (auto* menu = qobject_cast<QMenu*>(alvo))
+        return menu->title();
     return alvo->property("text").toString();
 }
 
@@ -175,6 +192,7 @@ class TestKivoIdioma : public QObject {
     QStringList todasAsTelas(kivo::Menu& menu, int coluna)
     {
         QStringList falhas = diferencas(&menu, coluna);
+        falhas += diferencas(named<QMenu>(&menu, "mnuCaso"), coluna);
         QStringList abertas;
         common::Modal::setTestHandler([&](QDialog& tela) {
             abertas << tela.objectName();
@@ -185,11 +203,12 @@ class TestKivoIdioma : public QObject {
             }
             return int(QDialog::Rejected);
         });
-        for (const char* item : {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados", "mnuUtil"})
+        for (const char* item : {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados", "mnuUtil",
+                                 "mnuPropriedades"})
             named<QAction>(&menu, QLatin1String(item))->trigger();
         common::Modal::setTestHandler({});
         if (abertas != QStringList({"frmAlternativas", "frmCriterios", "frmCriteriosAj", "frmDados", "frmValores",
-                                    "frmResultado", "frmInformacoes"}))
+                                    "frmResultado", "frmInformacoes", "frmCaso"}))
             falhas << QStringLiteral("opened: ") + abertas.join(QLatin1Char(' '));
         return falhas;
     }

@@ -77,12 +77,12 @@ private slots:
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
         QVERIFY(common::Messages::shown().isEmpty());
-        QCOMPARE(menu.windowTitle(), QStringLiteral("KIVO"));
+        QCOMPARE(menu.windowTitle(), QStringLiteral("KIVO - CONTROLE"));
         QCOMPARE(menu.objectName(), QStringLiteral("Menu"));
         QVERIFY(menu.programa().db.isOpen());
         QCOMPARE(menu.programa().idioma, short(3));
         QCOMPARE(menu.programa().dataInicio, QStringLiteral("08/12/2026"));
-        QCOMPARE(captions(menu), QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado",
+        QCOMPARE(captions(menu), QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado",
                                               "&Informações", "&Sair"}));
         QCOMPARE(menu.statusBar()->objectName(), QStringLiteral("StatusBar1"));
         QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(), QStringLiteral("Versão: 15.02.18"));
@@ -114,11 +114,11 @@ private slots:
         QVERIFY(menu.Form_Load());
         QCOMPARE(menu.programa().idioma, code);
         const QStringList expected =
-            english ? QStringList({"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
+            english ? QStringList({"Cas&e", "Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
             : code == 2
-                ? QStringList({"&Alternativas", "&Criterios", "&Pesos", "&Valores", "&Resultados", "&Información",
+                ? QStringList({"Cas&o", "&Alternativas", "&Criterios", "&Pesos", "&Valores", "&Resultados", "&Información",
                                "&Salir"})
-                : QStringList({"&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
+                : QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
                                "&Sair"});
         QCOMPARE(captions(menu), expected);
         QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(),
@@ -205,10 +205,10 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        const QStringList portugues{"&Alternativas", "&Critérios", "&Pesos", "&Valores",
+        const QStringList portugues{"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores",
                                     "&Resultado", "&Informações", "&Sair"};
-        const QStringList ingles{"Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"};
-        const QStringList espanhol{"&Alternativas", "&Criterios", "&Pesos", "&Valores",
+        const QStringList ingles{"Cas&e", "Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"};
+        const QStringList espanhol{"Cas&o", "&Alternativas", "&Criterios", "&Pesos", "&Valores",
                                    "&Resultados", "&Información", "&Salir"};
         QCOMPARE(captions(menu), portugues);
 
