@@ -61,15 +61,25 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     version_->setObjectName(QStringLiteral("StatusBar1.Panel2"));
     statusBar()->addWidget(status_, 1);
     statusBar()->addPermanentWidget(version_);
+    // Shown while the database can only be read; its text follows the language.
+    somenteLeitura_ = common::withName(new QLabel(QStringLiteral("Somente leitura: nada pode ser gravado"), this),
+                                       QStringLiteral("lblSomenteLeitura"));
+    statusBar()->addPermanentWidget(somenteLeitura_);
+    somenteLeitura_->hide();
+    usaMensagensFalha(programa_.idioma);
 }
 
-Menu::~Menu() = default;
+Menu::~Menu()
+{
+    common::setFailureWording({});
+}
 
 bool Menu::Form_Load()
 {
     try {
         programa_.db.open(programa_.pasta + QStringLiteral("/CONTROLE.mdb"), QStringLiteral(";pwd=PanoRoxo"));
         common::verificaEsquema(programa_.db, esquema());
+        somenteLeitura_->setVisible(programa_.db.isReadOnly());
 
         {
             common::Recordset parametro = common::Recordset::openTable(programa_.db, QStringLiteral("Parametro"));
