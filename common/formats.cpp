@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace common {
 
@@ -110,6 +111,11 @@ std::optional<double> readNumber(const QString& text)
     const QString exponential = locale.exponential();
     if (!exponential.isEmpty() && exponential.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0)
         t.replace(exponential, QLatin1String("e"));
+    // Their signs carry a direction mark ("\u061C-", "\u200E−").
+    for (const auto& [sign, plain] : {std::pair{locale.negativeSign(), QStringLiteral("-")},
+                                      std::pair{locale.positiveSign(), QStringLiteral("+")}})
+        if (!sign.isEmpty() && sign != plain)
+            t.replace(sign, plain);
     for (QChar& ch : t) {
         const int digit = ch.isDigit() ? ch.digitValue() : -1;
         if (digit >= 0 && digit <= 9)
