@@ -7,6 +7,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,29 +38,50 @@ QString engineText(sqlite3* db, int code)
     return QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
 }
 
-// The engine's failure by its result code, never by its message.
+// The engine's failure by its result code, never by its message. `code` may be an extended code.
 StoreError engineError(int code, const QString& why, const QString& path, const QString& what)
 {
+    using Kind = StoreError::Kind;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return StoreError(StoreError::Locked,
-                          QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path));
+                          QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path), Kind::Busy,
+                          path);
+    case SQLITE_FULL:
+        return StoreError(StoreError::DiskFull,
+                          QStringLiteral("Não há espaço em disco para gravar '%1' (%2).").arg(path, why),
+                          Kind::DiskFull, path);
+    case SQLITE_IOERR:
+        if (code == SQLITE_IOERR_NOMEM)
+            break;
+        return StoreError(StoreError::DiskError,
+                          QStringLiteral("Erro de disco ao gravar '%1' (%2).").arg(path, why), Kind::DiskError,
+                          path);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return StoreError(StoreError::NotADatabase,
                           QStringLiteral("Formato de banco de dados não reconhecido: '%1' (%2).").arg(path, why));
     case SQLITE_CANTOPEN:
+        // Past the opening, what cannot be opened is the journal beside the file: its folder
+        // refuses new files.
         return StoreError(StoreError::CannotOpen,
-                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why));
+                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why),
+                          Kind::ReadOnly, path);
     case SQLITE_READONLY:
+        if (code == SQLITE_READONLY_DBMOVED)
+            return StoreError(StoreError::CannotOpen,
+                              QStringLiteral("O arquivo '%1' foi movido ou apagado enquanto estava aberto.").arg(path));
+        [[fallthrough]];
     case SQLITE_PERM:
         return StoreError(StoreError::ReadOnly,
                           QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).")
-                              .arg(why));
+                              .arg(why),
+                          Kind::ReadOnly, path);
     default:
-        return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
+        break;
     }
+    return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
 }
 
 void bind(sqlite3_stmt* statement, const QVariantList& params)
@@ -82,6 +106,21 @@ void bind(sqlite3_stmt* statement, const QVariantList& params)
     }
 }
 
+// Creates the empty file `path`, readable and writable by its owner alone; false when a file (or a
+// link) is there already. Throws when the folder refuses it.
+bool createPrivateFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        throw StoreError(StoreError::CannotOpen, QStringLiteral("Não foi possível criar '%1': %2")
+                                                     .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    ::close(fd);
+    return true;
+}
+
 }  // namespace
 
 bool syncToDisk(const QString& path)
@@ -93,8 +132,12 @@ bool syncToDisk(const QString& path)
     return ok;
 }
 
-StoreError::StoreError(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+StoreError::StoreError(int number, const QString& description, Kind kind, const QString& file)
+    : std::runtime_error(description.toStdString()),
+      number_(number),
+      description_(description),
+      kind_(kind),
+      file_(file)
 {
 }
 
@@ -111,23 +154,41 @@ void Database::open(const QString& path, const QString& connect, bool exclusive)
     if (!info.isFile())
         throw StoreError(StoreError::FileNotFound,
                          QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
+    // Writing needs the file and its folder (the journal is made beside the file a link points
+    // to): where either refuses, the file is opened to be read only, and says so.
+    const QString real = info.canonicalFilePath();
+    const bool writable = ::access(QFile::encodeName(real).constData(), W_OK) == 0 &&
+                          ::access(QFile::encodeName(QFileInfo(real).absolutePath()).constData(), W_OK) == 0;
+    openFile(info.absoluteFilePath(), !writable, exclusive);
+}
 
+void Database::openReadOnly(const QString& path)
+{
+    close();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw StoreError(StoreError::FileNotFound,
+                         QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
+    openFile(info.absoluteFilePath(), true, false);
+}
+
+void Database::openFile(const QString& path, bool readOnly, bool exclusive)
+{
     // Without SQLITE_OPEN_CREATE SQLite never makes a file where there was none.
     sqlite3* db = nullptr;
-    const int code = sqlite3_open_v2(info.absoluteFilePath().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const int code = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (code != SQLITE_OK) {
         const QString why = engineText(db, code);
         sqlite3_close(db);
         throw engineError(code, why, path, path);
     }
     db_ = db;
-    path_ = info.absoluteFilePath();
+    path_ = path;
+    // SQLite falls back on its own to reading a file it may not write.
+    readOnly_ = readOnly || sqlite3_db_readonly(db_, "main") == 1;
     sqlite3_busy_timeout(db_, busyTimeout_);
     try {
-        // SQLite falls back to reading a file it may not write: the program could then not save.
-        if (sqlite3_db_readonly(db_, "main") == 1)
-            throw StoreError(StoreError::CannotOpen,
-                             QStringLiteral("Sem permissão para abrir o arquivo '%1'.").arg(path));
         if (exclusive)
             command("PRAGMA locking_mode=EXCLUSIVE");
         // SQLite reads the file only now: a file that is not a database fails here, unchanged.
@@ -147,6 +208,7 @@ void Database::close()
     depth_ = 0;
     sqlite3_close_v2(db_);  // an open transaction is rolled back
     db_ = nullptr;
+    readOnly_ = false;
     path_.clear();
 }
 
@@ -166,7 +228,9 @@ sqlite3* Database::requireOpen() const
 
 void Database::fail(int code, const QString& what) const
 {
-    throw engineError(code, engineText(db_, code), path_, what);
+    // The extended code tells a file moved away from a folder that refuses writing.
+    const int extended = db_ && (sqlite3_extended_errcode(db_) & 0xff) == (code & 0xff) ? sqlite3_extended_errcode(db_) : code;
+    throw engineError(extended, engineText(db_, code), path_, what);
 }
 
 sqlite3_stmt* Database::prepared(const QString& sql)
@@ -254,6 +318,11 @@ std::shared_ptr<const TableInfo> Database::table(const QString& name)
 
 void Database::begin()
 {
+    // Nothing of a save starts on a file that cannot take it.
+    if (depth_ == 0 && requireOpen() && readOnly_)
+        throw StoreError(StoreError::ReadOnly,
+                         QStringLiteral("Não é possível atualizar: o arquivo '%1' é somente leitura.").arg(path_),
+                         StoreError::Kind::ReadOnly, path_);
     // IMMEDIATE: the write lock is taken now, waiting for another program as long as allowed, so a
     // write half-way through never finds the file taken.
     command(depth_ == 0 ? "BEGIN IMMEDIATE" : QStringLiteral("SAVEPOINT s%1").arg(depth_).toLatin1().constData());
@@ -301,7 +370,14 @@ void Database::compactInto(const QString& newPath)
     requireOpen();
     if (QFileInfo::exists(newPath))
         throw StoreError(StoreError::Engine, QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
-    execute(QStringLiteral("VACUUM INTO ?"), {newPath});
+    // The copy is made private, and only then written into (VACUUM INTO takes an empty file).
+    createPrivateFile(newPath);
+    try {
+        execute(QStringLiteral("VACUUM INTO ?"), {newPath});
+    } catch (...) {
+        QFile::remove(newPath);
+        throw;
+    }
     // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
     // depends on SQLite's version and settings.
     if (!QFile::setPermissions(newPath, QFile::permissions(path_)) || !syncToDisk(newPath))
@@ -330,10 +406,12 @@ void Transaction::commit()
 
 bool createDatabaseFile(const QString& path, const QStringList& statements)
 {
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        return false;
+    if (!createPrivateFile(path))
         return false;
     sqlite3* db = nullptr;
-    int code = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int code = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     QString failure;
     if (code == SQLITE_OK)
         code = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);

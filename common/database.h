@@ -22,11 +22,23 @@ struct sqlite3_stmt;
 namespace common {
 
 // An engine failure, with the number and the description the error reports show after "Ref.: ".
+// A failure to write that the user can act on carries its kind and the file: the screens word it
+// (common/widgets.h), the transaction it broke has been undone, and the program goes on.
 class StoreError : public std::runtime_error {
 public:
+    enum class Kind {
+        Fatal,     // the program cannot go on with the file (vanished, corrupt, a fault of ours)
+        DiskFull,  // no room left on the disk for the file
+        ReadOnly,  // the file or its folder may be read but not written
+        Busy,      // another program held the file past the bounded wait
+        DiskError, // the device reported an input/output error
+    };
+
     // Numbers follow the ones users of the original engine know.
     enum Number {
         FileNotFound = 3024,
+        DiskFull = 3026,
+        DiskError = 3043,
         CannotOpen = 3051,
         NotADatabase = 3343,
         TableNotFound = 3078,
@@ -42,14 +54,21 @@ public:
         Engine = 3000,
     };
 
-    StoreError(int number, const QString& description);
+    StoreError(int number, const QString& description, Kind kind = Kind::Fatal, const QString& file = {});
 
     int number() const { return number_; }
     QString description() const { return description_; }
+    Kind kind() const { return kind_; }
+    // A write the user can act on: nothing was stored, and it may be tried again.
+    bool actionable() const { return kind_ != Kind::Fatal; }
+    // The database file the failure is about (an actionable failure always names one).
+    QString file() const { return file_; }
 
 private:
     int number_;
     QString description_;
+    Kind kind_;
+    QString file_;
 };
 
 enum class FieldKind : unsigned char;
@@ -65,10 +84,16 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Opens an existing file read-write; a path with no file is an error, no empty database is
-    // created. Any connect string is taken: the files carry no password to check it against.
+    // created. Any connect string is taken: the files carry no password to check it against. A
+    // file the user may read but not write (read-only media, no write permission on the file or its
+    // folder) opens read-only: isReadOnly() then says so and every transaction is refused at once
+    // with a ReadOnly failure, before anything is written.
     void open(const QString& path, const QString& connect = {}, bool exclusive = false);
+    // Opens an existing file read-only, whatever its permissions.
+    void openReadOnly(const QString& path);
     void close();
     bool isOpen() const { return db_ != nullptr; }
+    bool isReadOnly() const { return db_ != nullptr && readOnly_; }
     QString path() const { return path_; }
 
     // How long a statement waits for another program's lock before it fails with Locked.
@@ -99,8 +124,10 @@ private:
     void commit();
     void rollback();
     [[noreturn]] void fail(int code, const QString& what) const;
+    void openFile(const QString& path, bool readOnly, bool exclusive);
 
     sqlite3* db_ = nullptr;
+    bool readOnly_ = false;
     QString path_;
     int busyTimeout_ = 5000;
     QHash<QString, sqlite3_stmt*> statements_;
@@ -122,8 +149,9 @@ private:
     Database& db_;
     bool open_ = true;
 };
-// Creates a new database file and runs `statements` in it, in one transaction. A file that exists
-// is never touched: the answer is then false. On a failure no file is left behind.
+// Creates a new database file, readable and writable by its owner alone, and runs `statements` in
+// it, in one transaction. A file that exists is never touched: the answer is then false. On a
+// failure no file is left behind.
 bool createDatabaseFile(const QString& path, const QStringList& statements);
 
 // Flushes a file, or a folder's list of names, to the disk: after a power cut a rename in the folder

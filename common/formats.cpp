@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace common {
 
@@ -104,6 +105,22 @@ std::optional<double> readNumber(const QString& text)
     QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
+    // A locale with digits of its own (ar_EG, fa_IR) shows numbers in them, and its exponent as a
+    // word or a "×10^": both are read as the ASCII digits and "e" they stand for, so that every
+    // number shown reads back.
+    const QString exponential = locale.exponential();
+    if (!exponential.isEmpty() && exponential.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0)
+        t.replace(exponential, QLatin1String("e"));
+    // Their signs carry a direction mark ("\u061C-", "\u200E−").
+    for (const auto& [sign, plain] : {std::pair{locale.negativeSign(), QStringLiteral("-")},
+                                      std::pair{locale.positiveSign(), QStringLiteral("+")}})
+        if (!sign.isEmpty() && sign != plain)
+            t.replace(sign, plain);
+    for (QChar& ch : t) {
+        const int digit = ch.isDigit() ? ch.digitValue() : -1;
+        if (digit >= 0 && digit <= 9)
+            ch = QLatin1Char(char('0' + digit));
+    }
 
     // The number is rebuilt in the C locale's terms, the separators checked on the way.
     QString c;

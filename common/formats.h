@@ -24,7 +24,8 @@ void resetUserLocale();
 // A text the locale contradicts is no number: where the point groups thousands it is never a
 // decimal point, so "1.5" and "15.00" are refused under pt_BR. The point is taken as the decimal
 // point only where the locale gives it no meaning at all. An exponent ("1e+20") is read, as very
-// large or small numbers are written that way. Empty text is not a number.
+// large or small numbers are written that way. Digits are read in any script, so a locale with
+// digits of its own (ar_EG, fa_IR) reads back every number it shows. Empty text is not a number.
 std::optional<double> readNumber(const QString& text);
 bool isNumeric(const QString& text);
 

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -111,7 +112,57 @@ QString failureText(const std::exception_ptr& failure)
     }
 }
 
+std::function<FailureMessage(const StoreError&)>& wording()
+{
+    static std::function<FailureMessage(const StoreError&)> w;
+    return w;
+}
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("common", text);
+}
+
 }  // namespace
+
+FailureMessage failureMessage(const StoreError& failure)
+{
+    const QString file = QDir::toNativeSeparators(failure.file());
+    FailureMessage m;
+    switch (failure.kind()) {
+    case StoreError::Kind::DiskFull:
+        m = {tr("Disco cheio!"), tr("O disco está cheio: não foi possível gravar em %1.").arg(file),
+             tr("libere espaço e tente de novo."), {}};
+        break;
+    case StoreError::Kind::ReadOnly:
+        m = {tr("Somente leitura!"), tr("O arquivo %1 é somente leitura: não foi possível gravar nele.").arg(file),
+             tr("dê permissão de gravação ao arquivo e à sua pasta e tente de novo."), {}};
+        break;
+    case StoreError::Kind::Busy:
+        m = {tr("Arquivo em uso!"), tr("Outro programa está usando %1: não foi possível gravar nele.").arg(file),
+             tr("feche o outro programa e tente de novo."), {}};
+        break;
+    case StoreError::Kind::DiskError:
+        m = {tr("Erro de disco!"), tr("O disco falhou ao gravar em %1.").arg(file),
+             tr("verifique o disco e tente de novo."), {}};
+        break;
+    case StoreError::Kind::Fatal:
+        m = {QCoreApplication::applicationName(), failure.description(), {}, {}};
+        break;
+    }
+    m.text = m.advice.isEmpty() ? m.cause : tr("%1 Nada foi alterado; %2").arg(m.cause, m.advice);
+    return m;
+}
+
+void setFailureWording(std::function<FailureMessage(const StoreError&)> w)
+{
+    wording() = std::move(w);
+}
+
+FailureMessage wordFailure(const StoreError& failure)
+{
+    return wording() ? wording()(failure) : failureMessage(failure);
+}
 
 void noDefaultButtons(QWidget* window)
 {
@@ -152,6 +203,13 @@ void reportAndLeave(const std::exception_ptr& failure)
         std::rethrow_exception(failure);
     } catch (const Leaving&) {
         return;
+    } catch (const StoreError& e) {
+        if (e.actionable()) {
+            // Nothing was stored and nothing is lost: the user is told, and carries on.
+            const FailureMessage m = wordFailure(e);
+            Messages::exclamation(QApplication::activeWindow(), m.title, m.text);
+            return;
+        }
     } catch (...) {
     }
     Messages::show(nullptr, QMessageBox::Critical, QCoreApplication::applicationName(),

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace common {
 
+class StoreError;
+
 // Gives a new control its name and hands it back: withName(new QLabel(text, this), "Label1").
 template <typename T>
 T* withName(T* widget, const QString& name)
@@ -64,14 +66,33 @@ bool runPendingCheck(QWidget* window);
 // Runs a user action at the handler boundary. A failure inside it (a store error, say) is reported
 // in a critical box and ends the program through the event loop (Exit::request(1)), so every
 // window, the database and the application object are destroyed in order; no exception ever
-// crosses Qt's event dispatch. True when the action ran to its end; false after a failure, and
+// crosses Qt's event dispatch. A write the user can act on (StoreError::actionable(): a full disk,
+// a read-only or busy file, a disk error) is the exception: its transaction has been undone, the
+// program's wording of it is shown in an exclamation box, and the program goes on, the screen
+// open with what the user typed. True when the action ran to its end; false after a failure, and
 // without running anything once the program is leaving.
 bool runGuarded(const std::function<void()>& action);
 
 // The report and the way out of runGuarded, for a failure caught elsewhere (the application's
 // last-resort catch). A Leaving failure, or any failure once the program is already leaving, is
-// not reported again.
+// not reported again. An actionable failure is only reported.
 void reportAndLeave(const std::exception_ptr& failure);
+
+// A failure the user can act on, in words: the box's title, what happened to which file, what to
+// do, and the whole text ("O disco está cheio: não foi possível gravar em /…/DAVO.mdb. Nada foi
+// alterado; libere espaço e tente de novo.").
+struct FailureMessage {
+    QString title;
+    QString cause;   // "O disco está cheio: não foi possível gravar em /…/DAVO.mdb."
+    QString advice;  // "libere espaço e tente de novo."
+    QString text;
+};
+// The Portuguese wording, the one used unless the program sets its own.
+FailureMessage failureMessage(const StoreError& failure);
+// The program's wording (kivo's follows its interface language); empty: the Portuguese one.
+void setFailureWording(std::function<FailureMessage(const StoreError&)> wording);
+// The wording in use.
+FailureMessage wordFailure(const StoreError& failure);
 
 // Connects a button to its action. Before the action, the lost-focus check of the box that holds
 // the focus runs, since a button pressed by its access key leaves the focus where it is; the

@@ -3,6 +3,7 @@
 #include "common/store.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +14,12 @@ namespace davo {
 void compactaBanco(common::Database& db, const QString& folder, const AntesDoPasso& antes)
 {
     const QString original = folder + QStringLiteral("/DAVO.mdb");
-    const QString novo = folder + QStringLiteral("/NovoDAVO.mdb");
+    // A DAVO.mdb that is a link stays one: the file it points to is compacted, in its own folder,
+    // and the link keeps pointing to it.
+    const QFileInfo link(original);
+    const QString alvo = link.isSymLink() && !link.canonicalFilePath().isEmpty() ? link.canonicalFilePath() : original;
+    const QString pasta = QFileInfo(alvo).absolutePath();
+    const QString novo = pasta + QStringLiteral("/NovoDAVO.mdb");
     auto passo = [&](PassoCompactacao p) {
         if (antes)
             antes(p);
@@ -35,15 +41,15 @@ void compactaBanco(common::Database& db, const QString& folder, const AntesDoPas
 
         passo(PassoCompactacao::Substituir);
         // rename() replaces the old file atomically: DAVO.mdb is never missing.
-        if (std::rename(QFile::encodeName(novo).constData(), QFile::encodeName(original).constData()) != 0)
+        if (std::rename(QFile::encodeName(novo).constData(), QFile::encodeName(alvo).constData()) != 0)
             throw common::StoreError(common::StoreError::Engine,
                                      QStringLiteral("Não foi possível renomear '%1' para '%2': %3")
-                                         .arg(novo, original, QString::fromLocal8Bit(std::strerror(errno))));
+                                         .arg(novo, alvo, QString::fromLocal8Bit(std::strerror(errno))));
         // The folder's new entry reaches the disk too: after a power cut DAVO.mdb names one whole
         // file, never neither.
-        if (!common::syncToDisk(folder))
+        if (!common::syncToDisk(pasta))
             throw common::StoreError(common::StoreError::Engine,
-                                     QStringLiteral("Não foi possível gravar a pasta '%1' no disco.").arg(folder));
+                                     QStringLiteral("Não foi possível gravar a pasta '%1' no disco.").arg(pasta));
 
         passo(PassoCompactacao::AbrirExclusivo);
         db.open(original, {}, /*exclusive=*/true);

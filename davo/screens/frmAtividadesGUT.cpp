@@ -212,9 +212,28 @@ void frmAtividadesGUT::escondePainel()
     Frame3_->hide();
 }
 
+void frmAtividadesGUT::atualizaPrazos(const QDate& hoje)
+{
+    try {
+        AtualizaPrazos(programa_.db, hoje);
+    } catch (const common::StoreError& e) {
+        if (!e.actionable())
+            throw;
+        // The pass was undone whole: the list shows the figures last stored, and says so once.
+        if (avisouPrazos_)
+            return;
+        avisouPrazos_ = true;
+        const common::FailureMessage m = common::wordFailure(e);
+        common::Messages::exclamation(
+            this, tr("Prazos não atualizados!"),
+            tr("%1 A lista mostra os prazos e as horas da última gravação, que não puderam ser atualizados; %2")
+                .arg(m.cause, m.advice));
+    }
+}
+
 void frmAtividadesGUT::Form_Load()
 {
-    AtualizaPrazos(programa_.db, common::Clock::today());
+    atualizaPrazos(common::Clock::today());
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
     data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
@@ -311,7 +330,7 @@ void frmAtividadesGUT::cmdGravar_Click()
     txtObs_->clear();
     txtHorasJaTrab_->clear();
 
-    AtualizaPrazos(programa_.db, hoje);
+    atualizaPrazos(hoje);
     data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
     CargaHoraDia();
@@ -356,7 +375,6 @@ std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& 
 
 void frmAtividadesGUT::gravaEdicao(const Edicao& edicao, const QDate& hoje)
 {
-    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
     common::Transaction transaction(programa_.db);
     rsAtividade_.edit();
     rsAtividade_.setValue(QStringLiteral("Obs"), edicao.obs);
@@ -375,8 +393,9 @@ void frmAtividadesGUT::gravaEdicao(const Edicao& edicao, const QDate& hoje)
     recalculaAtividade(rsAtividade_, hoje);
     rsAtividade_.setValue(QStringLiteral("Ativo"), edicao.finaliza ? QStringLiteral("0") : QStringLiteral("1"));
     rsAtividade_.update();
-    rsAtividade_.close();
     transaction.commit();
+    rsAtividade_.close();
+    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
 }
 
 void frmAtividadesGUT::avisaData(NovaData novaData)
@@ -415,7 +434,7 @@ void frmAtividadesGUT::cmdPlano_Click()
 
 void frmAtividadesGUT::recarregaLista()
 {
-    AtualizaPrazos(programa_.db, common::Clock::today());
+    atualizaPrazos(common::Clock::today());
     data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
     PreencheGrade();

@@ -77,6 +77,8 @@ private:
     void montaCarga();
     QWidget* montaPainel();
     void recarregaLista();
+    // The recomputation pass; one the file cannot take leaves the stored figures, said once.
+    void atualizaPrazos(const QDate& hoje);
     void CargaHoraDia();
     void PreencheGrade();
     void desenhaTitulos();
@@ -108,6 +110,7 @@ private:
     int linhaSelecionada_ = -1;
     int linhaAnterior_ = 0;
     int qtdeAtividades_ = 0;
+    bool avisouPrazos_ = false;
 };
 
 }  // namespace davo

@@ -79,6 +79,11 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     auto* panel = new QLabel(this);
     panel->setObjectName(QStringLiteral("StatusBar1.Panel1"));
     statusBar()->addWidget(panel, 1);
+    // Shown while the database can only be read.
+    auto* somenteLeitura = common::withName(new QLabel(tr("Somente leitura: nada pode ser gravado"), this),
+                                            QStringLiteral("lblSomenteLeitura"));
+    statusBar()->addPermanentWidget(somenteLeitura);
+    somenteLeitura->hide();
 }
 
 Menu::~Menu() = default;
@@ -114,6 +119,7 @@ bool Menu::Form_Load()
         return true;
     }
     findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"))->setText(QStringLiteral("Sistema Davo - Versão 2017"));
+    findChild<QLabel*>(QStringLiteral("lblSomenteLeitura"))->setVisible(programa_.db.isReadOnly());
     return true;
 }
 
@@ -174,6 +180,9 @@ void Menu::mnuCompactar_Click()
     try {
         compactaBanco(programa_.db, programa_.pasta);
     } catch (const common::StoreError& e) {
+        // A full disk or a busy file is told as every save tells it; the file is as it was.
+        if (e.actionable())
+            throw;
         relataErro(this, e);
         return;
     }

@@ -1,6 +1,9 @@
 #include "kivo/shell/erro.h"
 
+#include "kivo/shell/idioma.h"
+
 #include "common/platform.h"
+#include "common/widgets.h"
 
 namespace kivo {
 
@@ -11,6 +14,11 @@ void relataErro(QWidget* parent, const QString& description)
                                           "Como referência, anote o seguinte número: \r\n"
                                           "Ref.: ") +
                                description);
+}
+
+void usaMensagensFalha(const short& idioma)
+{
+    common::setFailureWording([&idioma](const common::StoreError& falha) { return mensagemFalha(falha, idioma); });
 }
 
 }  // namespace kivo

@@ -1,5 +1,6 @@
 #include "kivo/shell/idioma.h"
 
+#include "common/store.h"
 #include "common/widgets.h"
 #include "kivo/shell/kivo.h"
 
@@ -7,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -95,6 +97,8 @@ void legendasMenu(QWidget* menu, short idioma)
                         "&Propiedades del caso..."},
                        {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
                         "&Exportar resultados (CSV)..."},
+                       {"lblSomenteLeitura", "Somente leitura: nada pode ser gravado", "Read only: nothing can be saved",
+                        "Solo lectura: no se puede grabar nada"},
                    },
                    idioma);
 }
@@ -250,6 +254,63 @@ void legendasResultado(QWidget* tela, short idioma)
                        {"chkProcessando(0)", "Processando Pesos", "Procesando weights", "Procesando Pesos"},
                    },
                    idioma);
+}
+
+}  // namespace kivo
+
+namespace kivo {
+
+common::FailureMessage mensagemFalha(const common::StoreError& falha, short idioma)
+{
+    using Kind = common::StoreError::Kind;
+    // Per kind: the box's title, what happened ("%1": the file), what to do.
+    struct Textos {
+        Legenda titulo, causa, conselho;
+    };
+    static const Textos DiscoCheio{
+        {"", "Disco cheio!", "Disk full!", "Disco lleno!"},
+        {"", "O disco está cheio: não foi possível gravar em %1.", "The disk is full: %1 could not be written.",
+         "El disco está lleno: no se pudo grabar en %1."},
+        {"", "libere espaço e tente de novo.", "free some space and try again.",
+         "libere espacio e intente de nuevo."}};
+    static const Textos SomenteLeitura{
+        {"", "Somente leitura!", "Read only!", "Solo lectura!"},
+        {"", "O arquivo %1 é somente leitura: não foi possível gravar nele.",
+         "The file %1 is read only: it could not be written.",
+         "El archivo %1 es de solo lectura: no se pudo grabar en él."},
+        {"", "dê permissão de gravação ao arquivo e à sua pasta e tente de novo.",
+         "allow writing to the file and its folder and try again.",
+         "permita grabar en el archivo y en su carpeta e intente de nuevo."}};
+    static const Textos EmUso{
+        {"", "Arquivo em uso!", "File in use!", "Archivo en uso!"},
+        {"", "Outro programa está usando %1: não foi possível gravar nele.",
+         "Another program is using %1: it could not be written.",
+         "Otro programa está usando %1: no se pudo grabar en él."},
+        {"", "feche o outro programa e tente de novo.", "close the other program and try again.",
+         "cierre el otro programa e intente de nuevo."}};
+    static const Textos ErroDisco{
+        {"", "Erro de disco!", "Disk error!", "Error de disco!"},
+        {"", "O disco falhou ao gravar em %1.", "The disk failed while writing %1.",
+         "El disco falló al grabar en %1."},
+        {"", "verifique o disco e tente de novo.", "check the disk and try again.",
+         "revise el disco e intente de nuevo."}};
+    static const Legenda NadaAlterado{"", "%1 Nada foi alterado; %2", "%1 Nothing was changed; %2",
+                                      "%1 No se cambió nada; %2"};
+
+    const Textos* textos = nullptr;
+    switch (falha.kind()) {
+    case Kind::DiskFull: textos = &DiscoCheio; break;
+    case Kind::ReadOnly: textos = &SomenteLeitura; break;
+    case Kind::Busy: textos = &EmUso; break;
+    case Kind::DiskError: textos = &ErroDisco; break;
+    case Kind::Fatal: return common::failureMessage(falha);
+    }
+    common::FailureMessage m;
+    m.title = legenda(textos->titulo, idioma);
+    m.cause = legenda(textos->causa, idioma).arg(QDir::toNativeSeparators(falha.file()));
+    m.advice = legenda(textos->conselho, idioma);
+    m.text = legenda(NadaAlterado, idioma).arg(m.cause, m.advice);
+    return m;
 }
 
 }  // namespace kivo

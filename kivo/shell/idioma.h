@@ -12,6 +12,11 @@
 class QObject;
 class QWidget;
 
+namespace common {
+class StoreError;
+struct FailureMessage;
+}  // namespace common
+
 namespace kivo {
 
 // One row of a screen's caption table. `controle` names the control by its objectName:
@@ -39,6 +44,10 @@ void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short 
 // The text of a caption that a screen writes as it works (a grid's heading, a banner), in language
 // `idioma`; `controle` is not used. A null text falls back to the Portuguese.
 QString legenda(const Legenda& texto, short idioma);
+
+// A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
+// in language `idioma`: what happened to which file, that nothing was changed, what to do.
+common::FailureMessage mensagemFalha(const common::StoreError& falha, short idioma);
 
 // Each screen's captions.
 void legendasMenu(QWidget* menu, short idioma);

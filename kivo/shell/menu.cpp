@@ -132,9 +132,18 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     version_->setObjectName(QStringLiteral("StatusBar1.Panel2"));
     statusBar()->addWidget(status_, 1);
     statusBar()->addPermanentWidget(version_);
+    // Shown while the database can only be read; its text follows the language.
+    somenteLeitura_ = common::withName(new QLabel(QStringLiteral("Somente leitura: nada pode ser gravado"), this),
+                                       QStringLiteral("lblSomenteLeitura"));
+    statusBar()->addPermanentWidget(somenteLeitura_);
+    somenteLeitura_->hide();
+    usaMensagensFalha(programa_.idioma);
 }
 
-Menu::~Menu() = default;
+Menu::~Menu()
+{
+    common::setFailureWording({});
+}
 
 bool Menu::Form_Load()
 {
@@ -159,6 +168,7 @@ bool Menu::Form_Load()
         }
         programa_.db.open(arquivo, QStringLiteral(";pwd=PanoRoxo"));
         common::verificaEsquema(programa_.db, esquema());
+        somenteLeitura_->setVisible(programa_.db.isReadOnly());
         leIdioma();
 
         programa_.dataInicio = common::shortDateText(common::Clock::today());
@@ -250,6 +260,7 @@ bool Menu::trocaCaso(const QString& path)
                 .arg(nativo(path), e.description(), nativo(anterior)));
         return false;
     }
+    somenteLeitura_->setVisible(programa_.db.isReadOnly());
     leIdioma();
     caso::guardaCaso(programa_.db.path());
     mostraCaso();

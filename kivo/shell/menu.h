@@ -63,6 +63,7 @@ private:
     std::unique_ptr<common::SingleInstance> instance_;
     QLabel* status_ = nullptr;
     QLabel* version_ = nullptr;
+    QLabel* somenteLeitura_ = nullptr;
 };
 
 }  // namespace kivo

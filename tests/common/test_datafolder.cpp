@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The choice of the database's folder, with a home folder of the test's own.
@@ -30,6 +31,24 @@ class TestDataFolder : public QObject {
     }
 
     QString userFolder() const { return home_->path() + QStringLiteral("/.local/share/kivo"); }
+
+    // The program's folder as the install rules leave it: PREFIX/bin, with PREFIX/share/kivo/instalado.
+    QString installed() const
+    {
+        const QString bin = program_->filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        QDir().mkpath(program_->filePath(QStringLiteral("share/kivo")));
+        QFile marker(program_->filePath(QStringLiteral("share/kivo/instalado")));
+        marker.open(QIODevice::WriteOnly);
+        return bin;
+    }
+
+    static QString mode(const QString& path)
+    {
+        struct stat st {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return QString::number(st.st_mode & 0777, 8);
+    }
 
     static QString versaoBD(const QString& path)
     {
@@ -68,16 +87,38 @@ private slots:
         QVERIFY2(!QDir(userFolder()).exists(), "nothing is created in the user's folder");
     }
 
+    void a_copy_not_installed_without_its_file_uses_no_other()
+    {
+        // Even with the user's folder holding a file, as an installed copy left it.
+        QVERIFY(QDir().mkpath(userFolder()));
+        QVERIFY(common::createDatabaseFile(userFolder() + QStringLiteral("/CONTROLE.mdb"),
+                                           {QStringLiteral("CREATE TABLE Parametro (VersaoBD TEXT)")}));
+        QVERIFY(!common::isInstalledCopy(program_->path(), QStringLiteral("kivo")));
+        const common::DataFolder data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        QCOMPARE(data.folder, program_->path());
+        QCOMPARE(data.file, program_->filePath(QStringLiteral("CONTROLE.mdb")));
+        QVERIFY(!data.installed);
+        QVERIFY(data.problem.contains(data.file));
+        QVERIFY(seededPaths_.isEmpty());
+        QVERIFY(!QFile::exists(data.file));
+    }
+
     void an_installed_copy_seeds_the_users_folder_on_its_first_start_only()
     {
-        common::DataFolder data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        common::DataFolder data = common::dataFolder(installed(), QStringLiteral("CONTROLE.mdb"), seed());
         QCOMPARE(data.folder, userFolder());
+        QVERIFY(data.installed);
         QVERIFY(data.problem.isEmpty());
         QVERIFY(data.seeded);
         const QString file = userFolder() + QStringLiteral("/CONTROLE.mdb");
+        QCOMPARE(data.file, file);
         QCOMPARE(seededPaths_, QStringList{file});
         QCOMPARE(versaoBD(file), QStringLiteral("semente"));
-        QVERIFY(!QFile::exists(program_->filePath(QStringLiteral("CONTROLE.mdb"))));
+        QVERIFY(!QFile::exists(installed() + QStringLiteral("/CONTROLE.mdb")));
+        // Private: the new folders and the new file are the user's alone.
+        QCOMPARE(mode(userFolder()), QStringLiteral("700"));
+        QCOMPARE(mode(home_->path() + QStringLiteral("/.local")), QStringLiteral("700"));
+        QCOMPARE(mode(file), QStringLiteral("600"));
 
         // The user's work is there on the next start, untouched.
         {
@@ -85,7 +126,7 @@ private slots:
             db.open(file);
             db.execute(QStringLiteral("UPDATE Parametro SET VersaoBD = 'trabalho'"));
         }
-        data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        data = common::dataFolder(installed(), QStringLiteral("CONTROLE.mdb"), seed());
         QCOMPARE(data.folder, userFolder());
         QVERIFY(!data.seeded);
         QCOMPARE(seededPaths_.size(), 1);
@@ -96,7 +137,7 @@ private slots:
     {
         const QString xdg = home_->filePath(QStringLiteral("dados"));
         qputenv("XDG_DATA_HOME", QFile::encodeName(xdg));
-        const common::DataFolder data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        const common::DataFolder data = common::dataFolder(installed(), QStringLiteral("CONTROLE.mdb"), seed());
         QCOMPARE(data.folder, xdg + QStringLiteral("/kivo"));
         QVERIFY(QFile::exists(xdg + QStringLiteral("/kivo/CONTROLE.mdb")));
     }
@@ -110,7 +151,7 @@ private slots:
         f.close();
         qputenv("XDG_DATA_HOME", QFile::encodeName(blocker + QStringLiteral("/dados")));
 
-        const common::DataFolder data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        const common::DataFolder data = common::dataFolder(installed(), QStringLiteral("CONTROLE.mdb"), seed());
         QCOMPARE(data.folder, blocker + QStringLiteral("/dados/kivo"));
         QVERIFY(data.problem.contains(data.folder));
         QVERIFY(!data.seeded);
@@ -133,7 +174,8 @@ private slots:
             QSKIP("the superuser writes in any folder");
         QVERIFY(QDir().mkpath(userFolder()));
         QVERIFY(QFile::setPermissions(userFolder(), QFile::ReadOwner | QFile::ExeOwner));
-        const common::DataFolder data = common::dataFolder(program_->path(), QStringLiteral("CONTROLE.mdb"), seed());
+        const QString bin = installed();
+        const common::DataFolder data = common::dataFolder(bin, QStringLiteral("CONTROLE.mdb"), seed());
         QFile::setPermissions(userFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(data.folder, userFolder());
         QVERIFY(!data.problem.isEmpty());
@@ -143,7 +185,7 @@ private slots:
     void a_failed_seed_is_reported_and_leaves_no_file()
     {
         const common::DataFolder data = common::dataFolder(
-            program_->path(), QStringLiteral("CONTROLE.mdb"), [](const QString& path) {
+            installed(), QStringLiteral("CONTROLE.mdb"), [](const QString& path) {
                 return common::createDatabaseFile(path, {QStringLiteral("CREATE TABLE quebrada (")});
             });
         QCOMPARE(data.folder, userFolder());

@@ -92,6 +92,29 @@ private slots:
         QCOMPARE(numberText(3.5), QStringLiteral("3.5"));
     }
 
+    // Under a locale with digits of its own every number shown reads back as the same number.
+    void numbers_shown_in_a_locales_own_digits_read_back()
+    {
+        for (const char* name : {"ar_EG", "fa_IR", "pt_BR", "en_US"}) {
+            useLocale(name);
+            for (double v : {0.0, 3.5, -2.25, 1234.5, 12345678.0, 1.5e-20, 4.2e21}) {
+                for (int decimals : {1, 2}) {
+                    const QString shown = formatFixed(v, decimals);
+                    const auto read = readNumber(shown);
+                    QVERIFY2(read, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), shown)));
+                    QCOMPARE(*read, QLocale::c().toDouble(QLocale::c().toString(v, 'f', decimals)));
+                }
+                const QString text = numberText(v);
+                QVERIFY2(readNumber(text) == v, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), text)));
+            }
+            // ASCII digits are read there as well.
+            QCOMPARE(readNumber(QStringLiteral("42")), 42.0);
+        }
+        useLocale("ar_EG");
+        QCOMPARE(readNumber(QString::fromUtf8("٣٫٥")), 3.5);  // the gravity label's "3,5"
+        resetUserLocale();
+    }
+
     void dates_are_day_first()
     {
         QCOMPARE(dateText(QDate(2026, 3, 5)), QStringLiteral("05/03/2026"));

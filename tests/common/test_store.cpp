@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -337,6 +338,75 @@ private slots:
         Database other;
         other.open(path_);
         QCOMPARE(Recordset::openTable(other, "Itens").value("GUT").toDouble(), 2.0);
+    }
+
+    // The failures a user can act on carry their kind and the file, and undo their transaction.
+    void a_failed_write_says_why_and_changes_nothing()
+    {
+        const QByteArray before = testsupport::fileBytes(path_);
+        const QString first = Recordset::openTable(db_, "Itens").text("Nome");
+        auto fill = [&] {
+            common::Transaction t(db_);
+            Recordset rs = Recordset::openTable(db_, QStringLiteral("Itens"));
+            rs.edit();
+            rs.setValue("Nome", "primeiro");
+            rs.update();
+            for (int i = 0; i < 400; ++i) {
+                rs.addNew();
+                rs.setValue("Nome", QString(500, QLatin1Char('x')));
+                rs.update();
+            }
+            t.commit();
+        };
+        auto kindOf = [&](const std::function<void()>& action) {
+            try {
+                action();
+            } catch (const StoreError& e) {
+                if (e.actionable())
+                    [&] { QCOMPARE(e.file(), QFileInfo(path_).absoluteFilePath()); }();
+                return e.kind();
+            }
+            return StoreError::Kind::Fatal;
+        };
+
+        // A full disk: the file may grow no further.
+        db_.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(QFileInfo(path_).size() / 4096 + 1));
+        QCOMPARE(kindOf(fill), StoreError::Kind::DiskFull);
+        QCOMPARE(Recordset::openTable(db_, "Itens").text("Nome"), first);
+
+        // Another program holds the write lock past the bounded wait.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open_v2(path_.toUtf8().constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        db_.setBusyTimeout(100);
+        QCOMPARE(kindOf(fill), StoreError::Kind::Busy);
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+
+        // A file that may only be read: refused before anything is written; writes outside a
+        // transaction are refused by the engine.
+        db_.openReadOnly(path_);
+        QVERIFY(db_.isReadOnly());
+        QCOMPARE(kindOf(fill), StoreError::Kind::ReadOnly);
+        QCOMPARE(kindOf([&] { db_.execute("UPDATE Itens SET Nome = 'x'"); }), StoreError::Kind::ReadOnly);
+        QCOMPARE(testsupport::fileBytes(path_), before);
+
+        // Faults of ours are no such failure: they end the program.
+        db_.open(path_);
+        QVERIFY(!db_.isReadOnly());
+        QCOMPARE(kindOf([&] { db_.execute("UPDATE Nada SET x = 1"); }), StoreError::Kind::Fatal);
+    }
+
+    void new_files_are_private_and_old_ones_keep_their_mode()
+    {
+        const QString fresh = folder_.file(QStringLiteral("novo.mdb"));
+        QFile::remove(fresh);
+        QVERIFY(common::createDatabaseFile(fresh, {QStringLiteral("CREATE TABLE t (x)")}));
+        QCOMPARE(QFile::permissions(fresh) & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QVERIFY(QFile::setPermissions(path_, QFile::permissions(path_) | QFile::ReadOther));
+        const auto old = QFile::permissions(path_);
+        db_.execute("UPDATE Itens SET Nome = 'novo'");
+        QCOMPARE(QFile::permissions(path_), old);
     }
 
     void an_inner_rollback_undoes_only_the_inner_work()

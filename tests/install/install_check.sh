@@ -40,6 +40,9 @@ for program in kivo davo; do
   done
 done
 [[ ! -e $prefix/bin/kivo_seed && ! -e $prefix/bin/davo_seed ]] || fail "a seed tool was installed"
+for program in kivo davo; do
+  [[ -f $prefix/share/$program/instalado ]] || fail "share/$program/instalado, the mark of an installed copy, was not installed"
+done
 
 # Each program on its first start, from the installed copy, with a home folder of its own.
 start() {
@@ -57,6 +60,12 @@ start kivo
 start davo
 [[ -s $work/home-davo/.local/share/davo/DAVO.mdb ]] || fail "davo did not create its database in the user's folder"
 [[ ! -e $prefix/bin/CONTROLE.mdb && ! -e $prefix/bin/DAVO.mdb ]] || fail "a database was created beside the installed program"
+# The user's data stays the user's: a new folder 0700, a new file 0600.
+for pair in kivo/CONTROLE.mdb davo/DAVO.mdb; do
+  data=$work/home-${pair%%/*}/.local/share/$pair
+  [[ $(stat -c %a "$(dirname "$data")") == 700 ]] || fail "$(dirname "$data") is not private (mode $(stat -c %a "$(dirname "$data")"))"
+  [[ $(stat -c %a "$data") == 600 ]] || fail "$data is not private (mode $(stat -c %a "$data"))"
+done
 
 # A second start opens the same file and leaves it as it was.
 before=$(cksum < "$work/home-kivo/.local/share/kivo/CONTROLE.mdb")
@@ -70,5 +79,16 @@ cp "$work/home-kivo/.local/share/kivo/CONTROLE.mdb" "$work/portable/"
 rm -rf "$work/home-kivo"
 start kivo "$work/portable/kivo"
 [[ ! -e $work/home-kivo/.local/share/kivo ]] || fail "the portable copy did not use the database beside it"
+
+# The installed program carried elsewhere alone is no installed copy: it stops at its start-up
+# report (a box nobody closes here, so the timeout ends it) and creates no file anywhere.
+mkdir -p "$work/carried" "$work/home-carried"
+cp "$prefix/bin/kivo" "$work/carried/kivo"
+status=0
+env -u XDG_DATA_HOME HOME="$work/home-carried" QT_QPA_PLATFORM=offscreen KIVO_DAVO_CLOSE_WHEN_SHOWN=1 \
+  timeout 5 "$work/carried/kivo" >/dev/null 2>&1 || status=$?
+[[ $status == 124 ]] || fail "a carried copy without its database did not stop at its start-up report (status $status)"
+[[ ! -e $work/home-carried/.local/share/kivo && ! -e $work/carried/CONTROLE.mdb ]] \
+  || fail "a carried copy without its database made a file of its own"
 
 echo "install check passed"

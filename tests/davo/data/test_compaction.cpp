@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using davo::PassoCompactacao;
 
@@ -102,6 +103,34 @@ private slots:
         davo::compactaBanco(db_, folder_->path());
         QCOMPARE(QFile::permissions(file("DAVO.mdb")) & ~(QFile::ReadUser | QFile::WriteUser), ownerOnly);
         QCOMPARE(activities(db_), before_);
+    }
+
+    void a_linked_database_is_compacted_where_the_link_points_and_stays_linked()
+    {
+        // DAVO.mdb in the program's folder is a link to the file kept elsewhere.
+        testsupport::Folder elsewhere;
+        const QString target = elsewhere.file(QStringLiteral("DAVO.mdb"));
+        db_.close();
+        QVERIFY(QFile::rename(file("DAVO.mdb"), target));
+        QVERIFY(QFile::link(target, file("DAVO.mdb")));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const auto mode = QFile::permissions(target);
+        const qint64 size = QFileInfo(target).size();
+        db_.open(file("DAVO.mdb"));
+
+        davo::compactaBanco(db_, folder_->path());
+        QVERIFY(QFileInfo(file("DAVO.mdb")).isSymLink());
+        QCOMPARE(QFileInfo(file("DAVO.mdb")).symLinkTarget(), target);
+        QVERIFY(QFileInfo(target).size() < size);
+        QCOMPARE(QFile::permissions(target), mode);
+        QVERIFY(!QFile::exists(file("NovoDAVO.mdb")) && !QFile::exists(elsewhere.file(QStringLiteral("NovoDAVO.mdb"))));
+        QCOMPARE(activities(db_), before_);
+
+        // What is saved afterwards reaches the file the link points to.
+        db_.execute(QStringLiteral("DELETE FROM Atividades WHERE Codigo = 1"));
+        common::Database direct;
+        direct.open(target);
+        QCOMPARE(activities(direct).size(), before_.size() - 1);
     }
 
     void a_failure_at_any_step_loses_nothing_data()

@@ -11,11 +11,15 @@
 #include "tests/support/testsupport.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
+
+#include <sqlite3.h>
 
 using davo::GradeAtividades;
 using testsupport::named;
@@ -238,6 +242,61 @@ private slots:
         tela.cmdGravar_Click();
         QVERIFY(registro("única").value("Obs").isNull());
         QVERIFY(common::Messages::shown().isEmpty());
+    }
+
+    // A file that takes no write: the list still opens on the figures last stored and says so once;
+    // a save through its button is refused with the cause and the file, the screen kept as typed.
+    void a_file_that_takes_no_write_keeps_the_list_and_what_was_typed()
+    {
+        adiciona({"relatório", 10, 8, 2, 30, 5});  // stored with 1 day left; today's pass makes it 10
+        const QString arquivo = f_->folder.file(QStringLiteral("DAVO.mdb"));
+        sqlite3* outro = nullptr;
+        QCOMPARE(sqlite3_open_v2(arquivo.toUtf8().constData(), &outro, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(outro, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        f_->programa.db.setBusyTimeout(50);
+        const QByteArray antes = testsupport::fileBytes(arquivo);
+
+        davo::frmAtividadesGUT tela(f_->programa);
+        QVERIFY(common::runGuarded([&] { tela.Form_Load(); }));
+        QCOMPARE(celula(tela, 0, GradeAtividades::ColunaAtividade), QStringLiteral("relatório"));
+        QCOMPARE(celula(tela, 0, 8), QStringLiteral("1"));
+        QCOMPARE(common::Messages::shown().size(), 1);
+        QCOMPARE(testsupport::lastMessage().icon, QMessageBox::Warning);
+        QCOMPARE(testsupport::lastMessage().title, QStringLiteral("Prazos não atualizados!"));
+        QVERIFY(testsupport::lastMessage().text.startsWith(
+            QStringLiteral("Outro programa está usando %1: não foi possível gravar nele.").arg(arquivo)));
+        QCOMPARE(testsupport::fileBytes(arquivo), antes);
+        sqlite3_exec(outro, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(outro);
+
+        // A full disk: a long observation needs room the file no longer has.
+        f_->programa.db.execute(
+            QStringLiteral("PRAGMA max_page_count = %1").arg(QFileInfo(arquivo).size() / 4096));
+        tela.show();
+        clica(tela, 0);
+        const QString obs = QString(20000, QLatin1Char('o'));
+        named<QPlainTextEdit>(&tela, "txtObs")->setPlainText(obs);
+        named<QLineEdit>(&tela, "txtHorasJaTrab")->setText("2");
+        common::Messages::clearShown();
+        const QByteArray cheio = testsupport::fileBytes(arquivo);
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdGravar"), Qt::LeftButton);
+        QVERIFY(!common::Exit::requested());
+        QCOMPARE(testsupport::shownTitles(), QStringList{QStringLiteral("Disco cheio!")});
+        QCOMPARE(testsupport::lastMessage().text,
+                 QStringLiteral("O disco está cheio: não foi possível gravar em %1. Nada foi alterado; libere espaço e "
+                                "tente de novo.")
+                     .arg(arquivo));
+        QCOMPARE(testsupport::fileBytes(arquivo), cheio);
+        QCOMPARE(registro("relatório").value("HorasTrab").toDouble(), 5.0);
+        QVERIFY(tela.isVisible());
+        QCOMPARE(named<QPlainTextEdit>(&tela, "txtObs")->toPlainText(), obs);
+        QCOMPARE(named<QLineEdit>(&tela, "txtHorasJaTrab")->text(), QStringLiteral("2"));
+
+        // Room again: the same press saves what was typed.
+        f_->programa.db.execute(QStringLiteral("PRAGMA max_page_count = 1000000"));
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdGravar"), Qt::LeftButton);
+        QCOMPARE(registro("relatório").value("HorasTrab").toDouble(), 7.0);
+        QCOMPARE(registro("relatório").text("Obs"), obs);
     }
 
     void booking_hours_updates_the_hours_still_to_work()

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <unistd.h>
+
 using testsupport::lastMessage;
 using testsupport::named;
 
@@ -51,6 +53,25 @@ private slots:
         QCOMPARE(util->actions().at(0)->text(), QStringLiteral("&Compactar Banco de Dados"));
         QCOMPARE(util->actions().at(1)->text(), QStringLiteral("&Suporte"));
         QVERIFY(named<QLabel>(&menu, "Image1") && named<QLabel>(&menu, "Image2"));
+    }
+
+    void a_file_without_write_permission_opens_read_only_and_says_so()
+    {
+        {
+            davo::Menu menu(folder_->path());
+            QVERIFY(menu.Form_Load());
+            QVERIFY(!named<QLabel>(&menu, "lblSomenteLeitura")->isVisibleTo(&menu));
+        }
+        if (::geteuid() == 0)
+            QSKIP("the superuser writes any file; the store's tests open it read-only instead");
+        QVERIFY(QFile::setPermissions(database(), QFile::ReadOwner));
+        davo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        QVERIFY(common::Messages::shown().isEmpty());
+        QVERIFY(menu.programa().db.isReadOnly());
+        QVERIFY(named<QLabel>(&menu, "lblSomenteLeitura")->isVisibleTo(&menu));
+        QCOMPARE(named<QLabel>(&menu, "lblSomenteLeitura")->text(), QStringLiteral("Somente leitura: nada pode ser gravado"));
+        QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void the_date_format_must_be_day_month_year_data()

@@ -2,6 +2,10 @@
 
 #include "tests/kivo/lists/listfixture.h"
 
+#include "kivo/shell/erro.h"
+
+#include <tuple>
+
 class TestListStorage : public QObject {
     Q_OBJECT
 
@@ -42,6 +46,42 @@ private slots:
         QCOMPARE(f_->stored("Alternativas", "Alternativa"),
                  QStringList({"Nova 1", "", "Nova 3", "Nova 4", "Nova 5"}) + QStringList(10, "antiga"));
         QCOMPARE(f_->stored("Alternativas", "Qtde"), QStringList(5, "5") + QStringList(10, "9"));
+    }
+
+    // A file that may only be read: the save is refused in the interface language, naming the file;
+    // the screen stays open with what was typed, and the program goes on.
+    void a_save_the_file_refuses_is_told_and_the_screen_stays()
+    {
+        const QString arquivo = f_->folder.file(QStringLiteral("CONTROLE.mdb"));
+        f_->programa.db.openReadOnly(arquivo);
+        kivo::usaMensagensFalha(f_->programa.idioma);
+        const QByteArray antes = testsupport::fileBytes(arquivo);
+        for (const auto& [idioma, titulo, texto] :
+             {std::tuple{kivo::Ingles, "Read only!",
+                         "The file %1 is read only: it could not be written. Nothing was changed; allow writing to "
+                         "the file and its folder and try again."},
+              std::tuple{kivo::Espanhol, "Solo lectura!",
+                         "El archivo %1 es de solo lectura: no se pudo grabar en él. No se cambió nada; permita "
+                         "grabar en el archivo y en su carpeta e intente de nuevo."},
+              std::tuple{kivo::Portugues, "Somente leitura!",
+                         "O arquivo %1 é somente leitura: não foi possível gravar nele. Nada foi alterado; dê "
+                         "permissão de gravação ao arquivo e à sua pasta e tente de novo."}}) {
+            f_->programa.idioma = idioma;
+            common::Messages::clearShown();
+            auto frm = f_->load("frmAlternativas");
+            frm->show();
+            typeCount(frm.get(), "4");
+            at<QLineEdit>(frm.get(), "txtAlternativa", 0)->setText("Primeira");
+            QTest::mouseClick(named<QPushButton>(frm.get(), "cmdSair"), Qt::LeftButton);
+            QVERIFY(!common::Exit::requested());
+            QVERIFY(frm->isVisible());
+            QCOMPARE(lastMessage().icon, QMessageBox::Warning);
+            QCOMPARE(lastMessage().title, QString::fromUtf8(titulo));
+            QCOMPARE(lastMessage().text, QString::fromUtf8(texto).arg(arquivo));
+            QCOMPARE(at<QLineEdit>(frm.get(), "txtAlternativa", 0)->text(), QStringLiteral("Primeira"));
+        }
+        common::setFailureWording({});
+        QCOMPARE(testsupport::fileBytes(arquivo), antes);
     }
 
     void saving_criteria_writes_the_rows_in_use_and_never_the_weights()
