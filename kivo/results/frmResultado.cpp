@@ -1,7 +1,9 @@
 #include "kivo/results/frmResultado.h"
 
 #include "kivo/results/frmSensibilidade.h"
+#include "kivo/results/graficoresultado.h"
 #include "kivo/results/relatorio.h"
+#include "kivo/results/relatoriocompleto.h"
 
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
@@ -41,6 +43,7 @@ constexpr int PassoEtapa = 225;                        // one progress box per s
 constexpr int AlturaMaximaFrame1 = 15 * PassoEtapa + 900;
 constexpr int AlturaJanela = TopoBaixo + AlturaMaximaFrame1 + Margem;
 constexpr int ColunaBotoes = 7200;
+constexpr int LarguraGrafico = 8400;  // the ranking chart, beside the grid once a run is complete
 
 void coloca(QWidget* widget, int left, int top, int width, int height)
 {
@@ -200,6 +203,16 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
     image1_->hide();  // printed at the report's head, not shown on the screen
 
+    // Shown once a run is complete: the window grows to the right to hold the chart.
+    graResultado_ = common::withName(new GraficoResultado(this), QStringLiteral("graResultado"));
+    coloca(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
+    graResultado_->hide();
+    cmdRelatorio_ = common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this),
+                                     QStringLiteral("cmdRelatorio"));
+    coloca(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
+    cmdRelatorio_->hide();
+    common::onClick(cmdRelatorio_, this, &frmResultado::cmdRelatorio_Click);
+
     common::onClick(cmdCalcular_, this, &frmResultado::cmdCalcular_Click);
     common::onClick(cmdPrinter_, this, &frmResultado::cmdPrinter_Click);
     common::onClick(cmdSensibilidade_, this, &frmResultado::cmdSensibilidade_Click);
@@ -313,6 +326,11 @@ void frmResultado::cmdCalcular_Click()
     cmdCalcular_->hide();
     cmdSensibilidade_->show();
     frame2_->show();
+
+    graResultado_->mostra(ranking::leRanking(programa_.db, n, programa_.idioma), programa_.idioma);
+    setFixedSize(common::twips(LarguraJanela + LarguraGrafico), common::twips(AlturaJanela));
+    graResultado_->show();
+    cmdRelatorio_->show();
 }
 
 void frmResultado::cmdPrinter_Click()
@@ -323,6 +341,12 @@ void frmResultado::cmdPrinter_Click()
 void frmResultado::cmdSensibilidade_Click()
 {
     abreSensibilidade(this, programa_.db, programa_.idioma);
+}
+
+void frmResultado::cmdRelatorio_Click()
+{
+    // No part of the program names the case and its goal yet: the report prints their labels alone.
+    imprimeCompleto(this, combo1_, programa_, QString(), QString());
 }
 
 void frmResultado::cmdSair_Click()

@@ -18,6 +18,8 @@ class DataSource;
 
 namespace kivo {
 
+class GraficoResultado;
+
 // The ranking of the alternatives: the grid of Alternativas with every alternative's result and its
 // figures under each criterion, the run of the result computation with its progress, the best
 // option named, and the printer choice for the report.
@@ -35,6 +37,8 @@ public:
     void cmdPrinter_Click();
     // After a complete run: how far each criterion's weight may move before the best option changes.
     void cmdSensibilidade_Click();
+    // After a complete run: the complete report of the decision, to the printer chosen or a PDF.
+    void cmdRelatorio_Click();
     void cmdSair_Click();
 
     // The data control under the grid: the table Alternativas.
@@ -67,6 +71,8 @@ private:
     QPushButton* cmdPrinter_ = nullptr;
     QPushButton* cmdSair_ = nullptr;
     QLabel* image1_ = nullptr;
+    GraficoResultado* graResultado_ = nullptr;
+    QPushButton* cmdRelatorio_ = nullptr;
 };
 
 }  // namespace kivo

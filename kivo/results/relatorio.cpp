@@ -151,20 +151,22 @@ QPageSize tamanhoPagina()
                                                                                            : QPageSize::A4);
 }
 
-void imprimeNaImpressora(QWidget* parent, const QString& nome, const DadosRelatorio& dados)
+void imprimeNaImpressora(QWidget* parent, const QString& nome, short idioma, const Impressao& impressao)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
     bool ok = !info.isNull();
     if (ok) {
         QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(ingles(dados.idioma) ? QStringLiteral("KIVO - Results") : QStringLiteral("KIVO - Resultado"));
+        printer.setDocName(impressao.titulo);
         printer.setFullPage(false);
-        ok = imprimeRelatorio(printer, dados) && printer.printerState() != QPrinter::Error;
+        if (impressao.margens)
+            printer.setPageMargins(*impressao.margens, QPageLayout::Millimeter);
+        ok = impressao.desenha(printer) && printer.printerState() != QPrinter::Error;
     }
     if (!ok)
         common::Messages::exclamation(
-            parent, ingles(dados.idioma) ? QStringLiteral("Printer unavailable!") : QStringLiteral("Impressora indisponível!"),
-            (ingles(dados.idioma)
+            parent, ingles(idioma) ? QStringLiteral("Printer unavailable!") : QStringLiteral("Impressora indisponível!"),
+            (ingles(idioma)
                  ? QStringLiteral("The report could not be printed on the printer \"%1\".\r\n"
                                   "Check that it is switched on and installed, or choose another printer in the list.")
                  : QStringLiteral("Não foi possível imprimir o relatório na impressora \"%1\".\r\n"
@@ -173,7 +175,7 @@ void imprimeNaImpressora(QWidget* parent, const QString& nome, const DadosRelato
 }
 
 // The page as PDF bytes, in memory, so that a file is only ever written whole.
-QByteArray paginaPdf(const DadosRelatorio& dados, bool* ok)
+QByteArray paginaPdf(const Impressao& impressao, bool* ok)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -181,25 +183,25 @@ QByteArray paginaPdf(const DadosRelatorio& dados, bool* ok)
     {
         QPdfWriter writer(&buffer);
         writer.setPageSize(tamanhoPagina());
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(ingles(dados.idioma) ? QStringLiteral("KIVO - Results") : QStringLiteral("KIVO - Resultado"));
+        writer.setPageMargins(impressao.margens.value_or(QMarginsF(0, 0, 0, 0)), QPageLayout::Millimeter);
+        writer.setTitle(impressao.titulo);
         writer.setCreator(QStringLiteral("KIVO"));
-        *ok = imprimeRelatorio(writer, dados);
+        *ok = impressao.desenha(writer);
     }
     buffer.close();
     return bytes;
 }
 
-void gravaPdf(QWidget* parent, const DadosRelatorio& dados)
+void gravaPdf(QWidget* parent, short idioma, const Impressao& impressao)
 {
-    const bool en = ingles(dados.idioma);
+    const bool en = ingles(idioma);
     QFileDialog dialog(parent, en ? QStringLiteral("Save the report as PDF") : QStringLiteral("Gravar o relatório em PDF"));
     dialog.setObjectName(QStringLiteral("dlgArquivoPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(en ? QStringLiteral("PDF files (*.pdf)") : QStringLiteral("Arquivos PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QFileInfo proposto(arquivoProposto(common::Clock::today()));
+    const QFileInfo proposto(impressao.arquivo);
     dialog.setDirectory(proposto.absolutePath());
     dialog.selectFile(proposto.fileName());
     if (common::Modal::exec(dialog) != QDialog::Accepted)
@@ -210,7 +212,7 @@ void gravaPdf(QWidget* parent, const DadosRelatorio& dados)
 
     // Written beside the chosen name and renamed over it only once it is whole.
     bool ok = false;
-    const QByteArray pdf = paginaPdf(dados, &ok);
+    const QByteArray pdf = paginaPdf(impressao, &ok);
     if (ok) {
         QSaveFile file(arquivo);
         ok = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
@@ -407,22 +409,31 @@ void preencheImpressoras(QComboBox* combo, short idioma)
     combo->setCurrentIndex(0);
 }
 
-QString arquivoProposto(const QDate& date)
+QString arquivoProposto(const QDate& date, const QString& nome)
 {
     QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
         pasta = QDir::homePath();
-    return QDir(pasta).filePath(QStringLiteral("Resultado kivo %1.pdf").arg(date.toString(Qt::ISODate)));
+    return QDir(pasta).filePath(QStringLiteral("%1 %2.pdf").arg(nome, date.toString(Qt::ISODate)));
+}
+
+void imprimeDocumento(QWidget* parent, const QComboBox* combo, short idioma, const Impressao& impressao)
+{
+    const QVariant impressora = combo && combo->currentIndex() >= 0 ? combo->currentData() : QVariant();
+    if (impressora.isValid() && !impressora.toString().isEmpty())
+        imprimeNaImpressora(parent, impressora.toString(), idioma, impressao);
+    else
+        gravaPdf(parent, idioma, impressao);
 }
 
 void imprime(QWidget* parent, const QComboBox* combo, Programa& programa)
 {
     const DadosRelatorio dados = leDadosRelatorio(programa);
-    const QVariant impressora = combo && combo->currentIndex() >= 0 ? combo->currentData() : QVariant();
-    if (impressora.isValid() && !impressora.toString().isEmpty())
-        imprimeNaImpressora(parent, impressora.toString(), dados);
-    else
-        gravaPdf(parent, dados);
+    Impressao impressao;
+    impressao.titulo = ingles(dados.idioma) ? QStringLiteral("KIVO - Results") : QStringLiteral("KIVO - Resultado");
+    impressao.arquivo = arquivoProposto(common::Clock::today());
+    impressao.desenha = [&dados](QPagedPaintDevice& device) { return imprimeRelatorio(device, dados); };
+    imprimeDocumento(parent, combo, dados.idioma, impressao);
 }
 
 }  // namespace kivo

@@ -8,10 +8,12 @@
 #include "kivo/shell/kivo.h"
 
 #include <QDate>
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -83,7 +85,20 @@ void preencheImpressoras(QComboBox* combo, short idioma);
 // printer or the file; a cancelled dialog writes nothing.
 void imprime(QWidget* parent, const QComboBox* combo, Programa& programa);
 
-// The proposed file name for the given date, in the documents folder (the home folder when there is none).
-QString arquivoProposto(const QDate& date);
+// The proposed file name for the given date, in the documents folder (the home folder when there is
+// none): "<nome> <date>.pdf".
+QString arquivoProposto(const QDate& date, const QString& nome = QStringLiteral("Resultado kivo"));
+
+// A document that the print buttons send to the printer chosen in the list or into a PDF file.
+struct Impressao {
+    QString titulo;   // its name for the printer and in the PDF
+    QString arquivo;  // the file the save dialog proposes
+    std::function<bool(QPagedPaintDevice&)> desenha;  // draws every page; false when the device failed
+    std::optional<QMarginsF> margens;  // millimetres within the printable area; none: the device's own
+};
+
+// The print button's work for any document: on the printer chosen in `combo`, or, on the PDF entry,
+// into the file the user names, with the messages of the report. `idioma` picks their language.
+void imprimeDocumento(QWidget* parent, const QComboBox* combo, short idioma, const Impressao& impressao);
 
 }  // namespace kivo

@@ -247,6 +247,7 @@ void legendasResultado(QWidget* tela, short idioma)
                        {"cmdPrinter", "&Imprimir", "To Print", "&Imprimir"},
                        {"cmdSair", "&Sair", "&Return", "&Salir"},
                        {"cmdSensibilidade", "Sensibilidade", "Sensitivity", "Sensibilidad"},
+                       {"cmdRelatorio", "&Relatório completo", "&Full report", "Inf&orme completo"},
                        {"Frame1", "Processando: ", "Calculating: ", "Procesando: "},
                        {"Frame2", "Melhor opção: ", "Best option: ", "Mejor opción: "},
                        {"chkLimpar", "Preparando Tabelas", "Preparing Tables", "Preparando Tablas"},

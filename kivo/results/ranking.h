@@ -1,0 +1,120 @@
+#pragma once
+
+// The ranking of the alternatives as a chart: one horizontal bar per alternative in use, best result
+// first, each bar split into the signed contribution of every criterion (KIVOkk). Benefits stack to
+// the right of zero and costs to the left, in criterion order. The figures are read from what the
+// result computation stored; the drawing needs a painter only, so the results screen and the
+// complete report draw the same chart.
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+class QFont;
+class QPaintDevice;
+class QPainter;
+
+namespace common {
+class Database;
+}
+
+namespace kivo::ranking {
+
+// A criterion as the chart names it.
+struct Criterio {
+    int numero = 0;          // 1 to 15
+    QString nome;            // Identifica; "Critério k" when empty
+    bool custo = false;      // Sinal is anything but exactly "+"
+    double peso = 0;         // Peso, the weight from 1 to 10
+    double participacao = 0; // Pesos, the criterion's share of the weights
+};
+
+// One criterion's part of a bar: its contribution, and where the part lies on the value axis.
+struct Segmento {
+    int criterio = 0;        // index into Ranking::criterios
+    double contribuicao = 0; // KIVOkk as stored
+    double inicio = 0;       // the end nearer to zero
+    double fim = 0;          // inicio + contribuicao
+};
+
+struct Barra {
+    int numero = 0;          // Numero of the alternative
+    QString nome;            // Alternativa; "Alternativa a" when empty
+    double resultado = 0;    // Resultado as stored
+    std::vector<Segmento> segmentos;  // one per criterion, in criterion order
+};
+
+struct Ranking {
+    std::vector<Criterio> criterios;
+    std::vector<Barra> barras;  // the alternatives in use, greatest result first (lower Numero on ties)
+    int melhor = -1;            // the bar of the best option (the first of the greatest results above
+                                // 0, as the computation names it); -1 when there is none
+    bool vazio() const { return barras.empty(); }
+};
+
+// The bars from the figures of alternatives 1..m: `contribuicoes[a][k]` is KIVO of criterion k + 1
+// for alternative a + 1. Sorts, stacks the segments and finds the best option.
+Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
+              const std::vector<std::vector<double>>& contribuicoes, short idioma);
+
+// The ranking stored by the last run for its n criteria (1 to 15), m from Qtde of the first
+// Alternativas row (3 when not a number, at most 15).
+Ranking leRanking(common::Database& db, int n, short idioma);
+
+// The chart's texts in a language (1 English, 2 Spanish, anything else Portuguese).
+struct Textos {
+    QString titulo;
+    QString custos;      // over the left of zero
+    QString beneficios;  // over the right of zero
+    QString melhor;      // beside the best option's result
+    QString peso;        // "Peso: %1" in the hover text
+    QString participacao;
+    QString contribuicao;
+    QString sinalCusto;      // after a cost criterion's name in the legend
+    QString sinalBeneficio;
+};
+Textos textos(short idioma);
+
+// Where everything stands when the chart fills `area`.
+struct Geometria {
+    QRectF area;          // the whole chart
+    QRectF plotagem;      // the bars' area, the value axis under it
+    double minimo = 0;    // the value at the left edge of plotagem
+    double maximo = 0;    // at the right edge
+    double passo = 0;     // between two marks of the axis
+    int decimais = 0;     // of the marks' numbers
+    double linha = 0;     // the text line height
+    double larguraNomes = 0;
+    std::vector<QRectF> linhas;                 // per bar, its row (name, bar, result)
+    std::vector<std::vector<QRectF>> partes;    // per bar, per segment; empty rectangle for a zero part
+    std::vector<QRectF> legenda;                // per criterion, the legend's colour square
+    std::vector<QRectF> textosLegenda;          // and its text
+    QRectF areaLegenda;
+
+    double x(double valor) const;
+};
+
+// The height the chart needs at width `largura` with text in `fonte` measured on `device`.
+double alturaNecessaria(const Ranking& ranking, double largura, const QFont& fonte, const QPaintDevice* device,
+                        const Textos& t);
+// Lays the chart out in `area`; rectangles are aligned on the device's pixels (devicePixelRatio).
+Geometria mede(const Ranking& ranking, const QRectF& area, const QFont& fonte, const QPaintDevice* device,
+               const Textos& t);
+// Draws the chart as measured. `realce`: a bar and segment drawn outlined (hovered), {-1, -1} none.
+void desenha(QPainter& painter, const Ranking& ranking, const Geometria& g, const QFont& fonte, const Textos& t,
+             int realceBarra = -1, int realceSegmento = -1);
+
+// The segment under a point: {bar, segment}, {-1, -1} when none.
+std::pair<int, int> segmentoEm(const Geometria& g, const QPointF& ponto);
+// The text shown on hovering a segment: the alternative, the criterion with its sign, its weight and
+// share, and the contribution.
+QString dica(const Ranking& ranking, int barra, int segmento, const Textos& t);
+
+// The colour of criterion k (0-based).
+QColor cor(int criterio);
+
+}  // namespace kivo::ranking

@@ -1,0 +1,661 @@
+#include "kivo/results/relatoriocompleto.h"
+
+#include "kivo/results/relatorio.h"
+#include "kivo/shell/dados.h"
+#include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
+#include "kivo/weighting/analise.h"
+
+#include "common/formats.h"
+#include "common/platform.h"
+#include "common/store.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <functional>
+
+namespace kivo {
+
+namespace {
+
+constexpr double TwipsPorPolegada = 1440.0;
+constexpr double MargemPdf = 15;  // millimetres around the page, on a PDF and a printer alike
+
+// The report's texts.
+const Legenda Titulo{"", "Relatório completo", "Full report", "Informe completo"};
+const Legenda Arquivo{"", "Relatório completo kivo", "Full report kivo", "Informe completo kivo"};
+const Legenda Caso{"", "Case:  ", "Case:  ", "Caso:  "};
+const Legenda Objetivo{"", "Objetivo a alcançar ou Sintoma indesejado: ", "Goal to achieve or undesired symptom: ",
+                       "Objetivo a alcanzar o síntoma no deseado: "};
+const Legenda Data{"", "Data: ", "Date: ", "Fecha: "};
+const Legenda Melhor{"", "Melhor opção: ", "Best option: ", "Mejor opción: "};
+const Legenda Nenhuma{"", "(nenhuma)", "(none)", "(ninguna)"};
+const Legenda Continuacao{"", " (continuação)", " (continued)", " (continuación)"};
+const Legenda Rodape{"", "KIVO - Relatório completo", "KIVO - Full report", "KIVO - Informe completo"};
+
+const Legenda SecaoCriterios{"", "Critérios", "Criteria", "Criterios"};
+const Legenda ColNumero{"", "Nº", "No.", "Nº"};
+const Legenda ColCriterio{"", "Critério", "Criterion", "Criterio"};
+const Legenda ColSinal{"", "Sinal", "Sign", "Signo"};
+const Legenda ColPeso{"", "Peso", "Weight", "Peso"};
+const Legenda ColParticipacao{"", "Peso normalizado", "Normalised weight", "Peso normalizado"};
+const Legenda Beneficio{"", "+ benefício", "+ benefit", "+ beneficio"};
+const Legenda Custo{"", "- custo", "- cost", "- costo"};
+
+const Legenda SecaoComparacao{"", "Matriz de comparação", "Comparison matrix", "Matriz de comparación"};
+const Legenda SobreComparacao{"",
+                              "Cada célula: quantas vezes o critério da linha é tão importante quanto o da coluna "
+                              "(colunas pelo número do critério).",
+                              "Each cell: how many times the row's criterion is as important as the column's "
+                              "(columns by criterion number).",
+                              "Cada celda: cuántas veces el criterio de la fila es tan importante como el de la "
+                              "columna (columnas por número de criterio)."};
+
+const Legenda SecaoValores{"", "Matriz de valores", "Values matrix", "Matriz de valores"};
+const Legenda SobreValores{"", "Valor de cada alternativa sob cada critério (colunas pelo número do critério).",
+                           "Value of each alternative under each criterion (columns by criterion number).",
+                           "Valor de cada alternativa bajo cada criterio (columnas por número de criterio)."};
+const Legenda ColAlternativa{"", "Alternativa", "Alternative", "Alternativa"};
+
+const Legenda SecaoClassificacao{"", "Classificação", "Ranking", "Clasificación"};
+const Legenda ColPosicao{"", "Posição", "Rank", "Posición"};
+const Legenda ColResultado{"", "Resultado", "Result", "Resultado"};
+
+const Legenda SecaoSensibilidade{"", "Sensibilidade", "Sensitivity", "Sensibilidad"};
+const Legenda SobreSensibilidade{"",
+                                 "Para cada critério, a faixa de peso (de 1 a 10, os outros pesos mantidos) em que %1 "
+                                 "continua a melhor opção, e a opção que passa a ser a melhor fora dela.",
+                                 "For each criterion, the range of its weight (1 to 10, the other weights kept) over "
+                                 "which %1 stays the best option, and the option that becomes best beyond it.",
+                                 "Para cada criterio, el rango de peso (de 1 a 10, los demás pesos mantenidos) en el "
+                                 "que %1 sigue siendo la mejor opción, y la opción que pasa a ser la mejor fuera de él."};
+const Legenda SemMelhorOpcao{"", "Nenhuma alternativa tem resultado acima de 0: não há melhor opção a manter.",
+                             "No alternative has a result above 0: there is no best option to keep.",
+                             "Ninguna alternativa tiene un resultado mayor que 0: no hay mejor opción que mantener."};
+const Legenda ColMinimo{"", "Peso mínimo", "Lowest weight", "Peso mínimo"};
+const Legenda ColMaximo{"", "Peso máximo", "Highest weight", "Peso máximo"};
+const Legenda ColAbaixo{"", "Melhor abaixo", "Best below", "Mejor abajo"};
+const Legenda ColAcima{"", "Melhor acima", "Best above", "Mejor arriba"};
+const Legenda TextoCriterio{"", "Critério %1", "Criterion %1", "Criterio %1"};
+const Legenda TextoAlternativa{"", "Alternativa %1", "Alternative %1", "Alternativa %1"};
+
+const QString Nada = QStringLiteral("\u2014");  // an empty place in a table
+
+QFont fonte(double pontos, bool negrito = false)
+{
+    QFont f(QStringLiteral("arial"));
+    f.setPointSizeF(pontos);
+    f.setBold(negrito);
+    return f;
+}
+
+// A table as the report prints it: the first `fixas` columns come again in every group of columns
+// when the others do not fit the width at once.
+struct Coluna {
+    QString titulo;
+    Qt::Alignment alinhamento = Qt::AlignLeft;
+    bool quebra = false;  // a text that wraps onto more lines when its column is narrow
+};
+struct Tabela {
+    QString titulo;
+    std::vector<Coluna> colunas;
+    std::vector<QStringList> linhas;
+    std::vector<bool> negrito;  // per row
+    int fixas = 1;
+    double pontos = 9;
+};
+
+// The pages laid out before any is drawn, so that each knows the total: each page a list of
+// drawing steps in device units, with its origin at the top-left of the printable area.
+class Composicao {
+public:
+    using Passo = std::function<void(QPainter&)>;
+
+    explicit Composicao(const QPaintDevice& device)
+        : device_(device),
+          largura_(device.width()),
+          altura_(device.height()),
+          dpiX_(device.logicalDpiX()),
+          dpiY_(device.logicalDpiY())
+    {
+        paginas_.emplace_back();
+    }
+
+    double largura() const { return largura_; }
+    double pontos(double pt) const { return pt * dpiY_ / 72.0; }
+    double twipsX(double t) const { return t * dpiX_ / TwipsPorPolegada; }
+    double twipsY(double t) const { return t * dpiY_ / TwipsPorPolegada; }
+    const QPaintDevice* device() const { return &device_; }
+    const std::vector<std::vector<Passo>>& paginas() const { return paginas_; }
+
+    // The footer's room at the foot of every page.
+    double rodape() const { return pontos(22); }
+    double base() const { return altura_ - rodape(); }
+    double y = 0;
+
+    bool cabe(double altura) const { return y + altura <= base() + 0.01; }
+    bool noTopo() const { return y <= 0.01; }
+    void novaPagina()
+    {
+        paginas_.emplace_back();
+        y = 0;
+    }
+    void passo(Passo p) { paginas_.back().push_back(std::move(p)); }
+
+    // Flags that keep a text within `largura`: words wrap; a word longer than the width breaks.
+    int quebra(const QString& texto, const QFont& f, double larguraMaxima) const
+    {
+        const QFontMetricsF fm(f, &device_);
+        for (const QString& palavra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (fm.horizontalAdvance(palavra) > larguraMaxima)
+                return Qt::TextWrapAnywhere;
+        return Qt::TextWordWrap;
+    }
+    double alturaTexto(const QString& texto, const QFont& f, double larguraMaxima) const
+    {
+        const QFontMetricsF fm(f, &device_);
+        if (texto.isEmpty())
+            return fm.height();
+        return fm.boundingRect(QRectF(0, 0, std::max(1.0, larguraMaxima), 1e9), quebra(texto, f, larguraMaxima), texto)
+            .height();
+    }
+    double largura(const QString& texto, const QFont& f) const
+    {
+        return QFontMetricsF(f, &device_).horizontalAdvance(texto);
+    }
+
+    void texto(const QRectF& r, const QString& t, const QFont& f, Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignTop)
+    {
+        const int flags = int(alinhamento) | quebra(t, f, r.width());
+        passo([r, t, f, flags](QPainter& p) {
+            p.setFont(f);
+            p.setPen(Qt::black);
+            p.drawText(r, flags, t);
+        });
+    }
+    void preenche(const QRectF& r, const QColor& cor)
+    {
+        passo([r, cor](QPainter& p) { p.fillRect(r, cor); });
+    }
+    void linha(const QPointF& a, const QPointF& b, const QColor& cor, double espessura)
+    {
+        passo([a, b, cor, espessura](QPainter& p) {
+            p.setPen(QPen(cor, espessura));
+            p.drawLine(a, b);
+        });
+    }
+
+    // A paragraph across the width, moved whole to the next page when it does not fit.
+    void paragrafo(const QString& t, const QFont& f, double recuo = 0, double depois = -1)
+    {
+        const double h = alturaTexto(t, f, largura_ - recuo);
+        if (!cabe(h) && !noTopo())
+            novaPagina();
+        texto(QRectF(recuo, y, largura_ - recuo, h), t, f);
+        y += h + (depois < 0 ? pontos(4) : depois);
+    }
+
+    // A section's heading: on a new page when the heading and `seguinte` more would not fit.
+    void secao(const QString& t, double seguinte)
+    {
+        const QFont f = fonte(13, true);
+        const double h = alturaTexto(t, f, largura_);
+        if (!noTopo())
+            y += pontos(10);
+        if (!cabe(h + pontos(4) + seguinte) && !noTopo())
+            novaPagina();
+        texto(QRectF(0, y, largura_, h), t, f);
+        y += h + pontos(4);
+    }
+
+    void tabela(const Tabela& t, const QString& continuacao);
+
+private:
+    const QPaintDevice& device_;
+    double largura_;
+    double altura_;
+    double dpiX_;
+    double dpiY_;
+    std::vector<std::vector<Passo>> paginas_;
+};
+
+void Composicao::tabela(const Tabela& t, const QString& continuacao)
+{
+    const QFont normal = fonte(t.pontos);
+    const QFont negrito = fonte(t.pontos, true);
+    const double folga = pontos(2.5);
+    const int colunas = int(t.colunas.size());
+    const auto negritoDa = [&](int linha) { return linha < int(t.negrito.size()) && t.negrito[linha]; };
+
+    // Each column as wide as its widest text.
+    std::vector<double> natural(colunas, 0);
+    for (int c = 0; c < colunas; ++c) {
+        natural[c] = largura(t.colunas[c].titulo, negrito);
+        for (int l = 0; l < int(t.linhas.size()); ++l)
+            natural[c] = std::max(natural[c], largura(t.linhas[l].value(c), negritoDa(l) ? negrito : normal));
+        natural[c] += 2 * folga + pontos(1);  // a hair more, so that rounding never wraps a text that fits
+    }
+
+    // The fixed columns take at most 45% of the width; their wrapping columns give way.
+    const int fixas = std::clamp(t.fixas, 0, colunas);
+    std::vector<double> larguras = natural;
+    double fixo = 0;
+    for (int c = 0; c < fixas; ++c)
+        fixo += larguras[c];
+    const double limiteFixo = (fixas == colunas ? 1.0 : 0.45) * largura_;
+    if (fixo > limiteFixo) {
+        // The wrapping columns share what the others leave: each narrow one keeps its width, the
+        // wide ones split the rest evenly.
+        std::vector<int> flexiveis;
+        double rigido = 0;
+        for (int c = 0; c < fixas; ++c) {
+            if (t.colunas[c].quebra)
+                flexiveis.push_back(c);
+            else
+                rigido += larguras[c];
+        }
+        std::sort(flexiveis.begin(), flexiveis.end(), [&](int a, int b) { return natural[a] < natural[b]; });
+        double sobra = std::max(limiteFixo - rigido, pontos(40) * double(flexiveis.size()));
+        for (int i = 0; i < int(flexiveis.size()); ++i) {
+            const int c = flexiveis[i];
+            larguras[c] = std::max(pontos(30), std::min(natural[c], sobra / double(flexiveis.size() - i)));
+            sobra -= larguras[c];
+        }
+        fixo = 0;
+        for (int c = 0; c < fixas; ++c)
+            fixo += larguras[c];
+    }
+
+    // The other columns in groups that fit beside the fixed ones.
+    std::vector<std::vector<int>> grupos;
+    std::vector<int> grupo;
+    double ocupado = fixo;
+    for (int c = fixas; c < colunas; ++c) {
+        larguras[c] = std::min(larguras[c], std::max(pontos(30), largura_ - fixo));
+        if (!grupo.empty() && ocupado + larguras[c] > largura_ + 0.01) {
+            grupos.push_back(grupo);
+            grupo.clear();
+            ocupado = fixo;
+        }
+        grupo.push_back(c);
+        ocupado += larguras[c];
+    }
+    if (!grupo.empty() || grupos.empty())
+        grupos.push_back(grupo);
+
+    for (int g = 0; g < int(grupos.size()); ++g) {
+        std::vector<int> emUso;
+        for (int c = 0; c < fixas; ++c)
+            emUso.push_back(c);
+        emUso.insert(emUso.end(), grupos[g].begin(), grupos[g].end());
+
+        const auto alturaLinha = [&](const QStringList& celulas, const QFont& f, bool cabecalho) {
+            double h = 0;
+            for (int c : emUso)
+                h = std::max(h, alturaTexto(cabecalho ? t.colunas[c].titulo : celulas.value(c), f, larguras[c] - 2 * folga));
+            return h + 2 * folga;
+        };
+        const double cabecalho = alturaLinha({}, negrito, true);
+        const QFont fonteTitulo = fonte(11, true);
+        const auto titulo = [&](bool continua) {
+            const QString texto = t.titulo + (continua ? continuacao : QString());
+            const double h = alturaTexto(texto, fonteTitulo, largura_);
+            this->texto(QRectF(0, y, largura_, h), texto, fonteTitulo);
+            y += h + pontos(3);
+        };
+        const auto cabecalhos = [&]() {
+            double x = 0;
+            double total = 0;
+            for (int c : emUso)
+                total += larguras[c];
+            preenche(QRectF(0, y, total, cabecalho), QColor(225, 230, 238));
+            for (int c : emUso) {
+                texto(QRectF(x + folga, y + folga, larguras[c] - 2 * folga, cabecalho - 2 * folga), t.colunas[c].titulo,
+                      negrito, t.colunas[c].alinhamento | Qt::AlignBottom);
+                x += larguras[c];
+            }
+            y += cabecalho;
+        };
+
+        // The heading, the column headings and the first row stay together.
+        const double primeira = t.linhas.empty() ? 0 : alturaLinha(t.linhas[0], negritoDa(0) ? negrito : normal, false);
+        const double alturaTitulo = alturaTexto(t.titulo, fonteTitulo, largura_) + pontos(3);
+        if (!noTopo())
+            y += pontos(4);
+        // The section's own heading stands over the first group; later groups and pages repeat the
+        // table's heading, marked as continued.
+        if (!cabe((g > 0 ? alturaTitulo : 0) + cabecalho + primeira) && !noTopo())
+            novaPagina();
+        if (g > 0 || noTopo())
+            titulo(true);
+        cabecalhos();
+
+        for (int l = 0; l < int(t.linhas.size()); ++l) {
+            const QFont& f = negritoDa(l) ? negrito : normal;
+            const double h = alturaLinha(t.linhas[l], f, false);
+            if (!cabe(h)) {
+                novaPagina();
+                titulo(true);
+                cabecalhos();
+            }
+            double x = 0;
+            for (int c : emUso) {
+                texto(QRectF(x + folga, y + folga, larguras[c] - 2 * folga, h - 2 * folga), t.linhas[l].value(c), f,
+                      t.colunas[c].alinhamento | Qt::AlignTop);
+                x += larguras[c];
+            }
+            linha(QPointF(0, y + h), QPointF(x, y + h), QColor(200, 200, 200), pontos(0.4));
+            y += h;
+        }
+    }
+}
+
+QString nomeCriterio(const sensibilidade::Caso& caso, int k, short idioma)
+{
+    const QString nome = caso.criterios.at(k).nome;
+    return nome.trimmed().isEmpty() ? legenda(TextoCriterio, idioma).arg(k + 1) : nome;
+}
+
+QString nomeAlternativa(const sensibilidade::Caso& caso, int a, short idioma)
+{
+    if (a == sensibilidade::SemMelhor || a < 0 || a >= int(caso.alternativas.size()))
+        return legenda(Nenhuma, idioma);
+    const QString nome = caso.alternativas.at(a);
+    return nome.trimmed().isEmpty() ? legenda(TextoAlternativa, idioma).arg(a + 1) : nome;
+}
+
+// Page 1's head: the picture, the title, the case and its goal, the date and the best option.
+void primeiraPagina(Composicao& c, const DadosRelatorioCompleto& d)
+{
+    const short idioma = d.idioma;
+    const QRectF imagem(0, 0, c.twipsX(2300), c.twipsY(1000));
+    c.passo([imagem, idioma](QPainter& p) { desenhaImagem1(p, imagem, idioma); });
+    const QFont grande = fonte(18, true);
+    const double xTitulo = imagem.right() + c.pontos(18);
+    const double hTitulo = c.alturaTexto(legenda(Titulo, idioma), grande, c.largura() - xTitulo);
+    c.texto(QRectF(xTitulo, imagem.center().y() - hTitulo / 2, c.largura() - xTitulo, hTitulo), legenda(Titulo, idioma),
+            grande);
+    c.y = imagem.bottom() + c.pontos(24);
+
+    const QFont texto = fonte(12);
+    const QFont negrito = fonte(12, true);
+    // The case: its label, then its name in bold on the same line.
+    const QString rotuloCaso = legenda(Caso, idioma);
+    const double larguraRotulo = c.largura(rotuloCaso, negrito);
+    const double hCaso = std::max(c.alturaTexto(rotuloCaso, negrito, c.largura()),
+                                  c.alturaTexto(d.caso, negrito, c.largura() - larguraRotulo));
+    c.texto(QRectF(0, c.y, larguraRotulo + 1, hCaso), rotuloCaso, negrito);
+    if (!d.caso.isEmpty())
+        c.texto(QRectF(larguraRotulo, c.y, c.largura() - larguraRotulo, hCaso), d.caso, negrito);
+    c.y += hCaso + c.pontos(10);
+    // The goal: its label, and the goal in bold under it, indented.
+    c.paragrafo(legenda(Objetivo, idioma), texto, 0, c.pontos(2));
+    if (!d.objetivo.isEmpty())
+        c.paragrafo(d.objetivo, negrito, c.twipsX(800));
+    c.y += c.pontos(8);
+    c.paragrafo(legenda(Data, idioma) + d.data, texto);
+    const QString melhor = d.ranking.melhor >= 0 ? d.ranking.barras[d.ranking.melhor].nome : legenda(Nenhuma, idioma);
+    c.paragrafo(legenda(Melhor, idioma) + melhor, fonte(13, true));
+}
+
+void criterios(Composicao& c, const DadosRelatorioCompleto& d)
+{
+    const short idioma = d.idioma;
+    Tabela t;
+    t.titulo = legenda(SecaoCriterios, idioma);
+    t.colunas = {{legenda(ColNumero, idioma), Qt::AlignRight},
+                 {legenda(ColCriterio, idioma), Qt::AlignLeft, true},
+                 {legenda(ColSinal, idioma), Qt::AlignLeft},
+                 {legenda(ColPeso, idioma), Qt::AlignRight},
+                 {legenda(ColParticipacao, idioma), Qt::AlignRight}};
+    t.fixas = int(t.colunas.size());
+    for (int k = 0; k < int(d.decisao.criterios.size()); ++k) {
+        const auto& criterio = d.decisao.criterios[k];
+        t.linhas.push_back({QString::number(k + 1), nomeCriterio(d.decisao, k, idioma),
+                            legenda(sensibilidade::sinal(criterio.sinal) > 0 ? Beneficio : Custo, idioma),
+                            common::formatFixed(criterio.peso, 2),
+                            common::formatFixed(k < int(d.participacoes.size()) ? d.participacoes[k] : 0.0, 4)});
+    }
+    c.tabela(t, legenda(Continuacao, idioma));
+    c.y += c.pontos(4);
+    c.paragrafo(d.consistencia, fonte(10));
+}
+
+// A matrix with one row per `rotulos` entry and one column per criterion number.
+void matriz(Composicao& c, const QString& titulo, const QString& sobre, const QString& primeiraColuna,
+            const QStringList& rotulos, int colunas, const std::function<QString(int, int)>& celula, short idioma)
+{
+    c.secao(titulo, c.pontos(60));
+    c.paragrafo(sobre, fonte(9));
+    Tabela t;
+    t.titulo = titulo;
+    t.pontos = 8;
+    t.colunas.push_back({primeiraColuna, Qt::AlignLeft, true});
+    for (int k = 0; k < colunas; ++k)
+        t.colunas.push_back({QString::number(k + 1), Qt::AlignRight});
+    for (int r = 0; r < int(rotulos.size()); ++r) {
+        QStringList linha{rotulos[r]};
+        for (int k = 0; k < colunas; ++k)
+            linha << celula(r, k);
+        t.linhas.push_back(linha);
+    }
+    c.tabela(t, legenda(Continuacao, idioma));
+}
+
+void classificacao(Composicao& c, const DadosRelatorioCompleto& d)
+{
+    const short idioma = d.idioma;
+    const ranking::Ranking& r = d.ranking;
+    Tabela t;
+    t.titulo = legenda(SecaoClassificacao, idioma);
+    t.colunas = {{legenda(ColPosicao, idioma), Qt::AlignRight},
+                 {legenda(ColAlternativa, idioma), Qt::AlignLeft, true},
+                 {legenda(ColResultado, idioma), Qt::AlignRight}};
+    t.fixas = int(t.colunas.size());
+    for (int i = 0; i < int(r.barras.size()); ++i) {
+        t.linhas.push_back({QString::number(i + 1), r.barras[i].nome, common::formatFixed(r.barras[i].resultado, 4)});
+        t.negrito.push_back(i == r.melhor);
+    }
+    c.tabela(t, legenda(Continuacao, idioma));
+
+    // The chart across the width, whole on one page.
+    const QFont f = fonte(8);
+    const ranking::Textos textos = ranking::textos(idioma);
+    const double largura = c.largura();
+    double altura = ranking::alturaNecessaria(r, largura, f, c.device(), textos);
+    c.y += c.pontos(10);
+    if (!c.cabe(altura) && !c.noTopo())
+        c.novaPagina();
+    altura = std::min(altura, c.base() - c.y);
+    const ranking::Geometria g = ranking::mede(r, QRectF(0, c.y, largura, altura), f, c.device(), textos);
+    c.passo([r, g, f, textos](QPainter& p) { ranking::desenha(p, r, g, f, textos); });
+    c.y += altura;
+}
+
+void sensibilidadeResumo(Composicao& c, const DadosRelatorioCompleto& d)
+{
+    const short idioma = d.idioma;
+    const bool temMelhor = d.melhor != sensibilidade::SemMelhor;
+    c.secao(legenda(SecaoSensibilidade, idioma), c.pontos(60));
+    c.paragrafo(temMelhor ? legenda(SobreSensibilidade, idioma).arg(nomeAlternativa(d.decisao, d.melhor, idioma))
+                          : legenda(SemMelhorOpcao, idioma),
+                fonte(10));
+    Tabela t;
+    t.titulo = legenda(SecaoSensibilidade, idioma);
+    t.colunas = {{legenda(ColCriterio, idioma), Qt::AlignLeft, true},
+                 {legenda(ColPeso, idioma), Qt::AlignRight},
+                 {legenda(ColMinimo, idioma), Qt::AlignRight},
+                 {legenda(ColMaximo, idioma), Qt::AlignRight},
+                 {legenda(ColAbaixo, idioma), Qt::AlignLeft, true},
+                 {legenda(ColAcima, idioma), Qt::AlignLeft, true}};
+    t.fixas = int(t.colunas.size());
+    for (int k = 0; k < int(d.decisao.criterios.size()); ++k) {
+        const QString nome = QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(d.decisao, k, idioma));
+        const QString peso = common::formatFixed(d.decisao.criterios[k].peso, 2);
+        if (!temMelhor || k >= int(d.faixas.size())) {
+            t.linhas.push_back({nome, peso, Nada, Nada, Nada, Nada});
+            continue;
+        }
+        const sensibilidade::Faixa& f = d.faixas[k];
+        t.linhas.push_back({nome, peso, common::formatFixed(f.minimo, 2), common::formatFixed(f.maximo, 2),
+                            f.abaixo ? nomeAlternativa(d.decisao, f.abaixo->melhor, idioma) : Nada,
+                            f.acima ? nomeAlternativa(d.decisao, f.acima->melhor, idioma) : Nada});
+    }
+    c.tabela(t, legenda(Continuacao, idioma));
+}
+
+void compoe(Composicao& c, const DadosRelatorioCompleto& d)
+{
+    const short idioma = d.idioma;
+    const auto& caso = d.decisao;
+    const int n = int(caso.criterios.size());
+    primeiraPagina(c, d);
+
+    c.secao(legenda(SecaoCriterios, idioma), c.pontos(40));
+    criterios(c, d);
+
+    QStringList nomesCriterios;
+    for (int k = 0; k < n; ++k)
+        nomesCriterios << QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(caso, k, idioma));
+    matriz(c, legenda(SecaoComparacao, idioma), legenda(SobreComparacao, idioma), legenda(ColCriterio, idioma),
+           nomesCriterios, n,
+           [&](int r, int k) {
+               if (r == k)
+                   return Nada;
+               return d.comparacoes.value(r).value(k);
+           },
+           idioma);
+
+    QStringList nomesAlternativas;
+    for (int a = 0; a < int(caso.alternativas.size()); ++a)
+        nomesAlternativas << QStringLiteral("%1 %2").arg(a + 1).arg(nomeAlternativa(caso, a, idioma));
+    matriz(c, legenda(SecaoValores, idioma), legenda(SobreValores, idioma), legenda(ColAlternativa, idioma),
+           nomesAlternativas, n,
+           [&](int a, int k) {
+               const auto& valores = caso.criterios[k].valores;
+               return a < int(valores.size()) ? common::numberText(valores[a]) : QString();
+           },
+           idioma);
+
+    c.secao(legenda(SecaoClassificacao, idioma), c.pontos(60));
+    classificacao(c, d);
+
+    sensibilidadeResumo(c, d);
+}
+
+// The comparisons as the comparison screen shows them: a positive number as its plain text, else
+// an empty cell.
+QList<QStringList> leComparacoes(common::Database& db, int n)
+{
+    QList<QStringList> matriz;
+    common::Recordset rs = dados::abreTabela(db, QStringLiteral("Criterios"));
+    for (int r = 0; r < n && !rs.eof(); ++r, rs.moveNext()) {
+        QStringList linha;
+        for (int c = 1; c <= n; ++c) {
+            const auto valor = common::readNumber(common::defaultText(rs.value(numbered(QStringLiteral("N"), c))));
+            linha << (valor && *valor > 0 ? common::numberText(*valor) : QString());
+        }
+        matriz << linha;
+    }
+    return matriz;
+}
+
+}  // namespace
+
+QString tituloRelatorioCompleto(short idioma)
+{
+    return legenda(Titulo, idioma);
+}
+
+QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes, short idioma)
+{
+    return analise::textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
+}
+
+std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso,
+                                                               const QString& objetivo)
+{
+    auto decisao = sensibilidade::leCaso(programa.db);
+    if (!decisao)
+        return std::nullopt;
+    DadosRelatorioCompleto d;
+    d.idioma = programa.idioma;
+    d.caso = caso;
+    d.objetivo = objetivo;
+    d.data = common::shortDateText(common::Clock::today());
+    d.dataInicio = programa.dataInicio;
+    d.decisao = std::move(*decisao);
+    const int n = int(d.decisao.criterios.size());
+
+    common::Recordset criterios = dados::abreTabela(programa.db, QStringLiteral("Criterios"));
+    for (int k = 0; k < n && !criterios.eof(); ++k, criterios.moveNext())
+        d.participacoes.push_back(criterios.value(QStringLiteral("Pesos")).toDouble());
+    d.comparacoes = leComparacoes(programa.db, n);
+    QStringList nomes;
+    for (const auto& c : d.decisao.criterios)
+        nomes << c.nome;
+    d.consistencia = linhaConsistencia(d.comparacoes, nomes, d.idioma);
+    d.ranking = ranking::leRanking(programa.db, std::max(1, n), d.idioma);
+
+    const sensibilidade::Sensibilidade analise(d.decisao);
+    d.faixas = analise.faixas();
+    d.melhor = analise.atual().melhor;
+    return d;
+}
+
+int imprimeRelatorioCompleto(QPagedPaintDevice& device, const DadosRelatorioCompleto& dados)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    Composicao c(device);
+    compoe(c, dados);
+
+    const auto& paginas = c.paginas();
+    const int total = int(paginas.size());
+    const QFont f = fonte(8);
+    const double alturaRodape = QFontMetricsF(f, &device).height();
+    const QRectF rodape(0, device.height() - alturaRodape, device.width(), alturaRodape);
+    const QString esquerda = legenda(Rodape, dados.idioma);
+    for (int i = 0; i < total; ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return 0;
+        }
+        for (const auto& passo : paginas[i])
+            passo(painter);
+        painter.setPen(QPen(QColor(160, 160, 160), c.pontos(0.5)));
+        painter.drawLine(QPointF(0, rodape.top() - c.pontos(3)), QPointF(rodape.right(), rodape.top() - c.pontos(3)));
+        painter.setPen(Qt::black);
+        painter.setFont(f);
+        painter.drawText(rodape, Qt::AlignLeft | Qt::AlignVCenter, esquerda);
+        painter.drawText(rodape, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("%1 / %2").arg(i + 1).arg(total));
+        painter.drawText(rodape, Qt::AlignRight | Qt::AlignVCenter, dados.data);
+    }
+    return painter.end() ? total : 0;
+}
+
+void imprimeCompleto(QWidget* parent, const QComboBox* combo, Programa& programa, const QString& caso,
+                     const QString& objetivo)
+{
+    const auto dados = leDadosRelatorioCompleto(programa, caso, objetivo);
+    if (!dados) {
+        // The result computation's own message for a missing weight, in Portuguese always.
+        common::Messages::exclamation(parent, QStringLiteral("Peso Não encontrado!"),
+                                      QStringLiteral("Verifique os pesos dos critérios"));
+        return;
+    }
+    Impressao impressao;
+    impressao.titulo = QStringLiteral("KIVO - ") + tituloRelatorioCompleto(programa.idioma);
+    impressao.arquivo = arquivoProposto(common::Clock::today(), legenda(Arquivo, programa.idioma));
+    impressao.margens = QMarginsF(MargemPdf, MargemPdf, MargemPdf, MargemPdf);
+    impressao.desenha = [&dados](QPagedPaintDevice& device) { return imprimeRelatorioCompleto(device, *dados) > 0; };
+    imprimeDocumento(parent, combo, programa.idioma, impressao);
+}
+
+}  // namespace kivo
