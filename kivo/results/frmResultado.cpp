@@ -6,6 +6,7 @@
 #include "kivo/results/relatoriocompleto.h"
 
 #include "kivo/shell/areatransferencia.h"
+#include "kivo/shell/caso.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/erro.h"
@@ -345,8 +346,8 @@ void frmResultado::cmdSensibilidade_Click()
 
 void frmResultado::cmdRelatorio_Click()
 {
-    // No part of the program names the case and its goal yet: the report prints their labels alone.
-    imprimeCompleto(this, combo1_, programa_, QString(), QString());
+    const caso::Propriedades propriedades = caso::lePropriedades(programa_.db);
+    imprimeCompleto(this, combo1_, programa_, propriedades.nome, propriedades.objetivo);
 }
 
 void frmResultado::cmdSair_Click()
