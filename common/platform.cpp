@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QQueue>
 #include <QStandardPaths>
 #include <QTimer>
@@ -48,9 +49,12 @@ QString& lockFolder()
 }  // namespace
 
 QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                           const QString& text, QMessageBox::StandardButtons buttons)
+                                           const QString& text, QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     auto& s = messages();
     if (!s.testMode)
         return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -62,7 +66,8 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
         answer = QMessageBox::Ok;
     else if (buttons.testFlag(QMessageBox::No))
         answer = QMessageBox::No;
-    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer});
+    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer,
+                    box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton});
     return answer;
 }
 
@@ -73,7 +78,7 @@ void Messages::exclamation(QWidget* parent, const QString& title, const QString&
 
 bool Messages::askYesNo(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
 {
-    return show(parent, icon, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return show(parent, icon, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void Messages::setTestMode(bool on)

@@ -24,6 +24,7 @@ struct ShownMessage {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // what Enter presses
 };
 
 // Message boxes: always a real QMessageBox with the icon, title, text and buttons. In test mode the
@@ -32,10 +33,12 @@ class Messages {
 public:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                             const QString& text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     // The house style: an exclamation icon and an OK button.
     static void exclamation(QWidget* parent, const QString& title, const QString& text);
-    // Yes / No; true for Yes.
+    // Yes / No, with No as the default button (a confirmation is never given by Enter alone); true
+    // for Yes.
     static bool askYesNo(QWidget* parent, const QString& title, const QString& text,
                          QMessageBox::Icon icon = QMessageBox::Question);
 

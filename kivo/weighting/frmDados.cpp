@@ -2,6 +2,7 @@
 
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
 
@@ -278,6 +279,7 @@ bool frmDados::Form_Load()
         }
         rs.moveNext();
     }
+    gravada_ = matriz();
 
     posicionaTela();
     return true;
@@ -386,6 +388,7 @@ analise::Matriz frmDados::matriz() const
 void frmDados::Gravar_Fatores()
 {
     gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, false);
+    gravada_ = matriz();
 }
 
 void frmDados::Gravar2_Fatores()
@@ -476,6 +479,13 @@ void frmDados::cmdSair_Click()
 {
     Gravar_Fatores();
     accept();
+}
+
+void frmDados::reject()
+{
+    if (matriz() != gravada_ && !descartaAlteracoes(this, programa_.idioma))
+        return;
+    QDialog::reject();
 }
 
 }  // namespace kivo
