@@ -132,6 +132,13 @@ int frmAtividadesGUT::montaGrade()
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
     });
+    // The selection follows the current row however it moves: the mouse, the arrows, Page Up and
+    // Page Down, Ctrl+Home and Ctrl+End.
+    connect(MSFlexGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && !restaurando_)
+                    common::runGuarded([this] { MSFlexGrid1_Click(); });
+            });
     return largura;
 }
 
@@ -251,6 +258,33 @@ void frmAtividadesGUT::PreencheGrade()
         lista.moveFirst();
     grade_->preenche(lista);
     qtdeAtividades_ = lista.recordCount();
+    restauraSelecao();
+}
+
+void frmAtividadesGUT::restauraSelecao()
+{
+    // The rows were rebuilt and may have moved: the selected activity is found again by its key,
+    // or, when it is no longer listed, nothing stays selected and the panel closes.
+    int linha = -1;
+    if (!Frame2_->isHidden() && rsAtividade_.isOpen() && !rsAtividade_.eof()) {
+        const QString codigo = rsAtividade_.text(QStringLiteral("Codigo"));
+        for (int r = 0; r < qtdeAtividades_ && linha < 0; ++r)
+            if (grade_->codigo(r) == codigo)
+                linha = r;
+    }
+    restaurando_ = true;
+    if (linha < 0) {
+        escondePainel();
+        rsAtividade_.close();
+        linhaSelecionada_ = -1;
+        // No current cell either: the focus coming to the grid does not select its first row.
+        MSFlexGrid1_->setCurrentIndex(QModelIndex());
+    } else {
+        linhaSelecionada_ = linhaAnterior_ = linha;
+        grade_->pintaCelula(linha, GradeAtividades::ColunaAtividade, GradeAtividades::Amarelo);
+        MSFlexGrid1_->setCurrentIndex(grade_->index(linha, GradeAtividades::ColunaAtividade));
+    }
+    restaurando_ = false;
 }
 
 void frmAtividadesGUT::MSFlexGrid1_Click()
@@ -319,7 +353,10 @@ std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& 
         common::Messages::exclamation(this, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
         recusada = txtHorasEst_;
     }
-    if (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0) {
+    // A text that is not a number books nothing: refused as well, instead of closing the panel as if
+    // the hours were saved. An empty box books nothing, as before.
+    const bool horasIlegiveis = !edicao.horasTrabalhadas && !txtHorasJaTrab_->text().trimmed().isEmpty();
+    if (horasIlegiveis || (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0)) {
         common::Messages::exclamation(this, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
         if (!recusada)
             recusada = txtHorasJaTrab_;

@@ -75,6 +75,7 @@ private:
     void recarregaLista();
     void CargaHoraDia();
     void PreencheGrade();
+    void restauraSelecao();
     void desenhaTitulos();
     void escondePainel();
 
@@ -101,6 +102,7 @@ private:
     int linhaSelecionada_ = -1;
     int linhaAnterior_ = 0;
     int qtdeAtividades_ = 0;
+    bool restaurando_ = false;  // the current row is being put back after a reload: no new selection
 };
 
 }  // namespace davo
