@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QQueue>
 #include <QStandardPaths>
 #include <QTimer>
@@ -65,7 +66,8 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
         answer = QMessageBox::Ok;
     else if (buttons.testFlag(QMessageBox::No))
         answer = QMessageBox::No;
-    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer, defaultButton});
+    s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer,
+                    box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton});
     return answer;
 }
 

@@ -24,7 +24,7 @@ struct ShownMessage {
     QString text;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // the one Enter presses, when set
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // what Enter presses
 };
 
 // Message boxes: always a real QMessageBox with the icon, title, text and buttons. In test mode the
@@ -37,10 +37,11 @@ public:
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     // The house style: an exclamation icon and an OK button.
     static void exclamation(QWidget* parent, const QString& title, const QString& text);
-    // Yes / No; true for Yes. A question whose Yes destroys something gives No as `defaultButton`.
+    // Yes / No, with No as the default button unless another is given (a confirmation is never given
+    // by Enter alone); true for Yes.
     static bool askYesNo(QWidget* parent, const QString& title, const QString& text,
                          QMessageBox::Icon icon = QMessageBox::Question,
-                         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+                         QMessageBox::StandardButton defaultButton = QMessageBox::No);
 
     // Test mode: boxes are recorded, never shown. An answer not queued is OK where the box has
     // one, No otherwise.

@@ -243,6 +243,16 @@ void onClick(QAbstractButton* button, std::function<void()> action)
     });
 }
 
+void onClickWithoutCheck(QAbstractButton* button, std::function<void()> action)
+{
+    // As onClick, the button keeps the focus where it is: the box is not left, so not checked.
+    button->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(button, &QAbstractButton::clicked, button, [action = std::move(action)] {
+        if (!Exit::requested())
+            runGuarded(action);
+    });
+}
+
 void onTriggered(QAction* action, std::function<void()> handler)
 {
     QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { runGuarded(handler); });

@@ -107,6 +107,17 @@ void onClick(QAbstractButton* button, Screen* screen, void (Screen::*handler)())
     onClick(button, [screen, handler] { (screen->*handler)(); });
 }
 
+// Connects a button whose action stores no box (a way out that stores nothing, help, a clear that
+// empties the boxes itself): no lost-focus check runs before it, so a box the user cannot leave
+// never keeps the user from leaving. The action runs guarded.
+void onClickWithoutCheck(QAbstractButton* button, std::function<void()> action);
+
+template <typename Screen>
+void onClickWithoutCheck(QAbstractButton* button, Screen* screen, void (Screen::*handler)())
+{
+    onClickWithoutCheck(button, [screen, handler] { (screen->*handler)(); });
+}
+
 // A menu item's action, guarded. A menu takes the focus from no box, so there is no check to run.
 void onTriggered(QAction* action, std::function<void()> handler);
 

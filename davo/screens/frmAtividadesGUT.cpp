@@ -139,6 +139,13 @@ int frmAtividadesGUT::montaGrade()
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
     });
+    // The selection follows the current row however it moves: the mouse, the arrows, Page Up and
+    // Page Down, Ctrl+Home and Ctrl+End.
+    connect(MSFlexGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && !restaurando_)
+                    common::runGuarded([this] { MSFlexGrid1_Click(); });
+            });
     return largura;
 }
 
@@ -282,6 +289,33 @@ void frmAtividadesGUT::PreencheGrade()
     grade_->preenche(lista);
     grade_->setNaoAvaliadas(atividadesNaoAvaliadas(programa_.db));
     qtdeAtividades_ = lista.recordCount();
+    restauraSelecao();
+}
+
+void frmAtividadesGUT::restauraSelecao()
+{
+    // The rows were rebuilt and may have moved: the selected activity is found again by its key,
+    // or, when it is no longer listed, nothing stays selected and the panel closes.
+    int linha = -1;
+    if (!Frame2_->isHidden() && rsAtividade_.isOpen() && !rsAtividade_.eof()) {
+        const QString codigo = rsAtividade_.text(QStringLiteral("Codigo"));
+        for (int r = 0; r < qtdeAtividades_ && linha < 0; ++r)
+            if (grade_->codigo(r) == codigo)
+                linha = r;
+    }
+    restaurando_ = true;
+    if (linha < 0) {
+        escondePainel();
+        rsAtividade_.close();
+        linhaSelecionada_ = -1;
+        // No current cell either: the focus coming to the grid does not select its first row.
+        MSFlexGrid1_->setCurrentIndex(QModelIndex());
+    } else {
+        linhaSelecionada_ = linhaAnterior_ = linha;
+        grade_->pintaCelula(linha, GradeAtividades::ColunaAtividade, GradeAtividades::Amarelo);
+        MSFlexGrid1_->setCurrentIndex(grade_->index(linha, GradeAtividades::ColunaAtividade));
+    }
+    restaurando_ = false;
 }
 
 void frmAtividadesGUT::MSFlexGrid1_Click()
@@ -350,7 +384,10 @@ std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& 
         common::Messages::exclamation(this, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
         recusada = txtHorasEst_;
     }
-    if (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0) {
+    // A text that is not a number books nothing: refused as well, instead of closing the panel as if
+    // the hours were saved. An empty box books nothing, as before.
+    const bool horasIlegiveis = !edicao.horasTrabalhadas && !txtHorasJaTrab_->text().trimmed().isEmpty();
+    if (horasIlegiveis || (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0)) {
         common::Messages::exclamation(this, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
         if (!recusada)
             recusada = txtHorasJaTrab_;
@@ -475,35 +512,13 @@ void frmAtividadesGUT::cmdReavaliar_Click()
 
     const QDate hoje = common::Clock::today();
     rsAtividade_.close();
-    if (!gravaAvaliacao(programa_.db, codigo, *g, *t, hoje)) {
+    if (!gravaAvaliacao(programa_.db, codigo, *g, *t, hoje) || !abreAtividade(programa_.db, codigo, rsAtividade_)) {
         escondePainel();
         return;
     }
-    AtualizaPrazos(programa_.db, hoje);
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
-    data_->refresh();
-    CargaHoraDia();
-    PreencheGrade();
-    // What was typed in the panel is kept, for "&Gravar" to store.
-    selecionaAtividade(codigo);
-}
-
-void frmAtividadesGUT::selecionaAtividade(const QVariant& codigo)
-{
-    if (!abreAtividade(programa_.db, codigo, rsAtividade_)) {
-        escondePainel();
-        return;
-    }
-    const QString chave = codigo.toString();
-    for (int row = 0; row < grade_->atividades(); ++row) {
-        if (grade_->codigo(row) != chave)
-            continue;
-        linhaSelecionada_ = row;
-        linhaAnterior_ = row;
-        MSFlexGrid1_->setCurrentIndex(grade_->index(row, GradeAtividades::ColunaAtividade));
-        grade_->pintaCelula(row, GradeAtividades::ColunaAtividade, GradeAtividades::Amarelo);
-        return;
-    }
+    // The rebuilt list keeps the activity selected, and what was typed in the panel stays for
+    // "&Gravar" to store.
+    recarregaLista();
 }
 
 }  // namespace davo

@@ -81,10 +81,9 @@ private:
     void atualizaPrazos(const QDate& hoje);
     void CargaHoraDia();
     void PreencheGrade();
+    void restauraSelecao();
     void desenhaTitulos();
     void escondePainel();
-    // Selects again the row that now shows the activity `codigo`, after the list was rebuilt.
-    void selecionaAtividade(const QVariant& codigo);
 
     Programa& programa_;
     common::DataSource* data_ = nullptr;
@@ -111,6 +110,7 @@ private:
     int linhaAnterior_ = 0;
     int qtdeAtividades_ = 0;
     bool avisouPrazos_ = false;
+    bool restaurando_ = false;  // the current row is being put back after a reload: no new selection
 };
 
 }  // namespace davo

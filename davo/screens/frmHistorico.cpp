@@ -33,6 +33,13 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
         DBGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { DBGrid1_Click(); });
     });
+    // The selection follows the current row however it moves: the mouse, the arrows, Page Up and
+    // Page Down, Ctrl+Home and Ctrl+End; the save reopens the highlighted activity only.
+    connect(DBGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    common::runGuarded([this] { DBGrid1_Click(); });
+            });
 
     txtObs_ = common::withName(new QPlainTextEdit(this), QStringLiteral("txtObs"));
     txtObs_->setReadOnly(true);
@@ -78,6 +85,7 @@ void frmHistorico::Form_Load()
     data_->setRecordSource(common::DataSource::Consulta, ListaConcluidas);
     data_->refresh();
     chkFim_->setChecked(false);
+    DBGrid1_->setCurrentIndex(QModelIndex());  // the focus coming to the grid selects no row
 }
 
 void frmHistorico::DBGrid1_Click()
@@ -92,6 +100,9 @@ void frmHistorico::DBGrid1_Click()
     }
     lista.setAbsolutePosition(current.row());
     const QVariant codigo = lista.value(QStringLiteral("Codigo"));
+    // A new selection starts unticked: a tick given for one activity never reopens another.
+    chkFim_->setChecked(false);
+    cmdGravar_->hide();
 
     if (!abreAtividade(programa_.db, codigo, rsHistorico_)) {
         escondePainel();
@@ -117,6 +128,7 @@ void frmHistorico::cmdGravar_Click()
     rsHistorico_.close();
     data_->refresh();
     escondePainel();
+    DBGrid1_->setCurrentIndex(QModelIndex());
 }
 
 void frmHistorico::Command1_Click()

@@ -29,7 +29,8 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent)
     montaBotoes();
 
     common::onClick(cmdSair_, this, &frmAlternativas::cmdSair_Click);
-    common::onClick(cmdLimpar_, this, &frmAlternativas::cmdLimpar_Click);
+    // The clear empties the boxes itself: no box is checked before it.
+    common::onClickWithoutCheck(cmdLimpar_, this, &frmAlternativas::cmdLimpar_Click);
     conclui([this] { return txtQtde_LostFocus(); });
 }
 
@@ -46,6 +47,7 @@ void frmAlternativas::Form_Load()
     }
 
     layoutRows();
+    marcaGravado();
 }
 
 bool frmAlternativas::txtQtde_LostFocus()
@@ -59,7 +61,8 @@ bool frmAlternativas::txtQtde_LostFocus()
 void frmAlternativas::cmdSair_Click()
 {
     const QStringList nomes = linhasEmUso([this](int i) { return txtDescricao_[i]->text(); });
-    dados::gravaAlternativas(programa_.db, alternativas_, nomes, txtQtde_->text());
+    // A count still as loaded (0 after a clear) shows no row: nothing is written.
+    dados::gravaAlternativas(programa_.db, alternativas_, nomes, qtdeParaGravar());
     accept();
 }
 
@@ -72,6 +75,7 @@ void frmAlternativas::cmdLimpar_Click()
     dados::limpaHistoricoAlternativas(programa_.db, alternativas_);
     for (QLineEdit* box : txtDescricao_)
         box->clear();
+    marcaGravado(false);
 }
 
 }  // namespace kivo

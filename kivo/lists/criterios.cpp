@@ -61,8 +61,10 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
     cmdAjuda_ = montaBotao(QStringLiteral("&Ajuda"), QStringLiteral("cmdAjuda"), 6300, 100, 1500);
 
     common::onClick(cmdSair_, this, &frmCriterios::cmdSair_Click);
-    common::onClick(cmdLimpar_, this, &frmCriterios::cmdLimpar_Click);
-    common::onClick(cmdAjuda_, this, &frmCriterios::cmdAjuda_Click);
+    // Neither the clear (it empties the boxes itself) nor the help stores a box: none is checked
+    // before them.
+    common::onClickWithoutCheck(cmdLimpar_, this, &frmCriterios::cmdLimpar_Click);
+    common::onClickWithoutCheck(cmdAjuda_, this, &frmCriterios::cmdAjuda_Click);
     conclui([this] { return txtQtde_LostFocus(); });
 }
 
@@ -83,6 +85,7 @@ void frmCriterios::Form_Load()
     }
 
     layoutRows();
+    marcaGravado();
 }
 
 bool frmCriterios::txtQtde_LostFocus()
@@ -101,7 +104,8 @@ bool frmCriterios::txtSinal_LostFocus(int index)
                                   QStringLiteral("Sinal do item ") + common::formatTwoDigits(index + 1) +
                                       QStringLiteral(" não informado corretamente"));
     txtSinal_[index]->clear();
-    return false;
+    // Saving goes on: the computation of the results refuses a criterion without its sign.
+    return true;
 }
 
 void frmCriterios::cmdSair_Click()
@@ -109,18 +113,24 @@ void frmCriterios::cmdSair_Click()
     const QList<dados::LinhaCriterio> linhas = linhasEmUso([this](int i) {
         return dados::LinhaCriterio{txtDescricao_[i]->text(), txtSinal_[i]->text()};
     });
-    dados::gravaCriterios(programa_.db, criterios_, linhas, txtQtde_->text());
+    dados::gravaCriterios(programa_.db, criterios_, linhas, qtdeParaGravar());
     accept();
 }
 
 void frmCriterios::cmdLimpar_Click()
 {
+    // As the alternatives screen asks before its clear: this one erases every criterion's name,
+    // sign, weight and comparisons.
+    if (!common::Messages::askYesNo(this, QStringLiteral("Limpar histórico anterior"),
+                                    QStringLiteral("Confirma a limpeza?")))
+        return;
     dados::limpaHistoricoCriterios(programa_.db, criterios_);
     for (int i = 0; i < listas::Linhas; ++i) {
         txtDescricao_[i]->clear();
         txtSinal_[i]->clear();
         lblPeso_[i]->clear();
     }
+    marcaGravado(false);
 }
 
 void frmCriterios::cmdAjuda_Click()

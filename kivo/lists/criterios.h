@@ -19,12 +19,12 @@ public:
     // Checks the count typed: 3 to 15 becomes the criteria count and lays the rows out again,
     // anything else empties the box (false: refused).
     bool txtQtde_LostFocus();
-    // A sign other than "+" or "-" is reported and emptied (false: refused).
+    // A sign other than "+" or "-" is reported and emptied; saving is not blocked (always true).
     bool txtSinal_LostFocus(int index);
     // Stores description, sign and count of the rows in use, then closes.
     void cmdSair_Click();
-    // Empties descriptions, signs, weights and comparisons of all 15 criteria at once, without
-    // asking; keeps the count, the values of the alternatives and the alternatives themselves.
+    // After a Yes, empties descriptions, signs, weights and comparisons of all 15 criteria at once;
+    // keeps the count, the values of the alternatives and the alternatives themselves.
     void cmdLimpar_Click();
     // Opens the help screen.
     void cmdAjuda_Click();

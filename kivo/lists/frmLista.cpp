@@ -1,6 +1,7 @@
 #include "kivo/lists/frmLista.h"
 
 #include "kivo/shell/dados.h"
+#include "kivo/shell/descarte.h"
 
 #include "common/widgets.h"
 
@@ -89,6 +90,37 @@ short frmLista::abreLista(common::Recordset& lista, const QString& tabela)
     const short qtde = listas::qtdeGravada(lista.value(QStringLiteral("Qtde")));
     txtQtde_->setText(QString::number(qtde));
     return qtde;
+}
+
+QString frmLista::qtdeParaGravar()
+{
+    if (txtQtde_->text().isEmpty())
+        txtQtde_->setText(QString::number(qtdeEmUso()));
+    return txtQtde_->text();
+}
+
+QStringList frmLista::textos() const
+{
+    QStringList out;
+    for (const QLineEdit* box : findChildren<QLineEdit*>())  // the count box was made first
+        out << box->text();
+    return out;
+}
+
+void frmLista::marcaGravado(bool comQtde)
+{
+    saidas_.conhecidos();
+    const QStringList antes = gravados_;
+    gravados_ = textos();
+    if (!comQtde && !antes.isEmpty())
+        gravados_[0] = antes[0];
+}
+
+void frmLista::reject()
+{
+    if (textos() != gravados_ && !descartaAlteracoes(this, programa_.idioma))
+        return;
+    QDialog::reject();
 }
 
 void frmLista::done(int result)

@@ -66,6 +66,13 @@ protected:
         return linhas;
     }
 
+    // The count the save stores: the box's text, or the count in force when a check emptied the box.
+    QString qtdeParaGravar();
+    // What the boxes hold now is what is stored: leaving asks nothing until the user types again.
+    // `comQtde` false keeps the count as it was (a clear stores the rows but not the count).
+    void marcaGravado(bool comQtde = true);
+    // Esc, the window's close button: with text typed and not stored, asks first.
+    void reject() override;
     void done(int result) override;
 
     Programa& programa_;
@@ -85,8 +92,11 @@ private:
         QPushButton* botao;
         int esquerda, abaixo, largura;
     };
+    QStringList textos() const;
+
     QList<listas::Linha> linhas_;
     QList<Botao> botoes_;
+    QStringList gravados_;  // every box's text as last loaded or stored, the count first
 };
 
 }  // namespace kivo

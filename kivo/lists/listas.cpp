@@ -104,7 +104,27 @@ int dispoeLinhas(const QList<Linha>& linhas, int qtde)
 
 void VerificacoesSaida::vigia(QWidget* box, std::function<bool()> check)
 {
-    common::onLostFocus(box, [this, check = std::move(check)] { return fechando_ || check(); });
+    auto* texto = qobject_cast<QLineEdit*>(box);
+    auto conhecido = std::make_shared<QString>();
+    if (texto)
+        conhecidos_.append({texto, conhecido});
+    common::onLostFocus(box, [this, texto, conhecido, check = std::move(check)] {
+        // Only what the user changed is checked, once: a box as loaded, or as its own check left it
+        // (emptied, say), is not checked again, so pressing a button a second time never repeats a
+        // message.
+        if (fechando_ || (texto && texto->text() == *conhecido))
+            return true;
+        const bool aceito = check();
+        if (texto)
+            *conhecido = texto->text();
+        return aceito;
+    });
+}
+
+void VerificacoesSaida::conhecidos()
+{
+    for (const auto& [box, conhecido] : conhecidos_)
+        *conhecido = box->text();
 }
 
 }  // namespace kivo::listas

@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLineEdit;
@@ -78,15 +79,18 @@ int dispoeLinhas(const QList<Linha>& linhas, int qtde);
 // closing either.
 class VerificacoesSaida {
 public:
-    // Runs `check` each time `box` loses the focus and before a button's action while the focus is
-    // in `box`; `check` answers false when it refused the text, and the button's action then does
-    // not run.
+    // Runs `check` each time `box` loses the focus and before a storing button's action while the
+    // focus is in `box`, when the user has changed its text since it was loaded or last checked;
+    // `check` answers false when it refused the text, and the button's action then does not run.
     void vigia(QWidget* box, std::function<bool()> check);
     // From now on no check runs: the window is going away.
     void fechando() { fechando_ = true; }
+    // The boxes hold what is stored (just loaded, just cleared): none is checked until changed.
+    void conhecidos();
 
 private:
     bool fechando_ = false;
+    QList<QPair<QLineEdit*, std::shared_ptr<QString>>> conhecidos_;
 };
 
 }  // namespace kivo::listas

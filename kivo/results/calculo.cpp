@@ -184,6 +184,16 @@ public:
                 }
             }
         }
+        // So is every sign: an empty or mistyped one would silently count the criterion as a cost.
+        for (int i = 1; i <= n_; ++i) {
+            const int r = busca(criterios_, i);
+            if (r >= 0 && !sinalValido(criterios_[r].sinal)) {
+                d.fim = Desfecho::SinalInvalido;
+                d.criterioSemSinal = i;
+                d.nomeSemSinal = common::defaultText(criterios_[r].identifica).trimmed();
+                return d;
+            }
+        }
         PrepararTabelas();
         pesos();
         for (int k = 1; k <= n_; ++k)
@@ -469,6 +479,12 @@ int melhorOpcao(const std::vector<double>& resultados)
             melhor = a;
         }
     return melhor;
+}
+
+bool sinalValido(const QVariant& sinal)
+{
+    const QString texto = sinal.isNull() ? QString() : sinal.toString();
+    return texto == QLatin1String("+") || texto == QLatin1String("-");
 }
 
 bool pesoNumerico(const QVariant& peso, double* valor)

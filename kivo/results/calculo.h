@@ -50,6 +50,9 @@ NotasCriterio notasDasAlternativas(const std::vector<double>& valores);
 // +1 for a sign that is exactly "+", −1 for anything else (empty and null included).
 int sinal(const QVariant& sinal);
 
+// A sign the run accepts: exactly "+" or exactly "-".
+bool sinalValido(const QVariant& sinal);
+
 // KIVOkk of an alternative: (the criterion's share × its sign) × the alternative's share.
 double contribuicao(double pesoCriterio, int sinal, double pesoAlternativa);
 
@@ -86,9 +89,12 @@ struct Desfecho {
     enum Fim {
         Concluido,     // every stage ran
         PesoInvalido,  // a weight of the criteria in use is empty or not a number: nothing written
+        SinalInvalido, // a sign of the criteria in use is not exactly "+" or "-": nothing written
     };
     Fim fim = Concluido;
     int criterioSemPeso = 0;  // with PesoInvalido, the first criterion refused
+    int criterioSemSinal = 0; // with SinalInvalido, the first criterion refused
+    QString nomeSemSinal;     // and its name
     int melhor = 0;           // Numero of the best option, 0 for none
     QString nomeMelhor;       // its Alternativa, empty for none
 };

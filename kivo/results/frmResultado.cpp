@@ -13,6 +13,7 @@
 #include "kivo/shell/idioma.h"
 
 #include "common/datasource.h"
+#include "common/discardinput.h"
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"
@@ -304,6 +305,8 @@ void frmResultado::cmdCalcular_Click()
     calculo::Desfecho desfecho;
     calculando_ = true;
     try {
+        // What the user clicks or types while the run goes on is not carried out after it.
+        common::DiscardInput ocupada(this);
         desfecho = calculo::calcula(programa_.db, n, *this);
     } catch (const common::StoreError& e) {
         // What the stages before the failure stored stays; the screen stays usable.
@@ -317,6 +320,20 @@ void frmResultado::cmdCalcular_Click()
     if (desfecho.fim == calculo::Desfecho::PesoInvalido) {
         common::Messages::exclamation(this, QStringLiteral("Peso Não encontrado!"),
                                       QStringLiteral("Verifique os pesos dos critérios"));
+        return;
+    }
+    if (desfecho.fim == calculo::Desfecho::SinalInvalido) {
+        QString criterio = common::formatTwoDigits(desfecho.criterioSemSinal);
+        if (!desfecho.nomeSemSinal.isEmpty())
+            criterio += QStringLiteral(" (%1)").arg(desfecho.nomeSemSinal);
+        const short idioma = programa_.idioma;
+        common::Messages::exclamation(
+            this, legenda({"", "Sinal não informado!", "Sign missing!", "¡Signo no informado!"}, idioma),
+            legenda({"", "Informe o sinal, + ou -, do critério %1 na tela Critérios",
+                     "Enter the sign, + or -, of criterion %1 on the Criteria screen",
+                     "Informe el signo, + o -, del criterio %1 en la pantalla Criterios"},
+                    idioma)
+                .arg(criterio));
         return;
     }
 

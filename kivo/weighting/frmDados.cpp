@@ -3,6 +3,7 @@
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
 
@@ -280,6 +281,7 @@ bool frmDados::Form_Load()
         }
         rs.moveNext();
     }
+    gravada_ = matriz();
 
     posicionaTela();
     return true;
@@ -388,6 +390,7 @@ analise::Matriz frmDados::matriz() const
 void frmDados::Gravar_Fatores()
 {
     gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, false);
+    gravada_ = matriz();
 }
 
 void frmDados::Gravar2_Fatores()
@@ -478,6 +481,13 @@ void frmDados::cmdSair_Click()
 {
     Gravar_Fatores();
     accept();
+}
+
+void frmDados::reject()
+{
+    if (matriz() != gravada_ && !descartaAlteracoes(this, programa_.idioma))
+        return;
+    QDialog::reject();
 }
 
 }  // namespace kivo

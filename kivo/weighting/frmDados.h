@@ -58,6 +58,10 @@ public:
 
     GradeDados& grade() { return *grade_; }
 
+public:
+    // Esc, the close button: with answers in the grid not yet stored, asks first.
+    void reject() override;
+
 private:
     // The message when the table and the count disagree; always false.
     bool recusa(const QString& texto);
@@ -79,6 +83,7 @@ private:
     int bannerLeft_ = 0;  // twips: where the result banners start
     int larguraGrade_ = 0;  // twips
     int alturaGrade_ = 0;
+    analise::Matriz gravada_;  // the answers as loaded or last stored
 
     QTableView* MSFlexGrid1_ = nullptr;
     std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20

@@ -3,6 +3,7 @@
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
@@ -84,6 +85,8 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
         txtValor_[i] = common::withName(new QLineEdit(frame1_), common::arrayName(QStringLiteral("txtValor"), i));
         txtValor_[i]->setAlignment(Qt::AlignRight);
         coloca(txtValor_[i], 5500, top, 1300, 315);
+        // Nothing to type into before a criterion is chosen.
+        txtValor_[i]->setEnabled(false);
         for (QWidget* w : {static_cast<QWidget*>(label1_[i]), static_cast<QWidget*>(lblAlternativa_[i]),
                            static_cast<QWidget*>(txtValor_[i])})
             w->hide();
@@ -113,7 +116,8 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
     cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), this), QStringLiteral("cmdGravar"));
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
     common::onClick(cmdGravar_, this, &frmValores::cmdGravar_Click);
-    common::onClick(cmdSair_, this, &frmValores::cmdSair_Click);
+    // The way out stores nothing: no box is checked before it.
+    common::onClickWithoutCheck(cmdSair_, this, &frmValores::cmdSair_Click);
     common::noDefaultButtons(this);  // Enter in a box does not press a button
 }
 
@@ -188,12 +192,15 @@ void frmValores::optCriterio_Click(int index)
 
     atual_ = static_cast<short>(index + 1);
     marcaOpcao();
+    for (QLineEdit* box : txtValor_)
+        box->setEnabled(true);
     criterios_.seek(QStringLiteral("="), atual_);
     semRegistro_ = criterios_.noMatch();
     if (semRegistro_) {
         // No record for this criterion: nothing to show, nothing to store.
         for (QLineEdit* box : txtValor_)
             box->clear();
+        gravados_ = textos();
         return;
     }
     // A field without a value leaves its box as it was.
@@ -202,6 +209,15 @@ void frmValores::optCriterio_Click(int index)
         if (temValor(valor))
             txtValor_[a - 1]->setText(common::defaultText(valor));
     }
+    gravados_ = textos();
+}
+
+QStringList frmValores::textos() const
+{
+    QStringList out;
+    for (const QLineEdit* box : txtValor_)
+        out << box->text();
+    return out;
 }
 
 // The option of the current criterion checked, no other.
@@ -216,7 +232,9 @@ void frmValores::marcaOpcao()
 
 bool frmValores::txtValor_LostFocus(int index)
 {
-    if (common::isNumeric(txtValor_[index]->text()))
+    // Only what the user changed is checked: a box as loaded or last stored stores nothing new.
+    const bool comoGravado = index < gravados_.size() && txtValor_[index]->text() == gravados_[index];
+    if (comoGravado || common::isNumeric(txtValor_[index]->text()))
         return true;
     avisaValor(this, index);
     txtValor_[index]->setFocus();
@@ -241,11 +259,19 @@ void frmValores::gravaCaixas()
             criterios_.setValue(campo, txtValor_[a - 1]->text());
     }
     criterios_.update();
+    gravados_ = textos();
 }
 
 void frmValores::cmdSair_Click()
 {
     reject();
+}
+
+void frmValores::reject()
+{
+    if (atual_ != 0 && textos() != gravados_ && !descartaAlteracoes(this, programa_.idioma))
+        return;
+    QDialog::reject();
 }
 
 }  // namespace kivo

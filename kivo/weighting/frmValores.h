@@ -3,6 +3,7 @@
 #include "kivo/shell/kivo.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class QGroupBox;
 class QLabel;
@@ -29,13 +30,19 @@ public:
     bool txtValor_LostFocus(int index);
     // Stores the boxes into the current criterion.
     void cmdGravar_Click();
-    // Leaves without storing.
+    // Leaves without storing; values typed and not stored are lost only after a Yes.
     void cmdSair_Click();
 
     // The criterion whose values the boxes show, 0 for none.
     short criterioAtual() const { return atual_; }
 
+public:
+    // Esc, the close button, "Voltar": with values typed and not stored, asks first.
+    void reject() override;
+
 private:
+    QStringList textos() const;
+
     void gravaCaixas();
     void marcaOpcao();
 
@@ -44,6 +51,7 @@ private:
     common::Recordset criterios_;
     short atual_ = 0;
     bool semRegistro_ = false;  // the current criterion has no record: nothing to store
+    QStringList gravados_;      // the boxes as the current criterion was loaded or last stored
 
     QGroupBox* frame1_ = nullptr;
     QLabel* label18_ = nullptr;

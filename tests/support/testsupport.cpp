@@ -131,6 +131,30 @@ QList<BadFile> badDatabaseFiles()
     };
 }
 
+QStringList databaseContents(common::Database& db)
+{
+    QStringList rows;
+    common::Recordset tables = common::Recordset::openQuery(
+        db, QStringLiteral("SELECT name FROM (SELECT name, type FROM sqlite_master) WHERE type = 'table' ORDER BY name"));
+    QStringList names;
+    for (tables.moveFirst(); !tables.eof(); tables.moveNext())
+        names << tables.text(QStringLiteral("name"));
+    for (const QString& table : names) {
+        common::Recordset rs =
+            common::Recordset::openQuery(db, QStringLiteral("SELECT * FROM [%1] ORDER BY rowid").arg(table));
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            QStringList fields;
+            for (int c = 0; c < rs.fieldCount(); ++c) {
+                const QVariant v = rs.value(rs.fieldName(c));
+                fields << rs.fieldName(c) + QLatin1Char('=') +
+                              (v.isNull() ? QStringLiteral("<null>") : v.toString());
+            }
+            rows << table + QStringLiteral(": ") + fields.join(QStringLiteral(", "));
+        }
+    }
+    return rows;
+}
+
 common::ShownMessage lastMessage()
 {
     const auto& shown = common::Messages::shown();

@@ -14,6 +14,10 @@
 #include <functional>
 #include <memory>
 
+namespace common {
+class Database;
+}
+
 namespace testsupport {
 
 // The date every test runs on unless it sets another.
@@ -79,6 +83,10 @@ struct BadFile {
 QList<BadFile> badDatabaseFiles();
 // A file's bytes, to show it was not changed.
 QByteArray fileBytes(const QString& path);
+
+// Every row of every table of `db`, one text per row ("table: field=value, ..."), in table name
+// and then rowid order: two of them compare the whole database before and after an action.
+QStringList databaseContents(common::Database& db);
 
 // The last message box shown, or an empty one.
 common::ShownMessage lastMessage();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 
 #include <sqlite3.h>
@@ -453,6 +454,10 @@ private slots:
         QTest::newRow("booked, pt_BR") << "pt_BR" << "30" << "-10" << QStringList{trab} << "txtHorasJaTrab";
         QTest::newRow("estimate, pt_BR") << "pt_BR" << "-1,5" << "2" << QStringList{est} << "txtHorasEst";
         QTest::newRow("both, en_US") << "en_US" << "-2.5" << "-0.5" << QStringList{est, trab} << "txtHorasEst";
+        // Hours that are no number book nothing, and say so instead of closing as if saved.
+        QTest::newRow("not a number, pt_BR") << "pt_BR" << "30" << "1.5" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("not a number, en_US") << "en_US" << "30" << "1,5" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("letters") << "pt_BR" << "30" << "2h" << QStringList{trab} << "txtHorasJaTrab";
     }
 
     void hours_below_zero_are_refused()
@@ -474,9 +479,11 @@ private slots:
         named<QPlainTextEdit>(&tela, "txtObs")->setPlainText("não deve ser gravado");
         named<common::MaskedDateBox>(&tela, "mskDtFinal")->setText(Today.addDays(20).toString("dd/MM/yyyy"));
         named<QCheckBox>(&tela, "chkFim")->setChecked(true);
-        tela.cmdGravar_Click();
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdGravar"), Qt::LeftButton);
 
         QCOMPARE(testsupport::shownTitles(), titulos);
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
         QCOMPARE(common::Messages::shown().first().text.endsWith("igual ou maior que zero, para depois poder salvar a nova tarefa"), true);
         common::Recordset rs = registro("relatório");
         QCOMPARE(rs.text("Ativo"), QStringLiteral("1"));
@@ -525,6 +532,104 @@ private slots:
             QCOMPARE(carga->text(), common::userLocale().toString(6.0, 'f', 1));
             QCOMPARE(carga->palette().color(QPalette::Window), common::systemColour(0x80000003));
         }
+    }
+
+    // Clicks a row of a grid with the mouse, in the given column.
+    static void clicaCelula(QTableView* grid, int row, int column)
+    {
+        const QRect r = grid->visualRect(grid->model()->index(row, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    // The panel follows the current row, however it moves, and a reload keeps the same activity
+    // selected, found by its key; one no longer listed closes the panel.
+    void the_selection_follows_the_current_row_and_survives_reloads()
+    {
+        adiciona({"alfa", 5, 8, 2, 11});
+        adiciona({"beta", 10, 8, 2, 22});
+        adiciona({"gama", 15, 8, 2, 33});
+        davo::frmAtividadesGUT tela(f_->programa);
+        tela.Form_Load();
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        auto* grid = named<QTableView>(&tela, "MSFlexGrid1");
+        auto* est = named<QLineEdit>(&tela, "txtHorasEst");
+        QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisible());  // the focus selects nothing
+        clicaCelula(grid, 0, GradeAtividades::ColunaAtividade);
+        QCOMPARE(est->text(), QStringLiteral("11"));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(est->text(), QStringLiteral("22"));
+        QCOMPARE(tela.grade().fundo(1, GradeAtividades::ColunaAtividade), GradeAtividades::Amarelo);
+        QVERIFY(tela.grade().fundo(0, GradeAtividades::ColunaAtividade) != GradeAtividades::Amarelo);
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_PageUp);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(est->text(), QStringLiteral("22"));
+
+        // A new activity comes first: the rows shift, beta stays selected where it now stands.
+        common::Modal::setTestHandler([this](QDialog&) {
+            adiciona({"urgente", 1, 8, 2, 44});
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdNovaAtiv"), Qt::LeftButton);
+        QCOMPARE(celula(tela, 2, GradeAtividades::ColunaAtividade), QStringLiteral("beta"));
+        QCOMPARE(tela.grade().fundo(2, GradeAtividades::ColunaAtividade), GradeAtividades::Amarelo);
+        QCOMPARE(grid->currentIndex().row(), 2);
+        QVERIFY(named<QWidget>(&tela, "Frame2")->isVisible());
+        QCOMPARE(est->text(), QStringLiteral("22"));
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        named<QLineEdit>(&tela, "txtHorasJaTrab")->setText(QStringLiteral("2"));
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdGravar"), Qt::LeftButton);
+        QCOMPARE(registro("beta").value("HorasTrab").toDouble(), 2.0);
+        for (const char* outra : {"alfa", "gama", "urgente"})
+            QCOMPARE(registro(outra).value("HorasTrab").toDouble(), 0.0);
+        QVERIFY(testsupport::databaseContents(f_->programa.db) != antes);
+
+        // The selected activity finished elsewhere is no longer listed: the panel closes.
+        clicaCelula(grid, 0, GradeAtividades::ColunaAtividade);
+        QCOMPARE(est->text(), QStringLiteral("44"));
+        common::Modal::setTestHandler([this](QDialog&) {
+            f_->programa.db.execute("UPDATE Atividades SET Ativo = '0' WHERE Atividade = 'urgente'");
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseClick(named<QPushButton>(&tela, "cmdNovaAtiv"), Qt::LeftButton);
+        QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisible());
+        QVERIFY(!named<QWidget>(&tela, "cmdGravar")->isVisible());
+    }
+
+    // The history reopens the highlighted activity, wherever the arrows took it.
+    void the_history_reopens_the_highlighted_row()
+    {
+        adiciona({"março", 90, 8, 2, 10, 0, "0"});
+        adiciona({"maio", 150, 8, 2, 10, 0, "0"});
+        adiciona({"abril", 120, 8, 2, 10, 0, "0"});
+        davo::frmHistorico historico(f_->programa);
+        historico.Form_Load();
+        historico.show();
+        QVERIFY(QTest::qWaitForWindowActive(&historico));
+        QVERIFY(!named<QWidget>(&historico, "Frame1")->isVisible());
+        auto* grid = named<QTableView>(&historico, "DBGrid1");
+        clicaCelula(grid, 0, 3);  // maio
+        QVERIFY(named<QWidget>(&historico, "Frame1")->isVisible());
+        QTest::keyClick(grid, Qt::Key_Down);  // abril
+        QTest::mouseClick(named<QCheckBox>(&historico, "chkFim"), Qt::LeftButton);
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);  // março: the tick does not follow
+        QVERIFY(!named<QCheckBox>(&historico, "chkFim")->isChecked());
+        QTest::keyClick(grid, Qt::Key_Up);  // abril
+        QTest::mouseClick(named<QCheckBox>(&historico, "chkFim"), Qt::LeftButton);
+        QStringList esperado = testsupport::databaseContents(f_->programa.db);
+        QTest::mouseClick(named<QPushButton>(&historico, "cmdGravar"), Qt::LeftButton);
+        QCOMPARE(registro("abril").text("Ativo"), QStringLiteral("1"));
+        QCOMPARE(registro("maio").text("Ativo"), QStringLiteral("0"));
+        QCOMPARE(registro("março").text("Ativo"), QStringLiteral("0"));
+        const QStringList depois = testsupport::databaseContents(f_->programa.db);
+        QCOMPARE(depois.size(), esperado.size());
+        int mudadas = 0;
+        for (int i = 0; i < depois.size(); ++i)
+            mudadas += depois[i] != esperado[i];
+        QCOMPARE(mudadas, 1);
+        QCOMPARE(historico.Data1().rowCount(), 2);
+        QVERIFY(!named<QWidget>(&historico, "Frame1")->isVisible());
     }
 
     void the_history_lists_the_latest_deadline_first()

@@ -220,10 +220,10 @@ private slots:
             QVERIFY(f_->numero("Alternativas", "Resultado", a) <= 0);
     }
 
-    void a_tie_names_the_lower_number_and_any_sign_but_plus_subtracts()
+    void a_tie_names_the_lower_number_and_a_minus_subtracts()
     {
         f_->alternativas({"Primeira", "Segunda", "Terceira"});
-        f_->criterios({{"A", "+", 8, {4, 4, 1}}, {"B", "", 1, {1, 1, 2}}, {"C", "x", 1, {3, 3, 1}}});
+        f_->criterios({{"A", "+", 8, {4, 4, 1}}, {"B", "-", 1, {1, 1, 2}}, {"C", "-", 1, {3, 3, 1}}});
         const Desfecho d = roda();
         QCOMPARE(f_->numero("Alternativas", "Resultado", 1), f_->numero("Alternativas", "Resultado", 2));
         QCOMPARE(d.melhor, 1);
@@ -243,6 +243,29 @@ private slots:
         QVERIFY(perto(f_->numero("Alternativas", "Resultado", 1), 1 / 7.0));
         QVERIFY(perto(f_->numero("Alternativas", "Resultado", 3), 4 / 7.0));
         QCOMPARE(d.nomeMelhor, QStringLiteral("C"));
+    }
+
+    // An empty or mistyped sign would count the criterion as a cost: the run refuses it, naming
+    // the criterion, before it writes anything.
+    void a_sign_other_than_plus_or_minus_stops_before_anything_is_written()
+    {
+        bool marcado = false;
+        for (const QVariant& sinal : {QVariant(QStringLiteral("")), QVariant(QStringLiteral("x")), QVariant(),
+                                      QVariant(QStringLiteral(" +"))}) {
+            if (!marcado)
+                marcaTudo(*f_);
+            marcado = true;
+            exemplo();
+            f_->execute("UPDATE Criterios SET Sinal = ? WHERE Numero = 3", {sinal});
+            f_->execute("UPDATE Criterios SET Sinal = '' WHERE Numero > 3");  // beyond n: not looked at
+            const QStringList antes = testsupport::databaseContents(f_->programa.db);
+            const Desfecho d = roda();
+            QCOMPARE(d.fim, Desfecho::SinalInvalido);
+            QCOMPARE(d.criterioSemSinal, 3);
+            QCOMPARE(d.nomeSemSinal, f_->campo("Criterios", "Identifica", 3).toString());
+            QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
+            QCOMPARE(common::Clock::pausedMilliseconds(), qint64(0));
+        }
     }
 
     void a_missing_weight_stops_before_anything_is_written_data()

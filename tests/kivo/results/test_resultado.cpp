@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 
@@ -248,6 +249,83 @@ private slots:
         QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QStringLiteral("Alfa"));
         QCOMPARE(progresso(frm.get(), 3)->checkState(), Qt::Checked);
         QVERIFY(!progresso(frm.get(), 4)->isVisibleTo(frm.get()));
+    }
+
+    // An empty or mistyped sign would count its criterion as a cost: the run names the criterion
+    // in the user's language and writes nothing.
+    void a_missing_sign_stops_the_run_before_anything_is_written()
+    {
+        const QStringList esperado[] = {
+            {"Sign missing!", "Enter the sign, + or -, of criterion 02 (Prazo) on the Criteria screen"},
+            {"¡Signo no informado!", "Informe el signo, + o -, del criterio 02 (Prazo) en la pantalla Criterios"},
+            {"Sinal não informado!", "Informe o sinal, + ou -, do critério 02 (Prazo) na tela Critérios"},
+        };
+        exemplo();
+        f_->execute("UPDATE Criterios SET Sinal = '' WHERE Numero = 2");
+        for (short idioma = 1; idioma <= 3; ++idioma) {
+            f_->programa.idioma = idioma;
+            auto frm = abre();
+            frm->show();
+            QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+            const QStringList antes = testsupport::databaseContents(f_->programa.db);
+            common::Messages::clearShown();
+            QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+            QCOMPARE(common::Messages::shown().size(), 1);
+            QCOMPARE(lastMessage().icon, QMessageBox::Warning);
+            QCOMPARE(QStringList({lastMessage().title, lastMessage().text}), esperado[idioma - 1]);
+            QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
+            QVERIFY(named<QPushButton>(frm.get(), "cmdCalcular")->isVisible());
+        }
+    }
+
+    // Clicks given while the run goes on are thrown away, not carried out once it ends: "Sair"
+    // does not close the screen afterwards, "Imprimir" prints nothing.
+    void clicks_during_a_run_are_discarded()
+    {
+        exemplo();
+        auto frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        auto* cmdSair = named<QPushButton>(frm.get(), "cmdSair");
+        auto* cmdPrinter = named<QPushButton>(frm.get(), "cmdPrinter");
+        // The user clicks as the first stage shows, while the run still has its stages to go.
+        struct Usuario : QObject {
+            QList<QPushButton*> botoes;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::ShowToParent)
+                    for (QPushButton* b : botoes)
+                        for (auto tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                            const QPointF centro = QRectF(b->rect()).center();
+                            QCoreApplication::postEvent(
+                                b, new QMouseEvent(tipo, centro, b->mapToGlobal(centro), Qt::LeftButton,
+                                                   tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                   Qt::NoModifier));
+                        }
+                return false;
+            }
+        } usuario;
+        usuario.botoes = {cmdPrinter, cmdSair};
+        progresso(frm.get(), -1)->installEventFilter(&usuario);
+        int cliques = 0;
+        for (QPushButton* b : usuario.botoes)
+            connect(b, &QPushButton::clicked, frm.get(), [&cliques] { ++cliques; });
+
+        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(named<QGroupBox>(frm.get(), "Frame2")->isVisible());
+        QCOMPARE(cliques, 0);
+        QVERIFY(frm->isVisible());
+        QCOMPARE(frm->result(), int(QDialog::Rejected));
+        QVERIFY(common::Messages::shown().isEmpty());
+        const QStringList depois = testsupport::databaseContents(f_->programa.db);
+
+        // Afterwards the buttons answer as usual.
+        QTest::mouseClick(cmdSair, Qt::LeftButton);
+        QCOMPARE(cliques, 1);
+        QVERIFY(!frm->isVisible());
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), depois);
     }
 
     void a_store_failure_is_reported_and_the_screen_stays_usable()

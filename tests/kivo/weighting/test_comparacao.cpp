@@ -310,12 +310,32 @@ private slots:
     void closing_the_window_otherwise_stores_nothing()
     {
         auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        // Nothing answered yet: Esc closes at once.
+        QTest::keyClick(frm.get(), Qt::Key_Escape);
+        QVERIFY(!frm->isVisible());
+        QVERIFY(common::Messages::shown().isEmpty());
+
+        frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         answer(frm.get(), 1, 2, 1);
         QCOMPARE(cell(frm.get(), 0, 2), QStringLiteral("10"));
-        frm->reject();
+        // An answer not stored: Esc asks first, No by default, and No keeps the screen and its answer.
+        QTest::keyClick(frm.get(), Qt::Key_Escape);
+        QCOMPARE(testsupport::shownTitles(), QStringList{"Descartar alterações?"});
+        QCOMPARE(lastMessage().defaultButton, QMessageBox::No);
+        QVERIFY(frm->isVisible());
+        QCOMPARE(cell(frm.get(), 0, 2), QStringLiteral("10"));
+        // The window's close button asks the same; Yes discards.
+        common::Messages::answerNext(QMessageBox::Yes);
+        frm->close();
+        QCOMPARE(common::Messages::shown().size(), 2);
+        QVERIFY(!frm->isVisible());
         frm.reset();
-        QCOMPARE(f_->stored("N02", 3), QStringList(3, "0"));
-        QCOMPARE(f_->stored("N01", 3), QStringList(3, "0"));
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
     }
 };
 

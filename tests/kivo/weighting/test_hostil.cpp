@@ -142,8 +142,8 @@ private slots:
     void alternatives_count() { contagem(false); }
     void criteria_count() { contagem(true); }
 
-    // A sign other than "+" or "-" is reported and emptied, and the screen stays open; the first
-    // character of the text is all a one-character box takes.
+    // A sign other than "+" or "-" is reported and emptied, and saved so (the result computation
+    // refuses it); the first character of the text is all a one-character box takes.
     void criteria_signs()
     {
         todos("txtSinal", [&](const QString& texto) {
@@ -156,10 +156,17 @@ private slots:
                 QCOMPARE(tela.result(), int(QDialog::Accepted));
                 QCOMPARE(f_->campo("Criterios", "Sinal", 2).toString(), cortado);
                 f_->execute(QStringLiteral("UPDATE Criterios SET Sinal = '-' WHERE Numero = 2"));
+            } else if (cortado.isEmpty()) {
+                // Emptied by the user: the check says so, and the empty sign is saved.
+                QCOMPARE(tela.result(), int(QDialog::Accepted));
+                QCOMPARE(f_->campo("Criterios", "Sinal", 2).toString(), QString());
+                f_->execute(QStringLiteral("UPDATE Criterios SET Sinal = '-' WHERE Numero = 2"));
             } else {
-                QVERIFY(tela.result() != QDialog::Accepted);
+                QCOMPARE(tela.result(), int(QDialog::Accepted));
                 QCOMPARE(lastMessage().title, QStringLiteral("Só aceito + ou -"));
                 QCOMPARE(box->text(), QString());
+                QCOMPARE(f_->campo("Criterios", "Sinal", 2).toString(), QString());
+                f_->execute(QStringLiteral("UPDATE Criterios SET Sinal = '-' WHERE Numero = 2"));
             }
         });
     }

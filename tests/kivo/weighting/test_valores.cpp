@@ -200,17 +200,68 @@ private slots:
         QTRY_COMPARE(f_->numero("Criterios", "Valor03", 1), stored);
     }
 
-    void voltar_stores_nothing()
+    // "Voltar" stores nothing and checks no box; with a value typed and not stored it asks first
+    // (No, the default, stays; Yes leaves), as Esc does; with nothing typed it leaves at once.
+    void voltar_and_esc_store_nothing_and_ask_before_losing_values()
     {
         caso();
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
         auto frm = abre();
         frm->show();
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         clica(opcao(frm.get(), 0));
-        caixa(frm.get(), 0)->setText(QStringLiteral("99"));
-        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdSair"), Qt::LeftButton);
+        QTest::keyClick(frm.get(), Qt::Key_Escape);
         QVERIFY(!frm->isVisible());
-        QCOMPARE(f_->numero("Criterios", "Valor01", 1), 1.0);
+        QVERIFY(common::Messages::shown().isEmpty());
+
+        frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        clica(opcao(frm.get(), 0));
+        QTest::mouseClick(caixa(frm.get(), 0), Qt::LeftButton);
+        caixa(frm.get(), 0)->selectAll();
+        QTest::keyClicks(caixa(frm.get(), 0), "abc");
+        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdSair"), Qt::LeftButton);
+        QCOMPARE(testsupport::shownTitles(), QStringList{"Descartar alterações?"});  // no value message
+        QCOMPARE(lastMessage().defaultButton, QMessageBox::No);
+        QVERIFY(frm->isVisible());
+        QTest::keyClick(caixa(frm.get(), 0), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(common::Messages::shown().size(), 2);
+        QVERIFY(frm->isVisible());
+        common::Messages::answerNext(QMessageBox::Yes);
+        QTest::keyClick(caixa(frm.get(), 0), Qt::Key_Escape);
+        QVERIFY(!frm->isVisible());
+        QCOMPARE(testsupport::shownTitles(), QStringList(3, "Descartar alterações?"));
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
+    }
+
+    // Before a criterion is chosen the boxes are empty and take no click or key, so nothing typed
+    // there is refused or overwritten; the first criterion chosen is chosen at once.
+    void the_boxes_wait_for_a_criterion()
+    {
+        caso();
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        auto frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QCOMPARE(textos(frm.get()), QStringList(15, QString()));
+        for (int i = 0; i < 15; ++i)
+            QVERIFY(!caixa(frm.get(), i)->isEnabled());
+        QTest::mouseClick(caixa(frm.get(), 0), Qt::LeftButton);
+        QVERIFY(QApplication::focusWidget() != caixa(frm.get(), 0));
+        clica(opcao(frm.get(), 2));
+        QVERIFY(common::Messages::shown().isEmpty());
+        QCOMPARE(frm->criterioAtual(), short(3));
+        QVERIFY(caixa(frm.get(), 0)->isEnabled());
+        QCOMPARE(textos(frm.get()).mid(0, 4), QStringList({"2,5", "9", "10", "11"}));
+        // Tabbing through the boxes as loaded complains of none, and leaving asks nothing.
+        caixa(frm.get(), 0)->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdSair"), Qt::LeftButton);
+        QVERIFY(common::Messages::shown().isEmpty());
+        QVERIFY(!frm->isVisible());
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
     }
 
     void a_criterion_without_a_record_shows_empty_boxes_and_stores_nothing()
