@@ -1,10 +1,11 @@
 // The analysis of the criteria's comparisons: 15 criteria, every pair answered, from the click on
 // "Analizar" to the stored weights (the screen is never shown, so nothing is painted), beside its
 // floor: bare SQLite writing the same 15 rows (comparisons, Emach, PesoFinal, Peso) in one
-// transaction, on the same file.
+// transaction, on the same file. And the consistency line with its suggestion for 15 criteria.
 #include "bench/support.h"
 
 #include "kivo/shell/database.h"
+#include "kivo/weighting/analise.h"
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/gradedados.h"
 
@@ -78,6 +79,30 @@ void AnalysisOf15Criteria(benchmark::State& state)
     }
 }
 BENCHMARK(AnalysisOf15Criteria)->Unit(benchmark::kMicrosecond);
+
+// The consistency line of 15 criteria, every pair answered and the answers poor, so every one-step
+// move of every answer (up to 210) is tried for the suggestion: from the grid's texts to the
+// words of the line, as the screen shows it after each answer.
+void ConsistencyLineOf15Criteria(benchmark::State& state)
+{
+    kivo::analise::Matriz matriz;
+    for (int r = 1; r <= N; ++r) {
+        QStringList linha;
+        for (int c = 1; c <= N; ++c)
+            linha << (r == c ? QString() : common::numberText(resposta(0, r, c)));
+        matriz << linha;
+    }
+    QStringList nomes;
+    for (int k = 1; k <= N; ++k)
+        nomes << QStringLiteral("Critério %1").arg(k);
+    for (auto _ : state) {
+        const kivo::analise::Consistencia c = kivo::analise::consistencia(matriz);
+        if (!c.sugestao)
+            state.SkipWithError("no suggestion: the answers are not poor");
+        benchmark::DoNotOptimize(kivo::analise::textoConsistencia(c, nomes, 3));
+    }
+}
+BENCHMARK(ConsistencyLineOf15Criteria)->Unit(benchmark::kMillisecond);
 
 void BareSqliteFloor(benchmark::State& state)
 {

@@ -67,25 +67,54 @@ struct Mensagem {
 };
 std::optional<Mensagem> mensagemFalha(Falha falha, short idioma);
 
+// One answer moved by one step of the five-step scale, to the neighbouring value.
+struct Mudanca {
+    int linha = -1;    // the pair asked: row criterion and column criterion, 0-based, linha < coluna
+    int coluna = -1;
+    int de = 0;        // the option answered now, 1 ("Muito Mais") to 5 ("Muito menos")
+    int para = 0;      // the option one step away
+    double razao = 0;  // the consistency ratio the answers would then have
+};
+
 // How consistent the answers are, from the reciprocal matrix of the pairs above the diagonal.
 struct Consistencia {
     int faltando = 0;     // pairs above the diagonal left unanswered; the ratio needs them all
     double lambdaMax = 0; // principal eigenvalue of the reciprocal matrix
     double razao = 0;     // consistency ratio CR = ((lambdaMax - n) / (n - 1)) / RI(n)
-    bool aceitavel = true;  // CR, as shown with two decimals, at most 0.10
-    // When not acceptable: the criteria i, j, k (0-based, i < j < k) whose answers disagree most,
-    // the largest |ln(M[i][j] * M[j][k] / M[i][k])|.
-    std::array<int, 3> contradicao{-1, -1, -1};
+    // The ratio, as shown with two decimals, is at most 0.10 and the answers hold no cycle.
+    bool aceitavel = true;
+    // One cycle of the answers, shortest first and then by grid order: ciclo[0] is more important
+    // than ciclo[1], ..., the last more important than ciclo[0] ("the same" orders nothing). Empty
+    // when there is none. Looked for in the answered pairs even when some are missing.
+    std::vector<int> ciclo;
+    // When all pairs are answered and the answers are not acceptable: the answered pair whose move
+    // by one step lowers the ratio most (on a tie the one that breaks the cycle named, then the
+    // first in grid order, the step down the scale before the step up). None when no move lowers
+    // it; an answer off the five values is never moved.
+    std::optional<Mudanca> sugestao;
 };
 
-// The random index of a matrix of order n: 0.58 for 3 up to 1.59 for 15; 0 for n <= 2.
+// The random index of a matrix of order n on the five-step scale (the mean consistency index of
+// random reciprocal matrices with the upper triangle drawn from 1/10, 1/5, 1, 5, 10): 0 for
+// n <= 2, the value of 15 beyond 15.
 double indiceAleatorio(int n);
+// The mean consistency index (lambdaMax - n) / (n - 1) of `amostras` random reciprocal matrices
+// of order n >= 3, each answer above the diagonal drawn uniformly from the five values by a
+// std::mt19937_64 seeded with `semente`: how the table of indiceAleatorio was made.
+double indiceConsistenciaMedio(int n, int amostras, unsigned long long semente);
+// The same mean over every one of the 5^(n(n-1)/2) matrices of order n, each once: exact, and
+// quick enough up to n = 5 (9,765,625 matrices); 0 beyond 6.
+double indiceConsistenciaExato(int n);
 // The principal eigenvalue of a positive square matrix, by power iteration.
 double lambdaMaximo(const std::vector<std::vector<double>>& a);
-// Matrices of one or two criteria are always consistent.
+// The consistency of a matrix of texts (the grid's), or of numbers (as stored: 0 or less for an
+// unanswered pair). Only the pairs above the diagonal are read; matrices of one or two criteria
+// are always consistent.
 Consistencia consistencia(const Matriz& matriz);
-// The line shown under the grid, in English for language 1 and in Portuguese otherwise; `nomes`
-// holds the criteria names, index 0 for criterion 1.
+Consistencia consistencia(const std::vector<std::vector<double>>& valores);
+// The line shown under the grid, in the interface language (1 English, 2 Spanish, Portuguese
+// otherwise); `nomes` holds the criteria names, index 0 for criterion 1. Numbers in the user's
+// locale.
 QString textoConsistencia(const Consistencia& c, const QStringList& nomes, short idioma);
 
 }  // namespace kivo::analise

@@ -14,15 +14,19 @@
 #include "common/platform.h"
 #include "common/widgets.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace kivo {
@@ -94,6 +98,38 @@ void gravaLinhas(common::Database& db, common::Recordset& rs, const GradeDados& 
     }
     transacao.commit();
 }
+
+// Turns a click on a label, or Enter or Space while it holds the focus, into an action, guarded.
+class CliqueRotulo : public QObject {
+public:
+    CliqueRotulo(QLabel* rotulo, std::function<void()> acao) : QObject(rotulo), acao_(std::move(acao))
+    {
+        rotulo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        auto* rotulo = static_cast<QLabel*>(parent());
+        if (objeto == rotulo && evento->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(evento);
+            if (mouse->button() == Qt::LeftButton && rotulo->rect().contains(mouse->position().toPoint())) {
+                common::runGuarded(acao_);
+                return true;
+            }
+        } else if (objeto == rotulo && evento->type() == QEvent::KeyPress) {
+            const int tecla = static_cast<QKeyEvent*>(evento)->key();
+            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+                common::runGuarded(acao_);
+                return true;
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void()> acao_;
+};
 
 }  // namespace
 
@@ -182,6 +218,12 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     Frame1_->hide();
 
     lblConsistencia_ = common::withName(new QLabel(this), QStringLiteral("lblConsistencia"));
+    lblConsistencia_->setWordWrap(true);
+    lblConsistencia_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblConsistencia_->setFocusPolicy(Qt::NoFocus);  // reachable by Tab while it suggests a pair
+    lblConsistencia_->setStyleSheet(
+        QStringLiteral("QLabel:focus { background-color: palette(highlight); color: palette(highlighted-text); }"));
+    new CliqueRotulo(lblConsistencia_, [this] { lblConsistencia_Click(); });
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Analizar"), this), QStringLiteral("cmdCalcular"));
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
 
@@ -322,8 +364,9 @@ void frmDados::posicionaTela()
     const int abaixoGrade = GradeTop + AlturaLinha * n_ + AcrescimoAltura + 100;
     const int largura =
         std::max(GradeLeft + LarguraCriterio * n_ + 2750 + AcrescimoLargura, GradeLeft + FrameLargura) + Margem;
-    posiciona(lblConsistencia_, GradeLeft, abaixoGrade, largura - GradeLeft - Margem, 300);
-    const int frameTop = abaixoGrade + 400;
+    // Two lines: a cycle and a suggestion name up to four criteria.
+    posiciona(lblConsistencia_, GradeLeft, abaixoGrade, largura - GradeLeft - Margem, 560);
+    const int frameTop = abaixoGrade + 660;
     posiciona(Frame1_, GradeLeft, frameTop, FrameLargura, FrameAltura);
     const int botoes = frameTop + FrameAltura + 150;
     posiciona(cmdCalcular_, GradeLeft, botoes, 1500, 450);
@@ -373,6 +416,8 @@ void frmDados::cmdGravar_Click()
     grade_->setFundo(x_ - 1, y_, GradeDados::Branco);
     grade_->setTexto(x_ - 1, y_, pergunta);
     grade_->setTexto(y_ - 1, x_, espelho);
+    if (consistenciaMostrada_)
+        mostraConsistencia();
 }
 
 analise::Matriz frmDados::matriz() const
@@ -461,6 +506,10 @@ void frmDados::cmdCalcular_Click()
     for (int k = 0; k < resultado.peso.size(); ++k)
         grade_->setTexto(k, n + 5, resultado.peso[k]);
 
+    // The line speaks of the answers, so it is shown even when the weights cannot be computed: a
+    // cycle of equal answers gives every row the same points.
+    mostraConsistencia();
+
     if (resultado.falha != analise::Falha::Nenhuma) {
         transacao.commit();
         if (const auto mensagem = analise::mensagemFalha(resultado.falha, programa_.idioma))
@@ -470,11 +519,31 @@ void frmDados::cmdCalcular_Click()
 
     Gravar2_Fatores();
     transacao.commit();
+}
 
+void frmDados::mostraConsistencia()
+{
     QStringList nomes;
-    for (int k = 1; k <= n; ++k)
+    for (int k = 1; k <= n_; ++k)
         nomes << nomes_[k];
-    lblConsistencia_->setText(analise::textoConsistencia(analise::consistencia(m), nomes, programa_.idioma));
+    const analise::Consistencia c = analise::consistencia(matriz());
+    sugestao_ = c.sugestao;
+    lblConsistencia_->setText(analise::textoConsistencia(c, nomes, programa_.idioma));
+    lblConsistencia_->setCursor(sugestao_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    lblConsistencia_->setFocusPolicy(sugestao_ ? Qt::TabFocus : Qt::NoFocus);
+    consistenciaMostrada_ = true;
+}
+
+void frmDados::lblConsistencia_Click()
+{
+    if (!sugestao_)
+        return;
+    const QModelIndex celula = grade_->index(sugestao_->linha, sugestao_->coluna + 1);
+    MSFlexGrid1_->setCurrentIndex(celula);
+    MSFlexGrid1_->scrollTo(celula);
+    MSFlexGrid1_Click();
+    // The keyboard goes on at the answer suggested, which stays unchosen.
+    opt_[sugestao_->para]->setFocus();
 }
 
 void frmDados::cmdSair_Click()

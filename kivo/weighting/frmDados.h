@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -50,6 +51,9 @@ public:
     void cmdCalcular_Click();
     // Stores the comparisons and closes.
     void cmdSair_Click();
+    // A click on the consistency line: the pair it suggests moving is selected and asked in the
+    // frame, as a click on its cell does; nothing is changed until the user answers.
+    void lblConsistencia_Click();
 
     // Writes the matrix the grid shows into the criteria's comparison fields, in one transaction.
     void Gravar_Fatores();
@@ -70,6 +74,8 @@ private:
     void limpaOpcoes();
     void posicionaTela();
     analise::Matriz matriz() const;
+    // The consistency line of the answers the grid holds, and the pair it suggests.
+    void mostraConsistencia();
 
     Programa& programa_;
     int n_ = 0;
@@ -84,6 +90,8 @@ private:
     int larguraGrade_ = 0;  // twips
     int alturaGrade_ = 0;
     analise::Matriz gravada_;  // the answers as loaded or last stored
+    bool consistenciaMostrada_ = false;  // from the analysis on, each answer renews the line
+    std::optional<analise::Mudanca> sugestao_;
 
     QTableView* MSFlexGrid1_ = nullptr;
     std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20
