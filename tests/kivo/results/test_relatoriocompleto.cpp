@@ -112,7 +112,7 @@ Secoes secoes(short idioma)
                 "Contribution of each criterion to the result", "Sensitivity", "(continued)", "Alternative 1 2 3"};
     case kivo::Espanhol:
         return {"Informe completo", "Caso:", "Objetivo a alcanzar o síntoma no deseado:", "Fecha: 08/12/2026",
-                "Mejor opción: ", "Criterios", "Razão de consistência:", "Matriz de comparación",
+                "Mejor opción: ", "Criterios", "Razón de consistencia:", "Matriz de comparación",
                 "Matriz de valores", "Clasificación", "Contribución de cada criterio al resultado", "Sensibilidad",
                 "(continuación)", "Alternativa 1 2 3"};
     default:
