@@ -14,6 +14,8 @@ PACKAGES       := g++ make cmake qt6-base-dev libsqlite3-dev libgl-dev fonts-lib
 BENCH_PACKAGES := libbenchmark-dev
 # The install check of `make test` validates the desktop entries.
 PACKAGES       += desktop-file-utils
+# Qt's own translations: the standard buttons and the file dialog in the interface language.
+PACKAGES       += qt6-translations-l10n
 # cpack reads the binaries' library dependencies with dpkg-shlibdeps, and picks them out with file.
 PACKAGE_PACKAGES := dpkg-dev file
 

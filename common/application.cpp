@@ -3,7 +3,11 @@
 #include "common/programicon.h"
 #include "common/widgets.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 namespace common {
@@ -31,6 +35,24 @@ void closeWhenShownIfAsked(QWidget& window)
 {
     if (qEnvironmentVariableIsSet("KIVO_DAVO_CLOSE_WHEN_SHOWN"))
         QTimer::singleShot(0, &window, [&window] { window.close(); });
+}
+
+bool loadQtTranslations(const QLocale& locale)
+{
+    // One translator for the program's life, owned by the application object.
+    static QPointer<QTranslator> qt;
+    auto* app = QCoreApplication::instance();
+    if (!app)
+        return false;
+    if (qt)
+        QCoreApplication::removeTranslator(qt);
+    else
+        qt = new QTranslator(app);
+    if (!qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(qt);
+    return true;
 }
 
 }  // namespace common

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+class QLocale;
 class QWidget;
 
 namespace common {
@@ -21,5 +22,10 @@ public:
 // variable KIVO_DAVO_CLOSE_WHEN_SHOWN set, `window` closes as soon as the event loop runs after it
 // has been shown, which ends the program. Without it, nothing happens.
 void closeWhenShownIfAsked(QWidget& window);
+
+// Qt's own texts (the standard buttons of the message boxes, the file dialog) in the language of
+// `locale`, from the translations installed with Qt; they replace those loaded before. False when
+// none is installed for that language: Qt's texts then stay in English.
+bool loadQtTranslations(const QLocale& locale);
 
 }  // namespace common

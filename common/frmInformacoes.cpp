@@ -257,6 +257,10 @@ void frmInformacoes::Form_Load()
     } else if (codigo == 3.0) {
         opt3_->setChecked(true);
     }
+    // Tab enters the options at the one chosen; the arrows move among them.
+    for (QRadioButton* opt : {opt1_, opt2_, opt3_})
+        if (opt->isChecked())
+            opt->setFocus();
     if (variante_.idioma)
         *variante_.idioma = idioma;
     if (idioma != 3 && variante_.legendasMenu)

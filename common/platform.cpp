@@ -66,8 +66,11 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
         answer = QMessageBox::Ok;
     else if (buttons.testFlag(QMessageBox::No))
         answer = QMessageBox::No;
+    QStringList texts;
+    for (QAbstractButton* button : box.buttons())
+        texts << button->text();
     s.shown.append({box.icon(), box.windowTitle(), box.text(), box.standardButtons(), answer,
-                    box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton});
+                    box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton, texts});
     return answer;
 }
 

@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <functional>
@@ -25,6 +26,7 @@ struct ShownMessage {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // what Enter presses
+    QStringList buttonTexts;  // the buttons' captions as the box shows them ("&Sim", "&Não")
 };
 
 // Message boxes: always a real QMessageBox with the icon, title, text and buttons. In test mode the

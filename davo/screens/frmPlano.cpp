@@ -6,6 +6,7 @@
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/widgets.h"
+#include "common/windowsize.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -73,6 +74,7 @@ frmPlano::frmPlano(Programa& programa, QWidget* parent) : QDialog(parent), progr
     layout->addLayout(botoes);
     resize(common::twips(14000), common::twips(9500));
     common::noDefaultButtons(this);
+    new common::WindowSize(this, QStringLiteral("davo"), QStringLiteral("frmPlano"));
 }
 
 void frmPlano::Form_Load()

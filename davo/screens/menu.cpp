@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -90,6 +91,9 @@ Menu::~Menu() = default;
 
 bool Menu::Form_Load()
 {
+    // The standard buttons of the message boxes and the file dialog in Portuguese, as the screens.
+    common::loadQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
     // davo's date arithmetic reads and writes day/month/year: the system's short date must be
     // ten characters with a slash in the sixth place.
     const QString hoje = common::shortDateText(common::Clock::today());

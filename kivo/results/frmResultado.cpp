@@ -18,6 +18,7 @@
 #include "common/platform.h"
 #include "common/store.h"
 #include "common/widgets.h"
+#include "common/windowsize.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,6 +31,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cmath>
 
 namespace kivo {
@@ -148,6 +150,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     dbGrid1_->setModel(colunas);
     dbGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     dbGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    dbGrid1_->setTabKeyNavigation(false);  // Tab leaves the grid for the buttons; the arrows move in it
     copiaComCtrlC(dbGrid1_);
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
@@ -188,7 +191,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
     coloca(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
-    cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("Sensibilidade"), this),
+    cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this),
                                          QStringLiteral("cmdSensibilidade"));
     coloca(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
     cmdSensibilidade_->hide();
@@ -221,7 +224,20 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     common::onClick(cmdSair_, this, &frmResultado::cmdSair_Click);
     common::noDefaultButtons(this);
 
-    setFixedSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
+    for (QWidget* w : std::initializer_list<QWidget*>{frame1_, frame2_, cmdCalcular_, cmdSensibilidade_, label7_,
+                                                      combo1_, cmdPrinter_, cmdSair_, cmdRelatorio_})
+        abaixo_.emplace_back(w, w->y());
+    // The reading order: the grid, then the controls below it, row by row.
+    setTabOrder(dbGrid1_, cmdCalcular_);
+    setTabOrder(cmdCalcular_, cmdSensibilidade_);
+    setTabOrder(cmdSensibilidade_, combo1_);
+    setTabOrder(combo1_, cmdRelatorio_);
+    setTabOrder(cmdRelatorio_, cmdPrinter_);
+    setTabOrder(cmdPrinter_, cmdSair_);
+
+    setMinimumSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
+    resize(minimumSize());
+    tamanho_ = new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmResultado"));
 }
 
 frmResultado::~frmResultado() = default;
@@ -346,9 +362,37 @@ void frmResultado::cmdCalcular_Click()
     frame2_->show();
 
     graResultado_->mostra(ranking::leRanking(programa_.db, n, programa_.idioma), programa_.idioma);
-    setFixedSize(common::twips(LarguraJanela + LarguraGrafico), common::twips(AlturaJanela));
+    // The window grows to the right by the chart's width, or takes the size it had with the chart.
+    const QSize antes = size();
+    comGrafico_ = true;
+    const bool lembrado = tamanho_->setKey(QStringLiteral("frmResultadoGrafico"));
+    setMinimumSize(common::twips(LarguraJanela + LarguraGrafico), common::twips(AlturaJanela));
+    if (!lembrado)
+        resize(antes.width() + common::twips(LarguraGrafico), antes.height());
+    dispoe();
     graResultado_->show();
     cmdRelatorio_->show();
+}
+
+void frmResultado::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    dispoe();
+}
+
+void frmResultado::dispoe()
+{
+    const int largura = common::twips(comGrafico_ ? LarguraJanela + LarguraGrafico : LarguraJanela);
+    const int dw = std::max(0, width() - largura);
+    const int dh = std::max(0, height() - common::twips(AlturaJanela));
+    // With the chart the extra width is shared between the grid and the chart.
+    const int dwGrade = comGrafico_ ? dw / 2 : dw;
+    dbGrid1_->resize(common::twips(LarguraJanela - 2 * Margem) + dwGrade, common::twips(AlturaGrade) + dh);
+    for (const auto& [w, topo] : abaixo_)
+        w->move(w->x(), topo + dh);
+    graResultado_->setGeometry(common::twips(LarguraJanela) + dwGrade, common::twips(Margem),
+                               common::twips(LarguraGrafico - Margem) + dw - dwGrade,
+                               common::twips(AlturaJanela - 2 * Margem) + dh);
 }
 
 void frmResultado::cmdPrinter_Click()

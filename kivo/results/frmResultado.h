@@ -5,6 +5,9 @@
 
 #include <QDialog>
 
+#include <utility>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -14,6 +17,7 @@ class QTableView;
 
 namespace common {
 class DataSource;
+class WindowSize;
 }
 
 namespace kivo {
@@ -47,12 +51,16 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void etapa(int item, Estado estado) override;
     void alternativasAlteradas() override;
 
     void atualizaGrade();
+    // The grid and the chart take the room the window has beyond its designed size; the frames and
+    // buttons below the grid follow its bottom edge.
+    void dispoe();
 
     Programa& programa_;
     bool calculando_ = false;
@@ -73,6 +81,10 @@ private:
     QLabel* image1_ = nullptr;
     GraficoResultado* graResultado_ = nullptr;
     QPushButton* cmdRelatorio_ = nullptr;
+
+    bool comGrafico_ = false;
+    std::vector<std::pair<QWidget*, int>> abaixo_;  // the controls below the grid, with their designed top
+    common::WindowSize* tamanho_ = nullptr;
 };
 
 }  // namespace kivo

@@ -7,6 +7,7 @@
 #include "common/platform.h"
 #include "common/store.h"
 #include "common/widgets.h"
+#include "common/windowsize.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -379,6 +380,7 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
     grdSensibilidade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdSensibilidade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdSensibilidade_->setWordWrap(false);
+    grdSensibilidade_->setTabKeyNavigation(false);  // Tab leaves the table for the button
     copiaComCtrlC(grdSensibilidade_);
 
     graSensibilidade_ = common::withName(new GraficoSensibilidade(this), QStringLiteral("graSensibilidade"));
@@ -398,6 +400,7 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
     layout->addLayout(botoes);
 
     common::noDefaultButtons(this);
+    new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmSensibilidade"));
 }
 
 QString frmSensibilidade::nomeOpcao(int alternativa) const

@@ -246,7 +246,7 @@ void legendasResultado(QWidget* tela, short idioma)
                        {"cmdCalcular", "&Calcular", "&Solve", "&Calcular"},
                        {"cmdPrinter", "&Imprimir", "To Print", "&Imprimir"},
                        {"cmdSair", "&Sair", "&Return", "&Salir"},
-                       {"cmdSensibilidade", "Sensibilidade", "Sensitivity", "Sensibilidad"},
+                       {"cmdSensibilidade", "S&ensibilidade", "S&ensitivity", "S&ensibilidad"},
                        {"cmdRelatorio", "&Relatório completo", "&Full report", "Inf&orme completo"},
                        {"Frame1", "Processando: ", "Calculating: ", "Procesando: "},
                        {"Frame2", "Melhor opção: ", "Best option: ", "Mejor opción: "},

@@ -12,6 +12,7 @@
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/frmValores.h"
 
+#include "common/application.h"
 #include "common/frmInformacoes.h"
 
 #include "common/esquema.h"
@@ -24,6 +25,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -229,6 +231,11 @@ void Menu::leIdioma()
 void Menu::aplicaIdioma()
 {
     legendasMenu(this, programa_.idioma);
+    // The standard buttons of the message boxes and the file dialog speak the same language.
+    const short l = programa_.idioma;
+    common::loadQtTranslations(l == Ingles     ? QLocale(QLocale::English, QLocale::UnitedStates)
+                               : l == Espanhol ? QLocale(QLocale::Spanish, QLocale::Spain)
+                                               : QLocale(QLocale::Portuguese, QLocale::Brazil));
 }
 
 void Menu::mostraCaso()

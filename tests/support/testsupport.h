@@ -26,7 +26,7 @@ inline const QDate Today(2026, 12, 8);
 // Puts every seam in test mode, the user's settings in a temporary folder; call from initTestCase().
 void useTestPlatform();
 // Before each test: no message shown yet, the program not leaving, today's date, the Brazilian
-// locale, no kivo settings.
+// locale, no kivo or davo settings.
 void resetPlatform();
 
 // Before each test of a program built around a fixture: the platform reset, then a fresh fixture.

@@ -16,7 +16,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +226,32 @@ private slots:
         item(*m, "mnuExportarCSVLista")->trigger();
         QCOMPARE(lastMessage().title, QStringLiteral("Arquivo gravado"));
         QVERIFY(testsupport::fileBytes(csv).startsWith("\xEF\xBB\xBF"));
+    }
+
+    // Qt's own texts speak Portuguese with the screens: the file dialog, and the standard buttons of
+    // the question before a file is replaced.
+    void the_file_dialog_and_the_buttons_speak_portuguese()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt_BR.qm")))
+            QSKIP("Qt's translations (package qt6-translations-l10n) are not installed");
+        auto m = menu();
+        QVERIFY(m);
+        const QString csv = f_->folder.file("lista.csv");
+        QVERIFY(davo::gravaArquivo(csv, "antes"));
+        QString rotulo;
+        const auto digita = digitaArquivo(csv);
+        common::Modal::setTestHandler([&](QDialog& d) {
+            if (auto* nome = d.findChild<QLabel*>(QStringLiteral("fileNameLabel")))
+                rotulo = nome->text();
+            return digita(d);
+        });
+        item(*m, "mnuExportarCSVLista")->trigger();
+        QCOMPARE(rotulo, QStringLiteral("&Nome do arquivo:"));
+        QCOMPARE(lastMessage().title, QStringLiteral("Arquivo existente!"));
+        QStringList botoes = lastMessage().buttonTexts;
+        botoes.replaceInStrings(QStringLiteral("&"), QString());
+        botoes.sort();
+        QCOMPARE(botoes, QStringList({"Não", "Sim"}));
     }
 
     void the_list_csv_rows_equal_the_grid_data()

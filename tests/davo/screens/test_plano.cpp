@@ -15,6 +15,7 @@
 #include "common/maskeddatebox.h"
 #include "common/store.h"
 #include "tests/davo/davofixture.h"
+#include "tests/support/tabchain.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>
@@ -260,6 +261,43 @@ private slots:
         QCOMPARE(lblImpacto->text(), QString());
         QTest::mouseClick(named<QPushButton>(&tela, "Command1"), Qt::LeftButton);
         QCOMPARE(quantas(), 2);  // nothing stored
+    }
+
+    // The window grows: the chart and the table of late activities take the room; the size is
+    // there again at the next opening. Tab goes from the table to the button and back.
+    void the_window_grows_and_the_keyboard_goes_round()
+    {
+        adiciona("vencida", -1, 4);
+        QSize maior;
+        {
+            davo::frmPlano tela(f_->programa);
+            tela.Form_Load();
+            tela.show();
+            QVERIFY(QTest::qWaitForWindowActive(&tela));
+            QVERIFY(tela.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+            auto* grafico = named<GraficoPlano>(&tela, "graPlano");
+            auto* grade = named<QTableWidget>(&tela, "grdAtrasos");
+            const QSize grafico0 = grafico->size();
+            const QSize grade0 = grade->size();
+            tela.resize(tela.size() + QSize(300, 250));
+            QCOMPARE(grafico->width(), grafico0.width() + 300);
+            QCOMPARE(grade->width(), grade0.width() + 300);
+            QVERIFY(grafico->height() > grafico0.height() && grade->height() > grade0.height());
+            QCOMPARE(grafico->height() + grade->height(), grafico0.height() + grade0.height() + 250);
+
+            const QStringList ordem{"grdAtrasos", "Command1"};
+            QCOMPARE(tela.focusWidget()->objectName(), ordem.first());
+            QCOMPARE(testsupport::tabChain(&tela), ordem);
+            QCOMPARE(testsupport::tabChain(&tela, false), ordem);
+            QCOMPARE(testsupport::tabControls(&tela), QStringList({"Command1", "grdAtrasos"}));
+            maior = tela.size();
+            QTest::mouseClick(named<QPushButton>(&tela, "Command1"), Qt::LeftButton);
+        }
+        davo::frmPlano tela(f_->programa);
+        tela.Form_Load();
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tela));
+        QCOMPARE(tela.size(), maior);
     }
 
     void the_impact_line_names_a_few_and_counts_the_rest()

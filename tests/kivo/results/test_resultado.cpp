@@ -4,6 +4,7 @@
 #include "tests/kivo/results/casefixture.h"
 
 #include "kivo/results/frmResultado.h"
+#include "kivo/results/graficoresultado.h"
 #include "kivo/shell/menu.h"
 
 #include "common/datasource.h"
@@ -364,6 +365,56 @@ private slots:
         QCOMPARE(f_->campo("Alternativas", "Pesos01", 3).toString(), pesos);
         QCOMPARE(celula(frm.get(), 2, "Resultado"), QStringLiteral("0"));
         QVERIFY(celula(frm.get(), 2, "Pesos01") != QStringLiteral("0"));
+    }
+
+    // The window grows: the grid takes the room, the frames and buttons follow its bottom edge, the
+    // chart shares the width once it shows; each size is there again at the next opening.
+    void the_window_grows_with_its_grid_and_chart()
+    {
+        exemplo();
+        const QSize mais(400, 300);
+        QSize antes, depois;
+        {
+            auto frm = abre();
+            frm->show();
+            QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+            QVERIFY(frm->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+            auto* grade = named<QTableView>(frm.get(), "DBGrid1");
+            auto* sair = named<QPushButton>(frm.get(), "cmdSair");
+            auto* grafico = named<kivo::GraficoResultado>(frm.get(), "graResultado");
+            QCOMPARE(frm->size(), frm->minimumSize());  // opens at its designed size
+            const QSize grade0 = grade->size();
+            const QPoint sair0 = sair->pos();
+            frm->resize(frm->size() + mais);
+            QCOMPARE(grade->size(), grade0 + mais);
+            QCOMPARE(sair->pos(), sair0 + QPoint(0, mais.height()));
+            antes = frm->size();
+
+            // The run widens the window by the chart, which stands beside the grid and as tall.
+            QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+            QCOMPARE(frm->width(), antes.width() + common::twips(8400));
+            QVERIFY(grafico->isVisible());
+            const int vao = grafico->x() - grade->geometry().right();
+            QVERIFY(vao > 0);
+            QVERIFY(grafico->height() > grade->height());
+            const QSize grade1 = grade->size();
+            const QSize grafico1 = grafico->size();
+            frm->resize(frm->size() + QSize(200, 100));
+            QCOMPARE(grade->size(), grade1 + QSize(100, 100));
+            QCOMPARE(grafico->size(), grafico1 + QSize(100, 100));
+            QCOMPARE(grafico->x() - grade->geometry().right(), vao);
+            QVERIFY(frm->rect().contains(grafico->geometry()));
+            depois = frm->size();
+            QTest::mouseClick(sair, Qt::LeftButton);
+        }
+        auto frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QCOMPARE(frm->size(), antes);
+        QCOMPARE(named<QTableView>(frm.get(), "DBGrid1")->size().height(), common::twips(5400) + mais.height());
+        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        QCOMPARE(frm->size(), depois);
+        frm->close();
     }
 
     void the_menu_opens_it_modally()

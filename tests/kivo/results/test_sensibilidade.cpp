@@ -497,6 +497,32 @@ private slots:
         QVERIFY(aberta);
     }
 
+    // The window grows: the table widens with it, the chart takes the width and the height; the size
+    // is there again at the next opening.
+    void the_window_grows_with_its_table_and_chart()
+    {
+        grava(casoDaMao());
+        QSize maior;
+        abre(kivo::Portugues, [&](kivo::frmSensibilidade& tela) {
+            QVERIFY(tela.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+            auto* grade = named<QTableWidget>(&tela, "grdSensibilidade");
+            auto* grafico = named<kivo::GraficoSensibilidade>(&tela, "graSensibilidade");
+            const QSize grade0 = grade->size();
+            const QSize grafico0 = grafico->size();
+            tela.resize(tela.size() + QSize(300, 200));
+            QCOMPARE(grade->size(), grade0 + QSize(300, 0));  // every row already in view
+            QCOMPARE(grafico->width(), grafico0.width() + 300);
+            QVERIFY(grafico->height() >= grafico0.height() + 200);  // more, as the sentence above needs fewer lines
+            maior = tela.size();
+            QTest::mouseClick(named<QPushButton>(&tela, "cmdSair"), Qt::LeftButton);
+        });
+        abre(kivo::Portugues, [&](kivo::frmSensibilidade& tela) {
+            QCOMPARE(tela.size(), maior);
+            tela.close();
+        });
+        QVERIFY(!QTest::currentTestFailed());
+    }
+
     void with_no_best_option_only_the_chart_is_left()
     {
         grava(Caso{{criterio("Custo", "-", 4, {1, 2, 3}), criterio("Risco", "-", 6, {3, 1, 2})}, {"A", "B", "C"}});

@@ -10,7 +10,10 @@
 #include <QAction>
 #include <QDialog>
 #include <QGroupBox>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
@@ -282,6 +285,44 @@ private slots:
             QCOMPARE(todasAsTelas(menu, coluna), QStringList());
         }
         QVERIFY(common::Messages::shown().isEmpty());
+    }
+
+    // Qt's own texts, the standard buttons of a confirmation, speak the interface language from the
+    // start, and the new one as soon as the information screen switches it.
+    void the_standard_buttons_speak_the_interface_language()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt_BR.qm")))
+            QSKIP("Qt's translations (package qt6-translations-l10n) are not installed");
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        // The buttons of the question the case screen asks before a change is lost.
+        const auto botoes = [&menu] {
+            common::Messages::clearShown();
+            common::Modal::setTestHandler([](QDialog& tela) {
+                tela.show();
+                QTest::keyClicks(named<QLineEdit>(&tela, "txtNome"), QStringLiteral("x"));
+                QTest::mouseClick(named<QPushButton>(&tela, "cmdSair"), Qt::LeftButton);  // answered No
+                return int(QDialog::Rejected);
+            });
+            named<QAction>(&menu, "mnuPropriedades")->trigger();
+            QStringList textos = testsupport::lastMessage().buttonTexts;
+            textos.replaceInStrings(QStringLiteral("&"), QString());
+            textos.sort();
+            return textos;
+        };
+        QCOMPARE(botoes(), QStringList({"Não", "Sim"}));
+        const std::pair<const char*, QStringList> escolhas[] = {
+            {"opt1", {"No", "Yes"}}, {"opt2", {"No", "Sí"}}, {"opt3", {"Não", "Sim"}}};
+        for (const auto& [opcao, esperados] : escolhas) {
+            common::Modal::setTestHandler([opcao = opcao](QDialog& tela) {
+                tela.show();
+                QTest::mouseClick(named<QRadioButton>(&tela, QLatin1String(opcao)), Qt::LeftButton);
+                QTest::mouseClick(named<QPushButton>(&tela, "cmdVOLTAR"), Qt::LeftButton);
+                return tela.result();
+            });
+            named<QAction>(&menu, "mnuUtil")->trigger();
+            QCOMPARE(botoes(), esperados);
+        }
     }
 
     // The Spanish help text is the whole help, not the Portuguese one; English keeps the Portuguese.

@@ -2,9 +2,11 @@
 #include "kivo/shell/menu.h"
 
 #include "common/store.h"
+#include "tests/support/tabchain.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
@@ -253,6 +255,83 @@ private slots:
         common::Modal::setTestHandler({});
         QCOMPARE(textos, (QStringList{"Information", "Computer name:", "Computer specification: ", "&Return",
                                       "15.02.18"}));
+    }
+
+    // Tab goes through each screen in reading order and reaches every control that takes the focus;
+    // Shift+Tab goes the same way back.
+    void tab_follows_the_reading_order_data()
+    {
+        QTest::addColumn<QString>("item");  // the menu item that opens the screen
+        QTest::addColumn<bool>("calcula");  // the results computed first
+        QTest::addColumn<QString>("tela");
+        QTest::addColumn<QStringList>("ordem");
+        QTest::newRow("results") << "mnuResultados" << false << "frmResultado"
+                                 << QStringList{"DBGrid1", "cmdCalcular", "Combo1", "cmdPrinter", "cmdSair"};
+        QTest::newRow("results computed")
+            << "mnuResultados" << true << "frmResultado"
+            << QStringList{"DBGrid1", "cmdSensibilidade", "Combo1", "cmdRelatorio", "cmdPrinter", "cmdSair"};
+        QTest::newRow("sensitivity") << "mnuResultados" << true << "frmSensibilidade"
+                                     << QStringList{"grdSensibilidade", "cmdSair"};
+        QTest::newRow("case") << "mnuPropriedades" << false << "frmCaso"
+                              << QStringList{"txtNome", "txtObjetivo", "cmdGravar", "cmdSair"};
+        // The language options are one stop, at the one chosen (Portuguese); the arrows move among them.
+        QTest::newRow("information") << "mnuUtil" << false << "frmInformacoes"
+                                     << QStringList{"opt3", "cmdVOLTAR"};
+    }
+
+    void tab_follows_the_reading_order()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, calcula);
+        QFETCH(QString, tela);
+        QFETCH(QStringList, ordem);
+        {
+            // A case the results screen can rank.
+            common::Database db;
+            db.open(database());
+            db.execute(QStringLiteral("UPDATE Alternativas SET Qtde = 2"));
+            db.execute(QStringLiteral("UPDATE Alternativas SET Alternativa = 'Alfa' WHERE Numero = 1"));
+            db.execute(QStringLiteral("UPDATE Alternativas SET Alternativa = 'Beta' WHERE Numero = 2"));
+            db.execute(QStringLiteral("UPDATE Criterios SET Qtde = 2"));
+            db.execute(QStringLiteral("UPDATE Criterios SET Identifica = 'Custo', Sinal = '-', Peso = 3, "
+                                      "Valor01 = 1, Valor02 = 2 WHERE Numero = 1"));
+            db.execute(QStringLiteral("UPDATE Criterios SET Identifica = 'Prazo', Sinal = '+', Peso = 5, "
+                                      "Valor01 = 4, Valor02 = 2 WHERE Numero = 2"));
+        }
+        kivo::Menu menu(folder_->path());
+        QVERIFY(menu.Form_Load());
+        QString inicial;
+        QStringList frente, tras, controles;
+        common::Modal::setTestHandler([&](QDialog& d) {
+            d.show();
+            d.activateWindow();
+            if (!QTest::qWaitFor([&d] { return QGuiApplication::focusWindow() == d.windowHandle(); }))
+                return int(QDialog::Rejected);
+            if (calcula && d.objectName() == QLatin1String("frmResultado")) {
+                QTest::mouseClick(named<QPushButton>(&d, "cmdCalcular"), Qt::LeftButton);
+                if (tela == QLatin1String("frmSensibilidade"))
+                    testsupport::accessKey(&d, 'e');
+            }
+            if (d.objectName() == tela) {
+                inicial = d.focusWidget() ? d.focusWidget()->objectName() : QStringLiteral("<none>");
+                controles = testsupport::tabControls(&d);
+                frente = testsupport::tabChain(&d);
+                tras = testsupport::tabChain(&d, false);
+            }
+            return int(QDialog::Rejected);
+        });
+        named<QAction>(&menu, item)->trigger();
+        common::Modal::setTestHandler({});
+        QCOMPARE(inicial, ordem.first());
+        QCOMPARE(frente, ordem);
+        QStringList volta{ordem.first()};
+        for (qsizetype i = ordem.size() - 1; i > 0; --i)
+            volta << ordem.at(i);
+        QCOMPARE(tras, volta);
+        QStringList todos = ordem;
+        todos.sort();
+        QCOMPARE(controles, todos);
+        QVERIFY(common::Messages::shown().isEmpty());
     }
 
     void quitting_closes_the_window()
