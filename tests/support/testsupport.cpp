@@ -34,6 +34,7 @@ void resetPlatform()
     common::Clock::resetPaused();
     common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo")).clear();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("davo"), QStringLiteral("davo")).clear();
 }
 
 int inEventLoop(const std::function<void()>& user)
