@@ -649,25 +649,6 @@ private slots:
         QVERIFY(!(data.flags(data.index(0, 3)) & Qt::ItemIsEditable));
     }
 
-    // The focus goes round the screen in reading order, from the grid to the last control.
-    static QStringList ordemTab(QWidget* tela, QWidget* primeiro)
-    {
-        primeiro->setFocus();
-        QStringList ordem{primeiro->objectName()};
-        for (int i = 0; i < 40; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* agora = QApplication::focusWidget();
-            if (agora == primeiro || !agora)
-                break;
-            ordem << agora->objectName();
-        }
-        // Shift+Tab goes back the same way.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-        if (QApplication::focusWidget() != tela->findChild<QWidget*>(ordem.last()))
-            ordem << QStringLiteral("(Shift+Tab não volta)");
-        return ordem;
-    }
-
     void tab_follows_the_reading_order_data()
     {
         QTest::addColumn<QString>("tela");
@@ -703,7 +684,7 @@ private slots:
             QTest::mouseClick(named<QCheckBox>(historico.get(), "chkFim"), Qt::LeftButton);
             janela = std::move(historico);
         }
-        QCOMPARE(ordemTab(janela.get(), janela->findChild<QWidget*>(ordem.first())), ordem);
+        QCOMPARE(testsupport::tabOrder(janela.get(), janela->findChild<QWidget*>(ordem.first())), ordem);
     }
 
     // The list and the history grow with their window, and open again at the size they were left.
