@@ -1,5 +1,7 @@
 #include "common/logo.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -122,7 +124,64 @@ QFont uprightFont(const PictureBox& surface)
     return font;
 }
 
+constexpr int CaptionStart = 16;  // pixels above the bottom edge where a caption starts
+constexpr int CaptionTop = 2;     // pixels kept free at the top edge
+constexpr int SmallestCaption = 5;
+
+// The caption in lines of at most `length` pixels, broken at blanks; a word longer than a line is
+// broken inside itself.
+QStringList wrapCaption(const QString& caption, const QFontMetricsF& metrics, qreal length)
+{
+    QStringList lines;
+    QString line;
+    const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString word : words) {
+        const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (metrics.horizontalAdvance(joined) <= length) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        line.clear();
+        while (metrics.horizontalAdvance(word) > length && word.size() > 1) {
+            int n = int(word.size()) - 1;
+            while (n > 1 && metrics.horizontalAdvance(word.left(n)) > length)
+                --n;
+            lines << word.left(n);
+            word = word.mid(n);
+        }
+        line = word;
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
+}
+
 }  // namespace
+
+CaptionLayout layCaption(const QString& caption, const QFont& font, int width, int height)
+{
+    const qreal length = height - CaptionStart - CaptionTop;
+    const int given = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    CaptionLayout layout{font, {caption}, true};
+    const QFontMetricsF asGiven(font);
+    if (asGiven.horizontalAdvance(caption) <= length && asGiven.height() <= width)
+        return layout;
+    layout.asGiven = false;
+    for (int pixels = given; pixels >= SmallestCaption; --pixels) {
+        QFont smaller = font;
+        smaller.setPixelSize(pixels);
+        const QFontMetricsF metrics(smaller);
+        const QStringList lines = wrapCaption(caption, metrics, length);
+        layout.font = smaller;
+        layout.lines = lines;
+        const qreal across = metrics.height() + (lines.size() - 1) * metrics.lineSpacing();
+        if (across <= width)
+            break;
+    }
+    return layout;
+}
 
 QColor systemColour(quint32 value)
 {
@@ -228,15 +287,25 @@ void cLogo::Draw()
         }
 
         const QFont font = uprightFont(*surface);
+        // A caption longer than the tile takes a second line or a smaller font, and the whole
+        // text as the tile's tooltip.
+        const CaptionLayout layout = layCaption(caption_, font, W, H);
+        if (!layout.asGiven)
+            surface->setToolTip(caption_);
         if (!image.isNull()) {
             QPainter painter(&image);
-            painter.setFont(font);
+            painter.setFont(layout.font);
             painter.setPen(surface->palette().color(QPalette::WindowText));
             // The text's top edge lies on x = 0 and its start 16 pixels above the bottom edge; it
-            // runs upwards.
-            painter.translate(0, H - 16);
+            // runs upwards, further lines to the right of the first.
+            painter.translate(0, H - CaptionStart);
             painter.rotate(-90);
-            painter.drawText(QPointF(0, painter.fontMetrics().ascent()), caption_);
+            const QFontMetricsF metrics(layout.font);
+            qreal y = metrics.ascent();
+            for (const QString& line : layout.lines) {
+                painter.drawText(QPointF(0, y), line);
+                y += metrics.lineSpacing();
+            }
         }
     } catch (const DrawFailed&) {
         // What was painted so far stays, and is shown when the surface next paints.

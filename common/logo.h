@@ -12,6 +12,8 @@
 #include "common/picturebox.h"
 
 #include <QColor>
+#include <QFont>
+#include <QStringList>
 #include <QPointer>
 #include <QString>
 
@@ -20,6 +22,18 @@ namespace common {
 // The RGB colour a colour value stands for: a system colour (top bit set) is looked up in the
 // application's palette, any other value is read as 0x00BBGGRR.
 QColor systemColour(quint32 value);
+
+// How a caption is set upright on a tile `width` x `height` pixels: the lines it takes (broken at
+// blanks, a word longer than the tile inside itself) and the font, the given one or the largest
+// smaller one down to 5 pixels with which every line runs within the tile's length (16 pixels
+// above the bottom edge to 2 below the top) and the lines side by side within its width.
+// `asGiven` tells that the caption took one line in the given font.
+struct CaptionLayout {
+    QFont font;
+    QStringList lines;
+    bool asGiven = true;
+};
+CaptionLayout layCaption(const QString& caption, const QFont& font, int width, int height);
 
 class cLogo {
 public:

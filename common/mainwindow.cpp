@@ -17,16 +17,21 @@ void fillGradient(QPainter& painter, const QRectF& area, const Gradient& colours
     painter.fillRect(area, g);
 }
 
-QPixmap drawPicture(const Picture& picture)
+QPixmap drawPicture(const Picture& picture, qreal ratio)
 {
-    QPixmap pixmap(picture.size);
+    if (ratio <= 0)
+        ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    // Drawn at the screen's own pixels, laid out in the window's coordinates.
+    QPixmap pixmap((QSizeF(picture.size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    const QRect area(QPoint(0, 0), picture.size);
     QPainter p(&pixmap);
-    fillGradient(p, QRectF(pixmap.rect()), picture.colours);
+    fillGradient(p, QRectF(area), picture.colours);
     p.setPen(Qt::white);
     p.setFont(QFont(QStringLiteral("Arial"), picture.bigPoints, QFont::Bold));
-    p.drawText(pixmap.rect().adjusted(0, 0, 0, -picture.bigLift), Qt::AlignCenter, picture.big);
+    p.drawText(area.adjusted(0, 0, 0, -picture.bigLift), Qt::AlignCenter, picture.big);
     p.setFont(QFont(QStringLiteral("Arial"), picture.smallPoints));
-    p.drawText(pixmap.rect().adjusted(0, 90, 0, 0), Qt::AlignCenter, picture.small);
+    p.drawText(area.adjusted(0, 90, 0, 0), Qt::AlignCenter, picture.small);
     return pixmap;
 }
 

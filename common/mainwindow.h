@@ -42,7 +42,8 @@ struct Picture {
     QString small;
     int smallPoints = 0;
 };
-QPixmap drawPicture(const Picture& picture);
+// Drawn at `ratio` device pixels per pixel (0: the screen's ratio), so it stays sharp when scaled.
+QPixmap drawPicture(const Picture& picture, qreal ratio = 0);
 
 // A menu item named `name` in `menu` (the menu bar or a drop-down), running `handler` of `window`.
 template <typename Window>

@@ -42,7 +42,11 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     fitImage();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    // The picture holds device pixels: the part to repaint is taken at the picture's own ratio.
+    const QRect area = event->rect();
+    const qreal ratio = image_.devicePixelRatio();
+    painter.drawImage(QRectF(area), image_,
+                      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
@@ -53,10 +57,14 @@ void PictureBox::resizeEvent(QResizeEvent* event)
 
 void PictureBox::fitImage() const
 {
-    const QSize wanted = size().expandedTo(QSize(0, 0));
-    if (!image_.isNull() && image_.size() == wanted)
+    // One picture pixel per device pixel, so drawing stays sharp on a scaled screen; painters on
+    // the picture still work in the widget's coordinates.
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = (QSizeF(size().expandedTo(QSize(0, 0))) * ratio).toSize();
+    if (!image_.isNull() && image_.size() == wanted && image_.devicePixelRatio() == ratio)
         return;
     QImage fitted(wanted, QImage::Format_RGB32);
+    fitted.setDevicePixelRatio(ratio);
     fitted.fill(palette().color(backgroundRole()));
     if (!image_.isNull() && !fitted.isNull()) {
         QPainter painter(&fitted);

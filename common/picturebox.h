@@ -14,7 +14,8 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The picture, always as large as the widget (width() x height() pixels, 32-bit RGB). A new
+    // The picture, always as large as the widget (width() x height() times the screen's
+    // device-pixel ratio, 32-bit RGB, the ratio set on it so painters use widget coordinates). A new
     // size keeps what fits of the old picture and fills the rest with the background colour.
     QImage& image();
     const QImage& image() const;

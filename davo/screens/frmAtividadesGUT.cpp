@@ -8,6 +8,7 @@
 #include "davo/screens/frmPlano.h"
 #include "davo/screens/frmTendencia.h"
 #include "davo/screens/gradeatividades.h"
+#include "davo/screens/tamanhojanela.h"
 
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
@@ -16,6 +17,7 @@
 #include "common/widgets.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,7 +86,9 @@ void frmAtividadesGUT::buildScreen()
     layout->addLayout(baixo);
     layout->setSpacing(0);
     baixo->setContentsMargins(0, 8, 0, 0);
-    resize(minimumSizeHint().width(), common::twips(10000));
+    lembraTamanho(this, QSize(minimumSizeHint().width(), common::twips(10000)));
+    // The description column takes whatever width the window gives beyond the columns' own.
+    MSFlexGrid1_->viewport()->installEventFilter(this);
     common::noDefaultButtons(this);
 
     escondePainel();
@@ -127,6 +131,7 @@ int frmAtividadesGUT::montaGrade()
     MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setTabKeyNavigation(false);  // Tab moves on to the buttons; the arrows move in the grid
     MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
     int largura = 0;
     for (int c = 0; c < GradeAtividades::Colunas; ++c) {
@@ -197,9 +202,9 @@ QWidget* frmAtividadesGUT::montaPainel()
     txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
     txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
-    // Lines break at the box's edge, anywhere: breaking a pasted text of thousands of characters
-    // without a blank at word boundaries would hold the screen for seconds.
-    txtObs_->setWordWrapMode(QTextOption::WrapAnywhere);
+    // Lines break at blanks, a word longer than the box inside itself; Tab moves on to the next
+    // control, as everywhere on the screen.
+    quebraNasPalavras(txtObs_);
 
     // The editing panel keeps its place while hidden, so the buttons keep their size.
     auto* painel = new QWidget(this);
@@ -254,6 +259,39 @@ void frmAtividadesGUT::Form_Load()
         PreencheGrade();
         lista.moveFirst();
         desenhaTitulos();
+    }
+}
+
+bool frmAtividadesGUT::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == MSFlexGrid1_->viewport() && evento->type() == QEvent::Resize)
+        ajustaLargura();
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void frmAtividadesGUT::ajustaLargura()
+{
+    // Never narrower than its own width; its heading follows it, and the headings right of it
+    // move along.
+    int outras = 0;
+    for (int c = 0; c < GradeAtividades::Colunas; ++c)
+        if (c != GradeAtividades::ColunaAtividade)
+            outras += common::twips(GradeAtividades::Larguras[c]);
+    const int propria = common::twips(GradeAtividades::Larguras[GradeAtividades::ColunaAtividade]);
+    const int largura = std::max(propria, MSFlexGrid1_->viewport()->width() - outras);
+    if (MSFlexGrid1_->columnWidth(GradeAtividades::ColunaAtividade) == largura)
+        return;
+    MSFlexGrid1_->setColumnWidth(GradeAtividades::ColunaAtividade, largura);
+    int x = 0;
+    for (int k = 1; k < GradeAtividades::Colunas; ++k) {
+        const int w = k == GradeAtividades::ColunaAtividade ? largura : common::twips(GradeAtividades::Larguras[k]);
+        picLogo_[k]->setGeometry(x, 0, w, picLogo_[k]->height());
+        x += w;
+    }
+    if (logo_) {
+        logo_->setDrawingObject(picLogo_[GradeAtividades::ColunaAtividade]);
+        logo_->setCaption(QString::fromUtf8(GradeAtividades::Titulos[GradeAtividades::ColunaAtividade]));
+        logo_->Draw();
     }
 }
 

@@ -51,7 +51,12 @@ public:
     common::DataSource& Data1() { return *data_; }
     int QtdeAtividades() const { return qtdeAtividades_; }
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    // The description column widened to the grid's width, its heading with it.
+    void ajustaLargura();
     // What a press on "&Gravar" asks to store, read and checked before anything is written.
     enum class NovaData { Aceita, Anterior, Invalida };
     struct Edicao {

@@ -1,6 +1,7 @@
 #include "davo/screens/frmHistorico.h"
 
 #include "davo/data/database.h"
+#include "davo/screens/tamanhojanela.h"
 
 #include "common/widgets.h"
 
@@ -28,6 +29,7 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1_->setTabKeyNavigation(false);  // Tab moves on to the panel; the arrows move in the grid
     DBGrid1_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(DBGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         DBGrid1_->setCurrentIndex(index);
@@ -43,7 +45,7 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
 
     txtObs_ = common::withName(new QPlainTextEdit(this), QStringLiteral("txtObs"));
     txtObs_->setReadOnly(true);
-    txtObs_->setWordWrapMode(QTextOption::WrapAnywhere);  // as on the list: a long blob lays out at once  // reopening writes only the state; notes are edited on the list
+    quebraNasPalavras(txtObs_);  // as on the list
     txtObs_->setMaximumHeight(common::twips(1200));
 
     Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
@@ -65,7 +67,7 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DBGrid1_, 1);
     layout->addLayout(baixo);
-    resize(common::twips(14000), common::twips(8000));
+    lembraTamanho(this, QSize(common::twips(14000), common::twips(8000)));
     common::noDefaultButtons(this);
 
     escondePainel();

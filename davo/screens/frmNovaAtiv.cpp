@@ -61,7 +61,6 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     setObjectName(QStringLiteral("frmNovaAtiv"));
     setWindowTitle(QStringLiteral("Inclusão de Nova Atividade"));
 
-    // Created in the order the Tab key visits them.
     txtAtividade_ = new QLineEdit(this);
     txtAtividade_->setObjectName(QStringLiteral("txtAtividade"));
     mskDtFinal_ = new common::MaskedDateBox(this);
@@ -123,6 +122,12 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     janela->addLayout(botoes);
     resize(560, sizeHint().height());
     common::noDefaultButtons(this);  // Enter in a box does not press a button
+    // Tab reads the form as it is laid out, row by row: each questionnaire's button after the box
+    // on its row.
+    QWidget* const ordem[] = {txtAtividade_,   mskDtFinal_, cmdGravidade, txtHorasEst_, cmdTendencias,
+                              txtHorasJaTrab_, txtObs_,     cmdGravar,    command1};
+    for (std::size_t i = 1; i < std::size(ordem); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 
     common::onClick(cmdGravidade, this, &frmNovaAtiv::cmdGravidade_Click);
     common::onClick(cmdTendencias, this, &frmNovaAtiv::cmdTendencias_Click);

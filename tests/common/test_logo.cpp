@@ -220,6 +220,77 @@ private slots:
         QCOMPARE(rightOfText, 0);  // on its side, against the left edge
     }
 
+    void a_long_caption_fits_its_tile_at_scale_1_and_2()
+    {
+        // kivo's tiles over the criteria (345 x 2300 twips) and a davo heading's (500 x 1700),
+        // in the small bold letters both use.
+        PictureBox box;
+        box.useLightLettering();
+        QFont lettering = box.font();
+        lettering.setPixelSize(9);
+        const struct {
+            int width, height;
+            QString caption;
+        } tiles[] = {
+            {23, 153, QStringLiteral("Custo total de manutenção anual dos equipamentos")},
+            {23, 153, QStringLiteral("Disponibilidade de fornecedores qualificados na região")},
+            {23, 153, QStringLiteral("Supplier availability within the whole region")},
+            {23, 153, QStringLiteral("Inversión inicial")},
+            {33, 113, QStringLiteral("Horas já trabalhadas")},
+            {33, 113, QStringLiteral("Horas a Trab. p/dia")},
+            {33, 113, QStringLiteral("Esta_palavra_não_cabe_inteira_numa_linha_só")},
+        };
+        for (qreal ratio : {1.0, 2.0}) {
+            QImage device(8, 8, QImage::Format_RGB32);
+            device.setDevicePixelRatio(ratio);
+            for (const auto& t : tiles) {
+                const common::CaptionLayout layout = common::layCaption(t.caption, lettering, t.width, t.height);
+                const QFontMetricsF metrics(layout.font, &device);
+                for (const QString& line : layout.lines)
+                    QVERIFY2(metrics.horizontalAdvance(line) <= t.height - 18 + 0.5, qPrintable(line));
+                QVERIFY2(metrics.height() + (layout.lines.size() - 1) * metrics.lineSpacing() <= t.width + 0.5,
+                         qPrintable(t.caption));
+                QCOMPARE(layout.lines.join(QString()).remove(QLatin1Char(' ')),
+                         QString(t.caption).remove(QLatin1Char(' ')));
+            }
+            // A short caption keeps its font and its one line.
+            const common::CaptionLayout curto = common::layCaption(QStringLiteral("GUT"), lettering, 33, 113);
+            QVERIFY(curto.asGiven);
+            QCOMPARE(curto.lines, QStringList{QStringLiteral("GUT")});
+            QCOMPARE(curto.font.pixelSize(), 9);
+        }
+
+        // Drawn, the long caption leaves its whole text as the tile's tooltip and a second line
+        // right of the first; the short one sets none.
+        PictureBox& tile = surface(33, 113);
+        tile.useLightLettering();
+        logo_.setCaption(QStringLiteral("Horas já trabalhadas"));
+        logo_.setStartColor(Red);
+        QCOMPARE(tile.toolTip(), QStringLiteral("Horas já trabalhadas"));
+        int secondLine = 0;
+        for (int y = 0; y < 113; ++y)
+            for (int x = 14; x < 33; ++x)
+                secondLine += tile.image().pixel(x, y) != tile.image().pixel(32, y);
+        QVERIFY(secondLine > 0);
+        PictureBox& shortTile = surface(33, 113);
+        shortTile.useLightLettering();
+        logo_.setCaption(QStringLiteral("GUT"));
+        logo_.setStartColor(Red);
+        QVERIFY(shortTile.toolTip().isEmpty());
+    }
+
+    void the_picture_has_the_screens_pixels()
+    {
+        // A surface keeps one picture pixel per device pixel; drawing into it uses the widget's
+        // coordinates.
+        PictureBox& box = surface(30, 40);
+        const qreal ratio = box.devicePixelRatioF();
+        QCOMPARE(box.image().size(), (QSizeF(30, 40) * ratio).toSize());
+        QCOMPARE(box.image().devicePixelRatio(), ratio);
+        logo_.setStartColor(Red);
+        QCOMPARE(box.image().pixel(box.image().width() - 1, box.image().height() - 1), qRgb(255, 0, 0));
+    }
+
     void a_face_name_too_long_for_the_font_leaves_the_bands_alone()
     {
         PictureBox& box = surface(40, 120);

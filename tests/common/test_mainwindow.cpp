@@ -25,6 +25,16 @@ private slots:
         QVERIFY(qAbs(image.pixelColor(0, 0).red() - 16) <= 2);
         QVERIFY(qAbs(image.pixelColor(119, 99).red() - 96) <= 2);
         QVERIFY(qAbs(image.pixelColor(119, 99).blue() - 216) <= 2);
+
+        // On a screen of two device pixels per pixel the picture has twice the pixels, the same
+        // layout, and its letters in the same place.
+        const QPixmap sharp =
+            common::drawPicture({QSize(120, 100), cores, QStringLiteral("X"), 20, 30, QStringLiteral("y"), 8}, 2);
+        QCOMPARE(sharp.size(), QSize(240, 200));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(120, 100));
+        const QImage big = sharp.toImage();
+        QVERIFY(qAbs(big.pixelColor(239, 199).blue() - 216) <= 2);
     }
 
     void a_menu_item_is_named_and_runs_its_handler()

@@ -170,4 +170,27 @@ QStringList shownTitles()
     return titles;
 }
 
+QStringList tabOrder(QWidget* window, QWidget* first)
+{
+    first->setFocus(Qt::TabFocusReason);
+    QStringList order{first->objectName()};
+    QWidget* previous = nullptr;
+    QWidget* last = first;
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || now == first || !window->isAncestorOf(now))
+            break;
+        order << now->objectName();
+        previous = last;
+        last = now;
+    }
+    if (previous && last->hasFocus()) {
+        QTest::keyClick(last, Qt::Key_Tab, Qt::ShiftModifier);
+        if (QApplication::focusWidget() != previous)
+            order << QStringLiteral("(Shift+Tab)");
+    }
+    return order;
+}
+
 }  // namespace testsupport

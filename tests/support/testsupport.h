@@ -93,4 +93,8 @@ common::ShownMessage lastMessage();
 // The titles of all boxes shown since the last reset.
 QStringList shownTitles();
 
+// The controls the Tab key visits in `window`, from `first` until it comes back to it (or 60 steps);
+// a last entry "(Shift+Tab)" when Shift+Tab from the last does not return to the one before it.
+QStringList tabOrder(QWidget* window, QWidget* first);
+
 }  // namespace testsupport

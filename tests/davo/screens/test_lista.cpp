@@ -649,6 +649,106 @@ private slots:
         QVERIFY(!(data.flags(data.index(0, 3)) & Qt::ItemIsEditable));
     }
 
+    void tab_follows_the_reading_order_data()
+    {
+        QTest::addColumn<QString>("tela");
+        QTest::addColumn<QStringList>("ordem");
+        QTest::newRow("frmAtividadesGUT")
+            << "frmAtividadesGUT"
+            << QStringList{"MSFlexGrid1", "cmdNovaAtiv", "cmdPlano", "Command1", "mskDtFinal", "txtHorasEst",
+                           "txtHorasJaTrab", "chkFim", "cmdGravar", "cmdReavaliar", "txtObs"};
+        QTest::newRow("frmHistorico") << "frmHistorico"
+                                      << QStringList{"DBGrid1", "txtObs", "chkFim", "cmdGravar", "Command1"};
+    }
+
+    void tab_follows_the_reading_order()
+    {
+        QFETCH(QString, tela);
+        QFETCH(QStringList, ordem);
+        adiciona({"primeira", 10});
+        adiciona({"feita", 90, 8, 2, 10, 0, "0"});
+        std::unique_ptr<QDialog> janela;
+        if (tela == QLatin1String("frmAtividadesGUT")) {
+            auto lista = std::make_unique<davo::frmAtividadesGUT>(f_->programa);
+            lista->Form_Load();
+            lista->show();
+            QVERIFY(QTest::qWaitForWindowActive(lista.get()));
+            clica(*lista, 0);
+            janela = std::move(lista);
+        } else {
+            auto historico = std::make_unique<davo::frmHistorico>(f_->programa);
+            historico->Form_Load();
+            historico->show();
+            QVERIFY(QTest::qWaitForWindowActive(historico.get()));
+            clicaCelula(named<QTableView>(historico.get(), "DBGrid1"), 0, 3);
+            QTest::mouseClick(named<QCheckBox>(historico.get(), "chkFim"), Qt::LeftButton);
+            janela = std::move(historico);
+        }
+        QCOMPARE(testsupport::tabOrder(janela.get(), janela->findChild<QWidget*>(ordem.first())), ordem);
+    }
+
+    // The list and the history grow with their window, and open again at the size they were left.
+    void the_list_and_the_history_grow_and_keep_their_size()
+    {
+        adiciona({"primeira", 10});
+        for (const char* nome : {"MSFlexGrid1", "DBGrid1"}) {
+            const bool lista = QLatin1String(nome) == QLatin1String("MSFlexGrid1");
+            auto abre = [&]() -> std::unique_ptr<QDialog> {
+                if (lista) {
+                    auto tela = std::make_unique<davo::frmAtividadesGUT>(f_->programa);
+                    tela->Form_Load();
+                    return tela;
+                }
+                auto tela = std::make_unique<davo::frmHistorico>(f_->programa);
+                tela->Form_Load();
+                return tela;
+            };
+            std::unique_ptr<QDialog> tela = abre();
+            QVERIFY(tela->windowFlags() & Qt::WindowMaximizeButtonHint);
+            tela->show();
+            QVERIFY(QTest::qWaitForWindowExposed(tela.get()));
+            auto* grid = named<QTableView>(tela.get(), nome);
+            const QSize antes = grid->size();
+            tela->resize(tela->size() + QSize(200, 150));
+            QTRY_COMPARE(grid->size(), antes + QSize(200, 150));
+            if (lista) {
+                // The description column takes the new width, and its heading follows it.
+                const int coluna = GradeAtividades::ColunaAtividade;
+                QCOMPARE(grid->columnWidth(coluna), common::twips(GradeAtividades::Larguras[coluna]) + 200);
+                auto* pic = named<common::PictureBox>(tela.get(), common::arrayName("picLogo", coluna));
+                QCOMPARE(pic->width(), grid->columnWidth(coluna));
+                auto* depois = named<common::PictureBox>(tela.get(), common::arrayName("picLogo", coluna + 1));
+                QCOMPARE(depois->x(), grid->columnViewportPosition(coluna + 1));
+            }
+            const QSize grande = tela->size();
+            tela->close();
+            tela = abre();
+            QCOMPARE(tela->size(), grande);
+        }
+    }
+
+    // Notes break at blanks; a word longer than the box breaks inside it.
+    void notes_wrap_at_word_boundaries()
+    {
+        adiciona({"primeira", 10});
+        davo::frmAtividadesGUT lista(f_->programa);
+        lista.Form_Load();
+        clica(lista, 0);
+        davo::frmHistorico historico(f_->programa);
+        for (QWidget* tela : {static_cast<QWidget*>(&lista), static_cast<QWidget*>(&historico)}) {
+            auto* obs = named<QPlainTextEdit>(tela, "txtObs");
+            QCOMPARE(obs->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+            QVERIFY(obs->tabChangesFocus());
+        }
+        // A note of 100,000 characters without a blank still opens.
+        auto* obs = named<QPlainTextEdit>(&lista, "txtObs");
+        obs->setPlainText(QString(100000, QLatin1Char('x')));
+        lista.resize(800, 600);
+        lista.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lista));
+        QCOMPARE(obs->toPlainText().size(), 100000);
+    }
+
     void an_empty_history_selects_nothing()
     {
         davo::frmHistorico historico(f_->programa);

@@ -309,6 +309,17 @@ private slots:
         QCOMPARE(f.result(), int(QDialog::Rejected));
         QCOMPARE(atividades().recordCount(), 0);
     }
+
+    void tab_follows_the_reading_order()
+    {
+        davo::frmNovaAtiv nova(f_->programa);
+        nova.show();
+        QVERIFY(QTest::qWaitForWindowActive(&nova));
+        // Row by row, as the form reads; Shift+Tab goes back.
+        const QStringList ordem{"txtAtividade", "mskDtFinal",     "cmdGravidade", "txtHorasEst", "cmdTendencias",
+                                "txtHorasJaTrab", "txtObs", "cmdGravar", "Command1"};
+        QCOMPARE(testsupport::tabOrder(&nova, named<QWidget>(&nova, "txtAtividade")), ordem);
+    }
 };
 
 QTEST_MAIN(TestNovaAtiv)

@@ -143,6 +143,25 @@ private slots:
         t.close();
         QCOMPARE(lblG.text() + lblT.text(), QString());
     }
+
+    // Tab goes round each questionnaire in reading order, one stop per group of options.
+    void tab_follows_the_reading_order()
+    {
+        QLabel destino;
+        davo::frmGravidade gravidade(&destino);
+        gravidade.show();
+        QVERIFY(QTest::qWaitForWindowActive(&gravidade));
+        QStringList questoes;
+        for (int q = 1; q <= 14; ++q)
+            questoes << QStringLiteral("opt%1(1)").arg(q);
+        QCOMPARE(testsupport::tabOrder(&gravidade, named<QWidget>(&gravidade, "opt1(1)")),
+                 questoes << QStringLiteral("cmdGravar"));
+        davo::frmTendencia tendencia(&destino);
+        tendencia.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tendencia));
+        QCOMPARE(testsupport::tabOrder(&tendencia, named<QWidget>(&tendencia, "optT1(1)")),
+                 (QStringList{"optT1(1)", "cmdGravar"}));
+    }
 };
 
 QTEST_MAIN(TestQuestionarios)
