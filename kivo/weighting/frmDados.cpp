@@ -28,6 +28,8 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace kivo {
 
@@ -131,6 +133,33 @@ private:
     std::function<void()> acao_;
 };
 
+// Enter, Space or F2 on a cell of the grid does what a click on it does.
+class TeclaCelula : public QObject {
+public:
+    TeclaCelula(QTableView* grade, std::function<void()> acao) : QObject(grade), acao_(std::move(acao))
+    {
+        grade->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (objeto == parent() && evento->type() == QEvent::KeyPress) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            const int k = tecla->key();
+            if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_F2) &&
+                !(tecla->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+                common::runGuarded(acao_);
+                return true;
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void()> acao_;
+};
+
 }  // namespace
 
 frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
@@ -173,6 +202,14 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
     });
+    // From the keyboard the answer follows at once: the focus goes to the options, none chosen.
+    new TeclaCelula(MSFlexGrid1_, [this] {
+        if (!MSFlexGrid1_->currentIndex().isValid())
+            return;
+        MSFlexGrid1_Click();
+        if (Frame1_->isVisible())
+            opt_[5]->setFocus(Qt::TabFocusReason);
+    });
 
     Frame1_ = common::withName(new QGroupBox(QStringLiteral("Comparação: "), this), QStringLiteral("Frame1"));
     Label1_ = common::withName(new QLabel(QStringLiteral("O critério: "), Frame1_), QStringLiteral("Label1"));
@@ -199,7 +236,7 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     posiciona(lblSintoma_, 2600, 1850, 6300, 285);
 
     // From left to right: opt5 "Muito menos" .. opt1 "Muito Mais", the values under them.
-    const char* captions[6] = {"", "Muito Mais", "Mais", "De forma igual", "Menos", "Muito menos"};
+    const char* captions[6] = {"", "Muito &Mais", "Ma&is", "&De forma igual", "M&enos", "M&uito menos"};
     QString valores = QStringLiteral("<table cellspacing=0 cellpadding=0><tr>");
     const char* escala[5] = {"(1/10)", "(1/5)", "(1)", "(5)", "(10)"};
     for (int k = 1; k <= 5; ++k) {
@@ -325,6 +362,13 @@ bool frmDados::Form_Load()
     }
     gravada_ = matriz();
 
+    // The keyboard starts at the first pair still unanswered.
+    if (const auto primeiro = proximoPar(0, 0))
+        MSFlexGrid1_->setCurrentIndex(grade_->index(primeiro->first - 1, primeiro->second));
+    else if (n_ > 0)
+        MSFlexGrid1_->setCurrentIndex(grade_->index(0, std::min(1, n_)));
+    MSFlexGrid1_->setFocus(Qt::OtherFocusReason);
+
     posicionaTela();
     return true;
 }
@@ -418,6 +462,30 @@ void frmDados::cmdGravar_Click()
     grade_->setTexto(y_ - 1, x_, espelho);
     if (consistenciaMostrada_)
         mostraConsistencia();
+    // The keyboard goes on at the next pair still unanswered.
+    if (const auto proximo = proximoPar(x_, y_)) {
+        const QModelIndex celula = grade_->index(proximo->first - 1, proximo->second);
+        MSFlexGrid1_->setCurrentIndex(celula);
+        MSFlexGrid1_->scrollTo(celula);
+    }
+    MSFlexGrid1_->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<std::pair<int, int>> frmDados::proximoPar(int x, int y) const
+{
+    // Row by row above the diagonal, from the pair after (x, y), round to the first.
+    std::vector<std::pair<int, int>> pares;
+    for (int r = 1; r <= n_; ++r)
+        for (int c = r + 1; c <= n_; ++c)
+            pares.emplace_back(r, c);
+    const auto depois = std::find(pares.begin(), pares.end(), std::make_pair(x, y));
+    const size_t inicio = depois == pares.end() ? 0 : size_t(depois - pares.begin()) + 1;
+    for (size_t i = 0; i < pares.size(); ++i) {
+        const auto& [r, c] = pares[(inicio + i) % pares.size()];
+        if (grade_->texto(r - 1, c).isEmpty())
+            return pares[(inicio + i) % pares.size()];
+    }
+    return std::nullopt;
 }
 
 analise::Matriz frmDados::matriz() const

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -76,6 +77,9 @@ private:
     analise::Matriz matriz() const;
     // The consistency line of the answers the grid holds, and the pair it suggests.
     void mostraConsistencia();
+    // The first pair above the diagonal with no answer after the pair (x, y), row by row and round
+    // to the first; none when every pair is answered.
+    std::optional<std::pair<int, int>> proximoPar(int x, int y) const;
 
     Programa& programa_;
     int n_ = 0;
