@@ -196,6 +196,7 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setTabKeyNavigation(false);  // the arrows move over the cells, Tab leaves the grid
     MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
     copiaComCtrlC(MSFlexGrid1_);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
@@ -268,6 +269,15 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     common::onClick(cmdCalcular_, this, &frmDados::cmdCalcular_Click);
     common::onClick(cmdSair_, this, &frmDados::cmdSair_Click);
     common::noDefaultButtons(this);
+
+    // Tab in reading order: the grid, the line below it, the options from left to right, their
+    // button, the screen's buttons.
+    QList<QWidget*> ordem{MSFlexGrid1_, lblConsistencia_};
+    for (int k = 5; k >= 1; --k)
+        ordem << opt_[k];
+    ordem << cmdGravar_ << cmdCalcular_ << cmdSair_;
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 frmDados::~frmDados() = default;

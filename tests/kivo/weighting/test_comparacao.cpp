@@ -339,6 +339,23 @@ private slots:
         QCOMPARE(f_->stored("N04", 4), QStringList({"1", "0,1", "0,2", "0"}));
     }
 
+    void tab_follows_the_reading_order_and_shift_tab_goes_back()
+    {
+        f_->criterios({"A", "B", "C"});
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QTableView* view = grid(frm.get());
+        const QStringList fechado{"MSFlexGrid1", "cmdCalcular", "cmdSair"};
+        QCOMPARE(testsupport::tabChain(view), fechado);
+        // A pair asked: the options (one stop: the arrows move among them), then its button.
+        QTest::keyClick(view, Qt::Key_Return);
+        const QStringList aberto{"opt5", "cmdGravar", "cmdCalcular", "cmdSair", "MSFlexGrid1"};
+        QCOMPARE(testsupport::tabChain(option(frm.get(), 5)), aberto);
+        QCOMPARE(testsupport::tabChain(option(frm.get(), 5), true),
+                 QStringList({"opt5", "MSFlexGrid1", "cmdSair", "cmdCalcular", "cmdGravar"}));
+    }
+
     void after_an_answer_the_keyboard_goes_to_the_next_pair_unanswered_round_to_the_first()
     {
         f_->criterios({"A", "B", "C"});
