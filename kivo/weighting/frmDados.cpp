@@ -22,11 +22,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QSettings>
 #include <QTableView>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -398,6 +401,42 @@ void frmDados::dimensionaGrade(int largura, int altura)
     larguraGrade_ = largura;
     alturaGrade_ = altura;
     posiciona(MSFlexGrid1_, GradeLeft, GradeTop, largura, altura);
+    if (!base_.isEmpty()) {
+        geometrias_[MSFlexGrid1_] = MSFlexGrid1_->geometry();
+        acompanhaTamanho();
+    }
+}
+
+// A window larger than its layout gives the room to the grid; what stands below it moves down.
+void frmDados::acompanhaTamanho()
+{
+    if (base_.isEmpty())
+        return;
+    const int dx = std::max(0, width() - base_.width());
+    const int dy = std::max(0, height() - base_.height());
+    for (auto it = geometrias_.cbegin(); it != geometrias_.cend(); ++it) {
+        QRect r = it.value();
+        if (it.key() == MSFlexGrid1_)
+            r.setSize(r.size() + QSize(dx, dy));
+        else
+            r.translate(0, dy);
+        it.key()->setGeometry(r);
+    }
+}
+
+void frmDados::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    acompanhaTamanho();
+}
+
+void frmDados::done(int result)
+{
+    // The size the user gave the window is the one it opens with next time.
+    if (!base_.isEmpty())
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo"))
+            .setValue(QStringLiteral("frmDados/tamanho"), size());
+    QDialog::done(result);
 }
 
 void frmDados::desenhaBanner(int k, int left, int width, const QString& caption)
@@ -425,7 +464,19 @@ void frmDados::posicionaTela()
     const int botoes = frameTop + FrameAltura + 150;
     posiciona(cmdCalcular_, GradeLeft, botoes, 1500, 450);
     posiciona(cmdSair_, GradeLeft + 1700, botoes, 1500, 450);
-    setFixedSize(common::twips(largura), common::twips(botoes + 450 + 240));
+    geometrias_.clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, lblConsistencia_, Frame1_, cmdCalcular_, cmdSair_})
+        geometrias_[w] = w->geometry();
+    // The layout is the smallest size; the window can grow and be maximised, its grid with it.
+    base_ = QSize(common::twips(largura), common::twips(botoes + 450 + 240));
+    setMinimumSize(base_);
+    setSizeGripEnabled(true);
+    const QSize guardado =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo"))
+            .value(QStringLiteral("frmDados/tamanho"))
+            .toSize();
+    resize(guardado.isValid() ? guardado.expandedTo(base_) : base_);
+    acompanhaTamanho();
 }
 
 void frmDados::limpaOpcoes()

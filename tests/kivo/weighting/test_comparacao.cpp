@@ -356,6 +356,30 @@ private slots:
                  QStringList({"opt5", "MSFlexGrid1", "cmdSair", "cmdCalcular", "cmdGravar"}));
     }
 
+    void the_window_grows_with_its_grid_and_opens_again_at_the_size_it_was_left()
+    {
+        f_->criterios({"A", "B", "C"});
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QTableView* view = grid(frm.get());
+        const QSize base = frm->size();
+        const QSize grade = view->size();
+        const int sair = named<QPushButton>(frm.get(), "cmdSair")->y();
+        QCOMPARE(frm->minimumSize(), base);
+        QVERIFY(frm->maximumSize().width() > base.width());
+        frm->resize(base + QSize(300, 200));
+        QTRY_COMPARE(view->size(), grade + QSize(300, 200));
+        QCOMPARE(named<QPushButton>(frm.get(), "cmdSair")->y(), sair + 200);
+        QCOMPARE(view->columnWidth(1), common::twips(350));  // the columns keep their width
+        named<QPushButton>(frm.get(), "cmdSair")->click();
+        frm.reset();
+
+        frm = f_->load();
+        QCOMPARE(frm->size(), base + QSize(300, 200));
+        QCOMPARE(grid(frm.get())->size(), grade + QSize(300, 200));
+    }
+
     void after_an_answer_the_keyboard_goes_to_the_next_pair_unanswered_round_to_the_first()
     {
         f_->criterios({"A", "B", "C"});
