@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kivo {
 
 namespace {
@@ -134,7 +136,11 @@ void frmLista::layoutRows()
     const int top = listas::dispoeLinhas(linhas_, qtdeEmUso());
     for (const Botao& b : botoes_)
         listas::posiciona(b.botao, b.esquerda, top + b.abaixo, b.largura, 495);
-    setFixedSize(common::twips(medidas_.larguraJanela), common::twips(top + listas::AlturaAbaixo));
+    // The window ends a margin below its buttons (the tallest, cmdAjuda, stands 100 lower).
+    int fundo = top;
+    for (const Botao& b : botoes_)
+        fundo = std::max(fundo, top + b.abaixo + 495);
+    setFixedSize(common::twips(medidas_.larguraJanela), common::twips(fundo + listas::MargemAbaixo));
 }
 
 bool frmLista::aceitaQtde(const QString& titulo, const QString& texto, const std::function<void(short)>& guarda)

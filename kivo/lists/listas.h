@@ -28,6 +28,8 @@ inline constexpr int QtdeMaxima = 15;
 inline constexpr int TopoLinhas = 1500;
 inline constexpr int PassoLinha = 375;
 inline constexpr int AlturaAbaixo = 2000;
+// The window's margin below its lowest button.
+inline constexpr int MargemAbaixo = 240;
 
 // The count stored in Qtde of the first row: the number converted to a small integer, 3 when it is
 // not a number.

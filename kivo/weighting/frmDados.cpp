@@ -22,12 +22,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QSettings>
 #include <QTableView>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace kivo {
 
@@ -131,6 +136,33 @@ private:
     std::function<void()> acao_;
 };
 
+// Enter, Space or F2 on a cell of the grid does what a click on it does.
+class TeclaCelula : public QObject {
+public:
+    TeclaCelula(QTableView* grade, std::function<void()> acao) : QObject(grade), acao_(std::move(acao))
+    {
+        grade->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        if (objeto == parent() && evento->type() == QEvent::KeyPress) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            const int k = tecla->key();
+            if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_F2) &&
+                !(tecla->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+                common::runGuarded(acao_);
+                return true;
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void()> acao_;
+};
+
 }  // namespace
 
 frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
@@ -167,11 +199,20 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     MSFlexGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setTabKeyNavigation(false);  // the arrows move over the cells, Tab leaves the grid
     MSFlexGrid1_->setFrameShape(QFrame::NoFrame);
     copiaComCtrlC(MSFlexGrid1_);
     connect(MSFlexGrid1_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         MSFlexGrid1_->setCurrentIndex(index);
         common::runGuarded([this] { MSFlexGrid1_Click(); });
+    });
+    // From the keyboard the answer follows at once: the focus goes to the options, none chosen.
+    new TeclaCelula(MSFlexGrid1_, [this] {
+        if (!MSFlexGrid1_->currentIndex().isValid())
+            return;
+        MSFlexGrid1_Click();
+        if (Frame1_->isVisible())
+            opt_[5]->setFocus(Qt::TabFocusReason);
     });
 
     Frame1_ = common::withName(new QGroupBox(QStringLiteral("Comparação: "), this), QStringLiteral("Frame1"));
@@ -199,7 +240,7 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     posiciona(lblSintoma_, 2600, 1850, 6300, 285);
 
     // From left to right: opt5 "Muito menos" .. opt1 "Muito Mais", the values under them.
-    const char* captions[6] = {"", "Muito Mais", "Mais", "De forma igual", "Menos", "Muito menos"};
+    const char* captions[6] = {"", "Muito &Mais", "Ma&is", "&De forma igual", "M&enos", "M&uito menos"};
     QString valores = QStringLiteral("<table cellspacing=0 cellpadding=0><tr>");
     const char* escala[5] = {"(1/10)", "(1/5)", "(1)", "(5)", "(10)"};
     for (int k = 1; k <= 5; ++k) {
@@ -231,6 +272,15 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     common::onClick(cmdCalcular_, this, &frmDados::cmdCalcular_Click);
     common::onClick(cmdSair_, this, &frmDados::cmdSair_Click);
     common::noDefaultButtons(this);
+
+    // Tab in reading order: the grid, the line below it, the options from left to right, their
+    // button, the screen's buttons.
+    QList<QWidget*> ordem{MSFlexGrid1_, lblConsistencia_};
+    for (int k = 5; k >= 1; --k)
+        ordem << opt_[k];
+    ordem << cmdGravar_ << cmdCalcular_ << cmdSair_;
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 frmDados::~frmDados() = default;
@@ -325,6 +375,13 @@ bool frmDados::Form_Load()
     }
     gravada_ = matriz();
 
+    // The keyboard starts at the first pair still unanswered.
+    if (const auto primeiro = proximoPar(0, 0))
+        MSFlexGrid1_->setCurrentIndex(grade_->index(primeiro->first - 1, primeiro->second));
+    else if (n_ > 0)
+        MSFlexGrid1_->setCurrentIndex(grade_->index(0, std::min(1, n_)));
+    MSFlexGrid1_->setFocus(Qt::OtherFocusReason);
+
     posicionaTela();
     return true;
 }
@@ -344,6 +401,42 @@ void frmDados::dimensionaGrade(int largura, int altura)
     larguraGrade_ = largura;
     alturaGrade_ = altura;
     posiciona(MSFlexGrid1_, GradeLeft, GradeTop, largura, altura);
+    if (!base_.isEmpty()) {
+        geometrias_[MSFlexGrid1_] = MSFlexGrid1_->geometry();
+        acompanhaTamanho();
+    }
+}
+
+// A window larger than its layout gives the room to the grid; what stands below it moves down.
+void frmDados::acompanhaTamanho()
+{
+    if (base_.isEmpty())
+        return;
+    const int dx = std::max(0, width() - base_.width());
+    const int dy = std::max(0, height() - base_.height());
+    for (auto it = geometrias_.cbegin(); it != geometrias_.cend(); ++it) {
+        QRect r = it.value();
+        if (it.key() == MSFlexGrid1_)
+            r.setSize(r.size() + QSize(dx, dy));
+        else
+            r.translate(0, dy);
+        it.key()->setGeometry(r);
+    }
+}
+
+void frmDados::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    acompanhaTamanho();
+}
+
+void frmDados::done(int result)
+{
+    // The size the user gave the window is the one it opens with next time.
+    if (!base_.isEmpty())
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo"))
+            .setValue(QStringLiteral("frmDados/tamanho"), size());
+    QDialog::done(result);
 }
 
 void frmDados::desenhaBanner(int k, int left, int width, const QString& caption)
@@ -371,7 +464,19 @@ void frmDados::posicionaTela()
     const int botoes = frameTop + FrameAltura + 150;
     posiciona(cmdCalcular_, GradeLeft, botoes, 1500, 450);
     posiciona(cmdSair_, GradeLeft + 1700, botoes, 1500, 450);
-    setFixedSize(common::twips(largura), common::twips(botoes + 450 + 240));
+    geometrias_.clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, lblConsistencia_, Frame1_, cmdCalcular_, cmdSair_})
+        geometrias_[w] = w->geometry();
+    // The layout is the smallest size; the window can grow and be maximised, its grid with it.
+    base_ = QSize(common::twips(largura), common::twips(botoes + 450 + 240));
+    setMinimumSize(base_);
+    setSizeGripEnabled(true);
+    const QSize guardado =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kivo"), QStringLiteral("kivo"))
+            .value(QStringLiteral("frmDados/tamanho"))
+            .toSize();
+    resize(guardado.isValid() ? guardado.expandedTo(base_) : base_);
+    acompanhaTamanho();
 }
 
 void frmDados::limpaOpcoes()
@@ -418,6 +523,30 @@ void frmDados::cmdGravar_Click()
     grade_->setTexto(y_ - 1, x_, espelho);
     if (consistenciaMostrada_)
         mostraConsistencia();
+    // The keyboard goes on at the next pair still unanswered.
+    if (const auto proximo = proximoPar(x_, y_)) {
+        const QModelIndex celula = grade_->index(proximo->first - 1, proximo->second);
+        MSFlexGrid1_->setCurrentIndex(celula);
+        MSFlexGrid1_->scrollTo(celula);
+    }
+    MSFlexGrid1_->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<std::pair<int, int>> frmDados::proximoPar(int x, int y) const
+{
+    // Row by row above the diagonal, from the pair after (x, y), round to the first.
+    std::vector<std::pair<int, int>> pares;
+    for (int r = 1; r <= n_; ++r)
+        for (int c = r + 1; c <= n_; ++c)
+            pares.emplace_back(r, c);
+    const auto depois = std::find(pares.begin(), pares.end(), std::make_pair(x, y));
+    const size_t inicio = depois == pares.end() ? 0 : size_t(depois - pares.begin()) + 1;
+    for (size_t i = 0; i < pares.size(); ++i) {
+        const auto& [r, c] = pares[(inicio + i) % pares.size()];
+        if (grade_->texto(r - 1, c).isEmpty())
+            return pares[(inicio + i) % pares.size()];
+    }
+    return std::nullopt;
 }
 
 analise::Matriz frmDados::matriz() const

@@ -6,11 +6,15 @@
 #include "common/store.h"
 
 #include <QDialog>
+#include <QHash>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -65,8 +69,14 @@ public:
 public:
     // Esc, the close button: with answers in the grid not yet stored, asks first.
     void reject() override;
+    // Keeps the window's size in the user's settings.
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void acompanhaTamanho();
     // The message when the table and the count disagree; always false.
     bool recusa(const QString& texto);
     void dimensionaGrade(int largura, int altura);
@@ -76,6 +86,9 @@ private:
     analise::Matriz matriz() const;
     // The consistency line of the answers the grid holds, and the pair it suggests.
     void mostraConsistencia();
+    // The first pair above the diagonal with no answer after the pair (x, y), row by row and round
+    // to the first; none when every pair is answered.
+    std::optional<std::pair<int, int>> proximoPar(int x, int y) const;
 
     Programa& programa_;
     int n_ = 0;
@@ -92,6 +105,8 @@ private:
     analise::Matriz gravada_;  // the answers as loaded or last stored
     bool consistenciaMostrada_ = false;  // from the analysis on, each answer renews the line
     std::optional<analise::Mudanca> sugestao_;
+    QSize base_;  // pixels: the window as laid out, its smallest size
+    QHash<QWidget*, QRect> geometrias_;  // where the layout put what follows the window's size
 
     QTableView* MSFlexGrid1_ = nullptr;
     std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20

@@ -228,6 +228,10 @@ void frmValores::marcaOpcao()
         optCriterio_[i]->setChecked(i + 1 == atual_);
         optCriterio_[i]->setAutoExclusive(true);
     }
+    // Tab stops at the options once, on the chosen one (the arrows move among them).
+    if (atual_ >= 1 && atual_ <= Linhas)
+        for (int i = 0; i < Linhas; ++i)
+            optCriterio_[i]->setFocusPolicy(i + 1 == atual_ ? Qt::TabFocus : Qt::NoFocus);
 }
 
 bool frmValores::txtValor_LostFocus(int index)

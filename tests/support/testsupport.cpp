@@ -194,3 +194,22 @@ QStringList tabOrder(QWidget* window, QWidget* first)
 }
 
 }  // namespace testsupport
+
+namespace testsupport {
+
+QStringList tabChain(QWidget* first, bool back, int max)
+{
+    first->setFocus(Qt::TabFocusReason);
+    QStringList names{first->objectName()};
+    for (int i = 0; i < max; ++i) {
+        QWidget* now = QApplication::focusWidget();
+        QTest::keyClick(now ? now : first, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        now = QApplication::focusWidget();
+        if (!now || now == first)
+            break;
+        names << now->objectName();
+    }
+    return names;
+}
+
+}  // namespace testsupport

@@ -98,3 +98,11 @@ QStringList shownTitles();
 QStringList tabOrder(QWidget* window, QWidget* first);
 
 }  // namespace testsupport
+
+namespace testsupport {
+
+// The objectNames the focus passes through from `first`, pressing Tab (or Shift+Tab with
+// `back`) until it comes back to `first` or `max` presses; the window must be active.
+QStringList tabChain(QWidget* first, bool back = false, int max = 60);
+
+}  // namespace testsupport

@@ -225,6 +225,34 @@ private slots:
         QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
     }
 
+    void tab_follows_the_reading_order_and_shift_tab_goes_back_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("alternatives") << "frmAlternativas"
+                                      << QStringList{"txtQtde", "txtAlternativa(0)", "txtAlternativa(1)",
+                                                     "txtAlternativa(2)", "txtAlternativa(3)", "cmdSair", "cmdLimpar"};
+        QTest::newRow("criteria") << "frmCriterios"
+                                  << QStringList{"txtQtde",          "txtIdentifica(0)", "txtSinal(0)",
+                                                 "txtIdentifica(1)", "txtSinal(1)",      "txtIdentifica(2)",
+                                                 "txtSinal(2)",      "txtIdentifica(3)", "txtSinal(3)",
+                                                 "cmdSair",          "cmdLimpar",        "cmdAjuda"};
+    }
+
+    void tab_follows_the_reading_order_and_shift_tab_goes_back()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, order);
+        auto frm = open(screen);
+        QWidget* first = named<QWidget>(frm.get(), order.front());
+        QCOMPARE(testsupport::tabChain(first), order);
+        QStringList back{order.front()};
+        for (qsizetype i = order.size() - 1; i > 0; --i)
+            back << order[i];
+        QCOMPARE(testsupport::tabChain(first, true), back);
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
     void every_button_of_the_alternatives_screen()
     {
         auto frm = open("frmAlternativas");

@@ -8,6 +8,7 @@
 #include "common/logo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 
 using kivo::GradeDados;
@@ -66,16 +67,16 @@ private slots:
         QTest::addColumn<short>("idioma");
         QTest::addColumn<QStringList>("expected");
         const QStringList pt{"Identificação dos Pesos", "O critério: ", "é: ", "Do que o critério: ",
-                             "Para a função objetivo ", "Comparação: ", "Muito Mais", "Mais", "De forma igual",
-                             "Menos", "Muito menos", "&Gravar", "&Analizar", "&Voltar"};
+                             "Para a função objetivo ", "Comparação: ", "Muito &Mais", "Ma&is", "&De forma igual",
+                             "M&enos", "M&uito menos", "&Gravar", "&Analizar", "&Voltar"};
         QTest::newRow("English") << short(1)
                                  << QStringList{"Registration of events", "The criteria:", "it is", "Than the criteria:",
-                                                "for the objective function", "Comparison", "Much more", "Much",
-                                                "The same", "Less", "Much less", "&Write", "&Analyze", "&Return"};
+                                                "for the objective function", "Comparison", "Much &more", "M&uch",
+                                                "&The same", "&Less", "Much l&ess", "&Write", "&Analyze", "&Return"};
         QTest::newRow("Spanish") << short(2)
                                  << QStringList{"Identificación de los Pesos", "El criterio: ", "es: ", "Que el criterio: ",
-                                                "Para la función objetivo ", "Comparación: ", "Mucho más", "Más", "Igual",
-                                                "Menos", "Mucho menos", "&Grabar", "&Analizar", "&Volver"};
+                                                "Para la función objetivo ", "Comparación: ", "Mucho &más", "Má&s", "&Igual",
+                                                "M&enos", "M&ucho menos", "&Grabar", "&Analizar", "&Volver"};
         QTest::newRow("Portuguese") << short(3) << pt;
     }
 
@@ -253,7 +254,7 @@ private slots:
         f_->programa.idioma = kivo::Ingles;
         auto frm = f_->load();
         clickCell(frm.get(), 0, 3);
-        QCOMPARE(option(frm.get(), 1)->text(), QStringLiteral("Much more"));
+        QCOMPARE(option(frm.get(), 1)->text(), QStringLiteral("Much &more"));
         option(frm.get(), 1)->setChecked(true);
         named<QPushButton>(frm.get(), "cmdGravar")->click();
         QCOMPARE(cell(frm.get(), 0, 3), QStringLiteral("10"));
@@ -274,6 +275,128 @@ private slots:
             QCOMPARE(cell(frm.get(), 1, 3), asked[k - 1]);
             QCOMPARE(cell(frm.get(), 2, 2), mirrored[k - 1]);
         }
+    }
+
+    // Keys ------------------------------------------------------------------------------------
+
+    void a_four_criteria_matrix_answered_by_keys_alone()
+    {
+        f_->criterios({"A", "B", "C", "D"});
+        auto frm = f_->load();
+        frm->show();
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        auto* frame = named<QGroupBox>(frm.get(), "Frame1");
+        QTableView* view = grid(frm.get());
+        QCOMPARE(QApplication::focusWidget(), view);
+        int presses = 0;
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers mod = {}) {
+            ++presses;
+            QTest::keyClick(QApplication::focusWidget(), key, mod);
+        };
+        // Each pair: Enter, Space or F2 asks it, an access key chooses, Alt+G stores and goes on: three
+        // keys. The arrows move among the options and Space chooses the one they stand on.
+        using Teclas = QList<QPair<Qt::Key, Qt::KeyboardModifiers>>;
+        const Qt::KeyboardModifiers alt = Qt::AltModifier;
+        struct Passo {
+            QPoint celula;  // where the keyboard stands before the pair is asked
+            Qt::Key abre;
+            Teclas escolhe;
+            int opcao;
+        };
+        const QList<Passo> passos{
+            {{0, 2}, Qt::Key_Return, {{Qt::Key_M, alt}}, 1},               // A × B "Muito Mais"
+            {{0, 3}, Qt::Key_Space, {{Qt::Key_I, alt}}, 2},                // A × C "Mais"
+            {{0, 4}, Qt::Key_Enter, {{Qt::Key_D, alt}}, 3},                // A × D "De forma igual"
+            {{1, 3}, Qt::Key_Return, {{Qt::Key_Right, {}}, {Qt::Key_Space, {}}}, 4},  // B × C
+            {{1, 4}, Qt::Key_F2, {{Qt::Key_Space, {}}}, 5},                // B × D: opt5, where it starts
+            {{2, 4}, Qt::Key_Return, {{Qt::Key_E, alt}}, 4},               // C × D "Menos"
+        };
+        for (const Passo& p : passos) {
+            const int antes = presses;
+            QCOMPARE(view->currentIndex(), view->model()->index(p.celula.x(), p.celula.y()));
+            QCOMPARE(QApplication::focusWidget(), view);
+            press(p.abre);
+            QVERIFY(frame->isVisible());
+            QCOMPARE(cells(frm.get()).fundo(p.celula.x(), p.celula.y()), GradeDados::Amarelo);
+            for (const auto& [tecla, mod] : p.escolhe) {
+                for (int k = 1; k <= 5; ++k)
+                    QVERIFY(!option(frm.get(), k)->isChecked());  // none chosen for the user
+                press(tecla, mod);
+            }
+            QTRY_VERIFY2(option(frm.get(), p.opcao)->isChecked(), qPrintable(QString::number(p.opcao)));
+            press(Qt::Key_G, Qt::AltModifier);
+            QTRY_VERIFY(!frame->isVisible());
+            QCOMPARE(presses - antes, 2 + int(p.escolhe.size()));
+        }
+        // Every pair answered: the keyboard stays on the last one, and the screen is left by Alt+V.
+        QCOMPARE(view->currentIndex(), view->model()->index(2, 4));
+        QTest::keyClick(frm.get(), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(frm->result(), int(QDialog::Accepted));
+        QCOMPARE(f_->stored("N01", 4), QStringList({"0", "0,1", "0,2", "1"}));
+        QCOMPARE(f_->stored("N02", 4), QStringList({"10", "0", "5", "10"}));
+        QCOMPARE(f_->stored("N03", 4), QStringList({"5", "0,2", "0", "5"}));
+        QCOMPARE(f_->stored("N04", 4), QStringList({"1", "0,1", "0,2", "0"}));
+    }
+
+    void tab_follows_the_reading_order_and_shift_tab_goes_back()
+    {
+        f_->criterios({"A", "B", "C"});
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QTableView* view = grid(frm.get());
+        const QStringList fechado{"MSFlexGrid1", "cmdCalcular", "cmdSair"};
+        QCOMPARE(testsupport::tabChain(view), fechado);
+        // A pair asked: the options (one stop: the arrows move among them), then its button.
+        QTest::keyClick(view, Qt::Key_Return);
+        const QStringList aberto{"opt5", "cmdGravar", "cmdCalcular", "cmdSair", "MSFlexGrid1"};
+        QCOMPARE(testsupport::tabChain(option(frm.get(), 5)), aberto);
+        QCOMPARE(testsupport::tabChain(option(frm.get(), 5), true),
+                 QStringList({"opt5", "MSFlexGrid1", "cmdSair", "cmdCalcular", "cmdGravar"}));
+    }
+
+    void the_window_grows_with_its_grid_and_opens_again_at_the_size_it_was_left()
+    {
+        f_->criterios({"A", "B", "C"});
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QTableView* view = grid(frm.get());
+        const QSize base = frm->size();
+        const QSize grade = view->size();
+        const int sair = named<QPushButton>(frm.get(), "cmdSair")->y();
+        QCOMPARE(frm->minimumSize(), base);
+        QVERIFY(frm->maximumSize().width() > base.width());
+        frm->resize(base + QSize(300, 200));
+        QTRY_COMPARE(view->size(), grade + QSize(300, 200));
+        QCOMPARE(named<QPushButton>(frm.get(), "cmdSair")->y(), sair + 200);
+        QCOMPARE(view->columnWidth(1), common::twips(350));  // the columns keep their width
+        named<QPushButton>(frm.get(), "cmdSair")->click();
+        frm.reset();
+
+        frm = f_->load();
+        QCOMPARE(frm->size(), base + QSize(300, 200));
+        QCOMPARE(grid(frm.get())->size(), grade + QSize(300, 200));
+    }
+
+    void after_an_answer_the_keyboard_goes_to_the_next_pair_unanswered_round_to_the_first()
+    {
+        f_->criterios({"A", "B", "C"});
+        f_->compara(1, 3, 5);
+        f_->compara(3, 1, 0.2);
+        auto frm = f_->load();
+        QTableView* view = grid(frm.get());
+        QCOMPARE(view->currentIndex(), view->model()->index(0, 2));  // A × C is answered already
+        answer(frm.get(), 2, 3, 1);  // B × C, the last pair, by the mouse
+        QCOMPARE(view->currentIndex(), view->model()->index(0, 2));  // round to A × B
+        answer(frm.get(), 1, 2, 0);  // no option: still unanswered, and the only one
+        QCOMPARE(view->currentIndex(), view->model()->index(0, 2));
+        // The clicked cell is asked as before; no option preselected.
+        clickCell(frm.get(), 0, 3);
+        for (int k = 1; k <= 5; ++k)
+            QVERIFY(!option(frm.get(), k)->isChecked());
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("C"));
     }
 
     // Saving ----------------------------------------------------------------------------------

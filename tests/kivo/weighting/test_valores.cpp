@@ -264,6 +264,26 @@ private slots:
         QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
     }
 
+    void tab_follows_the_reading_order_and_shift_tab_goes_back()
+    {
+        caso();
+        auto frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        // No criterion yet: the boxes wait, the options are one stop.
+        QCOMPARE(testsupport::tabChain(opcao(frm.get(), 0)),
+                 QStringList({"optCriterio(0)", "cmdGravar", "cmdSair"}));
+        clica(opcao(frm.get(), 2));
+        const QStringList ordem{"txtValor(0)", "txtValor(2)", "txtValor(3)", "optCriterio(2)", "cmdGravar",
+                                "cmdSair"};
+        QCOMPARE(testsupport::tabChain(caixa(frm.get(), 0)), ordem);
+        QStringList volta{ordem.front()};
+        for (qsizetype i = ordem.size() - 1; i > 0; --i)
+            volta << ordem[i];
+        QCOMPARE(testsupport::tabChain(caixa(frm.get(), 0), true), volta);
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
     void a_criterion_without_a_record_shows_empty_boxes_and_stores_nothing()
     {
         caso();
