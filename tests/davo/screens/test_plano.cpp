@@ -287,8 +287,8 @@ private slots:
 
             const QStringList ordem{"grdAtrasos", "Command1"};
             QCOMPARE(tela.focusWidget()->objectName(), ordem.first());
-            QCOMPARE(testsupport::tabChain(&tela), ordem);
-            QCOMPARE(testsupport::tabChain(&tela, false), ordem);
+            QCOMPARE(testsupport::tabChain(tela.focusWidget()), ordem);
+            QCOMPARE(testsupport::tabChain(tela.focusWidget(), true), ordem);
             QCOMPARE(testsupport::tabControls(&tela), QStringList({"Command1", "grdAtrasos"}));
             maior = tela.size();
             QTest::mouseClick(named<QPushButton>(&tela, "Command1"), Qt::LeftButton);

@@ -315,8 +315,8 @@ private slots:
             if (d.objectName() == tela) {
                 inicial = d.focusWidget() ? d.focusWidget()->objectName() : QStringLiteral("<none>");
                 controles = testsupport::tabControls(&d);
-                frente = testsupport::tabChain(&d);
-                tras = testsupport::tabChain(&d, false);
+                frente = testsupport::tabChain(d.focusWidget());
+                tras = testsupport::tabChain(d.focusWidget(), true);
             }
             return int(QDialog::Rejected);
         });
