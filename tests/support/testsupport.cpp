@@ -212,4 +212,25 @@ QStringList tabChain(QWidget* first, bool back, int max)
     return names;
 }
 
+QString answerFileDialog(const std::function<void()>& action, const std::function<int(QFileDialog&)>& answer)
+{
+    QString proposed;
+    common::Modal::setTestHandler([&](QDialog& dialog) {
+        auto& fd = static_cast<QFileDialog&>(dialog);
+        proposed = fd.selectedFiles().value(0);
+        return answer(fd);
+    });
+    action();
+    common::Modal::setTestHandler({});
+    return proposed;
+}
+
+std::function<int(QFileDialog&)> acceptFile(const QString& file)
+{
+    return [file](QFileDialog& fd) {
+        fd.selectFile(file);
+        return int(QDialog::Accepted);
+    };
+}
+
 }  // namespace testsupport

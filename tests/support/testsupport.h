@@ -6,6 +6,7 @@
 #include "common/platform.h"
 
 #include <QDate>
+#include <QFileDialog>
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
@@ -104,5 +105,11 @@ namespace testsupport {
 // The objectNames the focus passes through from `first`, pressing Tab (or Shift+Tab with
 // `back`) until it comes back to `first` or `max` presses; the window must be active.
 QStringList tabChain(QWidget* first, bool back = false, int max = 60);
+
+// Runs `action`, which opens a file dialog through the modal seam, with that dialog answered by
+// `answer`; returns the file name the dialog proposed.
+QString answerFileDialog(const std::function<void()>& action, const std::function<int(QFileDialog&)>& answer);
+// An answer that picks `file` and accepts.
+std::function<int(QFileDialog&)> acceptFile(const QString& file);
 
 }  // namespace testsupport

@@ -289,24 +289,10 @@ class TestImprime : public QObject {
     // Runs the print button's work; the save dialog, when it opens, is answered by `answer`.
     QString imprime(const std::function<int(QFileDialog&)>& answer)
     {
-        QString proposto;
-        common::Modal::setTestHandler([&](QDialog& dialog) {
-            auto& fd = static_cast<QFileDialog&>(dialog);
-            proposto = fd.selectedFiles().value(0);
-            return answer(fd);
-        });
-        kivo::imprime(nullptr, &combo_, *programa_);
-        common::Modal::setTestHandler({});
-        return proposto;
+        return testsupport::answerFileDialog([&] { kivo::imprime(nullptr, &combo_, *programa_); }, answer);
     }
 
-    static std::function<int(QFileDialog&)> salvaEm(const QString& arquivo)
-    {
-        return [arquivo](QFileDialog& fd) {
-            fd.selectFile(arquivo);
-            return int(QDialog::Accepted);
-        };
-    }
+    static std::function<int(QFileDialog&)> salvaEm(const QString& arquivo) { return testsupport::acceptFile(arquivo); }
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }

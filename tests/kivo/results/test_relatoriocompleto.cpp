@@ -169,24 +169,10 @@ class TestRelatorioCompleto : public QObject {
     // file the dialog proposed.
     QString imprime(const std::function<int(QFileDialog&)>& answer)
     {
-        QString proposto;
-        common::Modal::setTestHandler([&](QDialog& dialog) {
-            auto& fd = static_cast<QFileDialog&>(dialog);
-            proposto = fd.selectedFiles().value(0);
-            return answer(fd);
-        });
-        kivo::imprimeCompleto(nullptr, &combo_, f_->programa);
-        common::Modal::setTestHandler({});
-        return proposto;
+        return testsupport::answerFileDialog([&] { kivo::imprimeCompleto(nullptr, &combo_, f_->programa); }, answer);
     }
 
-    static std::function<int(QFileDialog&)> salvaEm(const QString& arquivo)
-    {
-        return [arquivo](QFileDialog& fd) {
-            fd.selectFile(arquivo);
-            return int(QDialog::Accepted);
-        };
-    }
+    static std::function<int(QFileDialog&)> salvaEm(const QString& arquivo) { return testsupport::acceptFile(arquivo); }
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
