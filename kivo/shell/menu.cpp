@@ -31,14 +31,17 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace kivo {
 
 namespace {
 
-// The picture of the main window: the program's name on a blue gradient.
-QPixmap picture()
+// The picture of the main window: the program's name on a blue gradient, 480 pixels wide unless
+// the menu bar needs more.
+QPixmap picture(int largura = 480)
 {
-    return common::drawPicture({QSize(480, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
+    return common::drawPicture({QSize(largura, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
                                 QStringLiteral("Apoio à decisão multicritério"), 14});
 }
 
@@ -231,6 +234,9 @@ void Menu::leIdioma()
 void Menu::aplicaIdioma()
 {
     legendasMenu(this, programa_.idioma);
+    // The picture is as wide as the menu bar, so every menu stays in view in every language.
+    if (auto* image = findChild<QLabel*>(QStringLiteral("Image1")))
+        image->setPixmap(picture(std::max(480, menuBar()->sizeHint().width())));
     // The standard buttons of the message boxes and the file dialog speak the same language.
     const short l = programa_.idioma;
     common::loadQtTranslations(l == Ingles     ? QLocale(QLocale::English, QLocale::UnitedStates)
