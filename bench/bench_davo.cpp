@@ -79,7 +79,7 @@ void ActivityListFloor(benchmark::State& state)
                                  "FROM Atividades WHERE Ativo = '1'");
     sqlite3_stmt* write =
         prepare("UPDATE Atividades SET FaltamDias = ?, TempoDisp = ?, HorasTrabDia = ? WHERE Codigo = ?");
-    sqlite3_stmt* list = prepare(davo::ListaAtivas);
+    sqlite3_stmt* list = prepare(davo::ListaAtivas.sql());
     auto number = [](sqlite3_stmt* s, int c) {
         const int type = sqlite3_column_type(s, c);
         return type == SQLITE_INTEGER || type == SQLITE_FLOAT;

@@ -59,7 +59,7 @@ void ActiveActivitiesQuery(benchmark::State& state)
 {
     common::Database& db = activities(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        common::Recordset rs = common::Recordset::openQuery(db, davo::ListaAtivas);
+        common::Recordset rs = common::Recordset::openWhere(db, davo::ListaAtivas);
         benchmark::DoNotOptimize(rs.recordCount());
     }
 }

@@ -15,8 +15,6 @@
 
 namespace common {
 
-namespace {
-
 FieldKind kindOfDeclared(const QString& declared)
 {
     const QString t = declared.trimmed().toUpper();
@@ -32,6 +30,8 @@ FieldKind kindOfDeclared(const QString& declared)
         return FieldKind::Mixed;
     return FieldKind::Any;
 }
+
+namespace {
 
 QString engineText(sqlite3* db, int code)
 {
@@ -84,6 +84,8 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
     return StoreError(StoreError::Engine, QStringLiteral("%1: %2").arg(what, why));
 }
 
+}  // namespace
+
 void bind(sqlite3_stmt* statement, const QVariantList& params)
 {
     for (int i = 0; i < params.size(); ++i) {
@@ -105,6 +107,8 @@ void bind(sqlite3_stmt* statement, const QVariantList& params)
         }
     }
 }
+
+namespace {
 
 // Creates the empty file `path`, readable and writable by its owner alone; false when a file (or a
 // link) is there already. Throws when the folder refuses it.
@@ -141,10 +145,11 @@ StoreError::StoreError(int number, const QString& description, Kind kind, const 
 {
 }
 
-Database::~Database()
+Database::Database() : d_(std::make_unique<DatabasePrivate>())
 {
-    close();
 }
+
+Database::~Database() = default;
 
 void Database::open(const QString& path, const QString& connect, bool exclusive)
 {
@@ -159,7 +164,7 @@ void Database::open(const QString& path, const QString& connect, bool exclusive)
     const QString real = info.canonicalFilePath();
     const bool writable = ::access(QFile::encodeName(real).constData(), W_OK) == 0 &&
                           ::access(QFile::encodeName(QFileInfo(real).absolutePath()).constData(), W_OK) == 0;
-    openFile(info.absoluteFilePath(), !writable, exclusive);
+    d_->open(info.absoluteFilePath(), !writable, exclusive);
 }
 
 void Database::openReadOnly(const QString& path)
@@ -169,10 +174,53 @@ void Database::openReadOnly(const QString& path)
     if (!info.isFile())
         throw StoreError(StoreError::FileNotFound,
                          QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
-    openFile(info.absoluteFilePath(), true, false);
+    d_->open(info.absoluteFilePath(), true, false);
 }
 
-void Database::openFile(const QString& path, bool readOnly, bool exclusive)
+void Database::close()
+{
+    d_->close();
+}
+
+bool Database::isOpen() const
+{
+    return d_->isOpen();
+}
+
+bool Database::isReadOnly() const
+{
+    return d_->isReadOnly();
+}
+
+QString Database::path() const
+{
+    return d_->path();
+}
+
+void Database::setBusyTimeout(int milliseconds)
+{
+    d_->setBusyTimeout(milliseconds);
+}
+
+int Database::run(const QString& sql, const QVariantList& params)
+{
+    return d_->run(sql, params);
+}
+
+void Database::execute(const QString& sql, const QVariantList& params)
+{
+    // A statement may change the tables' shape.
+    if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
+        d_->forgetTables();
+    d_->run(sql, params);
+}
+
+QStringList Database::fields(const QString& name)
+{
+    return d_->table(name)->fields;
+}
+
+void DatabasePrivate::open(const QString& path, bool readOnly, bool exclusive)
 {
     // Without SQLITE_OPEN_CREATE SQLite never makes a file where there was none.
     sqlite3* db = nullptr;
@@ -199,7 +247,7 @@ void Database::openFile(const QString& path, bool readOnly, bool exclusive)
     }
 }
 
-void Database::close()
+void DatabasePrivate::close()
 {
     for (sqlite3_stmt* statement : std::as_const(statements_))
         sqlite3_finalize(statement);
@@ -212,28 +260,28 @@ void Database::close()
     path_.clear();
 }
 
-void Database::setBusyTimeout(int milliseconds)
+void DatabasePrivate::setBusyTimeout(int milliseconds)
 {
     busyTimeout_ = milliseconds;
     if (db_)
         sqlite3_busy_timeout(db_, milliseconds);
 }
 
-sqlite3* Database::requireOpen() const
+sqlite3* DatabasePrivate::requireOpen() const
 {
     if (!db_)
         throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
     return db_;
 }
 
-void Database::fail(int code, const QString& what) const
+void DatabasePrivate::fail(int code, const QString& what) const
 {
     // The extended code tells a file moved away from a folder that refuses writing.
     const int extended = db_ && (sqlite3_extended_errcode(db_) & 0xff) == (code & 0xff) ? sqlite3_extended_errcode(db_) : code;
     throw engineError(extended, engineText(db_, code), path_, what);
 }
 
-sqlite3_stmt* Database::prepared(const QString& sql)
+sqlite3_stmt* DatabasePrivate::prepared(const QString& sql)
 {
     requireOpen();
     sqlite3_stmt*& statement = statements_[sql];
@@ -248,7 +296,7 @@ sqlite3_stmt* Database::prepared(const QString& sql)
     return statement;
 }
 
-int Database::run(const QString& sql, const QVariantList& params)
+int DatabasePrivate::run(const QString& sql, const QVariantList& params)
 {
     sqlite3_stmt* statement = prepared(sql);
     Rewind rewind{statement};
@@ -259,25 +307,17 @@ int Database::run(const QString& sql, const QVariantList& params)
     return sqlite3_changes(db_);
 }
 
-void Database::command(const char* sql)
+void DatabasePrivate::command(const char* sql)
 {
     run(QString::fromLatin1(sql), {});
 }
 
-void Database::execute(const QString& sql, const QVariantList& params)
+qint64 DatabasePrivate::lastInsertRowid() const
 {
-    // A statement may change the tables' shape.
-    if (!sql.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive))
-        tables_.clear();
-    run(sql, params);
+    return sqlite3_last_insert_rowid(db_);
 }
 
-QStringList Database::fields(const QString& name)
-{
-    return table(name)->fields;
-}
-
-std::shared_ptr<const TableInfo> Database::table(const QString& name)
+std::shared_ptr<const TableInfo> DatabasePrivate::table(const QString& name)
 {
     requireOpen();
     const QString lower = name.toLower();
@@ -316,7 +356,7 @@ std::shared_ptr<const TableInfo> Database::table(const QString& name)
     return shared;
 }
 
-void Database::begin()
+void DatabasePrivate::begin()
 {
     // Nothing of a save starts on a file that cannot take it.
     if (depth_ == 0 && requireOpen() && readOnly_)
@@ -329,7 +369,7 @@ void Database::begin()
     ++depth_;
 }
 
-void Database::commit()
+void DatabasePrivate::commit()
 {
     if (depth_ == 0 || !db_)
         return;
@@ -351,7 +391,7 @@ void Database::commit()
     }
 }
 
-void Database::rollback()
+void DatabasePrivate::rollback()
 {
     if (depth_ == 0 || !db_)
         return;
@@ -367,7 +407,8 @@ void Database::rollback()
 
 void Database::compactInto(const QString& newPath)
 {
-    requireOpen();
+    if (!isOpen())
+        throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
     if (QFileInfo::exists(newPath))
         throw StoreError(StoreError::Engine, QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
     // The copy is made private, and only then written into (VACUUM INTO takes an empty file).
@@ -380,12 +421,12 @@ void Database::compactInto(const QString& newPath)
     }
     // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
     // depends on SQLite's version and settings.
-    if (!QFile::setPermissions(newPath, QFile::permissions(path_)) || !syncToDisk(newPath))
+    if (!QFile::setPermissions(newPath, QFile::permissions(path())) || !syncToDisk(newPath))
         throw StoreError(StoreError::Engine,
                          QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
 }
 
-Transaction::Transaction(Database& db) : db_(db)
+Transaction::Transaction(Database& db) : db_(db.internal())
 {
     db_.begin();
 }

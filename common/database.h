@@ -73,12 +73,12 @@ private:
 
 enum class FieldKind : unsigned char;
 struct TableInfo;
-class Recordset;
+class DatabasePrivate;
 
 // One open database file. A program keeps one for its whole life.
 class Database {
 public:
-    Database() = default;
+    Database();
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -92,9 +92,9 @@ public:
     // Opens an existing file read-only, whatever its permissions.
     void openReadOnly(const QString& path);
     void close();
-    bool isOpen() const { return db_ != nullptr; }
-    bool isReadOnly() const { return db_ != nullptr && readOnly_; }
-    QString path() const { return path_; }
+    bool isOpen() const;
+    bool isReadOnly() const;
+    QString path() const;
 
     // How long a statement waits for another program's lock before it fails with Locked.
     void setBusyTimeout(int milliseconds);
@@ -112,27 +112,12 @@ public:
     // one, on disk when this returns.
     void compactInto(const QString& newPath);
 
+    // The open file as the record store's own code reaches it (common/database_p.h): kept
+    // statements, tables' descriptions, transactions. Programs use the members above.
+    DatabasePrivate& internal() const { return *d_; }
+
 private:
-    friend class Transaction;
-    friend class Recordset;
-
-    sqlite3* requireOpen() const;
-    sqlite3_stmt* prepared(const QString& sql);
-    void command(const char* sql);
-    std::shared_ptr<const TableInfo> table(const QString& name);
-    void begin();
-    void commit();
-    void rollback();
-    [[noreturn]] void fail(int code, const QString& what) const;
-    void openFile(const QString& path, bool readOnly, bool exclusive);
-
-    sqlite3* db_ = nullptr;
-    bool readOnly_ = false;
-    QString path_;
-    int busyTimeout_ = 5000;
-    QHash<QString, sqlite3_stmt*> statements_;
-    QHash<QString, std::shared_ptr<const TableInfo>> tables_;  // by lower-case name
-    int depth_ = 0;  // open transactions: the outermost, then one savepoint per inner one
+    std::unique_ptr<DatabasePrivate> d_;
 };
 
 // A transaction, or inside one a savepoint: commit() keeps its work, leaving the scope without it
@@ -146,7 +131,7 @@ public:
     void commit();
 
 private:
-    Database& db_;
+    DatabasePrivate& db_;
     bool open_ = true;
 };
 // Creates a new database file, readable and writable by its owner alone, and runs `statements` in

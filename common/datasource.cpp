@@ -22,6 +22,14 @@ void DataSource::setRecordSource(SourceKind kind, const QString& source)
 {
     kind_ = kind;
     source_ = source;
+    rows_ = TableRows{kind == Selecao ? source : QString()};
+}
+
+void DataSource::setRecordSource(const TableRows& rows)
+{
+    kind_ = Selecao;
+    source_ = rows.table;
+    rows_ = rows;
 }
 
 Database& DataSource::database()
@@ -37,7 +45,9 @@ Database& DataSource::database()
 void DataSource::refresh()
 {
     Database& db = database();
-    Recordset fresh = kind_ == Tabela ? Recordset::openTable(db, source_) : Recordset::openQuery(db, source_);
+    Recordset fresh = kind_ == Tabela    ? Recordset::openTable(db, source_)
+                      : kind_ == Selecao ? Recordset::openWhere(db, rows_)
+                                         : Recordset::openQuery(db, source_);
     beginResetModel();
     rs_ = std::move(fresh);
     endResetModel();

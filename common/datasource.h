@@ -1,8 +1,8 @@
 #pragma once
 
-// A bound data source: a data control pointed at a database file and a record source (a table name
-// or an SQL text, the caller saying which). Grids show its record set through the model; screens
-// also walk and edit that record set, then refresh.
+// A bound data source: a data control pointed at a database file and a record source (a table name,
+// some rows of a table, or an SQL text to read, the caller saying which). Grids show its record set
+// through the model; screens also walk and edit that record set, then refresh.
 
 #include "common/database.h"
 #include "common/recordset.h"
@@ -20,10 +20,13 @@ public:
 
     void setDatabaseName(const QString& path);
     void setConnect(const QString& connect);
-    // What a record source names: a table, read whole in key order, or an SQL text.
-    enum SourceKind { Tabela, Consulta };
+    // What a record source names: a table, read whole in key order; some rows of a table
+    // (Recordset::openWhere), to walk and edit; or an SQL text, to read only.
+    enum SourceKind { Tabela, Selecao, Consulta };
 
     void setRecordSource(SourceKind kind, const QString& source);
+    void setRecordSource(const TableRows& rows);
+    // The table's name, or the SQL text.
     QString recordSource() const { return source_; }
     SourceKind recordSourceKind() const { return kind_; }
     // Reads the record source again and resets the model.
@@ -45,6 +48,7 @@ private:
     QString connect_;
     QString source_;
     SourceKind kind_ = Tabela;
+    TableRows rows_;  // a Selecao's
     Recordset rs_;
 };
 

@@ -96,18 +96,12 @@ Separators separatorsOf(const QLocale& locale)
     return s;
 }
 
-}  // namespace
-
-std::optional<double> readNumber(const QString& text)
+// The text with a locale's own digits, exponent and signs turned into the ASCII ones they stand
+// for. A locale with digits of its own (ar_EG, fa_IR) shows numbers in them, and its exponent as a
+// word or a "×10^": both are read as the ASCII digits and "e" they stand for, so that every number
+// shown reads back.
+QString plainDigits(const QLocale& locale, QString t)
 {
-    const QLocale locale = userLocale();
-    const Separators separators = separatorsOf(locale);
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    // A locale with digits of its own (ar_EG, fa_IR) shows numbers in them, and its exponent as a
-    // word or a "×10^": both are read as the ASCII digits and "e" they stand for, so that every
-    // number shown reads back.
     const QString exponential = locale.exponential();
     if (!exponential.isEmpty() && exponential.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0)
         t.replace(exponential, QLatin1String("e"));
@@ -121,25 +115,27 @@ std::optional<double> readNumber(const QString& text)
         if (digit >= 0 && digit <= 9)
             ch = QLatin1Char(char('0' + digit));
     }
+    return t;
+}
 
-    // The number is rebuilt in the C locale's terms, the separators checked on the way.
-    QString c;
-    qsizetype i = 0;
-    if (t.startsWith(locale.negativeSign()) || t.startsWith(QLatin1Char('-'))) {
-        c += QLatin1Char('-');
-        i = t.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1;
-    } else if (t.startsWith(locale.positiveSign()) || t.startsWith(QLatin1Char('+'))) {
-        i = t.startsWith(locale.positiveSign()) ? locale.positiveSign().size() : 1;
-    }
-
-    QStringList groups{QString()};  // the whole part, split at its group separators
+// The digits before and after a number's decimal separator, the whole part split at its group
+// separators.
+struct Mantissa {
+    QStringList groups{QString()};
     QString fraction;
+    bool grouped = false;
+};
+
+// Reads the digits and separators of `t` from `i` up to an exponent's "e" or the end, and leaves
+// `i` there. Nothing when a separator is out of place or another character comes.
+std::optional<Mantissa> readMantissa(const QString& t, qsizetype& i, const Separators& separators)
+{
+    Mantissa m;
     bool decimalSeen = false;
-    bool groupSeen = false;
     for (; i < t.size(); ++i) {
         const QChar ch = t.at(i);
         if (isDigit(ch)) {
-            (decimalSeen ? fraction : groups.last()) += ch;
+            (decimalSeen ? m.fraction : m.groups.last()) += ch;
             continue;
         }
         const QString rest = t.mid(i);
@@ -156,8 +152,8 @@ std::optional<double> readNumber(const QString& text)
             if (rest.startsWith(g)) {
                 if (decimalSeen)
                     return std::nullopt;  // no grouping in the decimals
-                groupSeen = isGroup = true;
-                groups.append(QString());
+                m.grouped = isGroup = true;
+                m.groups.append(QString());
                 i += g.size() - 1;
                 break;
             }
@@ -168,29 +164,61 @@ std::optional<double> readNumber(const QString& text)
             break;  // the exponent, as the programs write a very large or small number
         return std::nullopt;
     }
+    return m;
+}
 
-    if (groupSeen && !wellGrouped(groups))
+// The exponent that follows the "e" of `t` at `i` (an optional sign, digits) in the C locale's
+// terms, "e-12"; nothing when it is anything else.
+std::optional<QString> readExponent(const QString& t, qsizetype i, const QLocale& locale)
+{
+    QString exponent = t.mid(i + 1);
+    QString sign;
+    if (exponent.startsWith(locale.negativeSign()) || exponent.startsWith(QLatin1Char('-'))) {
+        sign = QStringLiteral("-");
+        exponent.remove(0, exponent.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1);
+    } else if (exponent.startsWith(QLatin1Char('+'))) {
+        exponent.remove(0, 1);
+    }
+    if (exponent.isEmpty() || !std::all_of(exponent.cbegin(), exponent.cend(), isDigit))
         return std::nullopt;
-    const QString whole = groups.join(QString());
-    if (whole.isEmpty() && fraction.isEmpty())
+    return QLatin1Char('e') + sign + exponent;
+}
+
+}  // namespace
+
+std::optional<double> readNumber(const QString& text)
+{
+    const QLocale locale = userLocale();
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    const QString t = plainDigits(locale, trimmed);
+
+    // The number is rebuilt in the C locale's terms, the separators checked on the way.
+    QString c;
+    qsizetype i = 0;
+    if (t.startsWith(locale.negativeSign()) || t.startsWith(QLatin1Char('-'))) {
+        c += QLatin1Char('-');
+        i = t.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1;
+    } else if (t.startsWith(locale.positiveSign()) || t.startsWith(QLatin1Char('+'))) {
+        i = t.startsWith(locale.positiveSign()) ? locale.positiveSign().size() : 1;
+    }
+
+    const auto m = readMantissa(t, i, separatorsOf(locale));
+    if (!m || (m->grouped && !wellGrouped(m->groups)))
+        return std::nullopt;
+    const QString whole = m->groups.join(QString());
+    if (whole.isEmpty() && m->fraction.isEmpty())
         return std::nullopt;
     c += whole.isEmpty() ? QStringLiteral("0") : whole;
-    if (!fraction.isEmpty())
-        c += QLatin1Char('.') + fraction;
+    if (!m->fraction.isEmpty())
+        c += QLatin1Char('.') + m->fraction;
 
     if (i < t.size()) {
-        // An exponent: e or E, an optional sign, digits.
-        QString exponent = t.mid(i + 1);
-        QString sign;
-        if (exponent.startsWith(locale.negativeSign()) || exponent.startsWith(QLatin1Char('-'))) {
-            sign = QStringLiteral("-");
-            exponent.remove(0, exponent.startsWith(locale.negativeSign()) ? locale.negativeSign().size() : 1);
-        } else if (exponent.startsWith(QLatin1Char('+'))) {
-            exponent.remove(0, 1);
-        }
-        if (exponent.isEmpty() || !std::all_of(exponent.cbegin(), exponent.cend(), isDigit))
+        const auto exponent = readExponent(t, i, locale);
+        if (!exponent)
             return std::nullopt;
-        c += QLatin1Char('e') + sign + exponent;
+        c += *exponent;
     }
 
     bool ok = false;

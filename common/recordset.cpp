@@ -5,7 +5,6 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QRegularExpression>
 
 #include <sqlite3.h>
 
@@ -31,29 +30,38 @@ Recordset Recordset::openTable(Database& db, const QString& table)
     Recordset rs;
     rs.db_ = &db;
     rs.isTable_ = true;
-    rs.base_ = db.table(table);
-    rs.source_ = rs.base_->name;
+    rs.base_ = db.internal().table(table);
+    rs.query_.table = rs.base_->name;
+    rs.query_.order = quoted(rs.base_->key());
     rs.load();
     return rs;
+}
+
+Recordset Recordset::openWhere(Database& db, const TableRows& rows)
+{
+    Recordset rs;
+    rs.db_ = &db;
+    rs.base_ = db.internal().table(rows.table);
+    // SQLite would read a quoted name that is no field as a text.
+    for (const QString& field : rows.fields)
+        if (rs.base_->indexOf(field) < 0)
+            throw StoreError(StoreError::FieldNotFound, QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(field));
+    rs.query_ = rows;
+    rs.load();
+    return rs;
+}
+
+Recordset Recordset::openWhere(Database& db, const QString& table, const QString& condition, const QString& order,
+                               const QVariantList& bound)
+{
+    return openWhere(db, TableRows{table, condition, order, bound});
 }
 
 Recordset Recordset::openQuery(Database& db, const QString& sql)
 {
     Recordset rs;
     rs.db_ = &db;
-    rs.source_ = sql;
-    // "Select * FROM T ..." or "Select a, b FROM T ..." reads rows of T as they are stored: such a
-    // record set can write back, when it holds T's key.
-    static const QRegularExpression fromTable(
-        QStringLiteral("^\\s*select\\s+([\\w\\s,*\"]+?)\\s+from\\s+\"?(\\w+)\"?\\s*(where\\s|order\\s|$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression alias(QStringLiteral("\\bas\\b"), QRegularExpression::CaseInsensitiveOption);
-    const auto m = fromTable.match(sql);
-    if (m.hasMatch() && !m.captured(1).contains(alias)) {
-        rs.baseName_ = m.captured(2);
-        rs.clauses_ = sql.mid(m.capturedStart(3));
-        rs.base_ = db.table(rs.baseName_);
-    }
+    rs.sql_ = sql;
     rs.load();
     return rs;
 }
@@ -62,41 +70,78 @@ namespace {
 
 constexpr int Block = 64;  // rows read together when a screen first asks for one of them
 
-// Whether the rows of "SELECT ... FROM T <clauses>" can be named by T's keys alone, in the same
-// order: plain WHERE and ORDER BY clauses, no grouping or compound, no ORDER BY by column number.
-bool keysKeepOrder(const QString& clauses)
+QString fieldList(const TableRows& rows)
 {
-    static const QRegularExpression compound(QStringLiteral("\\b(group|having|union|intersect|except)\\b"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression byNumber(QStringLiteral("\\border\\s+by\\s+(.*,)?\\s*\\d+\\s*(asc|desc)?\\s*(,|$)"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return !clauses.contains(compound) && !clauses.contains(byNumber);
+    if (rows.fields.isEmpty())
+        return QStringLiteral("*");
+    QStringList fields;
+    for (const QString& field : rows.fields)
+        fields << quoted(field);
+    return fields.join(QLatin1String(", "));
+}
+
+QString whereClause(const TableRows& rows)
+{
+    return rows.condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + rows.condition;
 }
 
 }  // namespace
 
+QString TableRows::sql() const
+{
+    QString sql = QStringLiteral("SELECT %1 FROM %2%3").arg(fieldList(*this), quoted(table), whereClause(*this));
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order;
+    return sql;
+}
+
+// A table's rows carry their key (the rowid) in a column of their own before the fields; an SQL
+// text's rows are read as they come.
 void Recordset::load()
 {
-    // A table, or a query of whole fields of one table that holds its key, is read by keys.
-    QString sql = source_;
-    QString keys;
-    if (isTable_) {
-        sql = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid IN (?").arg(quoted(base_->name));
-        keys = QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(quoted(base_->name), quoted(base_->key()));
-    } else if (base_ && clauses_.contains(QLatin1String("order"), Qt::CaseInsensitive) && keysKeepOrder(clauses_)) {
+    clearRows();
+    DatabasePrivate& store = db_->internal();
+    if (!base_) {
+        sqlite3_stmt* q = store.prepared(sql_);
+        Rewind rewind{q};
+        describeColumns(q, 0);
+        readAll(q, 0, sql_);
+    } else if (query_.order.isEmpty()) {
+        const QString sql =
+            QStringLiteral("SELECT rowid, %1 FROM %2%3").arg(fieldList(query_), quoted(base_->name), whereClause(query_));
+        sqlite3_stmt* q = store.prepared(sql);
+        Rewind rewind{q};
+        bind(q, query_.bound);
+        describeColumns(q, 1);
+        readAll(q, 1, sql);
+    } else {
         // Sorted: SQLite then sorts the keys alone rather than whole rows.
-        const QString rowid = quoted(base_->name) + QStringLiteral(".rowid");
-        const QString fields = source_.mid(source_.indexOf(QRegularExpression(QStringLiteral("\\bselect\\b"),
-                                                                              QRegularExpression::CaseInsensitiveOption)) + 6);
-        sql = QStringLiteral("SELECT %1, %2 WHERE %1 IN (?").arg(rowid, fields.left(fields.size() - clauses_.size()));
-        keys = QStringLiteral("SELECT %1 FROM %2 %3").arg(rowid, quoted(base_->name), clauses_);
+        fetchSql_ = QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (?%3)")
+                        .arg(fieldList(query_), quoted(base_->name), QStringLiteral(", ?").repeated(Block - 1));
+        describeColumns(store.prepared(fetchSql_), 1);
+        readKeys(QStringLiteral("SELECT rowid FROM %1%2 ORDER BY %3")
+                     .arg(quoted(base_->name), whereClause(query_), query_.order));
     }
-    if (!keys.isEmpty())
-        sql += QStringLiteral(", ?").repeated(Block - 1) + QLatin1Char(')');
-    sqlite3_stmt* q = db_->prepared(sql);
-    Rewind rewind{q};
+    position_ = rows_ > 0 ? 0 : -1;
+    atBof_ = rows_ == 0;
+}
 
-    const int first = keys.isEmpty() ? 0 : 1;
+void Recordset::clearRows()
+{
+    mode_ = Mode::None;
+    noMatch_ = false;
+    fetchSql_.clear();
+    cells_.clear();
+    text_.clear();
+    rowids_.clear();
+    slots_.clear();
+    rows_ = 0;
+}
+
+// The names and kinds of the statement's columns from `first` on: a table's fields take the kinds
+// the table gives them, an SQL text's the kinds the fields it reads straight were declared with.
+void Recordset::describeColumns(sqlite3_stmt* q, int first)
+{
     const int columns = sqlite3_column_count(q) - first;
     names_.clear();
     kinds_.assign(columns, FieldKind::Any);
@@ -109,63 +154,50 @@ void Recordset::load()
         names_ << name;
         byName_.insert(name, c);
         byLowerName_.insert(name.toLower(), c);
-        if (base_) {
-            const int b = base_->indexOf(name);
-            baseColumn_[c] = b;
-            if (b >= 0) {
-                kinds_[c] = base_->kinds[b];
-                if (b == base_->keyField)
-                    keyColumn_ = c;
-            }
+        if (!base_) {
+            kinds_[c] = kindOfDeclared(QString::fromUtf8(sqlite3_column_decltype(q, c + first)));
+            continue;
+        }
+        const int b = base_->indexOf(name);
+        baseColumn_[c] = b;
+        if (b >= 0) {
+            kinds_[c] = base_->kinds[b];
+            if (b == base_->keyField)
+                keyColumn_ = c;
         }
     }
-    mode_ = Mode::None;
-    noMatch_ = false;
-    cells_.clear();
-    text_.clear();
-    rowids_.clear();
-    slots_.clear();
-    rows_ = 0;
-    // A query without the table's key cannot say which row to write.
-    if (!isTable_ && base_ && keyColumn_ < 0) {
-        base_ = nullptr;
-        if (!keys.isEmpty()) {
-            keys.clear();
-            sqlite3_reset(q);
-            q = db_->prepared(sql = source_);
-            rewind.statement = q;
-        }
-    }
+}
 
-    if (!keys.isEmpty()) {
-        fetchSql_ = sql;
-        sqlite3_stmt* k = db_->prepared(keys);
-        Rewind rewindKeys{k};
-        int code;
-        while ((code = sqlite3_step(k)) == SQLITE_ROW)
-            rowids_.push_back(sqlite3_column_int64(k, 0));
-        if (code != SQLITE_DONE)
-            db_->fail(code, keys);
-        rows_ = int(rowids_.size());
-        slots_.assign(rows_, -1);
-    } else {
-        fetchSql_.clear();
-        int code;
-        while ((code = sqlite3_step(q)) == SQLITE_ROW) {
-            cells_.resize(cells_.size() + columns);
-            readCells(q, 0, cells_.size() - columns);
-            slots_.push_back(rows_++);
-        }
-        if (code != SQLITE_DONE)
-            db_->fail(code, sql);
-        if (keyColumn_ >= 0) {
-            rowids_.reserve(rows_);
-            for (int r = 0; r < rows_; ++r)
-                rowids_.push_back(cell(r, keyColumn_).integer);
-        }
+// Every row of the statement, its bindings made; the key is in column 0 when `first` is 1.
+void Recordset::readAll(sqlite3_stmt* q, int first, const QString& sql)
+{
+    const size_t columns = names_.size();
+    int code;
+    while ((code = sqlite3_step(q)) == SQLITE_ROW) {
+        cells_.resize(cells_.size() + columns);
+        readCells(q, first, cells_.size() - columns);
+        slots_.push_back(rows_++);
+        if (first == 1)
+            rowids_.push_back(sqlite3_column_int64(q, 0));
     }
-    position_ = rows_ > 0 ? 0 : -1;
-    atBof_ = rows_ == 0;
+    if (code != SQLITE_DONE)
+        db_->internal().fail(code, sql);
+}
+
+// The keys of the rows, in their order; their values are read later, a block at a time.
+void Recordset::readKeys(const QString& keysSql)
+{
+    DatabasePrivate& store = db_->internal();
+    sqlite3_stmt* k = store.prepared(keysSql);
+    Rewind rewind{k};
+    bind(k, query_.bound);
+    int code;
+    while ((code = sqlite3_step(k)) == SQLITE_ROW)
+        rowids_.push_back(sqlite3_column_int64(k, 0));
+    if (code != SQLITE_DONE)
+        store.fail(code, keysSql);
+    rows_ = int(rowids_.size());
+    slots_.assign(rows_, -1);
 }
 
 // The values stay as SQLite gives them; a screen's reading turns the few it shows into QVariant.
@@ -197,7 +229,7 @@ void Recordset::fetch(int row) const
     const size_t columns = names_.size();
     const int first = row - row % Block;
     const int last = std::min(rows_, first + Block);
-    sqlite3_stmt* q = db_->prepared(fetchSql_);
+    sqlite3_stmt* q = db_->internal().prepared(fetchSql_);
     Rewind rewind{q};
     // Rows not read yet get empty cells first: a record deleted since the set was opened stays empty.
     std::vector<std::pair<qint64, int>> wanted;
@@ -217,7 +249,7 @@ void Recordset::fetch(int row) const
             readCells(q, 1, size_t(slots_[at->second]) * columns);
     }
     if (code != SQLITE_DONE)
-        db_->fail(code, fetchSql_);
+        db_->internal().fail(code, fetchSql_);
 }
 
 void Recordset::close()
@@ -229,10 +261,8 @@ void Recordset::requery()
 {
     if (!db_)
         throw StoreError(StoreError::NotOpen, QStringLiteral("O conjunto de registros está fechado."));
-    if (isTable_)
-        base_ = db_->table(source_);
-    else if (!baseName_.isEmpty())
-        base_ = db_->table(baseName_);
+    if (base_)
+        base_ = db_->internal().table(query_.table);
     load();
 }
 
@@ -534,7 +564,7 @@ void Recordset::update()
                                         .arg(quoted(base_->name), fields.join(QLatin1String(", ")),
                                              marks.join(QLatin1String(", "))),
                  params);
-        const qint64 rowid = sqlite3_last_insert_rowid(db_->db_);
+        const qint64 rowid = db_->internal().lastInsertRowid();
         if (keyColumn_ >= 0)
             buffer_[keyColumn_] = rowid;
         // The new record joins the set at the end, as the key the table gives it is the highest;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Record sets: the rows of a table or of an SQL text, with a current position, read and written
-// through an open database (common/database.h).
+// Record sets: the rows of a table, or of an SQL text to read, with a current position, read and
+// written through an open database (common/database.h).
 
 #include "common/database.h"
 
@@ -12,9 +12,37 @@
 #include <QVariant>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace common {
+
+// Some rows of one table: those that meet a condition, in an order, with the fields named (every
+// field when none is). The condition and the order are SQL the program writes ("Ativo = '1'",
+// "-GUT, Nome"), never the user's text: a user's value goes in `bound`, one per "?" of the
+// condition. The order names fields or expressions of them, not result column numbers.
+struct TableRows {
+    TableRows() = default;
+    TableRows(QString table, QString condition = {}, QString order = {}, QVariantList bound = {},
+              QStringList fields = {})
+        : table(std::move(table)),
+          condition(std::move(condition)),
+          order(std::move(order)),
+          bound(std::move(bound)),
+          fields(std::move(fields))
+    {
+    }
+
+    QString table;
+    QString condition;  // empty: every row
+    QString order;      // empty: as the file keeps them
+    QVariantList bound;
+    QStringList fields;  // empty: every field
+
+    // The SELECT text that reads these rows, the marks of `bound` in it.
+    QString sql() const;
+    bool operator==(const TableRows&) const = default;
+};
 
 // A set of records with a current position. Edits and additions are written to the file at once by
 // update(); record sets opened later see them.
@@ -24,12 +52,18 @@ public:
 
     // A table in key order, the index "PrimaryKey" selected.
     static Recordset openTable(Database& db, const QString& table);
-    // The rows of an SQL text. Updatable when it reads plain fields of one table, its key among them.
+    // Rows of one table, updatable (see TableRows). Sorted rows are read as a screen first asks for
+    // them; unsorted ones at once.
+    static Recordset openWhere(Database& db, const TableRows& rows);
+    static Recordset openWhere(Database& db, const QString& table, const QString& condition,
+                               const QString& order, const QVariantList& bound = {});
+    // The rows of any SQL text, to read: every write through them is refused (ReadOnly).
     static Recordset openQuery(Database& db, const QString& sql);
 
     bool isOpen() const { return db_ != nullptr; }
     void close();
-    // Reads the rows again, from the same table or SQL text; the position returns to the first row.
+    // Reads the rows again, from the same table, condition or SQL text; the position returns to the
+    // first row.
     void requery();
 
     // Only "PrimaryKey" exists.
@@ -82,6 +116,10 @@ private:
     };
 
     void load();
+    void clearRows();
+    void describeColumns(sqlite3_stmt* statement, int first);
+    void readAll(sqlite3_stmt* statement, int first, const QString& sql);
+    void readKeys(const QString& keysSql);
     void fetch(int row) const;
     void readCells(sqlite3_stmt* statement, int first, size_t at) const;
     void requireCurrent() const;
@@ -96,18 +134,17 @@ private:
     }
 
     Database* db_ = nullptr;
-    QString source_;    // table name or SQL text
-    QString baseName_;  // the table an SQL text reads whole rows of
-    QString clauses_;   // what follows that table's name: WHERE and ORDER BY
+    QString sql_;        // the SQL text of a set to read
+    TableRows query_;    // the rows of an updatable set
     bool isTable_ = false;
-    std::shared_ptr<const TableInfo> base_;  // the table whose rows these are, when updatable
+    std::shared_ptr<const TableInfo> base_;  // the table whose rows these are; none for an SQL text
     QStringList names_;
     std::vector<FieldKind> kinds_;
     std::vector<int> baseColumn_;  // per column, the base table's field, or -1
     QHash<QString, int> byName_, byLowerName_;
     int keyColumn_ = -1;  // column holding the key, -1: rowids_ hold it
-    // A set that can name its rows by key reads only the keys when opened; a row's values are read
-    // when first asked for, with the rows near it. Other sets read every row at once.
+    // A sorted set of a table's rows reads only the keys when opened; a row's values are read when
+    // first asked for, with the rows near it. Other sets read every row at once.
     QString fetchSql_;  // reads the rows of a block of keys; empty when every row was read at once
     std::vector<qint64> rowids_;
     mutable std::vector<int> slots_;  // per row, where its cells are in cells_; -1 until read

@@ -1,21 +1,18 @@
 #pragma once
 
+#include "common/recordset.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
-namespace common {
-class Database;
-class Recordset;
-}  // namespace common
-
 namespace davo {
 
 // The listing queries: open activities in priority order, finished ones latest deadline first.
-inline const QString ListaAtivas = QStringLiteral(
-    "Select * FROM Atividades WHERE Ativo = '1' ORDER BY FaltamDias, -GUT, HorasTrabDia, G, -DataFinal");
-inline const QString ListaConcluidas =
-    QStringLiteral("Select * FROM Atividades WHERE Ativo = '0' ORDER BY -DataFinal");
+inline const common::TableRows ListaAtivas{QStringLiteral("Atividades"), QStringLiteral("Ativo = '1'"),
+                                           QStringLiteral("FaltamDias, -GUT, HorasTrabDia, G, -DataFinal")};
+inline const common::TableRows ListaConcluidas{QStringLiteral("Atividades"), QStringLiteral("Ativo = '0'"),
+                                               QStringLiteral("-DataFinal")};
 
 // The statements that make a fresh DAVO.mdb; the program checks at start-up that the file it opens
 // has every table and field they make.

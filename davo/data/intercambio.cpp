@@ -182,9 +182,9 @@ QByteArray exportaICalendar(common::Database& db, const QDate& hoje, const QDate
     w.propriedade(QStringLiteral("VERSION"), QStringLiteral("2.0"));
     w.propriedade(QStringLiteral("PRODID"), QStringLiteral("-//Davo//Sistema Davo 2017//PT"));
     w.propriedade(QStringLiteral("CALSCALE"), QStringLiteral("GREGORIAN"));
-    for (const QString& consulta : {ListaAtivas, ListaConcluidas}) {
+    for (const common::TableRows& consulta : {ListaAtivas, ListaConcluidas}) {
         const bool lista = consulta == ListaAtivas;
-        common::Recordset rs = common::Recordset::openQuery(db, consulta);
+        common::Recordset rs = common::Recordset::openWhere(db, consulta);
         const int codigo = rs.fieldIndex(QStringLiteral("Codigo"));
         for (int r = 0; r < rs.recordCount(); ++r) {
             const qint64 chave = rs.valueAt(r, codigo).toLongLong();
@@ -402,7 +402,7 @@ QByteArray csv(const QList<QStringList>& linhas)
 
 QList<QStringList> linhasHistorico(common::Database& db)
 {
-    common::Recordset rs = common::Recordset::openQuery(db, ListaConcluidas);
+    common::Recordset rs = common::Recordset::openWhere(db, ListaConcluidas);
     QList<QStringList> linhas;
     QStringList cabecalho;
     for (int c = 0; c < rs.fieldCount(); ++c)

@@ -133,9 +133,9 @@ Plano planeja(std::vector<AtividadePlano> atividades, const QDate& hoje, int det
 std::vector<AtividadePlano> atividadesAbertas(common::Database& db)
 {
     // The list's own query and order, with only the fields the plan reads.
-    const QString ordem = ListaAtivas.mid(ListaAtivas.indexOf(QLatin1String(" WHERE ")));
-    const common::Recordset rs = common::Recordset::openQuery(
-        db, QStringLiteral("Select Codigo, Atividade, DataFinal, HorasQFaltam FROM Atividades") + ordem);
+    common::TableRows lista = ListaAtivas;
+    lista.fields = QStringList{"Codigo", "Atividade", "DataFinal", "HorasQFaltam"};
+    const common::Recordset rs = common::Recordset::openWhere(db, lista);
     const int codigo = rs.fieldIndex(QStringLiteral("Codigo"));
     const int atividade = rs.fieldIndex(QStringLiteral("Atividade"));
     const int dataFinal = rs.fieldIndex(QStringLiteral("DataFinal"));

@@ -170,9 +170,9 @@ void AtualizaPrazos(common::Database& db, const QDate& hoje)
 {
     common::Transaction transaction(db);
     // Only the fields the pass reads and writes, of the open activities.
-    common::Recordset rs = common::Recordset::openQuery(
-        db, QStringLiteral("Select Codigo, DataFinal, HorasQFaltam, G, T, FaltamDias, TempoDisp, HorasTrabDia, U, "
-                           "GUT FROM Atividades WHERE Ativo = '1'"));
+    common::Recordset rs = common::Recordset::openWhere(
+        db, {QStringLiteral("Atividades"), QStringLiteral("Ativo = '1'"), {}, {},
+             {"Codigo", "DataFinal", "HorasQFaltam", "G", "T", "FaltamDias", "TempoDisp", "HorasTrabDia", "U", "GUT"}});
     const int dataFinal = rs.fieldIndex(CampoDataFinal);
     const int horas = rs.fieldIndex(CampoHorasQFaltam);
     const int g = rs.fieldIndex(CampoG);

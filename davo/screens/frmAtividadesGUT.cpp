@@ -247,7 +247,7 @@ void frmAtividadesGUT::Form_Load()
 {
     atualizaPrazos(common::Clock::today());
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
+    data_->setRecordSource(ListaAtivas);
     data_->refresh();
     grade_->setRows(LinhasIniciais);
     common::Recordset& lista = data_->recordset();
@@ -403,7 +403,7 @@ void frmAtividadesGUT::cmdGravar_Click()
     txtHorasJaTrab_->clear();
 
     atualizaPrazos(hoje);
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
+    data_->setRecordSource(ListaAtivas);
     data_->refresh();
     CargaHoraDia();
     PreencheGrade();
@@ -510,7 +510,7 @@ void frmAtividadesGUT::cmdPlano_Click()
 void frmAtividadesGUT::recarregaLista()
 {
     atualizaPrazos(common::Clock::today());
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
+    data_->setRecordSource(ListaAtivas);
     data_->refresh();
     PreencheGrade();
     CargaHoraDia();

@@ -84,7 +84,7 @@ void frmHistorico::escondePainel()
 void frmHistorico::Form_Load()
 {
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(common::DataSource::Consulta, ListaConcluidas);
+    data_->setRecordSource(ListaConcluidas);
     data_->refresh();
     chkFim_->setChecked(false);
     DBGrid1_->setCurrentIndex(QModelIndex());  // the focus coming to the grid selects no row

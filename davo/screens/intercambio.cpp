@@ -103,7 +103,7 @@ QList<QStringList> linhasLista(Programa& programa)
 {
     // The figures of today, as the list brings them up to date when it opens.
     AtualizaPrazos(programa.db, common::Clock::today());
-    common::Recordset lista = common::Recordset::openQuery(programa.db, ListaAtivas);
+    common::Recordset lista = common::Recordset::openWhere(programa.db, ListaAtivas);
     GradeAtividades grade;
     grade.preenche(lista);
     grade.setNaoAvaliadas(atividadesNaoAvaliadas(programa.db));

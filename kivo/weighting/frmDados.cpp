@@ -60,7 +60,7 @@ constexpr int LarguraResultado[5] = {400, 400, 500, 500, 600};
 constexpr int OffsetBanner[5] = {0, 400, 850, 1350, 1950};
 constexpr int LarguraBanner[5] = {400, 450, 500, 600, 600};
 
-const QString SelectCriterios = QStringLiteral("Select * FROM Criterios order by Numero");
+const common::TableRows SelectCriterios{QStringLiteral("Criterios"), {}, QStringLiteral("Numero")};
 
 void posiciona(QWidget* w, int left, int top, int width, int height)
 {
@@ -311,7 +311,7 @@ bool frmDados::Form_Load()
             return recusa(ingles ? QStringLiteral("The table Criterios lacks the field %1.").arg(campo)
                                  : QStringLiteral("A tabela Criterios não tem o campo %1.").arg(campo));
 
-    Data1_->setRecordSource(common::DataSource::Consulta, SelectCriterios);
+    Data1_->setRecordSource(SelectCriterios);
     Data1_->refresh();
     common::Recordset& rs = Data1_->recordset();
     if (rs.recordCount() < n)

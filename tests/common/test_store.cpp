@@ -107,7 +107,7 @@ private slots:
         // Messages that merely mention a lock ("no such column: locked") are not a lock.
         QCOMPARE(expectError([&] { db_.execute("UPDATE Itens SET locked = 1"); }), int(StoreError::Engine));
         QCOMPARE(expectError([&] { Recordset::openQuery(db_, "Select busy FROM Itens"); }), int(StoreError::Engine));
-        QCOMPARE(expectError([&] { Recordset::openQuery(db_, "Select * FROM busy"); }), int(StoreError::TableNotFound));
+        QCOMPARE(expectError([&] { Recordset::openWhere(db_, "busy", {}, {}); }), int(StoreError::TableNotFound));
         QVERIFY(db_.isOpen());
     }
 
@@ -277,7 +277,7 @@ private slots:
 
     void a_query_on_one_table_can_be_edited()
     {
-        Recordset rs = Recordset::openQuery(db_, "Select * FROM Itens order by Codigo");
+        Recordset rs = Recordset::openWhere(db_, "Itens", {}, "Codigo");
         rs.moveNext();
         rs.edit();
         rs.setValue("Nome", "editado");
@@ -288,11 +288,77 @@ private slots:
 
         Recordset partial = Recordset::openQuery(db_, "Select Nome FROM Itens");
         QCOMPARE(expectError([&] { partial.edit(); }), int(StoreError::ReadOnly));
+        // An SQL text is only read, however plainly it reads one table; its dates still read as dates.
+        Recordset whole = Recordset::openQuery(db_, "Select * FROM Itens order by Codigo");
+        QCOMPARE(whole.value("DataFinal").toDate(), QDate::fromJulianDay(2461383));
+        QCOMPARE(expectError([&] { whole.edit(); }), int(StoreError::ReadOnly));
+        QCOMPARE(expectError([&] { whole.addNew(); }), int(StoreError::ReadOnly));
+        QCOMPARE(expectError([&] { whole.deleteRecord(); }), int(StoreError::ReadOnly));
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).recordCount(), 4);
 
         rs.requery();
         QCOMPARE(rs.absolutePosition(), 0);
         rs.moveNext();
         QCOMPARE(rs.text("Nome"), QStringLiteral("editado"));
+    }
+
+    void rows_meeting_a_condition_are_written_through()
+    {
+        // The condition's values are bound; the rows come in the order asked for.
+        Recordset rs = Recordset::openWhere(db_, "Itens", "Ativo = ? AND GUT >= ?", "-GUT", {"1", 10});
+        QCOMPARE(names(rs), QStringList({"alto", "medio"}));
+        rs.moveFirst();
+        rs.edit();
+        rs.setValue("GUT", 20);
+        rs.update();
+        rs.addNew();
+        rs.setValue("Ativo", "1");
+        rs.setValue("Nome", "novo");
+        rs.setValue("GUT", 100);
+        rs.update();
+        QCOMPARE(rs.recordCount(), 3);
+        rs.moveLast();
+        QCOMPARE(rs.value("Codigo").toInt(), 5);
+        QCOMPARE(rs.text("Nome"), QStringLiteral("novo"));  // at the end until read again
+        rs.moveFirst();
+        rs.moveNext();
+        rs.deleteRecord();  // "medio"
+        QCOMPARE(rs.text("Nome"), QStringLiteral("novo"));
+
+        // Read again: the same condition and order over what the file now holds.
+        db_.execute("INSERT INTO Itens (Ativo, Nome, GUT) VALUES ('0', 'fora', 50)");
+        rs.requery();
+        QCOMPARE(names(rs), QStringList({"novo", "alto"}));
+        Recordset all = Recordset::openTable(db_, QStringLiteral("Itens"));
+        QCOMPARE(names(all), QStringList({"baixo", "alto", "feito", "novo", "fora"}));
+
+        // Some fields only, unsorted, read at once: still written by the key they do not show.
+        Recordset few = Recordset::openWhere(db_, {"Itens", "Ativo = ?", {}, {"0"}, {"Nome", "GUT"}});
+        QCOMPARE(few.fieldCount(), 2);
+        QCOMPARE(few.recordCount(), 2);
+        few.moveLast();
+        few.edit();
+        few.setValue("GUT", 51);
+        few.update();
+        Recordset table = Recordset::openTable(db_, QStringLiteral("Itens"));
+        table.seek("=", 6);
+        QCOMPARE(table.value("GUT").toDouble(), 51.0);
+        QCOMPARE(expectError([&] { Recordset::openWhere(db_, {"Itens", {}, {}, {}, {"Nome", "Nada"}}); }),
+                 int(StoreError::FieldNotFound));
+    }
+
+    void user_text_in_a_bound_value_is_taken_as_it_is()
+    {
+        const QString text = QStringLiteral("O'Brien \"x\" '); DELETE FROM Itens; --");
+        Recordset rs = Recordset::openWhere(db_, "Itens", "Nome = ?", {}, {"alto"});
+        rs.edit();
+        rs.setValue("Nome", text);
+        rs.update();
+        Recordset found = Recordset::openWhere(db_, "Itens", "Nome = ?", "Codigo", {text});
+        QCOMPARE(found.recordCount(), 1);
+        QCOMPARE(found.text("Nome"), text);
+        QCOMPARE(found.value("Codigo").toInt(), 2);
+        QCOMPARE(Recordset::openTable(db_, QStringLiteral("Itens")).recordCount(), 4);
     }
 
     void records_are_added_and_deleted()
@@ -497,7 +563,7 @@ private slots:
                             {QStringLiteral("n%1").arg(i), 1000 + (i * 37) % 200});
             t.commit();
         }
-        Recordset sorted = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY -GUT");
+        Recordset sorted = Recordset::openWhere(db_, "Itens", "Ativo = '1'", "-GUT");
         Recordset byNumber = Recordset::openQuery(db_, "Select * FROM Itens WHERE Ativo = '1' ORDER BY 4 DESC");
         QCOMPARE(sorted.recordCount(), 203);
         // Another set deletes a row these two have not read yet.
@@ -521,7 +587,7 @@ private slots:
         common::DataSource data(db_);
         data.setConnect(QStringLiteral("Access 2000;"));
         data.setDatabaseName(path_);
-        data.setRecordSource(common::DataSource::Consulta, QStringLiteral("Select * FROM Itens WHERE Ativo = '0' ORDER BY -DataFinal"));
+        data.setRecordSource({QStringLiteral("Itens"), QStringLiteral("Ativo = '0'"), QStringLiteral("-DataFinal")});
         data.refresh();
         QCOMPARE(data.rowCount(), 1);
         QCOMPARE(data.columnCount(), 7);

@@ -55,8 +55,8 @@ QList<QStringList> atividades(common::Database& db)
     const QStringList campos{"Ativo", "Atividade", "G", "U", "T", "GUT", "DataFinal", "FaltamDias", "TempoDisp",
                              "HorasEst", "HorasTrab", "HorasQFaltam", "HorasTrabDia", "Obs"};
     QList<QStringList> out;
-    for (const QString& consulta : {davo::ListaAtivas, davo::ListaConcluidas}) {
-        common::Recordset rs = common::Recordset::openQuery(db, consulta);
+    for (const common::TableRows& consulta : {davo::ListaAtivas, davo::ListaConcluidas}) {
+        common::Recordset rs = common::Recordset::openWhere(db, consulta);
         for (; !rs.eof(); rs.moveNext()) {
             QStringList linha;
             for (const QString& c : campos)
@@ -278,7 +278,7 @@ private slots:
 
         common::Database& db = f_->programa.db;
         davo::gravaImportacao(db, *importacao, Today);
-        common::Recordset lista = common::Recordset::openQuery(db, davo::ListaAtivas);
+        common::Recordset lista = common::Recordset::openWhere(db, davo::ListaAtivas);
         QCOMPARE(lista.recordCount(), 3);
         QCOMPARE(lista.value("G").toDouble(), 1.0);
         QCOMPARE(lista.value("HorasEst").toDouble(), 0.0);
@@ -371,7 +371,7 @@ private slots:
         davo::AtualizaPrazos(db, Today);
         auto ordem = [&] {
             QStringList nomes;
-            common::Recordset rs = common::Recordset::openQuery(db, davo::ListaAtivas);
+            common::Recordset rs = common::Recordset::openWhere(db, davo::ListaAtivas);
             for (; !rs.eof(); rs.moveNext())
                 nomes << rs.text("Atividade");
             return nomes;

@@ -85,7 +85,7 @@ private slots:
             adiciona({{"Ativo", "1"}, {"FaltamDias", porDia[i] < 0 ? -5 : i + 1}, {"HorasTrabDia", porDia[i]}});
         adiciona({{"Ativo", "0"}, {"FaltamDias", -10}, {"HorasTrabDia", 99}});  // finished: not listed
 
-        common::Recordset lista = common::Recordset::openQuery(f_->programa.db, davo::ListaAtivas);
+        common::Recordset lista = common::Recordset::openWhere(f_->programa.db, davo::ListaAtivas);
         const double soma = davo::CargaHoraDia(lista);
         QVERIFY2(qAbs(soma - carga) < 1e-9, qPrintable(QString::number(soma)));
         QCOMPARE(soma > davo::LimiteCarga, carga > 6.1);

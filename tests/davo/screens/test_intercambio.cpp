@@ -173,11 +173,11 @@ private slots:
         QCOMPARE(vistos.at(vistos.size() - 2).title, QStringLiteral("Confirma a importação?"));
         QCOMPARE(vistos.at(vistos.size() - 2).text, QStringLiteral("2 atividades a importar"));
         QCOMPARE(lastMessage().text, QStringLiteral("2 atividades importadas."));
-        common::Recordset rs = common::Recordset::openQuery(outro.programa().db, davo::ListaAtivas);
+        common::Recordset rs = common::Recordset::openWhere(outro.programa().db, davo::ListaAtivas);
         QCOMPARE(rs.recordCount(), 1);
         QCOMPARE(rs.text("Atividade"), QStringLiteral("Orçamento, fase 1; revisão"));
         QCOMPARE(rs.text("G"), QStringLiteral("3,5"));
-        QCOMPARE(common::Recordset::openQuery(outro.programa().db, davo::ListaConcluidas).recordCount(), 1);
+        QCOMPARE(common::Recordset::openWhere(outro.programa().db, davo::ListaConcluidas).recordCount(), 1);
         QVERIFY(davo::atividadesNaoAvaliadas(outro.programa().db).isEmpty());
     }
 
@@ -345,7 +345,7 @@ private slots:
         QVERIFY(cmdReavaliar->isVisible());
         QCOMPARE(named<QPlainTextEdit>(&lista, "txtObs")->toPlainText(), QStringLiteral("nota ainda não gravada"));
         QTest::mouseClick(named<QPushButton>(&lista, "cmdGravar"), Qt::LeftButton);
-        common::Recordset rs = common::Recordset::openQuery(f_->programa.db, davo::ListaAtivas);
+        common::Recordset rs = common::Recordset::openWhere(f_->programa.db, davo::ListaAtivas);
         QCOMPARE(rs.text("Atividade"), QStringLiteral("Importada"));
         QCOMPARE(rs.text("Obs"), QStringLiteral("nota ainda não gravada"));
         QCOMPARE(rs.value("G").toDouble(), 5.0);
