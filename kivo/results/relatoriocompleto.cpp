@@ -1,5 +1,6 @@
 #include "kivo/results/relatoriocompleto.h"
 
+#include "kivo/results/desenhoranking.h"
 #include "kivo/results/relatorio.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
