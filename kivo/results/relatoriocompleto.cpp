@@ -7,6 +7,7 @@
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/analise.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"
