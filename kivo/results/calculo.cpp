@@ -542,6 +542,26 @@ Desfecho calcula(common::Database& db, int n, Progresso& progresso)
     return execucao.desfecho();
 }
 
+std::optional<int> preparaResultados(common::Database& db)
+{
+    common::Recordset alternativas = dados::abreTabela(db, QStringLiteral("Alternativas"));
+    common::Recordset criterios = dados::abreTabela(db, QStringLiteral("Criterios"));
+    std::optional<int> qtde;
+    if (!criterios.eof())
+        qtde = dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 1, dados::Linhas);
+    common::Recordset::openTable(db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
+
+    common::Transaction transaction(db);
+    for (int i = 0; i < Slots && !alternativas.eof(); ++i) {
+        alternativas.edit();
+        alternativas.setValue(QStringLiteral("Resultado"), 0);
+        alternativas.update();
+        alternativas.moveNext();
+    }
+    transaction.commit();
+    return qtde;
+}
+
 Rodada::Rodada(QObject* parent) : QObject(parent) {}
 
 Rodada::~Rodada() = default;

@@ -156,4 +156,10 @@ private:
 // store throws common::StoreError and keeps what earlier stages committed.
 Desfecho calcula(common::Database& db, int n, Progresso& progresso);
 
+// What the results screen needs as it opens: the results of an earlier run back to 0 on the first
+// 15 alternatives, in one transaction (their figures under each criterion stay until the next run).
+// Returns Qtde of the first criterion (1 to 15), none when there is no criterion. A missing work
+// table (RTO) throws common::StoreError before anything is written, not half way through a run.
+std::optional<int> preparaResultados(common::Database& db);
+
 }  // namespace kivo::calculo

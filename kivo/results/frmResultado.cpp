@@ -16,7 +16,6 @@
 #include "common/discardinput.h"
 #include "common/formats.h"
 #include "common/platform.h"
-#include "common/store.h"
 #include "common/widgets.h"
 #include "common/windowsize.h"
 
@@ -263,24 +262,8 @@ void frmResultado::Form_Load()
     frame1_->hide();
     legendasResultado(this, programa_.idioma);
     preencheImpressoras(combo1_, programa_.idioma);
-
-    common::Recordset alternativas = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
-    common::Recordset criterios = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
-    if (!criterios.eof())
-        programa_.qtdeCriterios = static_cast<short>(dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 1, dados::Linhas));
-    // A missing work table shows as the screen opens, not half way through a run.
-    common::Recordset::openTable(programa_.db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
-
-    // The results of an earlier run go; its figures under each criterion stay until the next run.
-    common::Transaction transaction(programa_.db);
-    for (int i = 0; i < 15 && !alternativas.eof(); ++i) {
-        alternativas.edit();
-        alternativas.setValue(QStringLiteral("Resultado"), 0);
-        alternativas.update();
-        alternativas.moveNext();
-    }
-    transaction.commit();
-
+    if (const std::optional<int> qtde = calculo::preparaResultados(programa_.db))
+        programa_.qtdeCriterios = static_cast<short>(*qtde);
     atualizaGrade();
 }
 

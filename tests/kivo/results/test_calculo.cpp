@@ -411,6 +411,33 @@ private slots:
         QCOMPARE(f_->linhas("c01"), 9);
     }
 
+    // --- the set-up as the results screen opens ---------------------------------------------------
+
+    void opening_clears_the_results_keeps_the_figures_and_reads_the_count()
+    {
+        exemplo();
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5, Pesos01 = 0.25");
+        f_->execute("UPDATE Criterios SET Qtde = 2");
+        QCOMPARE(preparaResultados(f_->programa.db), std::optional<int>(2));
+        QCOMPARE(f_->coluna("Alternativas", "Resultado"), QStringList(15, "0"));
+        QCOMPARE(f_->coluna("Alternativas", "Pesos01"), QStringList(15, "0,25"));
+
+        // No criteria: no count, the results cleared all the same.
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5");
+        f_->execute("DELETE FROM Criterios");
+        QCOMPARE(preparaResultados(f_->programa.db), std::nullopt);
+        QCOMPARE(f_->coluna("Alternativas", "Resultado"), QStringList(15, "0"));
+    }
+
+    void opening_without_the_work_table_writes_nothing()
+    {
+        exemplo();
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5");
+        f_->execute("DROP TABLE RTO");
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        QVERIFY_THROWS_EXCEPTION(common::StoreError, preparaResultados(f_->programa.db));
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
+    }
 };
 
 QTEST_MAIN(TestCalculo)
