@@ -43,8 +43,8 @@ DiscardInput::DiscardInput(QWidget* window) : window_(window)
 
 DiscardInput::~DiscardInput()
 {
-    QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(this);
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
 }
 
 bool DiscardInput::eventFilter(QObject* watched, QEvent* event)
@@ -58,6 +58,8 @@ bool DiscardInput::eventFilter(QObject* watched, QEvent* event)
         ours = widget == window_ || window_->isAncestorOf(widget);
     else if (auto* window = qobject_cast<QWindow*>(watched))
         ours = window == window_->windowHandle();
+    if (ours && event->type() == QEvent::Close)
+        event->ignore();  // refused: the window stays open
     return ours;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// While a long computation runs inside a window's handler (its stages, its pauses), whatever the
-// user clicks or types in that window is thrown away: it is not held back and carried out once the
-// computation ends, when it would close the window or print a report the user no longer expects.
+// While a long computation runs in a window (its stages and pauses on the event loop), whatever the
+// user clicks or types in that window, or a close of it from the window system, is thrown away as
+// it arrives: it is not carried out during the computation nor once it ends, when it would close
+// the window or print a report the user no longer expects.
 
 #include <QObject>
 #include <QPointer>
@@ -14,8 +15,7 @@ namespace common {
 class DiscardInput : public QObject {
 public:
     explicit DiscardInput(QWidget* window);
-    // Lets the input that arrived meanwhile through to the window first, so that it is discarded
-    // too, then leaves the window to the user again.
+    // Leaves the window to the user again.
     ~DiscardInput() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,15 +3,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QQueue>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <unistd.h>
 
-#include <algorithm>
 
 namespace common {
 
@@ -26,17 +23,6 @@ struct MessageState {
 MessageState& messages()
 {
     static MessageState s;
-    return s;
-}
-
-struct ClockState {
-    QDate testDate;
-    qint64 paused = 0;
-};
-
-ClockState& clock()
-{
-    static ClockState s;
     return s;
 }
 
@@ -160,40 +146,6 @@ int Modal::exec(QDialog& dialog)
 void Modal::setTestHandler(std::function<int(QDialog&)> handler)
 {
     modalHandler() = std::move(handler);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-QDate Clock::today()
-{
-    return clock().testDate.isValid() ? clock().testDate : QDate::currentDate();
-}
-
-void Clock::pause(int milliseconds)
-{
-    if (clock().testDate.isValid()) {
-        clock().paused += milliseconds;
-        return;
-    }
-    // The screen repaints while it waits but takes no input, as the computation is still running.
-    QEventLoop loop;
-    QTimer::singleShot(std::max(milliseconds, 0), &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-void Clock::setTestDate(const QDate& date)
-{
-    clock().testDate = date;
-}
-
-qint64 Clock::pausedMilliseconds()
-{
-    return clock().paused;
-}
-
-void Clock::resetPaused()
-{
-    clock().paused = 0;
 }
 
 // ---------------------------------------------------------------------------------------------

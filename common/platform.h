@@ -1,10 +1,12 @@
 #pragma once
 
-// Everything the programs ask of the machine that a test must control: message boxes, the current
-// date and the pauses, whether another copy is running. Production uses the real thing; a test
-// switches each to its test mode, where nothing waits on a window or a clock.
+// Everything the programs ask of the machine that a test must control: message boxes, modal
+// screens, the current date and the pauses (common/clock.h), whether another copy is running.
+// Production uses the real thing; a test switches each to its test mode, where nothing waits on a
+// window or a clock.
 
-#include <QDate>
+#include "common/clock.h"
+
 #include <QList>
 #include <QLockFile>
 #include <QMessageBox>
@@ -80,18 +82,6 @@ public:
     static int exec(QDialog& dialog);
     // An empty handler returns to production.
     static void setTestHandler(std::function<int(QDialog&)> handler);
-};
-
-// The current date, and the pauses a long computation makes between its stages so the user can
-// follow it. In test mode the date is the one set and a pause only counts its milliseconds.
-class Clock {
-public:
-    static QDate today();
-    static void pause(int milliseconds);
-
-    static void setTestDate(const QDate& date);  // an invalid date returns to the system's
-    static qint64 pausedMilliseconds();
-    static void resetPaused();
 };
 
 // Refuses a second running copy of a program for the same user. A copy that crashed leaves a stale

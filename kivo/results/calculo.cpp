@@ -3,14 +3,16 @@
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
-#include "common/platform.h"
 #include "common/store.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <functional>
 #include <optional>
 
 namespace kivo::calculo {
@@ -163,24 +165,35 @@ QVariant opcional(const std::optional<double>& v)
     return v ? QVariant(*v) : QVariant();
 }
 
-// The computation over the database: the stages in order, each in its own transaction.
+}  // namespace
+
+// The computation over the database: the stages in order, each in its own transaction, each with
+// the pause that follows it.
 class Execucao {
 public:
+    // A stage and the milliseconds the user is given to follow it; the next stage follows at once
+    // when 0. A stage may be a pause alone.
+    struct Passo {
+        std::function<void()> faz;
+        int pausa = 0;
+    };
+
     Execucao(common::Database& db, int n, Progresso& progresso) : db_(db), n_(std::clamp(n, 1, Slots)), p_(progresso) {}
 
-    Desfecho roda()
+    // Reads the tables and checks them before anything is written: false when the run stops
+    // there, desfecho() saying why.
+    bool valida()
     {
         le();
-        Desfecho d;
         // Every weight in use is checked before anything is written: a run with a missing weight
         // would rank the alternatives on a weight of 0. One criterion needs no weight.
         if (n_ > 1) {
             for (int i = 1; i <= n_; ++i) {
                 const int r = busca(criterios_, i);
                 if (r >= 0 && !pesoNumerico(criterios_[r].peso)) {
-                    d.fim = Desfecho::PesoInvalido;
-                    d.criterioSemPeso = i;
-                    return d;
+                    d_.fim = Desfecho::PesoInvalido;
+                    d_.criterioSemPeso = i;
+                    return false;
                 }
             }
         }
@@ -188,23 +201,46 @@ public:
         for (int i = 1; i <= n_; ++i) {
             const int r = busca(criterios_, i);
             if (r >= 0 && !sinalValido(criterios_[r].sinal)) {
-                d.fim = Desfecho::SinalInvalido;
-                d.criterioSemSinal = i;
-                d.nomeSemSinal = common::defaultText(criterios_[r].identifica).trimmed();
-                return d;
+                d_.fim = Desfecho::SinalInvalido;
+                d_.criterioSemSinal = i;
+                d_.nomeSemSinal = common::defaultText(criterios_[r].identifica).trimmed();
+                return false;
             }
         }
-        PrepararTabelas();
-        pesos();
-        for (int k = 1; k <= n_; ++k)
-            paresAlternativas(k);
-        common::Clock::pause(PausaFimPares);
-        for (int k = 1; k <= n_; ++k)
-            notas(k);
-        common::Clock::pause(PausaResultado);
-        resultado(d);
-        return d;
+        return true;
     }
+
+    // The stages after the check: the clearing, the criteria weights, each criterion's pair table,
+    // each criterion's scores, the results.
+    std::vector<Passo> passos()
+    {
+        std::vector<Passo> p;
+        p.push_back({[this] { PrepararTabelas(); }, PausaLimpeza});
+        p.push_back({[this] { p_.etapa(Progresso::Limpeza, Progresso::Concluida); }, 0});
+        p.push_back({[this] { pesos(); }, PausaPesos});
+        p.push_back({[this] { p_.etapa(0, Progresso::Concluida); }, 0});
+        for (int k = 1; k <= n_; ++k) {
+            p.push_back({[this, k] { paresAlternativas(k); }, PausaPares});
+            p.push_back({[this, k] { p_.etapa(k, Progresso::Cinza); }, 0});
+        }
+        p.push_back({{}, PausaFimPares});
+        for (int k = 1; k <= n_; ++k)
+            p.push_back({[this, k] { notas(k); }, PausaNotas});
+        p.push_back({{}, PausaResultado});
+        p.push_back({[this] { resultado(d_); }, 0});
+        return p;
+    }
+
+    // The check, then the stages to come when it passes.
+    void prepara()
+    {
+        if (valida())
+            passos_ = passos();
+    }
+    // The next stage to run, null after the last.
+    const Passo* proximo() { return proximo_ < passos_.size() ? &passos_[proximo_++] : nullptr; }
+
+    const Desfecho& desfecho() const { return d_; }
 
 private:
     void le()
@@ -263,8 +299,6 @@ private:
         for (int k = 1; k <= Slots; ++k)
             db_.run(QStringLiteral("DELETE FROM ") + numbered(QStringLiteral("c"), k), {});
         t.commit();
-        common::Clock::pause(PausaLimpeza);
-        p_.etapa(Progresso::Limpeza, Progresso::Concluida);
     }
 
     // The pairs of criteria i < j into RTO, then each criterion's sums and share.
@@ -303,8 +337,6 @@ private:
                     {somas_.rto[i], somas_.rtoInv[i], somas_.total[i], somas_.pesos[i], criterios_[r].numero});
         }
         t.commit();
-        common::Clock::pause(PausaPesos);
-        p_.etapa(0, Progresso::Concluida);
     }
 
     // Every ordered pair of alternatives, a = b included, under criterion k into table ckk.
@@ -348,8 +380,6 @@ private:
         }
         t.commit();
         notas_[k] = fechaAlternativas(acc, m_);
-        common::Clock::pause(PausaPares);
-        p_.etapa(k, Progresso::Cinza);
     }
 
     // Criterion k's figures on every slot row of Alternativas; rows beyond m get the zeros.
@@ -368,7 +398,6 @@ private:
         }
         t.commit();
         p_.etapa(k, Progresso::Concluida);
-        common::Clock::pause(PausaNotas);
     }
 
     // The signed, weighted contributions and the overall result of the first m alternatives, and
@@ -419,9 +448,10 @@ private:
     std::vector<Alternativa> alternativas_;
     SomasCriterios somas_;
     std::array<NotasCriterio, Slots + 1> notas_{};
+    Desfecho d_;
+    std::vector<Passo> passos_;
+    size_t proximo_ = 0;
 };
-
-}  // namespace
 
 SomasCriterios pesosDosCriterios(const std::vector<double>& pesos)
 {
@@ -504,7 +534,91 @@ bool pesoNumerico(const QVariant& peso, double* valor)
 
 Desfecho calcula(common::Database& db, int n, Progresso& progresso)
 {
-    return Execucao(db, n, progresso).roda();
+    Execucao execucao(db, n, progresso);
+    if (execucao.valida())
+        for (const Execucao::Passo& passo : execucao.passos())
+            if (passo.faz)
+                passo.faz();
+    return execucao.desfecho();
+}
+
+std::optional<int> preparaResultados(common::Database& db)
+{
+    common::Recordset alternativas = dados::abreTabela(db, QStringLiteral("Alternativas"));
+    common::Recordset criterios = dados::abreTabela(db, QStringLiteral("Criterios"));
+    std::optional<int> qtde;
+    if (!criterios.eof())
+        qtde = dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 1, dados::Linhas);
+    common::Recordset::openTable(db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
+
+    common::Transaction transaction(db);
+    for (int i = 0; i < Slots && !alternativas.eof(); ++i) {
+        alternativas.edit();
+        alternativas.setValue(QStringLiteral("Resultado"), 0);
+        alternativas.update();
+        alternativas.moveNext();
+    }
+    transaction.commit();
+    return qtde;
+}
+
+Rodada::Rodada(QObject* parent) : QObject(parent) {}
+
+Rodada::~Rodada() = default;
+
+bool Rodada::emAndamento() const
+{
+    return execucao_ != nullptr;
+}
+
+bool Rodada::inicia(common::Database& db, int n, Progresso& progresso, Fim fim)
+{
+    if (emAndamento())
+        return false;
+    execucao_ = std::make_unique<Execucao>(db, n, progresso);
+    fim_ = std::move(fim);
+    if (guardado([this] { execucao_->prepara(); }))
+        segue();
+    return true;
+}
+
+bool Rodada::guardado(const std::function<void()>& passo)
+{
+    Termino falha;
+    try {
+        passo();
+        return true;
+    } catch (const common::StoreError& e) {
+        falha.falha = e.description();
+    } catch (...) {
+        falha.outra = std::current_exception();
+    }
+    termina(std::move(falha));
+    return false;
+}
+
+void Rodada::segue()
+{
+    while (const Execucao::Passo* passo = execucao_->proximo()) {
+        if (passo->faz && !guardado(passo->faz))
+            return;
+        if (passo->pausa > 0) {
+            common::Clock::after(passo->pausa, this, [this] { segue(); });
+            return;
+        }
+    }
+    termina({execucao_->desfecho(), {}, {}});
+}
+
+void Rodada::termina(Termino termino)
+{
+    // The run is over before its end is told: the one told may start the next run, or destroy this
+    // object; nothing here is touched after.
+    execucao_.reset();
+    const Fim fim = std::move(fim_);
+    fim_ = nullptr;
+    if (fim)
+        fim(termino);
 }
 
 }  // namespace kivo::calculo

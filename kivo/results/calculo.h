@@ -6,13 +6,19 @@
 // shares and signs into its result.
 //
 // The arithmetic is in plain functions, which a screen that varies the weights can call as they
-// are. `calcula` runs the whole computation on CONTROLE.mdb: it fills the work tables RTO and
-// c01..c15, writes the figures into Criterios and Alternativas, and tells a Progresso how far it is.
+// are. A Rodada runs the whole computation on CONTROLE.mdb in stages the user can follow: it fills
+// the work tables RTO and c01..c15, writes the figures into Criterios and Alternativas, and tells a
+// Progresso how far it is; `calcula` does the same at once.
 
+#include <QObject>
 #include <QString>
 #include <QVariant>
 
 #include <array>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace common {
@@ -107,9 +113,53 @@ inline constexpr int PausaFimPares = 1500;
 inline constexpr int PausaNotas = 500;
 inline constexpr int PausaResultado = 1000;
 
-// The whole computation for n criteria (clamped to 1..15), m being Qtde of the first alternative.
-// Each stage is one transaction: a failure of the store throws common::StoreError and keeps what
-// earlier stages committed. The pauses go through common::Clock::pause.
+// How a run ended: its Desfecho, or the description of the store's failure that stopped it (what the
+// earlier stages committed stays), or another failure for the caller to rethrow where it reports
+// failures.
+struct Termino {
+    Desfecho desfecho;
+    std::optional<QString> falha;
+    std::exception_ptr outra;
+};
+
+class Execucao;
+
+// A run of the whole computation for n criteria (clamped to 1..15), m being Qtde of the first
+// alternative, on the event loop: the check runs at once, then each stage, each in its own
+// transaction, with the pauses above between them (common::Clock::after), so the screen stays
+// painted and no event loop nests. No exception leaves a stage: a failure ends the run.
+class Rodada : public QObject {
+public:
+    using Fim = std::function<void(const Termino&)>;
+
+    explicit Rodada(QObject* parent = nullptr);
+    ~Rodada() override;
+
+    // Starts a run; `fim` hears once how it ended, possibly before this returns (a refused check).
+    // Destroying the Rodada abandons the run unheard. False, and nothing started, while a run is
+    // going on.
+    bool inicia(common::Database& db, int n, Progresso& progresso, Fim fim);
+    bool emAndamento() const;
+
+private:
+    // Runs a stage; on a failure ends the run and returns false.
+    bool guardado(const std::function<void()>& passo);
+    // The stages from the next, until one that is followed by a pause.
+    void segue();
+    void termina(Termino termino);
+
+    std::unique_ptr<Execucao> execucao_;
+    Fim fim_;
+};
+
+// The same computation at once, without the pauses, for a caller nobody watches: a failure of the
+// store throws common::StoreError and keeps what earlier stages committed.
 Desfecho calcula(common::Database& db, int n, Progresso& progresso);
+
+// What the results screen needs as it opens: the results of an earlier run back to 0 on the first
+// 15 alternatives, in one transaction (their figures under each criterion stay until the next run).
+// Returns Qtde of the first criterion (1 to 15), none when there is no criterion. A missing work
+// table (RTO) throws common::StoreError before anything is written, not half way through a run.
+std::optional<int> preparaResultados(common::Database& db);
 
 }  // namespace kivo::calculo

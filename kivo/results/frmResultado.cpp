@@ -16,7 +16,6 @@
 #include "common/discardinput.h"
 #include "common/formats.h"
 #include "common/platform.h"
-#include "common/store.h"
 #include "common/widgets.h"
 #include "common/windowsize.h"
 
@@ -31,8 +30,10 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
-#include <cmath>
+#include <memory>
+#include <optional>
 
 namespace kivo {
 
@@ -131,15 +132,46 @@ private:
     std::vector<int> origem_;
 };
 
-// The picture the report prints at its head: the program's name on the blue of the main window.
 }  // namespace
 
-frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
+frmResultado::frmResultado(Programa& programa, QWidget* parent)
+    : QDialog(parent), programa_(programa), rodada_(std::make_unique<calculo::Rodada>())
 {
     setObjectName(QStringLiteral("frmResultado"));
     setWindowTitle(QStringLiteral("Resultado"));
     setModal(true);
 
+    criaGrade();
+    criaProgresso();
+    criaBotoes();
+
+    image1_ = common::withName(new QLabel(this), QStringLiteral("Image1"));
+    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
+    image1_->hide();  // printed at the report's head, not shown on the screen
+
+    // Shown once a run is complete: the window grows to the right to hold the chart.
+    graResultado_ = common::withName(new GraficoResultado(this), QStringLiteral("graResultado"));
+    coloca(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
+    graResultado_->hide();
+
+    for (QWidget* w : std::initializer_list<QWidget*>{frame1_, frame2_, cmdCalcular_, cmdSensibilidade_, label7_,
+                                                      combo1_, cmdPrinter_, cmdSair_, cmdRelatorio_})
+        abaixo_.emplace_back(w, w->y());
+    // The reading order: the grid, then the controls below it, row by row.
+    setTabOrder(dbGrid1_, cmdCalcular_);
+    setTabOrder(cmdCalcular_, cmdSensibilidade_);
+    setTabOrder(cmdSensibilidade_, combo1_);
+    setTabOrder(combo1_, cmdRelatorio_);
+    setTabOrder(cmdRelatorio_, cmdPrinter_);
+    setTabOrder(cmdPrinter_, cmdSair_);
+
+    setMinimumSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
+    resize(minimumSize());
+    tamanho_ = new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmResultado"));
+}
+
+void frmResultado::criaGrade()
+{
     data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
     data1_->setConnect(QStringLiteral("Access 2000;"));
     data1_->setDatabaseName(programa_.db.path());
@@ -155,7 +187,11 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
     coloca(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
+}
 
+// The frame of the run's stages, one box per stage, and the frame of the best option in its place.
+void frmResultado::criaProgresso()
+{
     frame1_ = common::withName(new QGroupBox(QStringLiteral("Processando: "), this), QStringLiteral("Frame1"));
     chkLimpar_ = common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_),
                                   QStringLiteral("chkLimpar"));
@@ -187,7 +223,10 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     coloca(lblMelhor_, 240, 360, 6000, 420);
     coloca(frame2_, Margem, TopoBaixo, 6500, 960);
     frame2_->hide();
+}
 
+void frmResultado::criaBotoes()
+{
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
     coloca(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
@@ -203,41 +242,17 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     coloca(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
     coloca(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
-
-    image1_ = common::withName(new QLabel(this), QStringLiteral("Image1"));
-    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
-    image1_->hide();  // printed at the report's head, not shown on the screen
-
-    // Shown once a run is complete: the window grows to the right to hold the chart.
-    graResultado_ = common::withName(new GraficoResultado(this), QStringLiteral("graResultado"));
-    coloca(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
-    graResultado_->hide();
     cmdRelatorio_ = common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this),
                                      QStringLiteral("cmdRelatorio"));
     coloca(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
-    cmdRelatorio_->hide();
-    common::onClick(cmdRelatorio_, this, &frmResultado::cmdRelatorio_Click);
+    cmdRelatorio_->hide();  // once a run is complete
 
+    common::onClick(cmdRelatorio_, this, &frmResultado::cmdRelatorio_Click);
     common::onClick(cmdCalcular_, this, &frmResultado::cmdCalcular_Click);
     common::onClick(cmdPrinter_, this, &frmResultado::cmdPrinter_Click);
     common::onClick(cmdSensibilidade_, this, &frmResultado::cmdSensibilidade_Click);
     common::onClick(cmdSair_, this, &frmResultado::cmdSair_Click);
     common::noDefaultButtons(this);
-
-    for (QWidget* w : std::initializer_list<QWidget*>{frame1_, frame2_, cmdCalcular_, cmdSensibilidade_, label7_,
-                                                      combo1_, cmdPrinter_, cmdSair_, cmdRelatorio_})
-        abaixo_.emplace_back(w, w->y());
-    // The reading order: the grid, then the controls below it, row by row.
-    setTabOrder(dbGrid1_, cmdCalcular_);
-    setTabOrder(cmdCalcular_, cmdSensibilidade_);
-    setTabOrder(cmdSensibilidade_, combo1_);
-    setTabOrder(combo1_, cmdRelatorio_);
-    setTabOrder(cmdRelatorio_, cmdPrinter_);
-    setTabOrder(cmdPrinter_, cmdSair_);
-
-    setMinimumSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
-    resize(minimumSize());
-    tamanho_ = new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmResultado"));
 }
 
 frmResultado::~frmResultado() = default;
@@ -247,24 +262,8 @@ void frmResultado::Form_Load()
     frame1_->hide();
     legendasResultado(this, programa_.idioma);
     preencheImpressoras(combo1_, programa_.idioma);
-
-    common::Recordset alternativas = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
-    common::Recordset criterios = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
-    if (!criterios.eof())
-        programa_.qtdeCriterios = static_cast<short>(dados::qtdeGravada(criterios.value(QStringLiteral("Qtde")), 1, dados::Linhas));
-    // A missing work table shows as the screen opens, not half way through a run.
-    common::Recordset::openTable(programa_.db, QStringLiteral("RTO")).setIndex(QStringLiteral("PrimaryKey"));
-
-    // The results of an earlier run go; its figures under each criterion stay until the next run.
-    common::Transaction transaction(programa_.db);
-    for (int i = 0; i < 15 && !alternativas.eof(); ++i) {
-        alternativas.edit();
-        alternativas.setValue(QStringLiteral("Resultado"), 0);
-        alternativas.update();
-        alternativas.moveNext();
-    }
-    transaction.commit();
-
+    if (const std::optional<int> qtde = calculo::preparaResultados(programa_.db))
+        programa_.qtdeCriterios = static_cast<short>(*qtde);
     atualizaGrade();
 }
 
@@ -281,7 +280,6 @@ void frmResultado::atualizaGrade()
         dbGrid1_->setColumnWidth(c, common::twips(1900));
         dbGrid1_->setColumnHidden(c, (c - 3) / 5 + 1 > n);
     }
-    dbGrid1_->repaint();
 }
 
 void frmResultado::etapa(int item, Estado estado)
@@ -298,7 +296,6 @@ void frmResultado::etapa(int item, Estado estado)
         box->setCheckState(Qt::Checked);
         break;
     }
-    box->repaint();
 }
 
 void frmResultado::alternativasAlteradas()
@@ -308,6 +305,8 @@ void frmResultado::alternativasAlteradas()
 
 void frmResultado::cmdCalcular_Click()
 {
+    if (ocupada_)
+        return;  // a run is going on
     const int n = programa_.qtdeCriterios;
     frame1_->resize(frame1_->width(), common::twips(n * PassoEtapa + 900));
     // A run after one that stopped starts with its boxes anew.
@@ -316,23 +315,28 @@ void frmResultado::cmdCalcular_Click()
         box->setCheckState(Qt::Unchecked);
     }
     frame1_->show();
-    frame1_->repaint();
 
-    calculo::Desfecho desfecho;
-    calculando_ = true;
-    try {
-        // What the user clicks or types while the run goes on is not carried out after it.
-        common::DiscardInput ocupada(this);
-        desfecho = calculo::calcula(programa_.db, n, *this);
-    } catch (const common::StoreError& e) {
+    // The screen is busy until the run's end has been shown: what the user clicks or types in it
+    // meanwhile is thrown away, and it cannot be closed. The run's end holds the busy state and
+    // gives it up with itself, however the run ends.
+    auto ocupada = std::make_shared<common::DiscardInput>(this);
+    ocupada_ = ocupada.get();
+    rodada_->inicia(programa_.db, n, *this, [this, n, ocupada](const calculo::Termino& termino) {
+        common::runGuarded([&] { terminaCalculo(termino, n); });
+    });
+}
+
+void frmResultado::terminaCalculo(const calculo::Termino& termino, int n)
+{
+    if (termino.outra)
+        std::rethrow_exception(termino.outra);
+    if (termino.falha) {
         // What the stages before the failure stored stays; the screen stays usable.
-        calculando_ = false;
-        relataErro(this, e.description());
+        relataErro(this, *termino.falha);
         atualizaGrade();
         return;
     }
-    calculando_ = false;
-
+    const calculo::Desfecho& desfecho = termino.desfecho;
     if (desfecho.fim == calculo::Desfecho::PesoInvalido) {
         common::Messages::exclamation(this, QStringLiteral("Peso Não encontrado!"),
                                       QStringLiteral("Verifique os pesos dos critérios"));
@@ -352,10 +356,14 @@ void frmResultado::cmdCalcular_Click()
                 .arg(criterio));
         return;
     }
+    mostraMelhor(desfecho, n);
+}
 
+// A complete run: the results in the grid, the best option named, the chart beside the grid.
+void frmResultado::mostraMelhor(const calculo::Desfecho& desfecho, int n)
+{
     atualizaGrade();
     lblMelhor_->setText(desfecho.nomeMelhor);
-    lblMelhor_->update();
     frame1_->hide();
     cmdCalcular_->hide();
     cmdSensibilidade_->show();
@@ -419,13 +427,13 @@ void frmResultado::cmdSair_Click()
 // While the computation runs the window cannot be closed: it would go away under the run.
 void frmResultado::reject()
 {
-    if (!calculando_)
+    if (!ocupada_)
         QDialog::reject();
 }
 
 void frmResultado::closeEvent(QCloseEvent* event)
 {
-    if (calculando_) {
+    if (ocupada_) {
         event->ignore();
         return;
     }

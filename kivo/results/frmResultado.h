@@ -4,7 +4,9 @@
 #include "kivo/shell/kivo.h"
 
 #include <QDialog>
+#include <QPointer>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,7 @@ class QTableView;
 
 namespace common {
 class DataSource;
+class DiscardInput;
 class WindowSize;
 }
 
@@ -57,13 +60,20 @@ private:
     void etapa(int item, Estado estado) override;
     void alternativasAlteradas() override;
 
+    void criaGrade();
+    void criaProgresso();
+    void criaBotoes();
+
+    // The run's end: a failure reported, a refused check told, or the best option shown.
+    void terminaCalculo(const calculo::Termino& termino, int n);
+    void mostraMelhor(const calculo::Desfecho& desfecho, int n);
+
     void atualizaGrade();
     // The grid and the chart take the room the window has beyond its designed size; the frames and
     // buttons below the grid follow its bottom edge.
     void dispoe();
 
     Programa& programa_;
-    bool calculando_ = false;
 
     common::DataSource* data1_ = nullptr;
     QTableView* dbGrid1_ = nullptr;
@@ -85,6 +95,10 @@ private:
     bool comGrafico_ = false;
     std::vector<std::pair<QWidget*, int>> abaixo_;  // the controls below the grid, with their designed top
     common::WindowSize* tamanho_ = nullptr;
+
+    // While a run goes on: the screen busy, the input given to it thrown away.
+    QPointer<common::DiscardInput> ocupada_;
+    std::unique_ptr<calculo::Rodada> rodada_;  // goes first: a run never outlives the screen
 };
 
 }  // namespace kivo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kivo/results/ranking.h"
+#include "kivo/results/desenhoranking.h"
 
 #include <QWidget>
 

@@ -1,11 +1,13 @@
 #include "kivo/results/relatoriocompleto.h"
 
+#include "kivo/results/desenhoranking.h"
 #include "kivo/results/relatorio.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/analise.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"
@@ -215,6 +217,30 @@ public:
     void tabela(const Tabela& t, const QString& continuacao);
 
 private:
+    // A table's fonts, its cells' padding and its columns' widths.
+    struct MedidasTabela {
+        QFont normal;
+        QFont negrito;
+        QFont fonteTitulo;
+        double folga = 0;
+        std::vector<double> larguras;
+
+        const QFont& fonteDa(const Tabela& t, int linha) const
+        {
+            return linha < int(t.negrito.size()) && t.negrito[linha] ? negrito : normal;
+        }
+    };
+    std::vector<double> largurasNaturais(const Tabela& t, const MedidasTabela& m) const;
+    double cedemAsFixas(const Tabela& t, int fixas, const std::vector<double>& natural,
+                        std::vector<double>& larguras) const;
+    std::vector<std::vector<int>> gruposDeColunas(int fixas, double fixo, std::vector<double>& larguras) const;
+    double alturaLinha(const Tabela& t, const MedidasTabela& m, const std::vector<int>& emUso,
+                       const QStringList& celulas, const QFont& f, bool cabecalho) const;
+    void tituloTabela(const QString& texto, const MedidasTabela& m);
+    void cabecalhos(const Tabela& t, const MedidasTabela& m, const std::vector<int>& emUso, double altura);
+    void grupoDaTabela(const Tabela& t, const QString& continuacao, const MedidasTabela& m,
+                       const std::vector<int>& emUso, bool seguinte);
+
     const QPaintDevice& device_;
     double largura_;
     double altura_;
@@ -223,58 +249,62 @@ private:
     std::vector<std::vector<Passo>> paginas_;
 };
 
-void Composicao::tabela(const Tabela& t, const QString& continuacao)
+// Each column as wide as its widest text.
+std::vector<double> Composicao::largurasNaturais(const Tabela& t, const MedidasTabela& m) const
 {
-    const QFont normal = fonte(t.pontos);
-    const QFont negrito = fonte(t.pontos, true);
-    const double folga = pontos(2.5);
     const int colunas = int(t.colunas.size());
-    const auto negritoDa = [&](int linha) { return linha < int(t.negrito.size()) && t.negrito[linha]; };
-
-    // Each column as wide as its widest text.
     std::vector<double> natural(colunas, 0);
     for (int c = 0; c < colunas; ++c) {
-        natural[c] = largura(t.colunas[c].titulo, negrito);
+        natural[c] = largura(t.colunas[c].titulo, m.negrito);
         for (int l = 0; l < int(t.linhas.size()); ++l)
-            natural[c] = std::max(natural[c], largura(t.linhas[l].value(c), negritoDa(l) ? negrito : normal));
-        natural[c] += 2 * folga + pontos(1);  // a hair more, so that rounding never wraps a text that fits
+            natural[c] = std::max(natural[c], largura(t.linhas[l].value(c), m.fonteDa(t, l)));
+        natural[c] += 2 * m.folga + pontos(1);  // a hair more, so that rounding never wraps a text that fits
     }
+    return natural;
+}
 
-    // The fixed columns take at most 45% of the width; their wrapping columns give way.
-    const int fixas = std::clamp(t.fixas, 0, colunas);
-    std::vector<double> larguras = natural;
+// The fixed columns take at most 45% of the width; their wrapping columns give way. Returns the
+// width the fixed columns take.
+double Composicao::cedemAsFixas(const Tabela& t, int fixas, const std::vector<double>& natural,
+                                std::vector<double>& larguras) const
+{
+    const int colunas = int(t.colunas.size());
     double fixo = 0;
     for (int c = 0; c < fixas; ++c)
         fixo += larguras[c];
     const double limiteFixo = (fixas == colunas ? 1.0 : 0.45) * largura_;
-    if (fixo > limiteFixo) {
-        // The wrapping columns share what the others leave: each narrow one keeps its width, the
-        // wide ones split the rest evenly.
-        std::vector<int> flexiveis;
-        double rigido = 0;
-        for (int c = 0; c < fixas; ++c) {
-            if (t.colunas[c].quebra)
-                flexiveis.push_back(c);
-            else
-                rigido += larguras[c];
-        }
-        std::sort(flexiveis.begin(), flexiveis.end(), [&](int a, int b) { return natural[a] < natural[b]; });
-        double sobra = std::max(limiteFixo - rigido, pontos(40) * double(flexiveis.size()));
-        for (int i = 0; i < int(flexiveis.size()); ++i) {
-            const int c = flexiveis[i];
-            larguras[c] = std::max(pontos(30), std::min(natural[c], sobra / double(flexiveis.size() - i)));
-            sobra -= larguras[c];
-        }
-        fixo = 0;
-        for (int c = 0; c < fixas; ++c)
-            fixo += larguras[c];
+    if (fixo <= limiteFixo)
+        return fixo;
+    // The wrapping columns share what the others leave: each narrow one keeps its width, the wide
+    // ones split the rest evenly.
+    std::vector<int> flexiveis;
+    double rigido = 0;
+    for (int c = 0; c < fixas; ++c) {
+        if (t.colunas[c].quebra)
+            flexiveis.push_back(c);
+        else
+            rigido += larguras[c];
     }
+    std::sort(flexiveis.begin(), flexiveis.end(), [&](int a, int b) { return natural[a] < natural[b]; });
+    double sobra = std::max(limiteFixo - rigido, pontos(40) * double(flexiveis.size()));
+    for (int i = 0; i < int(flexiveis.size()); ++i) {
+        const int c = flexiveis[i];
+        larguras[c] = std::max(pontos(30), std::min(natural[c], sobra / double(flexiveis.size() - i)));
+        sobra -= larguras[c];
+    }
+    fixo = 0;
+    for (int c = 0; c < fixas; ++c)
+        fixo += larguras[c];
+    return fixo;
+}
 
-    // The other columns in groups that fit beside the fixed ones.
+// The columns after the fixed ones in groups that fit beside them; at least one group, maybe empty.
+std::vector<std::vector<int>> Composicao::gruposDeColunas(int fixas, double fixo, std::vector<double>& larguras) const
+{
     std::vector<std::vector<int>> grupos;
     std::vector<int> grupo;
     double ocupado = fixo;
-    for (int c = fixas; c < colunas; ++c) {
+    for (int c = fixas; c < int(larguras.size()); ++c) {
         larguras[c] = std::min(larguras[c], std::max(pontos(30), largura_ - fixo));
         if (!grupo.empty() && ocupado + larguras[c] > largura_ + 0.01) {
             grupos.push_back(grupo);
@@ -286,71 +316,94 @@ void Composicao::tabela(const Tabela& t, const QString& continuacao)
     }
     if (!grupo.empty() || grupos.empty())
         grupos.push_back(grupo);
+    return grupos;
+}
 
+double Composicao::alturaLinha(const Tabela& t, const MedidasTabela& m, const std::vector<int>& emUso,
+                               const QStringList& celulas, const QFont& f, bool cabecalho) const
+{
+    double h = 0;
+    for (int c : emUso)
+        h = std::max(h, alturaTexto(cabecalho ? t.colunas[c].titulo : celulas.value(c), f, m.larguras[c] - 2 * m.folga));
+    return h + 2 * m.folga;
+}
+
+void Composicao::tituloTabela(const QString& texto, const MedidasTabela& m)
+{
+    const double h = alturaTexto(texto, m.fonteTitulo, largura_);
+    this->texto(QRectF(0, y, largura_, h), texto, m.fonteTitulo);
+    y += h + pontos(3);
+}
+
+void Composicao::cabecalhos(const Tabela& t, const MedidasTabela& m, const std::vector<int>& emUso, double altura)
+{
+    double x = 0;
+    double total = 0;
+    for (int c : emUso)
+        total += m.larguras[c];
+    preenche(QRectF(0, y, total, altura), QColor(225, 230, 238));
+    for (int c : emUso) {
+        texto(QRectF(x + m.folga, y + m.folga, m.larguras[c] - 2 * m.folga, altura - 2 * m.folga), t.colunas[c].titulo,
+              m.negrito, t.colunas[c].alinhamento | Qt::AlignBottom);
+        x += m.larguras[c];
+    }
+    y += altura;
+}
+
+// The table with the columns `emUso`; `seguinte` for every group after the first.
+void Composicao::grupoDaTabela(const Tabela& t, const QString& continuacao, const MedidasTabela& m,
+                               const std::vector<int>& emUso, bool seguinte)
+{
+    const double cabecalho = alturaLinha(t, m, emUso, {}, m.negrito, true);
+    const QString continua = t.titulo + continuacao;
+
+    // The heading, the column headings and the first row stay together.
+    const double primeira = t.linhas.empty() ? 0 : alturaLinha(t, m, emUso, t.linhas[0], m.fonteDa(t, 0), false);
+    const double alturaTitulo = alturaTexto(t.titulo, m.fonteTitulo, largura_) + pontos(3);
+    if (!noTopo())
+        y += pontos(4);
+    // The section's own heading stands over the first group; later groups and pages repeat the
+    // table's heading, marked as continued.
+    if (!cabe((seguinte ? alturaTitulo : 0) + cabecalho + primeira) && !noTopo())
+        novaPagina();
+    if (seguinte || noTopo())
+        tituloTabela(continua, m);
+    cabecalhos(t, m, emUso, cabecalho);
+
+    for (int l = 0; l < int(t.linhas.size()); ++l) {
+        const QFont& f = m.fonteDa(t, l);
+        const double h = alturaLinha(t, m, emUso, t.linhas[l], f, false);
+        if (!cabe(h)) {
+            novaPagina();
+            tituloTabela(continua, m);
+            cabecalhos(t, m, emUso, cabecalho);
+        }
+        double x = 0;
+        for (int c : emUso) {
+            texto(QRectF(x + m.folga, y + m.folga, m.larguras[c] - 2 * m.folga, h - 2 * m.folga), t.linhas[l].value(c), f,
+                  t.colunas[c].alinhamento | Qt::AlignTop);
+            x += m.larguras[c];
+        }
+        linha(QPointF(0, y + h), QPointF(x, y + h), QColor(200, 200, 200), pontos(0.4));
+        y += h;
+    }
+}
+
+void Composicao::tabela(const Tabela& t, const QString& continuacao)
+{
+    MedidasTabela m{fonte(t.pontos), fonte(t.pontos, true), fonte(11, true), pontos(2.5), {}};
+    const int colunas = int(t.colunas.size());
+    const std::vector<double> natural = largurasNaturais(t, m);
+    const int fixas = std::clamp(t.fixas, 0, colunas);
+    m.larguras = natural;
+    const double fixo = cedemAsFixas(t, fixas, natural, m.larguras);
+    const std::vector<std::vector<int>> grupos = gruposDeColunas(fixas, fixo, m.larguras);
     for (int g = 0; g < int(grupos.size()); ++g) {
         std::vector<int> emUso;
         for (int c = 0; c < fixas; ++c)
             emUso.push_back(c);
         emUso.insert(emUso.end(), grupos[g].begin(), grupos[g].end());
-
-        const auto alturaLinha = [&](const QStringList& celulas, const QFont& f, bool cabecalho) {
-            double h = 0;
-            for (int c : emUso)
-                h = std::max(h, alturaTexto(cabecalho ? t.colunas[c].titulo : celulas.value(c), f, larguras[c] - 2 * folga));
-            return h + 2 * folga;
-        };
-        const double cabecalho = alturaLinha({}, negrito, true);
-        const QFont fonteTitulo = fonte(11, true);
-        const auto titulo = [&](bool continua) {
-            const QString texto = t.titulo + (continua ? continuacao : QString());
-            const double h = alturaTexto(texto, fonteTitulo, largura_);
-            this->texto(QRectF(0, y, largura_, h), texto, fonteTitulo);
-            y += h + pontos(3);
-        };
-        const auto cabecalhos = [&]() {
-            double x = 0;
-            double total = 0;
-            for (int c : emUso)
-                total += larguras[c];
-            preenche(QRectF(0, y, total, cabecalho), QColor(225, 230, 238));
-            for (int c : emUso) {
-                texto(QRectF(x + folga, y + folga, larguras[c] - 2 * folga, cabecalho - 2 * folga), t.colunas[c].titulo,
-                      negrito, t.colunas[c].alinhamento | Qt::AlignBottom);
-                x += larguras[c];
-            }
-            y += cabecalho;
-        };
-
-        // The heading, the column headings and the first row stay together.
-        const double primeira = t.linhas.empty() ? 0 : alturaLinha(t.linhas[0], negritoDa(0) ? negrito : normal, false);
-        const double alturaTitulo = alturaTexto(t.titulo, fonteTitulo, largura_) + pontos(3);
-        if (!noTopo())
-            y += pontos(4);
-        // The section's own heading stands over the first group; later groups and pages repeat the
-        // table's heading, marked as continued.
-        if (!cabe((g > 0 ? alturaTitulo : 0) + cabecalho + primeira) && !noTopo())
-            novaPagina();
-        if (g > 0 || noTopo())
-            titulo(true);
-        cabecalhos();
-
-        for (int l = 0; l < int(t.linhas.size()); ++l) {
-            const QFont& f = negritoDa(l) ? negrito : normal;
-            const double h = alturaLinha(t.linhas[l], f, false);
-            if (!cabe(h)) {
-                novaPagina();
-                titulo(true);
-                cabecalhos();
-            }
-            double x = 0;
-            for (int c : emUso) {
-                texto(QRectF(x + folga, y + folga, larguras[c] - 2 * folga, h - 2 * folga), t.linhas[l].value(c), f,
-                      t.colunas[c].alinhamento | Qt::AlignTop);
-                x += larguras[c];
-            }
-            linha(QPointF(0, y + h), QPointF(x, y + h), QColor(200, 200, 200), pontos(0.4));
-            y += h;
-        }
+        grupoDaTabela(t, continuacao, m, emUso, g > 0);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "common/clock.h"
 #include "common/platform.h"
 #include "tests/support/testsupport.h"
 
@@ -37,10 +38,26 @@ private slots:
         QCOMPARE(common::Clock::today(), testsupport::Today);
         QElapsedTimer timer;
         timer.start();
-        common::Clock::pause(5000);
-        common::Clock::pause(250);
+        QObject context;
+        QStringList ran;
+        common::Clock::after(5000, &context, [&] {
+            ran << QStringLiteral("5000");
+            common::Clock::after(250, &context, [&] { ran << QStringLiteral("250"); });
+        });
+        QVERIFY(ran.isEmpty());  // from the event loop, never within the call
+        QVERIFY(testsupport::finishPauses());
+        QCOMPARE(ran, QStringList({"5000", "250"}));
         QVERIFY(timer.elapsed() < 1000);
         QCOMPARE(common::Clock::pausedMilliseconds(), 5250);
+        {
+            // What follows a pause goes with its context.
+            QObject gone;
+            common::Clock::after(100, &gone, [&] { ran << QStringLiteral("gone"); });
+            QCOMPARE(common::Clock::pendingPauses(), 1);
+        }
+        QCOMPARE(common::Clock::pendingPauses(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ran.size(), 2);
         common::Clock::setTestDate(QDate(2027, 1, 1));
         QCOMPARE(common::Clock::today(), QDate(2027, 1, 1));
     }

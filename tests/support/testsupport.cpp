@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -47,6 +48,24 @@ int inEventLoop(const std::function<void()>& user)
             QCoreApplication::exit(0);
     });
     return QCoreApplication::exec();
+}
+
+bool spinUntil(const std::function<bool()>& done)
+{
+    QDeadlineTimer limite(5000);
+    while (!done()) {
+        if (limite.hasExpired())
+            return false;
+        // Test-mode pauses go on at the next turn: no sleeping between turns.
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+bool finishPauses()
+{
+    return spinUntil([] { return common::Clock::pendingPauses() == 0; });
 }
 
 void accessKey(QWidget* window, char letter)

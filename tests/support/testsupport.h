@@ -3,6 +3,7 @@
 // What every test program sets up: message boxes answered from a queue, a fixed date, pauses that
 // do not wait, locks in a folder of the test's own, and a chosen locale.
 
+#include "common/clock.h"
 #include "common/platform.h"
 
 #include <QDate>
@@ -49,6 +50,12 @@ void endTest(std::unique_ptr<Fixture>& fixture)
 // what exec() returned: the code a failure left with, or 0 when `user` ended with the program
 // still running.
 int inEventLoop(const std::function<void()>& user);
+
+// Lets the event loop turn until `done` holds; false when it does not within 5 s.
+bool spinUntil(const std::function<bool()>& done);
+// Lets the event loop turn until every pause the clock was asked for is over and what followed it
+// has run, so a computation in stages has come to its end; false when that takes more than 5 s.
+bool finishPauses();
 
 // Presses an access key (Alt + letter) in the active window `window`, and waits for the click it
 // makes.

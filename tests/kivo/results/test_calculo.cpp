@@ -8,6 +8,7 @@
 #include "common/formats.h"
 
 #include <cmath>
+#include <optional>
 
 using namespace kivo::calculo;
 
@@ -47,10 +48,25 @@ class TestCalculo : public QObject {
         f_->criterios({{"Custo", "-", 1, {1, 2, 4}}, {"Prazo", "+", peso2, {3, 3, 3}}, {"Risco", "+", 4, {2, 1, 1}}});
     }
 
-    Desfecho roda(Registro* registro = nullptr)
+    // A run as the results screen makes it, the event loop turning until its end is told.
+    Termino rodada(Registro* registro = nullptr)
     {
         Registro local;
-        return calcula(f_->programa.db, f_->programa.qtdeCriterios, registro ? *registro : local);
+        Rodada execucao;
+        std::optional<Termino> fim;
+        execucao.inicia(f_->programa.db, f_->programa.qtdeCriterios, registro ? *registro : local,
+                        [&fim](const Termino& t) { fim = t; });
+        if (!testsupport::finishPauses() || !fim)
+            qWarning("the run did not end");
+        return fim.value_or(Termino{});
+    }
+
+    Desfecho roda(Registro* registro = nullptr)
+    {
+        const Termino t = rodada(registro);
+        if (t.falha)
+            qWarning("the run failed: %s", qPrintable(*t.falha));
+        return t.desfecho;
     }
 
 private slots:
@@ -357,7 +373,15 @@ private slots:
     {
         exemplo();
         Registro registro;
-        roda(&registro);
+        // The first stage runs at once; the others follow from the event loop, the caller gone on.
+        Rodada execucao;
+        bool fim = false;
+        QVERIFY(execucao.inicia(f_->programa.db, 3, registro, [&fim](const Termino&) { fim = true; }));
+        QCOMPARE(registro.eventos, QStringList({"inicia -1 @0", "grade @0"}));
+        QVERIFY(execucao.emAndamento());
+        QVERIFY(!execucao.inicia(f_->programa.db, 3, registro, {}));  // one run at a time
+        QVERIFY(testsupport::finishPauses());
+        QVERIFY(fim && !execucao.emAndamento());
         QCOMPARE(registro.eventos, QStringList({
                                        "inicia -1 @0", "grade @0", "marca -1 @1000",   // clearing
                                        "inicia 0 @1000", "marca 0 @2000",              // criteria weights
@@ -375,11 +399,44 @@ private slots:
         exemplo();
         f_->execute("CREATE TRIGGER cheio BEFORE INSERT ON c02 BEGIN SELECT RAISE(ABORT, 'disco cheio'); END");
         Registro registro;
-        QVERIFY_THROWS_EXCEPTION(common::StoreError, roda(&registro));
+        const Termino t = rodada(&registro);
+        QVERIFY(t.falha && t.falha->contains(QStringLiteral("disco cheio")));
+        QVERIFY(!t.outra);
         QCOMPARE(f_->linhas("RTO"), 3);
         QCOMPARE(f_->linhas("c01"), 9);
         QCOMPARE(f_->linhas("c02"), 0);
         QCOMPARE(registro.eventos.last(), QStringLiteral("inicia 2 @2500"));
+        // At once, the failure is thrown.
+        QVERIFY_THROWS_EXCEPTION(common::StoreError, calcula(f_->programa.db, 3, registro));
+        QCOMPARE(f_->linhas("c01"), 9);
+    }
+
+    // --- the set-up as the results screen opens ---------------------------------------------------
+
+    void opening_clears_the_results_keeps_the_figures_and_reads_the_count()
+    {
+        exemplo();
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5, Pesos01 = 0.25");
+        f_->execute("UPDATE Criterios SET Qtde = 2");
+        QCOMPARE(preparaResultados(f_->programa.db), std::optional<int>(2));
+        QCOMPARE(f_->coluna("Alternativas", "Resultado"), QStringList(15, "0"));
+        QCOMPARE(f_->coluna("Alternativas", "Pesos01"), QStringList(15, "0,25"));
+
+        // No criteria: no count, the results cleared all the same.
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5");
+        f_->execute("DELETE FROM Criterios");
+        QCOMPARE(preparaResultados(f_->programa.db), std::nullopt);
+        QCOMPARE(f_->coluna("Alternativas", "Resultado"), QStringList(15, "0"));
+    }
+
+    void opening_without_the_work_table_writes_nothing()
+    {
+        exemplo();
+        f_->execute("UPDATE Alternativas SET Resultado = 0.5");
+        f_->execute("DROP TABLE RTO");
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        QVERIFY_THROWS_EXCEPTION(common::StoreError, preparaResultados(f_->programa.db));
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
     }
 };
 

@@ -49,6 +49,7 @@ class TestDepoisDoCalculo : public QObject {
         frm->Form_Load();
         frm->show();
         QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        testsupport::finishPauses();
         return frm;
     }
 
@@ -138,6 +139,7 @@ private slots:
         const int largura = frm->width();
 
         QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        QVERIFY(testsupport::finishPauses());
         QVERIFY(grafico->isVisible());
         QVERIFY(named<QPushButton>(frm.get(), "cmdRelatorio")->isVisible());
         // The window grew to hold the chart beside the grid; nothing of it covers the grid.

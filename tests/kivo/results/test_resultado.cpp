@@ -184,6 +184,7 @@ private slots:
         Observador observador(frm.get());
         auto* cmdCalcular = named<QPushButton>(frm.get(), "cmdCalcular");
         QTest::mouseClick(cmdCalcular, Qt::LeftButton);
+        QVERIFY(testsupport::finishPauses());
 
         // During: each box appears as its stage starts; a criterion goes grey, then checked.
         QCOMPARE(observador.eventos,
@@ -226,6 +227,7 @@ private slots:
         f_->execute("UPDATE Criterios SET Sinal = '-'");
         auto frm = abre();
         frm->cmdCalcular_Click();
+        QVERIFY(testsupport::finishPauses());
         QVERIFY(named<QGroupBox>(frm.get(), "Frame2")->isVisibleTo(frm.get()));
         QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QString());
     }
@@ -247,6 +249,7 @@ private slots:
         // Weight given: the same screen runs again, its boxes from the start.
         f_->execute("UPDATE Criterios SET Peso = 1 WHERE Numero = 1");
         named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        QVERIFY(testsupport::finishPauses());
         QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QStringLiteral("Alfa"));
         QCOMPARE(progresso(frm.get(), 3)->checkState(), Qt::Checked);
         QVERIFY(!progresso(frm.get(), 4)->isVisibleTo(frm.get()));
@@ -313,8 +316,7 @@ private slots:
             connect(b, &QPushButton::clicked, frm.get(), [&cliques] { ++cliques; });
 
         QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+        QVERIFY(testsupport::finishPauses());
         QVERIFY(named<QGroupBox>(frm.get(), "Frame2")->isVisible());
         QCOMPARE(cliques, 0);
         QVERIFY(frm->isVisible());
@@ -329,12 +331,56 @@ private slots:
         QCOMPARE(testsupport::databaseContents(f_->programa.db), depois);
     }
 
+    // Real clicks on "Sair" and "Imprimir", Escape and a close, while the run pauses between two
+    // stages: none is carried out, during the run or after it, and the window stays open.
+    void input_during_a_pause_is_thrown_away()
+    {
+        exemplo();
+        auto frm = abre();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+        QStringList dialogos;
+        common::Modal::setTestHandler([&dialogos](QDialog& dialog) {
+            dialogos << QLatin1String(dialog.metaObject()->className());
+            return int(QDialog::Rejected);
+        });
+        auto* cmdSair = named<QPushButton>(frm.get(), "cmdSair");
+        auto* cmdPrinter = named<QPushButton>(frm.get(), "cmdPrinter");
+        int cliques = 0;
+        for (QPushButton* b : {cmdSair, cmdPrinter})
+            connect(b, &QPushButton::clicked, frm.get(), [&cliques] { ++cliques; });
+
+        QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        // The pause that follows the first criterion's pair table.
+        QVERIFY(testsupport::spinUntil([&] { return progresso(frm.get(), 1)->isVisible(); }));
+        QCOMPARE(common::Clock::pendingPauses(), 1);
+        QCOMPARE(common::Clock::pausedMilliseconds(), qint64(2500));
+        QTest::mouseClick(cmdSair, Qt::LeftButton);
+        QTest::mouseClick(cmdPrinter, Qt::LeftButton);
+        QTest::keyClick(frm.get(), Qt::Key_Escape);
+        QVERIFY(!frm->close());
+        QVERIFY(frm->isVisible());
+
+        QVERIFY(testsupport::finishPauses());
+        QVERIFY(named<QGroupBox>(frm.get(), "Frame2")->isVisible());
+        QCOMPARE(cliques, 0);
+        QVERIFY(frm->isVisible());
+        QCOMPARE(frm->result(), int(QDialog::Rejected));
+        QCOMPARE(dialogos, QStringList());
+        QVERIFY(common::Messages::shown().isEmpty());
+
+        // Afterwards the window closes as usual.
+        QVERIFY(frm->close());
+        QVERIFY(!frm->isVisible());
+    }
+
     void a_store_failure_is_reported_and_the_screen_stays_usable()
     {
         exemplo();
         f_->execute("CREATE TRIGGER cheio BEFORE INSERT ON c02 BEGIN SELECT RAISE(ABORT, 'disco cheio'); END");
         auto frm = abre();
         named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        QVERIFY(testsupport::finishPauses());
         QCOMPARE(lastMessage().icon, QMessageBox::Critical);
         QCOMPARE(lastMessage().title, QStringLiteral("Erro"));
         QVERIFY(lastMessage().text.startsWith(
@@ -347,6 +393,7 @@ private slots:
 
         f_->execute("DROP TRIGGER cheio");
         frm->cmdCalcular_Click();
+        QVERIFY(testsupport::finishPauses());
         QCOMPARE(f_->linhas("c02"), 9);
         QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QStringLiteral("Alfa"));
     }
@@ -357,6 +404,7 @@ private slots:
         {
             auto frm = abre();
             frm->cmdCalcular_Click();
+            QVERIFY(testsupport::finishPauses());
         }
         const QString pesos = f_->campo("Alternativas", "Pesos01", 3).toString();
         auto frm = abre();
@@ -392,6 +440,7 @@ private slots:
 
             // The run widens the window by the chart, which stands beside the grid and as tall.
             QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+            QVERIFY(testsupport::finishPauses());
             QCOMPARE(frm->width(), antes.width() + common::twips(8400));
             QVERIFY(grafico->isVisible());
             const int vao = grafico->x() - grade->geometry().right();
@@ -413,6 +462,7 @@ private slots:
         QCOMPARE(frm->size(), antes);
         QCOMPARE(named<QTableView>(frm.get(), "DBGrid1")->size().height(), common::twips(5400) + mais.height());
         QTest::mouseClick(named<QPushButton>(frm.get(), "cmdCalcular"), Qt::LeftButton);
+        QVERIFY(testsupport::finishPauses());
         QCOMPARE(frm->size(), depois);
         frm->close();
     }
@@ -427,6 +477,7 @@ private slots:
         common::Modal::setTestHandler([&](QDialog& dialog) {
             aberta = dialog.objectName();
             named<QPushButton>(&dialog, "cmdCalcular")->click();
+            testsupport::finishPauses();
             named<QPushButton>(&dialog, "cmdSair")->click();
             return dialog.result();
         });

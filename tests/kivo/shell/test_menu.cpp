@@ -309,6 +309,7 @@ private slots:
                 return int(QDialog::Rejected);
             if (calcula && d.objectName() == QLatin1String("frmResultado")) {
                 QTest::mouseClick(named<QPushButton>(&d, "cmdCalcular"), Qt::LeftButton);
+                testsupport::finishPauses();
                 if (tela == QLatin1String("frmSensibilidade"))
                     testsupport::accessKey(&d, 'e');
             }
