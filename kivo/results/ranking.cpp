@@ -3,7 +3,7 @@
 #include "kivo/results/calculo.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/shell/idioma.h"
+#include "kivo/shell/legenda.h"
 
 #include "common/formats.h"
 #include "common/store.h"

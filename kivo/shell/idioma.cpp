@@ -16,21 +16,6 @@
 
 namespace kivo {
 
-namespace {
-
-const char* textoDe(const Legenda& l, short idioma)
-{
-    return idioma == Ingles ? l.ingles : idioma == Espanhol ? l.espanhol : l.portugues;
-}
-
-}  // namespace
-
-QString legenda(const Legenda& texto, short idioma)
-{
-    const char* escolhido = textoDe(texto, idioma);
-    return QString::fromUtf8(escolhido ? escolhido : texto.portugues);
-}
-
 void defineLegenda(QObject* controle, const QString& texto)
 {
     if (auto* action = qobject_cast<QAction*>(controle))

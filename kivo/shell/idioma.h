@@ -5,6 +5,8 @@
 // names to the language's text. Each screen applies its table once, as it loads; the main menu also
 // each time the information screen closes.
 
+#include "kivo/shell/legenda.h"
+
 #include <QString>
 
 #include <initializer_list>
@@ -19,19 +21,6 @@ struct FailureMessage;
 
 namespace kivo {
 
-// One row of a screen's caption table. `controle` names the control by its objectName:
-//   ""              the window's title
-//   "Label1"        one control
-//   "Label1(*)"     every element of a control array, Label1(0), Label1(1), ...: in the texts "%n"
-//                   stands for the element's number counted from 1, "%i" for its index
-//   "DBGrid1#1"     a grid's column heading, by column
-// A null text leaves the control's caption as the screen made it (its Portuguese one).
-struct Legenda {
-    const char* controle;
-    const char* portugues;
-    const char* ingles;
-    const char* espanhol;
-};
 
 // Sets the caption of a control by its kind: a window's title, a frame's title, an action's or a
 // label's or a button's text.
@@ -41,9 +30,6 @@ void defineLegenda(QObject* controle, const QString& texto);
 // controls of `tela` (the window itself and its children, menu actions included).
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
 
-// The text of a caption that a screen writes as it works (a grid's heading, a banner), in language
-// `idioma`; `controle` is not used. A null text falls back to the Portuguese.
-QString legenda(const Legenda& texto, short idioma);
 
 // A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
 // in language `idioma`: what happened to which file, that nothing was changed, what to do.

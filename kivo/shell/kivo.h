@@ -2,13 +2,12 @@
 
 #include "common/mainwindow.h"
 #include "common/store.h"
+#include "kivo/shell/legenda.h"
 
 #include <QString>
 
 namespace kivo {
 
-// Interface language codes, as stored in Parametro.Idioma.
-enum Idioma : short { Ingles = 1, Espanhol = 2, Portugues = 3 };
 
 // The blue of kivo's pictures, from the top down: the main window's and the printed report's.
 inline const common::Gradient CoresImagem{QColor(16, 42, 96), QColor(96, 152, 216)};

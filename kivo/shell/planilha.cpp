@@ -5,7 +5,7 @@
 #include "kivo/shell/database.h"
 
 #include "common/formats.h"
-#include "common/platform.h"
+#include "common/clock.h"
 
 #include <QRegularExpression>
 #include <QSaveFile>
