@@ -1,5 +1,6 @@
 #include "davo/screens/frmNovaAtiv.h"
 
+#include "davo/data/atividades.h"
 #include "davo/data/plano.h"
 #include "davo/data/prazos.h"
 #include "davo/screens/frmGravidade.h"
@@ -296,31 +297,10 @@ bool frmNovaAtiv::entradaUtilizavel()
 
 void frmNovaAtiv::grava()
 {
-    common::Database& db = programa_.db;
-    // One transaction: the record is written whole or not at all.
-    common::Transaction transacao(db);
-    common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
-    rs.setIndex(QStringLiteral("PrimaryKey"));
-    rs.addNew();
-    rs.setValue(QStringLiteral("Ativo"), QStringLiteral("1"));
-    rs.setValue(QStringLiteral("GUT"), lblGUT_->text());
-    rs.setValue(QStringLiteral("G"), lblG_->text());
-    rs.setValue(QStringLiteral("T"), lblT_->text());
-    rs.setValue(QStringLiteral("U"), lblU_->text());
-    rs.setValue(QStringLiteral("Atividade"), txtAtividade_->text());
-    rs.setValue(QStringLiteral("DataFinal"), mskDtFinal_->Text());
-    aplicaPrazo(rs, common::Clock::today());
-    rs.setValue(QStringLiteral("HorasEst"), txtHorasEst_->text());
-    rs.setValue(QStringLiteral("HorasTrab"), txtHorasJaTrab_->text());
-    rs.setValue(QStringLiteral("HorasQFaltam"), horasQFaltam(*common::readNumber(txtHorasEst_->text()),
-                                                             *common::readNumber(txtHorasJaTrab_->text())));
-    rs.setValue(QStringLiteral("HorasTrabDia"),
-                horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
-                             rs.value(QStringLiteral("FaltamDias")).toDouble()));
-    rs.setValue(QStringLiteral("Obs"), txtObs_->text());
-    rs.update();
-    transacao.commit();
-    rs.close();
+    incluiAtividade(programa_.db,
+                    {txtAtividade_->text(), mskDtFinal_->Text(), txtHorasEst_->text(), txtHorasJaTrab_->text(),
+                     txtObs_->text(), lblG_->text(), lblT_->text(), lblU_->text(), lblGUT_->text()},
+                    common::Clock::today());
     accept();
 }
 
