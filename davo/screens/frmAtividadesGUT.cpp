@@ -245,21 +245,8 @@ void frmAtividadesGUT::atualizaPrazos(const QDate& hoje)
 
 void frmAtividadesGUT::Form_Load()
 {
-    atualizaPrazos(common::Clock::today());
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
-    data_->refresh();
-    grade_->setRows(LinhasIniciais);
-    common::Recordset& lista = data_->recordset();
-    if (lista.recordCount() > 0) {
-        qtdeAtividades_ = lista.recordCount();
-        lista.moveFirst();
-        CargaHoraDia();
-        grade_->setRows(qtdeAtividades_ < LinhasIniciais ? LinhasIniciais : qtdeAtividades_ + 1);
-        PreencheGrade();
-        lista.moveFirst();
-        desenhaTitulos();
-    }
+    recarregaLista(Recarga::Abertura);
 }
 
 bool frmAtividadesGUT::eventFilter(QObject* objeto, QEvent* evento)
@@ -403,11 +390,7 @@ void frmAtividadesGUT::cmdGravar_Click()
     txtObs_->clear();
     txtHorasJaTrab_->clear();
 
-    atualizaPrazos(hoje);
-    data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
-    data_->refresh();
-    CargaHoraDia();
-    PreencheGrade();
+    recarregaLista();
     avisaData(leitura->novaData);
 }
 
@@ -460,16 +443,24 @@ void frmAtividadesGUT::cmdPlano_Click()
     common::Modal::exec(plano);
 }
 
-void frmAtividadesGUT::recarregaLista()
+void frmAtividadesGUT::recarregaLista(Recarga recarga)
 {
+    const bool abertura = recarga == Recarga::Abertura;
     atualizaPrazos(common::Clock::today());
     data_->setRecordSource(common::DataSource::Consulta, ListaAtivas);
     data_->refresh();
+    const int registros = data_->recordset().recordCount();
+    if (abertura) {
+        grade_->setRows(LinhasIniciais);
+        if (registros > 0)
+            grade_->setRows(registros < LinhasIniciais ? LinhasIniciais : registros + 1);
+    }
+    if (!abertura || registros > 0)
+        CargaHoraDia();
     PreencheGrade();
-    CargaHoraDia();
-    // The headings are drawn at load only when there is something to head; the first activity
-    // added to an empty list brings them.
-    if (qtdeAtividades_ > 0 && !logo_)
+    // The headings are drawn at opening when there is something to head; the first activity added
+    // to an empty list brings them.
+    if (qtdeAtividades_ > 0 && (abertura || !logo_))
         desenhaTitulos();
 }
 

@@ -70,7 +70,11 @@ private:
     int montaGrade();
     void montaCarga();
     QWidget* montaPainel();
-    void recarregaLista();
+    // The one rebuild of the list, at opening and after every change: the pass, the query again, the
+    // load, the grid with the selection kept by its key, and the headings once there is something
+    // to head. At opening the grid starts at its first size and an empty list shows no load.
+    enum class Recarga { Abertura, Mudanca };
+    void recarregaLista(Recarga recarga = Recarga::Mudanca);
     // The recomputation pass; one the file cannot take leaves the stored figures, said once.
     void atualizaPrazos(const QDate& hoje);
     void CargaHoraDia();
