@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <initializer_list>
+
 namespace davo {
 
 namespace {
@@ -46,6 +48,13 @@ QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
     return common::withName(new QPushButton(texto, dono), QLatin1String(nome));
 }
 
+// The Tab key visits `ordem` in its order.
+void ordenaTab(std::initializer_list<QWidget*> ordem)
+{
+    for (auto w = ordem.begin(); w + 1 < ordem.end(); ++w)
+        QWidget::setTabOrder(*w, *(w + 1));
+}
+
 }  // namespace
 
 const Aviso HorasEstimadasIncorretas{
@@ -62,16 +71,11 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     setObjectName(QStringLiteral("frmNovaAtiv"));
     setWindowTitle(QStringLiteral("Inclusão de Nova Atividade"));
 
-    txtAtividade_ = new QLineEdit(this);
-    txtAtividade_->setObjectName(QStringLiteral("txtAtividade"));
-    mskDtFinal_ = new common::MaskedDateBox(this);
-    mskDtFinal_->setObjectName(QStringLiteral("mskDtFinal"));
-    txtHorasEst_ = new QLineEdit(this);
-    txtHorasEst_->setObjectName(QStringLiteral("txtHorasEst"));
-    txtHorasJaTrab_ = new QLineEdit(this);
-    txtHorasJaTrab_->setObjectName(QStringLiteral("txtHorasJaTrab"));
-    txtObs_ = new QLineEdit(this);
-    txtObs_->setObjectName(QStringLiteral("txtObs"));
+    txtAtividade_ = common::withName(new QLineEdit(this), QStringLiteral("txtAtividade"));
+    mskDtFinal_ = common::withName(new common::MaskedDateBox(this), QStringLiteral("mskDtFinal"));
+    txtHorasEst_ = common::withName(new QLineEdit(this), QStringLiteral("txtHorasEst"));
+    txtHorasJaTrab_ = common::withName(new QLineEdit(this), QStringLiteral("txtHorasJaTrab"));
+    txtObs_ = common::withName(new QLineEdit(this), QStringLiteral("txtObs"));
     // A line box's own limit, cut at a whole character: an emoji at the limit is not stored in half.
     for (QLineEdit* box : {txtAtividade_, txtObs_})
         common::setMaxLength(box, TextoMaximo);
@@ -125,10 +129,8 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     common::noDefaultButtons(this);  // Enter in a box does not press a button
     // Tab reads the form as it is laid out, row by row: each questionnaire's button after the box
     // on its row.
-    QWidget* const ordem[] = {txtAtividade_,   mskDtFinal_, cmdGravidade, txtHorasEst_, cmdTendencias,
-                              txtHorasJaTrab_, txtObs_,     cmdGravar,    command1};
-    for (std::size_t i = 1; i < std::size(ordem); ++i)
-        setTabOrder(ordem[i - 1], ordem[i]);
+    ordenaTab({txtAtividade_, mskDtFinal_, cmdGravidade, txtHorasEst_, cmdTendencias, txtHorasJaTrab_, txtObs_,
+               cmdGravar, command1});
 
     common::onClick(cmdGravidade, this, &frmNovaAtiv::cmdGravidade_Click);
     common::onClick(cmdTendencias, this, &frmNovaAtiv::cmdTendencias_Click);
