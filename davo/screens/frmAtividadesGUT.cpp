@@ -245,21 +245,8 @@ void frmAtividadesGUT::atualizaPrazos(const QDate& hoje)
 
 void frmAtividadesGUT::Form_Load()
 {
-    atualizaPrazos(common::Clock::today());
     data_->setDatabaseName(programa_.pasta + QStringLiteral("/DAVO.mdb"));
-    data_->setRecordSource(ListaAtivas);
-    data_->refresh();
-    grade_->setRows(LinhasIniciais);
-    common::Recordset& lista = data_->recordset();
-    if (lista.recordCount() > 0) {
-        qtdeAtividades_ = lista.recordCount();
-        lista.moveFirst();
-        CargaHoraDia();
-        grade_->setRows(qtdeAtividades_ < LinhasIniciais ? LinhasIniciais : qtdeAtividades_ + 1);
-        PreencheGrade();
-        lista.moveFirst();
-        desenhaTitulos();
-    }
+    recarregaLista(Recarga::Abertura);
 }
 
 bool frmAtividadesGUT::eventFilter(QObject* objeto, QEvent* evento)
@@ -392,99 +379,48 @@ void frmAtividadesGUT::cmdGravar_Click()
     // Every check before the write, the write in one transaction, the report after it: no message
     // waits on the user while the database is being written.
     const QDate hoje = common::Clock::today();
-    const std::optional<Edicao> edicao = leEdicao(hoje);
-    if (!edicao)
+    const std::optional<LeituraEdicao> leitura = lePainel(hoje);
+    if (!leitura)
         return;
-    gravaEdicao(*edicao, hoje);
+    gravaEdicao(programa_.db, rsAtividade_, leitura->edicao, hoje);
+    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
 
     escondePainel();
     chkFim_->setChecked(false);
     txtObs_->clear();
     txtHorasJaTrab_->clear();
 
-    atualizaPrazos(hoje);
-    data_->setRecordSource(ListaAtivas);
-    data_->refresh();
-    CargaHoraDia();
-    PreencheGrade();
-    avisaData(edicao->novaData);
+    recarregaLista();
+    avisaData(leitura->novaData);
 }
 
-std::optional<frmAtividadesGUT::Edicao> frmAtividadesGUT::leEdicao(const QDate& hoje)
+std::optional<LeituraEdicao> frmAtividadesGUT::lePainel(const QDate& hoje)
 {
-    Edicao edicao;
-    // Hours below zero would book time back or raise the hours still to work: the whole save is
-    // refused, as the new-activity screen refuses them.
-    edicao.horasEst = common::readNumber(txtHorasEst_->text());
-    edicao.horasTrabalhadas = common::readNumber(txtHorasJaTrab_->text());
-    QWidget* recusada = nullptr;
-    if (edicao.horasEst && *edicao.horasEst < 0) {
-        common::Messages::exclamation(this, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
-        recusada = txtHorasEst_;
+    const LeituraEdicao leitura = leEdicao({txtObs_->toPlainText(), mskDtFinal_->date(), txtHorasEst_->text(),
+                                            txtHorasJaTrab_->text(), chkFim_->isChecked()},
+                                           hoje);
+    if (leitura.aceita())
+        return leitura;
+    for (const QString& campo : leitura.recusados) {
+        const Aviso& aviso = campo == CampoHorasEst ? HorasEstimadasIncorretas : HorasJaTrabIncorretas;
+        common::Messages::exclamation(this, aviso.titulo, aviso.texto);
     }
-    // A text that is not a number books nothing: refused as well, instead of closing the panel as if
-    // the hours were saved. An empty box books nothing, as before.
-    const bool horasIlegiveis = !edicao.horasTrabalhadas && !txtHorasJaTrab_->text().trimmed().isEmpty();
-    if (horasIlegiveis || (edicao.horasTrabalhadas && *edicao.horasTrabalhadas < 0)) {
-        common::Messages::exclamation(this, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
-        if (!recusada)
-            recusada = txtHorasJaTrab_;
-    }
-    if (recusada) {
-        recusada->setFocus();
-        return std::nullopt;
-    }
-
-    edicao.obs = txtObs_->toPlainText();
-    // A rejected deadline keeps the stored one; the rest of the edit is saved all the same.
-    const QDate novaData = mskDtFinal_->date();
-    if (!novaData.isValid())
-        edicao.novaData = NovaData::Invalida;
-    else if (novaData < hoje)
-        edicao.novaData = NovaData::Anterior;
-    else
-        edicao.dataFinal = novaData;
-    edicao.finaliza = chkFim_->isChecked();
-    return edicao;
+    (leitura.recusados.first() == CampoHorasEst ? txtHorasEst_ : txtHorasJaTrab_)->setFocus();
+    return std::nullopt;
 }
 
-void frmAtividadesGUT::gravaEdicao(const Edicao& edicao, const QDate& hoje)
-{
-    common::Transaction transaction(programa_.db);
-    rsAtividade_.edit();
-    rsAtividade_.setValue(QStringLiteral("Obs"), edicao.obs);
-    if (edicao.dataFinal)
-        rsAtividade_.setValue(QStringLiteral("DataFinal"), *edicao.dataFinal);
-    if (edicao.horasEst)
-        rsAtividade_.setValue(QStringLiteral("HorasEst"), *edicao.horasEst);
-    if (edicao.horasTrabalhadas)
-        rsAtividade_.setValue(QStringLiteral("HorasTrab"),
-                              rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble() + *edicao.horasTrabalhadas);
-    // The hours still to work follow the estimate and the hours booked, and the urgency and the
-    // score follow them at once, so the list ranks by what is left to do.
-    rsAtividade_.setValue(QStringLiteral("HorasQFaltam"),
-                          horasQFaltam(rsAtividade_.value(QStringLiteral("HorasEst")).toDouble(),
-                                       rsAtividade_.value(QStringLiteral("HorasTrab")).toDouble()));
-    recalculaAtividade(rsAtividade_, hoje);
-    rsAtividade_.setValue(QStringLiteral("Ativo"), edicao.finaliza ? QStringLiteral("0") : QStringLiteral("1"));
-    rsAtividade_.update();
-    transaction.commit();
-    rsAtividade_.close();
-    grade_->pintaCelula(linhaSelecionada_, GradeAtividades::ColunaAtividade, Qt::white);
-}
-
-void frmAtividadesGUT::avisaData(NovaData novaData)
+void frmAtividadesGUT::avisaData(NovaDataFinal novaData)
 {
     switch (novaData) {
-    case NovaData::Aceita:
+    case NovaDataFinal::Aceita:
         break;
-    case NovaData::Anterior:
+    case NovaDataFinal::Anterior:
         common::Messages::exclamation(
             this, QStringLiteral("Data Final incompatível!"),
             QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
         mskDtFinal_->setText(common::MaskedDateBox::emptyText());
         break;
-    case NovaData::Invalida:
+    case NovaDataFinal::Invalida:
         common::Messages::exclamation(this, QStringLiteral("Data Final incompatível!"),
                                       QStringLiteral("Data Final não válida e nesse caso não será alterada."));
         break;
@@ -507,16 +443,24 @@ void frmAtividadesGUT::cmdPlano_Click()
     common::Modal::exec(plano);
 }
 
-void frmAtividadesGUT::recarregaLista()
+void frmAtividadesGUT::recarregaLista(Recarga recarga)
 {
+    const bool abertura = recarga == Recarga::Abertura;
     atualizaPrazos(common::Clock::today());
     data_->setRecordSource(ListaAtivas);
     data_->refresh();
+    const int registros = data_->recordset().recordCount();
+    if (abertura) {
+        grade_->setRows(LinhasIniciais);
+        if (registros > 0)
+            grade_->setRows(registros < LinhasIniciais ? LinhasIniciais : registros + 1);
+    }
+    if (!abertura || registros > 0)
+        CargaHoraDia();
     PreencheGrade();
-    CargaHoraDia();
-    // The headings are drawn at load only when there is something to head; the first activity
-    // added to an empty list brings them.
-    if (qtdeAtividades_ > 0 && !logo_)
+    // The headings are drawn at opening when there is something to head; the first activity added
+    // to an empty list brings them.
+    if (qtdeAtividades_ > 0 && (abertura || !logo_))
         desenhaTitulos();
 }
 

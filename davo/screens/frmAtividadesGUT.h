@@ -1,5 +1,6 @@
 #pragma once
 
+#include "davo/data/atividades.h"
 #include "davo/screens/davo.h"
 
 #include "common/datasource.h"
@@ -57,22 +58,10 @@ protected:
 private:
     // The description column widened to the grid's width, its heading with it.
     void ajustaLargura();
-    // What a press on "&Gravar" asks to store, read and checked before anything is written.
-    enum class NovaData { Aceita, Anterior, Invalida };
-    struct Edicao {
-        QString obs;
-        std::optional<QDate> dataFinal;  // nothing: the stored deadline stays
-        NovaData novaData = NovaData::Aceita;
-        std::optional<double> horasEst;          // nothing: the estimate stays
-        std::optional<double> horasTrabalhadas;  // hours booked now, added to those worked
-        bool finaliza = false;
-    };
     // Reads the panel; refuses hours below zero with their message (nothing is then stored).
-    std::optional<Edicao> leEdicao(const QDate& hoje);
-    // Writes the edit and the figures that follow from it, in one transaction, showing nothing.
-    void gravaEdicao(const Edicao& edicao, const QDate& hoje);
+    std::optional<LeituraEdicao> lePainel(const QDate& hoje);
     // Tells the user a deadline that was not taken.
-    void avisaData(NovaData novaData);
+    void avisaData(NovaDataFinal novaData);
 
     void buildScreen();
     // The steps of building the screen: the headings over the grid, the grid (answers its width),
@@ -81,7 +70,11 @@ private:
     int montaGrade();
     void montaCarga();
     QWidget* montaPainel();
-    void recarregaLista();
+    // The one rebuild of the list, at opening and after every change: the pass, the query again, the
+    // load, the grid with the selection kept by its key, and the headings once there is something
+    // to head. At opening the grid starts at its first size and an empty list shows no load.
+    enum class Recarga { Abertura, Mudanca };
+    void recarregaLista(Recarga recarga = Recarga::Mudanca);
     // The recomputation pass; one the file cannot take leaves the stored figures, said once.
     void atualizaPrazos(const QDate& hoje);
     void CargaHoraDia();

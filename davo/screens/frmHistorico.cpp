@@ -1,5 +1,6 @@
 #include "davo/screens/frmHistorico.h"
 
+#include "davo/data/atividades.h"
 #include "davo/data/database.h"
 #include "davo/screens/tamanhojanela.h"
 
@@ -122,12 +123,8 @@ void frmHistorico::chkFim_Click()
 
 void frmHistorico::cmdGravar_Click()
 {
-    if (!rsHistorico_.isOpen() || rsHistorico_.eof())
-        return;
-    rsHistorico_.edit();
-    rsHistorico_.setValue(QStringLiteral("Ativo"), QStringLiteral("1"));
-    rsHistorico_.update();
-    rsHistorico_.close();
+    if (!reabreAtividade(rsHistorico_))
+        return;  // nothing selected: nothing to reopen
     data_->refresh();
     escondePainel();
     DBGrid1_->setCurrentIndex(QModelIndex());

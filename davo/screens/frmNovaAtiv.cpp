@@ -1,5 +1,6 @@
 #include "davo/screens/frmNovaAtiv.h"
 
+#include "davo/data/atividades.h"
 #include "davo/data/plano.h"
 #include "davo/data/prazos.h"
 #include "davo/screens/frmGravidade.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <initializer_list>
 
 namespace davo {
 
@@ -45,6 +48,13 @@ QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
     return common::withName(new QPushButton(texto, dono), QLatin1String(nome));
 }
 
+// The Tab key visits `ordem` in its order.
+void ordenaTab(std::initializer_list<QWidget*> ordem)
+{
+    for (auto w = ordem.begin(); w + 1 < ordem.end(); ++w)
+        QWidget::setTabOrder(*w, *(w + 1));
+}
+
 }  // namespace
 
 const Aviso HorasEstimadasIncorretas{
@@ -61,16 +71,11 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     setObjectName(QStringLiteral("frmNovaAtiv"));
     setWindowTitle(QStringLiteral("Inclusão de Nova Atividade"));
 
-    txtAtividade_ = new QLineEdit(this);
-    txtAtividade_->setObjectName(QStringLiteral("txtAtividade"));
-    mskDtFinal_ = new common::MaskedDateBox(this);
-    mskDtFinal_->setObjectName(QStringLiteral("mskDtFinal"));
-    txtHorasEst_ = new QLineEdit(this);
-    txtHorasEst_->setObjectName(QStringLiteral("txtHorasEst"));
-    txtHorasJaTrab_ = new QLineEdit(this);
-    txtHorasJaTrab_->setObjectName(QStringLiteral("txtHorasJaTrab"));
-    txtObs_ = new QLineEdit(this);
-    txtObs_->setObjectName(QStringLiteral("txtObs"));
+    txtAtividade_ = common::withName(new QLineEdit(this), QStringLiteral("txtAtividade"));
+    mskDtFinal_ = common::withName(new common::MaskedDateBox(this), QStringLiteral("mskDtFinal"));
+    txtHorasEst_ = common::withName(new QLineEdit(this), QStringLiteral("txtHorasEst"));
+    txtHorasJaTrab_ = common::withName(new QLineEdit(this), QStringLiteral("txtHorasJaTrab"));
+    txtObs_ = common::withName(new QLineEdit(this), QStringLiteral("txtObs"));
     // A line box's own limit, cut at a whole character: an emoji at the limit is not stored in half.
     for (QLineEdit* box : {txtAtividade_, txtObs_})
         common::setMaxLength(box, TextoMaximo);
@@ -124,10 +129,8 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     common::noDefaultButtons(this);  // Enter in a box does not press a button
     // Tab reads the form as it is laid out, row by row: each questionnaire's button after the box
     // on its row.
-    QWidget* const ordem[] = {txtAtividade_,   mskDtFinal_, cmdGravidade, txtHorasEst_, cmdTendencias,
-                              txtHorasJaTrab_, txtObs_,     cmdGravar,    command1};
-    for (std::size_t i = 1; i < std::size(ordem); ++i)
-        setTabOrder(ordem[i - 1], ordem[i]);
+    ordenaTab({txtAtividade_, mskDtFinal_, cmdGravidade, txtHorasEst_, cmdTendencias, txtHorasJaTrab_, txtObs_,
+               cmdGravar, command1});
 
     common::onClick(cmdGravidade, this, &frmNovaAtiv::cmdGravidade_Click);
     common::onClick(cmdTendencias, this, &frmNovaAtiv::cmdTendencias_Click);
@@ -296,31 +299,10 @@ bool frmNovaAtiv::entradaUtilizavel()
 
 void frmNovaAtiv::grava()
 {
-    common::Database& db = programa_.db;
-    // One transaction: the record is written whole or not at all.
-    common::Transaction transacao(db);
-    common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
-    rs.setIndex(QStringLiteral("PrimaryKey"));
-    rs.addNew();
-    rs.setValue(QStringLiteral("Ativo"), QStringLiteral("1"));
-    rs.setValue(QStringLiteral("GUT"), lblGUT_->text());
-    rs.setValue(QStringLiteral("G"), lblG_->text());
-    rs.setValue(QStringLiteral("T"), lblT_->text());
-    rs.setValue(QStringLiteral("U"), lblU_->text());
-    rs.setValue(QStringLiteral("Atividade"), txtAtividade_->text());
-    rs.setValue(QStringLiteral("DataFinal"), mskDtFinal_->Text());
-    aplicaPrazo(rs, common::Clock::today());
-    rs.setValue(QStringLiteral("HorasEst"), txtHorasEst_->text());
-    rs.setValue(QStringLiteral("HorasTrab"), txtHorasJaTrab_->text());
-    rs.setValue(QStringLiteral("HorasQFaltam"), horasQFaltam(*common::readNumber(txtHorasEst_->text()),
-                                                             *common::readNumber(txtHorasJaTrab_->text())));
-    rs.setValue(QStringLiteral("HorasTrabDia"),
-                horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
-                             rs.value(QStringLiteral("FaltamDias")).toDouble()));
-    rs.setValue(QStringLiteral("Obs"), txtObs_->text());
-    rs.update();
-    transacao.commit();
-    rs.close();
+    incluiAtividade(programa_.db,
+                    {txtAtividade_->text(), mskDtFinal_->Text(), txtHorasEst_->text(), txtHorasJaTrab_->text(),
+                     txtObs_->text(), lblG_->text(), lblT_->text(), lblU_->text(), lblGUT_->text()},
+                    common::Clock::today());
     accept();
 }
 

@@ -19,6 +19,35 @@ namespace {
 constexpr double HorasNaEscala = 8;  // the scale's top: the capacity and some room above it
 constexpr double LarguraDaBarra = 0.7;  // of each day's slot
 
+// The hatching of hours past a deadline, over `r`.
+void hachuraAtraso(QPainter& painter, const QRectF& r, const QColor& cor)
+{
+    painter.save();
+    painter.setClipRect(r);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(cor, 1.2));
+    for (double x = r.left() - r.height(); x < r.right(); x += 5)
+        painter.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
+    painter.restore();
+}
+
+// The days under the bars of the plotting area `a`: each day's number, and the month under the
+// first day and each first.
+void pintaDias(QPainter& painter, const Plano* plano, const QRectF& a, const QFontMetrics& fm)
+{
+    if (!plano || !plano->inicio.isValid())
+        return;
+    const double vaga = a.width() / GraficoPlano::Dias;
+    for (int d = 0; d < GraficoPlano::Dias; ++d) {
+        const QDate dia = plano->inicio.addDays(d);
+        const QRectF celula(a.left() + d * vaga, a.bottom() + 4, vaga, fm.height());
+        painter.drawText(celula, Qt::AlignCenter, common::dateText(dia).left(2));
+        if (d == 0 || dia.day() == 1)
+            painter.drawText(QRectF(celula.left(), celula.bottom(), 6 * vaga, fm.height()),
+                             Qt::AlignLeft | Qt::AlignVCenter, common::dateText(dia).mid(3));
+    }
+}
+
 }  // namespace
 
 GraficoPlano::GraficoPlano(QWidget* parent) : QWidget(parent)
@@ -112,18 +141,7 @@ void GraficoPlano::paintEvent(QPaintEvent*)
                          tr("%1 h").arg(h));
     }
 
-    // The days under the bars: each day's number, and the month under the first day and each first.
-    const double vaga = a.width() / Dias;
-    if (plano_ && plano_->inicio.isValid()) {
-        for (int d = 0; d < Dias; ++d) {
-            const QDate dia = plano_->inicio.addDays(d);
-            const QRectF celula(a.left() + d * vaga, a.bottom() + 4, vaga, fm.height());
-            painter.drawText(celula, Qt::AlignCenter, common::dateText(dia).left(2));
-            if (d == 0 || dia.day() == 1)
-                painter.drawText(QRectF(celula.left(), celula.bottom(), 6 * vaga, fm.height()),
-                                 Qt::AlignLeft | Qt::AlignVCenter, common::dateText(dia).mid(3));
-        }
-    }
+    pintaDias(painter, plano_, a, fm);
 
     // The bars, each activity in its colour; the hours past its deadline are the top of its share,
     // hatched.
@@ -132,14 +150,7 @@ void GraficoPlano::paintEvent(QPaintEvent*)
         painter.fillRect(b.retangulo, cor(b.atividade));
         if (b.atrasadas > 0) {
             const double alto = b.retangulo.height() * b.atrasadas / b.horas;
-            const QRectF tarde(b.retangulo.left(), b.retangulo.top(), b.retangulo.width(), alto);
-            painter.save();
-            painter.setClipRect(tarde);
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setPen(QPen(atraso, 1.2));
-            for (double x = tarde.left() - tarde.height(); x < tarde.right(); x += 5)
-                painter.drawLine(QPointF(x, tarde.bottom()), QPointF(x + tarde.height(), tarde.top()));
-            painter.restore();
+            hachuraAtraso(painter, QRectF(b.retangulo.left(), b.retangulo.top(), b.retangulo.width(), alto), atraso);
         }
         painter.setPen(QPen(palette().color(QPalette::Base), 0));
         painter.drawLine(b.retangulo.topLeft(), b.retangulo.topRight());  // parts of a bar kept apart
@@ -163,12 +174,7 @@ void GraficoPlano::paintEvent(QPaintEvent*)
     x += fm.horizontalAdvance(capacidade) + 24;
     const QRectF amostra(x, meio - fm.ascent() / 2.0, 18, fm.ascent());
     painter.fillRect(amostra, palette().color(QPalette::Mid));
-    painter.save();
-    painter.setClipRect(amostra);
-    painter.setPen(QPen(atraso, 1.2));
-    for (double hx = amostra.left() - amostra.height(); hx < amostra.right(); hx += 5)
-        painter.drawLine(QPointF(hx, amostra.bottom()), QPointF(hx + amostra.height(), amostra.top()));
-    painter.restore();
+    hachuraAtraso(painter, amostra, atraso);
     painter.setPen(texto);
     painter.drawText(QPointF(amostra.right() + 6, meio + fm.ascent() / 2.0 - 1), hachura);
 }

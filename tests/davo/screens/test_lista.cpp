@@ -184,6 +184,17 @@ private slots:
         QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("6,0"));
         QVERIFY(named<QLabel>(&tela, "lblCargaH")->palette().color(QPalette::Window) != QColor(255, 0, 0));
         QVERIFY(titulo(tela, 1) && titulo(tela, 13));
+
+        // Finished, the only activity leaves the list: the load reads nothing, not an empty label.
+        clica(tela, 0);
+        named<QCheckBox>(&tela, "chkFim")->setChecked(true);
+        tela.cmdGravar_Click();
+        QVERIFY(descricoes(tela).isEmpty());
+        QCOMPARE(tela.QtdeAtividades(), 0);
+        QCOMPARE(tela.grade().rowCount(), 20);
+        QCOMPARE(named<QLabel>(&tela, "lblCargaH")->text(), QStringLiteral("0,0"));
+        QVERIFY(!named<QWidget>(&tela, "Frame2")->isVisibleTo(&tela));
+        QVERIFY(!named<QTableView>(&tela, "MSFlexGrid1")->currentIndex().isValid());
     }
 
     void many_activities_grow_the_grid_and_the_first_six_stand_out()
