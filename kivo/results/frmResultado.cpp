@@ -49,11 +49,6 @@ constexpr int AlturaJanela = TopoBaixo + AlturaMaximaFrame1 + Margem;
 constexpr int ColunaBotoes = 7200;
 constexpr int LarguraGrafico = 8400;  // the ranking chart, beside the grid once a run is complete
 
-void coloca(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
 // The 78 columns of the grid, each bound to the field of the same name: the number, the name and
 // the result, then the five figures of each criterion.
 QStringList camposGrade()
@@ -154,7 +149,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     copiaComCtrlC(dbGrid1_);
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
-    coloca(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
+    common::placeTwips(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
 
     frame1_ = common::withName(new QGroupBox(QStringLiteral("Processando: "), this), QStringLiteral("Frame1"));
     chkLimpar_ = common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_),
@@ -173,10 +168,10 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
         box->setTristate(true);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);  // they show progress; the user sets none
-        coloca(box, 240, 300 + PassoEtapa * (i + 1), 3400, PassoEtapa);
+        common::placeTwips(box, 240, 300 + PassoEtapa * (i + 1), 3400, PassoEtapa);
         box->hide();
     }
-    coloca(frame1_, Margem, TopoBaixo, 4000, 900);
+    common::placeTwips(frame1_, Margem, TopoBaixo, 4000, 900);
 
     frame2_ = common::withName(new QGroupBox(QStringLiteral("Melhor opção: "), this), QStringLiteral("Frame2"));
     lblMelhor_ = common::withName(new QLabel(frame2_), QStringLiteral("lblMelhor"));
@@ -184,25 +179,25 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
     destaque.setBold(true);
     destaque.setPointSizeF(destaque.pointSizeF() * 1.3);
     lblMelhor_->setFont(destaque);
-    coloca(lblMelhor_, 240, 360, 6000, 420);
-    coloca(frame2_, Margem, TopoBaixo, 6500, 960);
+    common::placeTwips(lblMelhor_, 240, 360, 6000, 420);
+    common::placeTwips(frame2_, Margem, TopoBaixo, 6500, 960);
     frame2_->hide();
 
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
-    coloca(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
+    common::placeTwips(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
     cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this),
                                          QStringLiteral("cmdSensibilidade"));
-    coloca(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
+    common::placeTwips(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
     cmdSensibilidade_->hide();
     label7_ = common::withName(new QLabel(QStringLiteral("Impressora:"), this), QStringLiteral("Label7"));
-    coloca(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
+    common::placeTwips(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
     combo1_ = common::withName(new QComboBox(this), QStringLiteral("Combo1"));
-    coloca(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
+    common::placeTwips(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
     cmdPrinter_ = common::withName(new QPushButton(QStringLiteral("&Imprimir"), this), QStringLiteral("cmdPrinter"));
-    coloca(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
+    common::placeTwips(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
-    coloca(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
+    common::placeTwips(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
 
     image1_ = common::withName(new QLabel(this), QStringLiteral("Image1"));
     image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
@@ -210,11 +205,11 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent) : QDialog(parent
 
     // Shown once a run is complete: the window grows to the right to hold the chart.
     graResultado_ = common::withName(new GraficoResultado(this), QStringLiteral("graResultado"));
-    coloca(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
+    common::placeTwips(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
     graResultado_->hide();
     cmdRelatorio_ = common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this),
                                      QStringLiteral("cmdRelatorio"));
-    coloca(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
+    common::placeTwips(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
     cmdRelatorio_->hide();
     common::onClick(cmdRelatorio_, this, &frmResultado::cmdRelatorio_Click);
 
