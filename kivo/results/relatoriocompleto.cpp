@@ -5,6 +5,7 @@
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/textosanalise.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -573,7 +574,7 @@ QString tituloRelatorioCompleto(short idioma)
 
 QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes, short idioma)
 {
-    return analise::textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
+    return textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
 }
 
 std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso,

@@ -6,6 +6,7 @@
 #include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/gradedados.h"
+#include "kivo/weighting/textosanalise.h"
 
 #include "common/datasource.h"
 #include "common/formats.h"
@@ -641,7 +642,7 @@ void frmDados::cmdCalcular_Click()
 
     if (resultado.falha != analise::Falha::Nenhuma) {
         transacao.commit();
-        if (const auto mensagem = analise::mensagemFalha(resultado.falha, programa_.idioma))
+        if (const auto mensagem = mensagemAnalise(resultado.falha, programa_.idioma))
             common::Messages::exclamation(this, mensagem->titulo, mensagem->texto);
         return;
     }
@@ -657,7 +658,7 @@ void frmDados::mostraConsistencia()
         nomes << nomes_[k];
     const analise::Consistencia c = analise::consistencia(matriz());
     sugestao_ = c.sugestao;
-    lblConsistencia_->setText(analise::textoConsistencia(c, nomes, programa_.idioma));
+    lblConsistencia_->setText(textoConsistencia(c, nomes, programa_.idioma));
     lblConsistencia_->setCursor(sugestao_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     lblConsistencia_->setFocusPolicy(sugestao_ ? Qt::TabFocus : Qt::NoFocus);
     consistenciaMostrada_ = true;
