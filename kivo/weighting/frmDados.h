@@ -2,6 +2,7 @@
 
 #include "kivo/shell/kivo.h"
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/comparacoes.h"
 
 #include "common/store.h"
 
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -76,9 +78,20 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void montaBanners();
+    void montaGrade();
+    void montaComparacao();
+    void montaBotoes();
+    // The buttons' actions, Enter pressing none, and Tab in reading order.
+    void ligaBotoes();
+    void preparaGrade();
+    void mostraNomes(const QList<std::optional<QString>>& nomes);
+    void mostraComparacoes(const std::vector<std::vector<double>>& comparacoes);
+    // The figures of the analysis the grid shows, as the rows keep them.
+    comparacoes::Pesos pesos() const;
     void acompanhaTamanho();
     // The message when the table and the count disagree; always false.
-    bool recusa(const QString& texto);
+    bool recusa(const comparacoes::Recusa& recusa);
     void dimensionaGrade(int largura, int altura);
     void desenhaBanner(int k, int left, int width, const QString& caption);
     void limpaOpcoes();
