@@ -56,6 +56,7 @@ constexpr int FrameLargura = 11100;
 constexpr int PassoOpcao = 1800;  // between the option buttons
 constexpr int FrameAltura = 2300;
 constexpr int Margem = 320;
+constexpr double TamanhoLetra = 7;  // points, in the cells at the laid-out size
 
 // The result columns n+1..n+5: width and banner offset from the first result banner.
 constexpr int LarguraResultado[5] = {400, 400, 500, 500, 600};
@@ -155,7 +156,7 @@ void frmDados::montaGrade()
     MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
     QFont fonte = MSFlexGrid1_->font();
-    fonte.setPointSize(7);  // "0,1" fits a criterion column
+    fonte.setPointSizeF(TamanhoLetra);  // "0,1" fits a criterion column
     MSFlexGrid1_->setFont(fonte);
     MSFlexGrid1_->setTextElideMode(Qt::ElideNone);  // a narrow cell cuts its text, as the grid always did
     MSFlexGrid1_->horizontalHeader()->hide();
@@ -400,7 +401,8 @@ void frmDados::dimensionaGrade(int largura, int altura)
     }
 }
 
-// A window larger than its layout gives the room to the grid; what stands below it moves down.
+// A window larger than its layout gives the room to the grid, whose cells grow to fill it; the
+// consistency line widens, and what stands below the grid moves down.
 void frmDados::acompanhaTamanho()
 {
     if (base_.isEmpty())
@@ -413,8 +415,47 @@ void frmDados::acompanhaTamanho()
             r.setSize(r.size() + QSize(dx, dy));
         else
             r.translate(0, dy);
+        if (it.key() == lblConsistencia_)
+            r.setWidth(r.width() + dx);
         it.key()->setGeometry(r);
     }
+    ampliaCelulas();
+}
+
+int frmDados::larguraColuna(int coluna) const
+{
+    if (coluna == 0)
+        return LarguraNomes;
+    if (coluna <= n_)
+        return LarguraCriterio;
+    return LarguraResultado[std::clamp(coluna - n_ - 1, 0, 4)];
+}
+
+// The cells, their letters and the banners over them grow by the same factor, the largest that
+// keeps the grid's cells within the grid; at the laid-out size they keep their own measures.
+void frmDados::ampliaCelulas()
+{
+    const double largura = common::twips(larguraGrade_);
+    const double altura = common::twips(alturaGrade_);
+    if (largura <= 0 || altura <= 0)
+        return;
+    const double fator = std::max(1.0, std::min(MSFlexGrid1_->width() / largura, MSFlexGrid1_->height() / altura));
+    if (fator == fator_ && fatorColunas_ == grade_->cols())
+        return;
+    fator_ = fator;
+    fatorColunas_ = grade_->cols();
+    auto ampliado = [this](int twips) { return int(std::floor(common::twips(twips) * fator_)); };
+    for (int c = 0; c < grade_->cols(); ++c)
+        MSFlexGrid1_->setColumnWidth(c, ampliado(larguraColuna(c)));
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(ampliado(AlturaLinha));
+    for (int r = 0; r < grade_->rows(); ++r)
+        MSFlexGrid1_->setRowHeight(r, ampliado(AlturaLinha));
+    QFont fonte = MSFlexGrid1_->font();
+    fonte.setPointSizeF(TamanhoLetra * fator_);
+    MSFlexGrid1_->setFont(fonte);
+    for (int k = 1; k < int(banners_.size()); ++k)
+        if (!banners_[k].legenda.isNull())
+            colocaBanner(k);
 }
 
 void frmDados::resizeEvent(QResizeEvent* event)
@@ -434,12 +475,30 @@ void frmDados::done(int result)
 
 void frmDados::desenhaBanner(int k, int left, int width, const QString& caption)
 {
+    banners_[k] = {left, width, caption};
     common::PictureBox* pic = picLogo_[k];
-    common::placeTwips(pic, left, BannerTop, width, BannerAltura);
     pic->show();
     pic->setToolTip(caption);  // a long name does not fit upright
+    colocaBanner(k);
+}
+
+// A banner stands over its column as the cells grow: it keeps its place against the column's left
+// edge, and its width, both grown by the same factor; its height stays.
+void frmDados::colocaBanner(int k)
+{
+    const Banner& b = banners_[k];
+    common::PictureBox* pic = picLogo_[k];
+    common::placeTwips(pic, b.left, BannerTop, b.width, BannerAltura);
+    if (fator_ != 1.0 && k < grade_->cols()) {
+        int coluna = MSFlexGrid1_->x();  // the column's left edge at the laid-out size
+        for (int c = 0; c < k; ++c)
+            coluna += common::twips(larguraColuna(c));
+        const int desvio = int(std::lround((pic->x() - coluna) * fator_));
+        const int esquerda = MSFlexGrid1_->x() + MSFlexGrid1_->columnViewportPosition(k) + desvio;
+        pic->setGeometry(esquerda, pic->y(), int(std::lround(pic->width() * fator_)), pic->height());
+    }
     logo_->setDrawingObject(pic);
-    logo_->setCaption(caption);
+    logo_->setCaption(b.legenda);
     logo_->Draw();
 }
 

@@ -90,6 +90,10 @@ private:
     // The figures of the analysis the grid shows, as the rows keep them.
     comparacoes::Pesos pesos() const;
     void acompanhaTamanho();
+    // Twips: the width of a column of the grid at the laid-out size.
+    int larguraColuna(int coluna) const;
+    void ampliaCelulas();
+    void colocaBanner(int k);
     // The message when the table and the count disagree; always false.
     bool recusa(const comparacoes::Recusa& recusa);
     void dimensionaGrade(int largura, int altura);
@@ -120,6 +124,14 @@ private:
     std::optional<analise::Mudanca> sugestao_;
     QSize base_;  // pixels: the window as laid out, its smallest size
     QHash<QWidget*, QRect> geometrias_;  // where the layout put what follows the window's size
+    double fator_ = 1;       // how much the cells have grown with the window
+    int fatorColunas_ = 0;   // the grid's columns when they last grew
+    struct Banner {
+        int left = 0;  // twips, at the laid-out size
+        int width = 0;
+        QString legenda;
+    };
+    std::array<Banner, 21> banners_{};
 
     QTableView* MSFlexGrid1_ = nullptr;
     std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20

@@ -369,16 +369,59 @@ private slots:
         const int sair = named<QPushButton>(frm.get(), "cmdSair")->y();
         QCOMPARE(frm->minimumSize(), base);
         QVERIFY(frm->maximumSize().width() > base.width());
+        // At the laid-out size the columns keep their own width.
+        QCOMPARE(view->columnWidth(1), common::twips(350));
+        const int linha = view->rowHeight(0);
+        const int consistencia = named<QLabel>(frm.get(), "lblConsistencia")->width();
         frm->resize(base + QSize(300, 200));
         QTRY_COMPARE(view->size(), grade + QSize(300, 200));
         QCOMPARE(named<QPushButton>(frm.get(), "cmdSair")->y(), sair + 200);
-        QCOMPARE(view->columnWidth(1), common::twips(350));  // the columns keep their width
+        // The cells grow with the grid, as far as it holds them, and their banners with them.
+        int largura = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            largura += view->columnWidth(c);
+        QVERIFY(view->columnWidth(1) > common::twips(350));
+        QVERIFY(view->rowHeight(0) > linha);
+        QVERIFY(largura <= view->width() && largura >= view->width() - 2 * view->columnWidth(1));
+        QVERIFY(3 * view->rowHeight(0) <= view->height());
+        QVERIFY(std::abs(banner(frm.get(), 2)->x() - banner(frm.get(), 1)->geometry().right() - 1) <= 1);
+        QVERIFY(std::abs(banner(frm.get(), 1)->x() - view->x() - view->columnViewportPosition(1)) <= 2);
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->width(), consistencia + 300);
+        const int coluna = view->columnWidth(1);
         named<QPushButton>(frm.get(), "cmdSair")->click();
         frm.reset();
 
         frm = f_->load();
         QCOMPARE(frm->size(), base + QSize(300, 200));
         QCOMPARE(grid(frm.get())->size(), grade + QSize(300, 200));
+        QCOMPARE(grid(frm.get())->columnWidth(1), coluna);
+    }
+
+    void in_a_large_window_fifteen_criteria_and_their_analysis_fill_the_grid()
+    {
+        QStringList nomes;
+        for (int k = 1; k <= 15; ++k)
+            nomes << QStringLiteral("Critério %1").arg(k);
+        f_->criterios(nomes);
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        frm->resize(frm->size() + QSize(800, 300));
+        QTableView* view = grid(frm.get());
+        QTRY_VERIFY(view->columnWidth(1) >= common::twips(350) * 13 / 10);
+        named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        // The result columns join in: every column still within the grid, each banner over its own.
+        int largura = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            largura += view->columnWidth(c);
+        QVERIFY(largura <= view->width());
+        QVERIFY(view->columnWidth(1) > common::twips(350));
+        QVERIFY(view->columnWidth(16) > common::twips(400));
+        for (int k : {1, 15, 20})
+            QVERIFY2(std::abs(banner(frm.get(), k)->x() - view->x() - view->columnViewportPosition(k)) <=
+                         view->columnWidth(k) / 3,
+                     qPrintable(QString::number(k)));
+        QVERIFY(banner(frm.get(), 20)->geometry().right() < frm->width());
     }
 
     void after_an_answer_the_keyboard_goes_to_the_next_pair_unanswered_round_to_the_first()
