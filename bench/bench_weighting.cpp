@@ -6,6 +6,7 @@
 
 #include "kivo/shell/database.h"
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/textosanalise.h"
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/gradedados.h"
 
@@ -99,7 +100,7 @@ void ConsistencyLineOf15Criteria(benchmark::State& state)
         const kivo::analise::Consistencia c = kivo::analise::consistencia(matriz);
         if (!c.sugestao)
             state.SkipWithError("no suggestion: the answers are not poor");
-        benchmark::DoNotOptimize(kivo::analise::textoConsistencia(c, nomes, 3));
+        benchmark::DoNotOptimize(kivo::textoConsistencia(c, nomes, 3));
     }
 }
 BENCHMARK(ConsistencyLineOf15Criteria)->Unit(benchmark::kMillisecond);

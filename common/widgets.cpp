@@ -26,6 +26,11 @@ int twips(int twips)
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
+void placeTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
 QString arrayName(const QString& array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);

@@ -30,6 +30,11 @@ T* withName(T* widget, const QString& name)
 // resolution.
 int twips(int twips);
 
+// Places `widget` at a position and size given in twips within its parent: left, top, width and
+// height each turned into device-independent pixels, so the layout is the same on a screen of any
+// pixel ratio (1,440 twips are an inch, 96 pixels at the logical 96 dots an inch).
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
+
 // The name of an element of a control array: arrayName("txtAlternativa", 0) is "txtAlternativa(0)".
 QString arrayName(const QString& array, int index);
 

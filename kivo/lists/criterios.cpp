@@ -33,11 +33,10 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
                 .larguraJanela = 8200},
                parent)
 {
-    using listas::posiciona;
 
     label17_ = new QLabel(QStringLiteral("  Sinal (+-)         Peso"), this);
     label17_->setObjectName(QStringLiteral("Label17"));
-    posiciona(label17_, LeftSinal - 150, 1150, 2000, 285);
+    common::placeTwips(label17_, LeftSinal - 150, 1150, 2000, 285);
 
     // Two blanks before a one-digit number, one before two digits: the colons line up.
     montaLinhas([](int i) { return QStringLiteral("Critério %1:").arg(i + 1, 2); },
@@ -46,12 +45,12 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
                     txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
                     txtSinal_[i]->setMaxLength(1);
                     txtSinal_[i]->setAlignment(Qt::AlignCenter);
-                    posiciona(txtSinal_[i], LeftSinal, top, 500, 315);
+                    common::placeTwips(txtSinal_[i], LeftSinal, top, 500, 315);
 
                     lblPeso_[i] = new QLabel(this);
                     lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
                     lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                    posiciona(lblPeso_[i], LeftPeso, top, 800, 315);
+                    common::placeTwips(lblPeso_[i], LeftPeso, top, 800, 315);
 
                     saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
                     return {txtSinal_[i], lblPeso_[i]};
@@ -159,11 +158,11 @@ frmCriteriosAj::frmCriteriosAj(Programa& programa, QWidget* parent) : QDialog(pa
         "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
         "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior apaga "
         "as descrições, os sinais, os pesos e as comparações de todos os critérios."));
-    listas::posiciona(label1, 240, 240, 6000, 3900);
+    common::placeTwips(label1, 240, 240, 6000, 3900);
 
     auto* cmdSair = new QPushButton(QStringLiteral("&Voltar"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
-    listas::posiciona(cmdSair, 4740, 4300, 1500, 495);
+    common::placeTwips(cmdSair, 4740, 4300, 1500, 495);
     common::onClick(cmdSair, this, &frmCriteriosAj::cmdSair_Click);
 
     setFixedSize(common::twips(6480), common::twips(5040));

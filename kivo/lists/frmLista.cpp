@@ -24,38 +24,36 @@ frmLista::frmLista(Programa& programa, const QString& nome, const QString& titul
                    const Medidas& medidas, QWidget* parent)
     : QDialog(parent), programa_(programa), medidas_(medidas)
 {
-    using listas::posiciona;
     setObjectName(nome);
     setWindowTitle(titulo);
     setModal(true);
 
     label16_ = new QLabel(legendaQtde, this);
     label16_->setObjectName(QStringLiteral("Label16"));
-    posiciona(label16_, LeftLabel, 480, medidas_.larguraLegendaQtde, 285);
+    common::placeTwips(label16_, LeftLabel, 480, medidas_.larguraLegendaQtde, 285);
 
     txtQtde_ = new QLineEdit(this);
     txtQtde_->setObjectName(QStringLiteral("txtQtde"));
-    posiciona(txtQtde_, medidas_.esquerdaQtde, 440, 600, 315);
+    common::placeTwips(txtQtde_, medidas_.esquerdaQtde, 440, 600, 315);
 
     label18_ = new QLabel(QStringLiteral("Descrição"), this);
     label18_->setObjectName(QStringLiteral("Label18"));
-    posiciona(label18_, medidas_.esquerdaTexto, 1150, 2000, 285);
+    common::placeTwips(label18_, medidas_.esquerdaTexto, 1150, 2000, 285);
 }
 
 void frmLista::montaLinhas(const std::function<QString(int)>& legenda, const QString& nomeTexto, int tamanhoTexto,
                            const std::function<QList<QWidget*>(int, int)>& colunas)
 {
-    using listas::posiciona;
     for (int i = 0; i < listas::Linhas; ++i) {
         const int top = listas::TopoLinhas + listas::PassoLinha * i;
         label1_[i] = new QLabel(legenda(i), this);
         label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
-        posiciona(label1_[i], LeftLabel, top + 30, medidas_.esquerdaTexto - LeftLabel - 60, 285);
+        common::placeTwips(label1_[i], LeftLabel, top + 30, medidas_.esquerdaTexto - LeftLabel - 60, 285);
 
         txtDescricao_[i] = new QLineEdit(this);
         txtDescricao_[i]->setObjectName(common::arrayName(nomeTexto, i));
         common::setMaxLength(txtDescricao_[i], tamanhoTexto);
-        posiciona(txtDescricao_[i], medidas_.esquerdaTexto, top, medidas_.larguraTexto, 315);
+        common::placeTwips(txtDescricao_[i], medidas_.esquerdaTexto, top, medidas_.larguraTexto, 315);
 
         listas::Linha linha{label1_[i], {txtDescricao_[i]}};
         if (colunas)
@@ -135,7 +133,7 @@ void frmLista::layoutRows()
 {
     const int top = listas::dispoeLinhas(linhas_, qtdeEmUso());
     for (const Botao& b : botoes_)
-        listas::posiciona(b.botao, b.esquerda, top + b.abaixo, b.largura, 495);
+        common::placeTwips(b.botao, b.esquerda, top + b.abaixo, b.largura, 495);
     // The window ends a margin below its buttons (the tallest, cmdAjuda, stands 100 lower).
     int fundo = top;
     for (const Botao& b : botoes_)

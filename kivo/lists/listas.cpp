@@ -62,11 +62,6 @@ QString textoPeso(const QVariant& peso)
     return texto;  // not a number: shown as it is
 }
 
-void posiciona(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
 std::optional<short> saiQtde(QLineEdit* box, const QString& titulo, const QString& texto)
 {
     const QtdeDigitada digitada = avaliaQtde(box->text());

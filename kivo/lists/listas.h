@@ -56,9 +56,6 @@ bool sinalValido(const QString& texto);
 // A weight as the criteria screen shows it, "#0.00" in the user's locale; nothing for an empty one.
 QString textoPeso(const QVariant& peso);
 
-// Places a control at a position and size given in twips.
-void posiciona(QWidget* widget, int left, int top, int width, int height);
-
 // Leaving a count box. Text that is not a number is emptied and the box takes the focus back; a
 // number is cut to its integer part, and outside 3 to 15 it is refused with the message `titulo` /
 // `texto`, emptied and given the focus back. Returns the accepted count, nothing for a refusal.

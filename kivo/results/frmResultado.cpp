@@ -50,11 +50,6 @@ constexpr int AlturaJanela = TopoBaixo + AlturaMaximaFrame1 + Margem;
 constexpr int ColunaBotoes = 7200;
 constexpr int LarguraGrafico = 8400;  // the ranking chart, beside the grid once a run is complete
 
-void coloca(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
 // The 78 columns of the grid, each bound to the field of the same name: the number, the name and
 // the result, then the five figures of each criterion.
 QStringList camposGrade()
@@ -151,7 +146,7 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent)
 
     // Shown once a run is complete: the window grows to the right to hold the chart.
     graResultado_ = common::withName(new GraficoResultado(this), QStringLiteral("graResultado"));
-    coloca(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
+    common::placeTwips(graResultado_, LarguraJanela, Margem, LarguraGrafico - Margem, AlturaJanela - 2 * Margem);
     graResultado_->hide();
 
     for (QWidget* w : std::initializer_list<QWidget*>{frame1_, frame2_, cmdCalcular_, cmdSensibilidade_, label7_,
@@ -186,7 +181,7 @@ void frmResultado::criaGrade()
     copiaComCtrlC(dbGrid1_);
     dbGrid1_->verticalHeader()->hide();
     dbGrid1_->verticalHeader()->setDefaultSectionSize(common::twips(300));
-    coloca(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
+    common::placeTwips(dbGrid1_, Margem, Margem, LarguraJanela - 2 * Margem, AlturaGrade);
 }
 
 // The frame of the run's stages, one box per stage, and the frame of the best option in its place.
@@ -209,10 +204,10 @@ void frmResultado::criaProgresso()
         box->setTristate(true);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAttribute(Qt::WA_TransparentForMouseEvents);  // they show progress; the user sets none
-        coloca(box, 240, 300 + PassoEtapa * (i + 1), 3400, PassoEtapa);
+        common::placeTwips(box, 240, 300 + PassoEtapa * (i + 1), 3400, PassoEtapa);
         box->hide();
     }
-    coloca(frame1_, Margem, TopoBaixo, 4000, 900);
+    common::placeTwips(frame1_, Margem, TopoBaixo, 4000, 900);
 
     frame2_ = common::withName(new QGroupBox(QStringLiteral("Melhor opção: "), this), QStringLiteral("Frame2"));
     lblMelhor_ = common::withName(new QLabel(frame2_), QStringLiteral("lblMelhor"));
@@ -220,31 +215,31 @@ void frmResultado::criaProgresso()
     destaque.setBold(true);
     destaque.setPointSizeF(destaque.pointSizeF() * 1.3);
     lblMelhor_->setFont(destaque);
-    coloca(lblMelhor_, 240, 360, 6000, 420);
-    coloca(frame2_, Margem, TopoBaixo, 6500, 960);
+    common::placeTwips(lblMelhor_, 240, 360, 6000, 420);
+    common::placeTwips(frame2_, Margem, TopoBaixo, 6500, 960);
     frame2_->hide();
 }
 
 void frmResultado::criaBotoes()
 {
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
-    coloca(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
+    common::placeTwips(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
     cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this),
                                          QStringLiteral("cmdSensibilidade"));
-    coloca(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
+    common::placeTwips(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
     cmdSensibilidade_->hide();
     label7_ = common::withName(new QLabel(QStringLiteral("Impressora:"), this), QStringLiteral("Label7"));
-    coloca(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
+    common::placeTwips(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
     combo1_ = common::withName(new QComboBox(this), QStringLiteral("Combo1"));
-    coloca(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
+    common::placeTwips(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
     cmdPrinter_ = common::withName(new QPushButton(QStringLiteral("&Imprimir"), this), QStringLiteral("cmdPrinter"));
-    coloca(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
+    common::placeTwips(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
-    coloca(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
+    common::placeTwips(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
     cmdRelatorio_ = common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this),
                                      QStringLiteral("cmdRelatorio"));
-    coloca(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
+    common::placeTwips(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
     cmdRelatorio_->hide();  // once a run is complete
 
     common::onClick(cmdRelatorio_, this, &frmResultado::cmdRelatorio_Click);

@@ -6,6 +6,7 @@
 #include "kivo/shell/database.h"
 #include "kivo/shell/idioma.h"
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/textosanalise.h"
 
 #include "common/clock.h"
 #include "common/formats.h"
@@ -626,7 +627,7 @@ QString tituloRelatorioCompleto(short idioma)
 
 QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes, short idioma)
 {
-    return analise::textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
+    return textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
 }
 
 std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso,

@@ -3,7 +3,8 @@
 // The arithmetic of the pairwise comparison of the criteria, free of widgets: the five-step scale,
 // the weights (points, extremes, the scaling to 0..5, Emach, the normalisation and the final weight
 // from 1 to 10, each stage working on the two-decimal text of the one before, as the grid shows it),
-// the messages of the two failures, and how consistent the answers are.
+// which of the two failures stopped it, and how consistent the answers are. What it finds is given
+// as kinds, numbers and criteria indices; textosanalise.h words it for the screens.
 //
 // A comparison matrix is given as the texts of its cells, in the user's locale: matriz[r][c] holds
 // how many times criterion r + 1 is as important as criterion c + 1, or an empty text.
@@ -59,14 +60,6 @@ struct Resultado {
 // rounded to four decimals, and a tie keeps the earlier criterion's value.
 Resultado calcula(const Matriz& matriz);
 
-// The box a failure shows in a language: English (1), Spanish (2) or Portuguese (3). Any other
-// language shows none.
-struct Mensagem {
-    QString titulo;
-    QString texto;
-};
-std::optional<Mensagem> mensagemFalha(Falha falha, short idioma);
-
 // One answer moved by one step of the five-step scale, to the neighbouring value.
 struct Mudanca {
     int linha = -1;    // the pair asked: row criterion and column criterion, 0-based, linha < coluna
@@ -112,9 +105,5 @@ double lambdaMaximo(const std::vector<std::vector<double>>& a);
 // are always consistent.
 Consistencia consistencia(const Matriz& matriz);
 Consistencia consistencia(const std::vector<std::vector<double>>& valores);
-// The line shown under the grid, in the interface language (1 English, 2 Spanish, Portuguese
-// otherwise); `nomes` holds the criteria names, index 0 for criterion 1. Numbers in the user's
-// locale.
-QString textoConsistencia(const Consistencia& c, const QStringList& nomes, short idioma);
 
 }  // namespace kivo::analise

@@ -5,7 +5,9 @@
 #include "kivo/shell/database.h"
 #include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
+#include "kivo/weighting/comparacoes.h"
 #include "kivo/weighting/gradedados.h"
+#include "kivo/weighting/textosanalise.h"
 
 #include "common/datasource.h"
 #include "common/formats.h"
@@ -54,55 +56,12 @@ constexpr int FrameLargura = 11100;
 constexpr int PassoOpcao = 1800;  // between the option buttons
 constexpr int FrameAltura = 2300;
 constexpr int Margem = 320;
+constexpr double TamanhoLetra = 7;  // points, in the cells at the laid-out size
 
 // The result columns n+1..n+5: width and banner offset from the first result banner.
 constexpr int LarguraResultado[5] = {400, 400, 500, 500, 600};
 constexpr int OffsetBanner[5] = {0, 400, 850, 1350, 1950};
 constexpr int LarguraBanner[5] = {400, 450, 500, 600, 600};
-
-const common::TableRows SelectCriterios{QStringLiteral("Criterios"), {}, QStringLiteral("Numero")};
-
-void posiciona(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
-// A number stored from a cell: the cell's number, 0 when it holds none.
-QVariant numero(const QString& texto)
-{
-    return common::readNumber(texto).value_or(0.0);
-}
-
-// The weight as Peso keeps it: a number when the text is one, else the text itself (the empty text
-// of a cleared weight), so it reads the same under any locale.
-QVariant pesoGravado(const QString& texto)
-{
-    if (const auto n = common::readNumber(texto))
-        return *n;
-    return texto.isNull() ? QStringLiteral("") : texto;
-}
-
-// Every criterion's comparisons as the grid shows them, row by row from the first record, in one
-// transaction; with `resultados` the analysis' figures of the row too.
-void gravaLinhas(common::Database& db, common::Recordset& rs, const GradeDados& grade, int n, bool resultados)
-{
-    common::Transaction transacao(db);
-    rs.moveFirst();
-    for (int r = 1; r <= n; ++r) {
-        rs.edit();
-        for (int c = 1; c <= n; ++c)
-            rs.setValue(numbered(QStringLiteral("N"), c), numero(grade.texto(r - 1, c)));
-        if (resultados) {
-            rs.setValue(QStringLiteral("Emach"), numero(grade.texto(r - 1, n + 3)));
-            rs.setValue(QStringLiteral("PesoFinal"), numero(grade.texto(r - 1, n + 5)));
-            rs.setValue(QStringLiteral("Peso"), pesoGravado(grade.texto(r - 1, n + 5)));
-        }
-        rs.update();
-        if (!rs.eof())
-            rs.moveNext();
-    }
-    transacao.commit();
-}
 
 // Turns a click on a label, or Enter or Space while it holds the focus, into an action, guarded.
 class CliqueRotulo : public QObject {
@@ -174,6 +133,15 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     Data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
     grade_ = common::withName(new GradeDados(this), QStringLiteral("GradeDados"));
 
+    montaBanners();
+    montaGrade();
+    montaComparacao();
+    montaBotoes();
+    ligaBotoes();
+}
+
+void frmDados::montaBanners()
+{
     for (int k = 1; k <= 20; ++k) {
         auto* pic = common::withName(new common::PictureBox(this), common::arrayName(QStringLiteral("picLogo"), k));
         // Light letters: the banner is darkest at the bottom, where every caption starts.
@@ -181,11 +149,14 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
         pic->hide();
         picLogo_[k] = pic;
     }
+}
 
+void frmDados::montaGrade()
+{
     MSFlexGrid1_ = common::withName(new QTableView(this), QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(grade_);
     QFont fonte = MSFlexGrid1_->font();
-    fonte.setPointSize(7);  // "0,1" fits a criterion column
+    fonte.setPointSizeF(TamanhoLetra);  // "0,1" fits a criterion column
     MSFlexGrid1_->setFont(fonte);
     MSFlexGrid1_->setTextElideMode(Qt::ElideNone);  // a narrow cell cuts its text, as the grid always did
     MSFlexGrid1_->horizontalHeader()->hide();
@@ -214,7 +185,12 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
         if (Frame1_->isVisible())
             opt_[5]->setFocus(Qt::TabFocusReason);
     });
+}
 
+// The frame that asks one pair: the two names, the five answers from left to right with their
+// values under them, and its button.
+void frmDados::montaComparacao()
+{
     Frame1_ = common::withName(new QGroupBox(QStringLiteral("Comparação: "), this), QStringLiteral("Frame1"));
     Label1_ = common::withName(new QLabel(QStringLiteral("O critério: "), Frame1_), QStringLiteral("Label1"));
     lblFatorX_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorX"));
@@ -231,13 +207,13 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
         negrito.setBold(true);
         nome->setFont(negrito);
     }
-    posiciona(Label1_, 150, 350, 1700, 285);
-    posiciona(lblFatorX_, 1900, 350, 7000, 285);
-    posiciona(Label2_, 150, 780, 1700, 285);
-    posiciona(Label3_, 150, 1450, 1700, 285);
-    posiciona(lblFatorY_, 1900, 1450, 7000, 285);
-    posiciona(Label4_, 150, 1850, 2400, 285);
-    posiciona(lblSintoma_, 2600, 1850, 6300, 285);
+    common::placeTwips(Label1_, 150, 350, 1700, 285);
+    common::placeTwips(lblFatorX_, 1900, 350, 7000, 285);
+    common::placeTwips(Label2_, 150, 780, 1700, 285);
+    common::placeTwips(Label3_, 150, 1450, 1700, 285);
+    common::placeTwips(lblFatorY_, 1900, 1450, 7000, 285);
+    common::placeTwips(Label4_, 150, 1850, 2400, 285);
+    common::placeTwips(lblSintoma_, 2600, 1850, 6300, 285);
 
     // From left to right: opt5 "Muito menos" .. opt1 "Muito Mais", the values under them.
     const char* captions[6] = {"", "Muito &Mais", "Ma&is", "&De forma igual", "M&enos", "M&uito menos"};
@@ -246,18 +222,21 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     for (int k = 1; k <= 5; ++k) {
         opt_[k] = common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_),
                                    QStringLiteral("opt%1").arg(k));
-        posiciona(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
+        common::placeTwips(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
         valores += QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
     }
     valores += QStringLiteral("</tr></table>");
     Label5_ = common::withName(new QLabel(valores, Frame1_), QStringLiteral("Label5"));
     Label5_->setTextFormat(Qt::RichText);
-    posiciona(Label5_, 1900 + 60, 1060, PassoOpcao * 5, 285);
+    common::placeTwips(Label5_, 1900 + 60, 1060, PassoOpcao * 5, 285);
 
     cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
-    posiciona(cmdGravar_, FrameLargura - 1400, 1400, 1200, 450);
+    common::placeTwips(cmdGravar_, FrameLargura - 1400, 1400, 1200, 450);
     Frame1_->hide();
+}
 
+void frmDados::montaBotoes()
+{
     lblConsistencia_ = common::withName(new QLabel(this), QStringLiteral("lblConsistencia"));
     lblConsistencia_->setWordWrap(true);
     lblConsistencia_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -267,7 +246,10 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     new CliqueRotulo(lblConsistencia_, [this] { lblConsistencia_Click(); });
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Analizar"), this), QStringLiteral("cmdCalcular"));
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
+}
 
+void frmDados::ligaBotoes()
+{
     common::onClick(cmdGravar_, this, &frmDados::cmdGravar_Click);
     common::onClick(cmdCalcular_, this, &frmDados::cmdCalcular_Click);
     common::onClick(cmdSair_, this, &frmDados::cmdSair_Click);
@@ -292,87 +274,27 @@ bool frmDados::Form_Load()
     Data1_->setDatabaseName(programa_.db.path());
     Data1_->setConnect(QStringLiteral("Access 2000;"));
 
-    criterios_ = common::Recordset::openTable(programa_.db, QStringLiteral("Criterios"));
-    criterios_.setIndex(QStringLiteral("PrimaryKey"));
-    const int n = criterios_.recordCount() > 0 ? dados::qtdeGravada(criterios_.value(QStringLiteral("Qtde"))) : 3;
+    criterios_ = comparacoes::abreTabela(programa_.db);
+    const int n = comparacoes::quantidade(criterios_);
 
     // The table must hold what the count needs: a record and a comparison field per criterion.
-    const bool ingles = programa_.idioma == Ingles;
-    if (n < 1 || n > analise::MaxCriterios)
-        return recusa(ingles ? QStringLiteral("The stored number of criteria (%1) must be 1 to 15.").arg(n)
-                             : QStringLiteral("A quantidade de critérios gravada (%1) deve ser de 1 a 15.").arg(n));
-    const QStringList tabela = programa_.db.fields(QStringLiteral("Criterios"));
-    QStringList campos{QStringLiteral("Identifica"), QStringLiteral("Emach"), QStringLiteral("PesoFinal"),
-                       QStringLiteral("Peso")};
-    for (int c = 1; c <= n; ++c)
-        campos << numbered(QStringLiteral("N"), c);
-    for (const QString& campo : campos)
-        if (!tabela.contains(campo, Qt::CaseInsensitive))
-            return recusa(ingles ? QStringLiteral("The table Criterios lacks the field %1.").arg(campo)
-                                 : QStringLiteral("A tabela Criterios não tem o campo %1.").arg(campo));
-
-    Data1_->setRecordSource(SelectCriterios);
+    const comparacoes::Recusa tabela = comparacoes::verificaTabela(programa_.db, n);
+    if (tabela.tipo != comparacoes::Recusa::Nenhuma)
+        return recusa(tabela);
+    Data1_->setRecordSource(comparacoes::consultaLinhas());
     Data1_->refresh();
     common::Recordset& rs = Data1_->recordset();
-    if (rs.recordCount() < n)
-        return recusa(ingles ? QStringLiteral("The table Criterios holds %1 record(s), but there are %2 criteria.")
-                                   .arg(rs.recordCount())
-                                   .arg(n)
-                             : QStringLiteral("A tabela Criterios tem %1 registro(s), mas são %2 critérios.")
-                                   .arg(rs.recordCount())
-                                   .arg(n));
+    const comparacoes::Recusa registros = comparacoes::verificaRegistros(rs, n);
+    if (registros.tipo != comparacoes::Recusa::Nenhuma)
+        return recusa(registros);
 
     n_ = n;
     programa_.qtdeCriterios = short(n);
 
-    grade_->setTamanho(n_, n_ + 1);
-    dimensionaGrade(LarguraCriterio * n_ + 2750, AlturaLinha * n_);
-    MSFlexGrid1_->setColumnWidth(0, common::twips(LarguraNomes));
-    for (int r = 1; r <= n_ - 1; ++r)
-        for (int c = 1; c <= r; ++c)
-            grade_->setFundo(r, c, GradeDados::Cinza);
-
-    // Names: an absent one is "vago" in the frame and shows nothing in the grid.
-    rs.moveFirst();
-    for (int k = 1; k <= n_; ++k) {
-        grade_->setAlinhamento(k, GradeDados::EsquerdaAbaixo);
-        MSFlexGrid1_->setColumnWidth(k, common::twips(LarguraCriterio));
-        const QVariant identifica = rs.value(QStringLiteral("Identifica"));
-        if (!identifica.isNull()) {
-            grade_->setTexto(k - 1, 0, common::defaultText(identifica));
-            nomes_[k] = common::defaultText(identifica);
-        } else {
-            nomes_[k] = QStringLiteral("vago");
-        }
-        rs.moveNext();
-    }
-    for (int k = 1; k <= n_; ++k)
-        grade_->setFundo(k - 1, k, GradeDados::Azul);
-
-    // One banner over each criterion column.
-    if (!logo_)
-        logo_ = std::make_unique<common::cLogo>();
-    int left = PrimeiroBanner;
-    rs.moveFirst();
-    for (int k = 1; k <= n_; ++k) {
-        const QVariant identifica = rs.value(QStringLiteral("Identifica"));
-        desenhaBanner(k, left, PassoBanner,
-                      identifica.isNull() ? QStringLiteral("Vago") : common::defaultText(identifica));
-        rs.moveNext();
-        left += PassoBanner;
-    }
-    bannerLeft_ = left;
-
-    // The stored comparisons, both triangles, as stored; 0 and null leave the cell empty.
-    rs.moveFirst();
-    for (int r = 1; r <= n_; ++r) {
-        for (int c = 1; c <= n_; ++c) {
-            const auto valor = common::readNumber(common::defaultText(rs.value(numbered(QStringLiteral("N"), c))));
-            if (valor && *valor > 0)
-                grade_->setTexto(r - 1, c, common::numberText(*valor));
-        }
-        rs.moveNext();
-    }
+    const comparacoes::Gravados gravados = comparacoes::le(rs, n_);
+    preparaGrade();
+    mostraNomes(gravados.nomes);
+    mostraComparacoes(gravados.comparacoes);
     gravada_ = matriz();
 
     // The keyboard starts at the first pair still unanswered.
@@ -386,9 +308,80 @@ bool frmDados::Form_Load()
     return true;
 }
 
-bool frmDados::recusa(const QString& texto)
+// The grid sized for the criteria, the mirror cells below the diagonal grey.
+void frmDados::preparaGrade()
+{
+    grade_->setTamanho(n_, n_ + 1);
+    dimensionaGrade(LarguraCriterio * n_ + 2750, AlturaLinha * n_);
+    MSFlexGrid1_->setColumnWidth(0, common::twips(LarguraNomes));
+    for (int r = 1; r <= n_ - 1; ++r)
+        for (int c = 1; c <= r; ++c)
+            grade_->setFundo(r, c, GradeDados::Cinza);
+}
+
+// The names down the first column and on the banners over the criteria columns: an absent one is
+// "vago" in the frame, "Vago" on its banner, and shows nothing in the grid.
+void frmDados::mostraNomes(const QList<std::optional<QString>>& nomes)
+{
+    for (int k = 1; k <= n_; ++k) {
+        grade_->setAlinhamento(k, GradeDados::EsquerdaAbaixo);
+        MSFlexGrid1_->setColumnWidth(k, common::twips(LarguraCriterio));
+        if (const auto& nome = nomes.value(k - 1)) {
+            grade_->setTexto(k - 1, 0, *nome);
+            nomes_[k] = *nome;
+        } else {
+            nomes_[k] = QStringLiteral("vago");
+        }
+    }
+    for (int k = 1; k <= n_; ++k)
+        grade_->setFundo(k - 1, k, GradeDados::Azul);
+
+    // One banner over each criterion column.
+    if (!logo_)
+        logo_ = std::make_unique<common::cLogo>();
+    int left = PrimeiroBanner;
+    for (int k = 1; k <= n_; ++k) {
+        const auto& nome = nomes.value(k - 1);
+        desenhaBanner(k, left, PassoBanner, nome ? *nome : QStringLiteral("Vago"));
+        left += PassoBanner;
+    }
+    bannerLeft_ = left;
+}
+
+// The stored comparisons, both triangles, as stored; none leaves the cell empty.
+void frmDados::mostraComparacoes(const std::vector<std::vector<double>>& comparacoes)
+{
+    for (int r = 1; r <= n_; ++r)
+        for (int c = 1; c <= n_; ++c) {
+            const double valor = comparacoes[size_t(r - 1)][size_t(c - 1)];
+            if (valor > 0)
+                grade_->setTexto(r - 1, c, common::numberText(valor));
+        }
+}
+
+bool frmDados::recusa(const comparacoes::Recusa& recusa)
 {
     const bool ingles = programa_.idioma == Ingles;
+    QString texto;
+    switch (recusa.tipo) {
+    case comparacoes::Recusa::Quantidade:
+        texto = ingles ? QStringLiteral("The stored number of criteria (%1) must be 1 to 15.")
+                       : QStringLiteral("A quantidade de critérios gravada (%1) deve ser de 1 a 15.");
+        texto = texto.arg(recusa.quantidade);
+        break;
+    case comparacoes::Recusa::Campo:
+        texto = (ingles ? QStringLiteral("The table Criterios lacks the field %1.")
+                        : QStringLiteral("A tabela Criterios não tem o campo %1."))
+                    .arg(recusa.campo);
+        break;
+    case comparacoes::Recusa::Registros:
+    case comparacoes::Recusa::Nenhuma:
+        texto = (ingles ? QStringLiteral("The table Criterios holds %1 record(s), but there are %2 criteria.")
+                        : QStringLiteral("A tabela Criterios tem %1 registro(s), mas são %2 critérios."))
+                    .arg(recusa.registros)
+                    .arg(recusa.quantidade);
+        break;
+    }
     common::Messages::exclamation(this,
                                   ingles ? QStringLiteral("Criteria table does not match!")
                                          : QStringLiteral("Tabela de critérios incompatível!"),
@@ -396,18 +389,20 @@ bool frmDados::recusa(const QString& texto)
     return false;
 }
 
+
 void frmDados::dimensionaGrade(int largura, int altura)
 {
     larguraGrade_ = largura;
     alturaGrade_ = altura;
-    posiciona(MSFlexGrid1_, GradeLeft, GradeTop, largura, altura);
+    common::placeTwips(MSFlexGrid1_, GradeLeft, GradeTop, largura, altura);
     if (!base_.isEmpty()) {
         geometrias_[MSFlexGrid1_] = MSFlexGrid1_->geometry();
         acompanhaTamanho();
     }
 }
 
-// A window larger than its layout gives the room to the grid; what stands below it moves down.
+// A window larger than its layout gives the room to the grid, whose cells grow to fill it; the
+// consistency line widens, and what stands below the grid moves down.
 void frmDados::acompanhaTamanho()
 {
     if (base_.isEmpty())
@@ -420,8 +415,47 @@ void frmDados::acompanhaTamanho()
             r.setSize(r.size() + QSize(dx, dy));
         else
             r.translate(0, dy);
+        if (it.key() == lblConsistencia_)
+            r.setWidth(r.width() + dx);
         it.key()->setGeometry(r);
     }
+    ampliaCelulas();
+}
+
+int frmDados::larguraColuna(int coluna) const
+{
+    if (coluna == 0)
+        return LarguraNomes;
+    if (coluna <= n_)
+        return LarguraCriterio;
+    return LarguraResultado[std::clamp(coluna - n_ - 1, 0, 4)];
+}
+
+// The cells, their letters and the banners over them grow by the same factor, the largest that
+// keeps the grid's cells within the grid; at the laid-out size they keep their own measures.
+void frmDados::ampliaCelulas()
+{
+    const double largura = common::twips(larguraGrade_);
+    const double altura = common::twips(alturaGrade_);
+    if (largura <= 0 || altura <= 0)
+        return;
+    const double fator = std::max(1.0, std::min(MSFlexGrid1_->width() / largura, MSFlexGrid1_->height() / altura));
+    if (fator == fator_ && fatorColunas_ == grade_->cols())
+        return;
+    fator_ = fator;
+    fatorColunas_ = grade_->cols();
+    auto ampliado = [this](int twips) { return int(std::floor(common::twips(twips) * fator_)); };
+    for (int c = 0; c < grade_->cols(); ++c)
+        MSFlexGrid1_->setColumnWidth(c, ampliado(larguraColuna(c)));
+    MSFlexGrid1_->verticalHeader()->setDefaultSectionSize(ampliado(AlturaLinha));
+    for (int r = 0; r < grade_->rows(); ++r)
+        MSFlexGrid1_->setRowHeight(r, ampliado(AlturaLinha));
+    QFont fonte = MSFlexGrid1_->font();
+    fonte.setPointSizeF(TamanhoLetra * fator_);
+    MSFlexGrid1_->setFont(fonte);
+    for (int k = 1; k < int(banners_.size()); ++k)
+        if (!banners_[k].legenda.isNull())
+            colocaBanner(k);
 }
 
 void frmDados::resizeEvent(QResizeEvent* event)
@@ -441,12 +475,30 @@ void frmDados::done(int result)
 
 void frmDados::desenhaBanner(int k, int left, int width, const QString& caption)
 {
+    banners_[k] = {left, width, caption};
     common::PictureBox* pic = picLogo_[k];
-    posiciona(pic, left, BannerTop, width, BannerAltura);
     pic->show();
     pic->setToolTip(caption);  // a long name does not fit upright
+    colocaBanner(k);
+}
+
+// A banner stands over its column as the cells grow: it keeps its place against the column's left
+// edge, and its width, both grown by the same factor; its height stays.
+void frmDados::colocaBanner(int k)
+{
+    const Banner& b = banners_[k];
+    common::PictureBox* pic = picLogo_[k];
+    common::placeTwips(pic, b.left, BannerTop, b.width, BannerAltura);
+    if (fator_ != 1.0 && k < grade_->cols()) {
+        int coluna = MSFlexGrid1_->x();  // the column's left edge at the laid-out size
+        for (int c = 0; c < k; ++c)
+            coluna += common::twips(larguraColuna(c));
+        const int desvio = int(std::lround((pic->x() - coluna) * fator_));
+        const int esquerda = MSFlexGrid1_->x() + MSFlexGrid1_->columnViewportPosition(k) + desvio;
+        pic->setGeometry(esquerda, pic->y(), int(std::lround(pic->width() * fator_)), pic->height());
+    }
     logo_->setDrawingObject(pic);
-    logo_->setCaption(caption);
+    logo_->setCaption(b.legenda);
     logo_->Draw();
 }
 
@@ -458,12 +510,12 @@ void frmDados::posicionaTela()
     const int largura =
         std::max(GradeLeft + LarguraCriterio * n_ + 2750 + AcrescimoLargura, GradeLeft + FrameLargura) + Margem;
     // Two lines: a cycle and a suggestion name up to four criteria.
-    posiciona(lblConsistencia_, GradeLeft, abaixoGrade, largura - GradeLeft - Margem, 560);
+    common::placeTwips(lblConsistencia_, GradeLeft, abaixoGrade, largura - GradeLeft - Margem, 560);
     const int frameTop = abaixoGrade + 660;
-    posiciona(Frame1_, GradeLeft, frameTop, FrameLargura, FrameAltura);
+    common::placeTwips(Frame1_, GradeLeft, frameTop, FrameLargura, FrameAltura);
     const int botoes = frameTop + FrameAltura + 150;
-    posiciona(cmdCalcular_, GradeLeft, botoes, 1500, 450);
-    posiciona(cmdSair_, GradeLeft + 1700, botoes, 1500, 450);
+    common::placeTwips(cmdCalcular_, GradeLeft, botoes, 1500, 450);
+    common::placeTwips(cmdSair_, GradeLeft + 1700, botoes, 1500, 450);
     geometrias_.clear();
     for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, lblConsistencia_, Frame1_, cmdCalcular_, cmdSair_})
         geometrias_[w] = w->geometry();
@@ -561,9 +613,19 @@ analise::Matriz frmDados::matriz() const
     return m;
 }
 
+comparacoes::Pesos frmDados::pesos() const
+{
+    comparacoes::Pesos p;
+    for (int r = 0; r < n_; ++r) {
+        p.emach << grade_->texto(r, n_ + 3);
+        p.pesoFinal << grade_->texto(r, n_ + 5);
+    }
+    return p;
+}
+
 void frmDados::Gravar_Fatores()
 {
-    gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, false);
+    comparacoes::grava(programa_.db, Data1_->recordset(), matriz());
     gravada_ = matriz();
 }
 
@@ -572,15 +634,16 @@ void frmDados::Gravar2_Fatores()
     // Only an analysis leaves results to store.
     if (grade_->cols() < n_ + 6)
         return;
-    gravaLinhas(programa_.db, Data1_->recordset(), *grade_, n_, true);
+    const comparacoes::Pesos p = pesos();
+    comparacoes::grava(programa_.db, Data1_->recordset(), matriz(), &p);
 }
 
 void frmDados::cmdCalcular_Click()
 {
     // One transaction for the whole analysis: the comparisons are stored whatever the analysis
     // finds, and the weights of all criteria or of none.
-    common::Transaction transacao(programa_.db);
-    Gravar_Fatores();
+    comparacoes::GravacaoAnalise gravacao(programa_.db, Data1_->recordset(), matriz());
+    gravada_ = matriz();
     cmdCalcular_->hide();
     lblConsistencia_->clear();
 
@@ -640,14 +703,14 @@ void frmDados::cmdCalcular_Click()
     mostraConsistencia();
 
     if (resultado.falha != analise::Falha::Nenhuma) {
-        transacao.commit();
-        if (const auto mensagem = analise::mensagemFalha(resultado.falha, programa_.idioma))
+        gravacao.conclui();
+        if (const auto mensagem = mensagemAnalise(resultado.falha, programa_.idioma))
             common::Messages::exclamation(this, mensagem->titulo, mensagem->texto);
         return;
     }
 
-    Gravar2_Fatores();
-    transacao.commit();
+    gravacao.gravaPesos(matriz(), pesos());
+    gravacao.conclui();
 }
 
 void frmDados::mostraConsistencia()
@@ -657,7 +720,7 @@ void frmDados::mostraConsistencia()
         nomes << nomes_[k];
     const analise::Consistencia c = analise::consistencia(matriz());
     sugestao_ = c.sugestao;
-    lblConsistencia_->setText(analise::textoConsistencia(c, nomes, programa_.idioma));
+    lblConsistencia_->setText(textoConsistencia(c, nomes, programa_.idioma));
     lblConsistencia_->setCursor(sugestao_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     lblConsistencia_->setFocusPolicy(sugestao_ ? Qt::TabFocus : Qt::NoFocus);
     consistenciaMostrada_ = true;

@@ -2,6 +2,7 @@
 
 #include "kivo/shell/kivo.h"
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/comparacoes.h"
 
 #include "common/store.h"
 
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -76,9 +78,24 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void montaBanners();
+    void montaGrade();
+    void montaComparacao();
+    void montaBotoes();
+    // The buttons' actions, Enter pressing none, and Tab in reading order.
+    void ligaBotoes();
+    void preparaGrade();
+    void mostraNomes(const QList<std::optional<QString>>& nomes);
+    void mostraComparacoes(const std::vector<std::vector<double>>& comparacoes);
+    // The figures of the analysis the grid shows, as the rows keep them.
+    comparacoes::Pesos pesos() const;
     void acompanhaTamanho();
+    // Twips: the width of a column of the grid at the laid-out size.
+    int larguraColuna(int coluna) const;
+    void ampliaCelulas();
+    void colocaBanner(int k);
     // The message when the table and the count disagree; always false.
-    bool recusa(const QString& texto);
+    bool recusa(const comparacoes::Recusa& recusa);
     void dimensionaGrade(int largura, int altura);
     void desenhaBanner(int k, int left, int width, const QString& caption);
     void limpaOpcoes();
@@ -107,6 +124,14 @@ private:
     std::optional<analise::Mudanca> sugestao_;
     QSize base_;  // pixels: the window as laid out, its smallest size
     QHash<QWidget*, QRect> geometrias_;  // where the layout put what follows the window's size
+    double fator_ = 1;       // how much the cells have grown with the window
+    int fatorColunas_ = 0;   // the grid's columns when they last grew
+    struct Banner {
+        int left = 0;  // twips, at the laid-out size
+        int width = 0;
+        QString legenda;
+    };
+    std::array<Banner, 21> banners_{};
 
     QTableView* MSFlexGrid1_ = nullptr;
     std::array<common::PictureBox*, 21> picLogo_{};  // 1 to 20

@@ -5,6 +5,7 @@
 #include "kivo/shell/database.h"
 #include "kivo/shell/descarte.h"
 #include "kivo/shell/idioma.h"
+#include "kivo/weighting/valores.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -44,21 +45,9 @@ constexpr int EsquerdaFrame2 = 240 + LarguraFrame1 + 200;
 constexpr int LarguraFrame2 = 3600;
 constexpr int LarguraJanela = EsquerdaFrame2 + LarguraFrame2 + 240;
 
-void coloca(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(common::twips(left), common::twips(top), common::twips(width), common::twips(height));
-}
-
-// A value field holds a value unless it is null or the empty text.
-bool temValor(const QVariant& v)
-{
-    return !v.isNull() && !(v.typeId() == QMetaType::QString && v.toString().isEmpty());
-}
-
-QString campoValor(int alternativa)
-{
-    return numbered(QStringLiteral("Valor"), alternativa);
-}
+// The window's margin below its buttons, as on the other dialogs.
+constexpr int MargemAbaixo = 240;
+constexpr int AlturaBotao = 495;
 
 }  // namespace
 
@@ -70,21 +59,21 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
 
     frame1_ = common::withName(new QGroupBox(QStringLiteral("Alternativas:  "), this), QStringLiteral("Frame1"));
     label18_ = common::withName(new QLabel(QStringLiteral("Descrição"), frame1_), QStringLiteral("Label18"));
-    coloca(label18_, 1700, 300, 2000, 285);
+    common::placeTwips(label18_, 1700, 300, 2000, 285);
     label16_ = common::withName(new QLabel(QStringLiteral("Valores"), frame1_), QStringLiteral("Label16"));
-    coloca(label16_, 5500, 300, 1300, 285);
+    common::placeTwips(label16_, 5500, 300, 1300, 285);
     for (int i = 0; i < Linhas; ++i) {
         const int top = TopoLinhas + Passo * i;
         // The number right-aligned in two places: "Alternativa  1:" .. "Alternativa 15:".
         label1_[i] = common::withName(new QLabel(QStringLiteral("Alternativa %1:").arg(i + 1, 2), frame1_),
                                       common::arrayName(QStringLiteral("Label1"), i));
-        coloca(label1_[i], 150, top + 30, 1500, 285);
+        common::placeTwips(label1_[i], 150, top + 30, 1500, 285);
         lblAlternativa_[i] =
             common::withName(new QLabel(frame1_), common::arrayName(QStringLiteral("lblAlternativa"), i));
-        coloca(lblAlternativa_[i], 1700, top + 30, 3700, 285);
+        common::placeTwips(lblAlternativa_[i], 1700, top + 30, 3700, 285);
         txtValor_[i] = common::withName(new QLineEdit(frame1_), common::arrayName(QStringLiteral("txtValor"), i));
         txtValor_[i]->setAlignment(Qt::AlignRight);
-        coloca(txtValor_[i], 5500, top, 1300, 315);
+        common::placeTwips(txtValor_[i], 5500, top, 1300, 315);
         // Nothing to type into before a criterion is chosen.
         txtValor_[i]->setEnabled(false);
         for (QWidget* w : {static_cast<QWidget*>(label1_[i]), static_cast<QWidget*>(lblAlternativa_[i]),
@@ -151,7 +140,7 @@ void frmValores::Form_Load()
         const QString nome = criterios_.text(QStringLiteral("Identifica")).trimmed();
         if (!nome.isEmpty()) {
             optCriterio_[i]->setText(nome);
-            coloca(optCriterio_[i], 200, TopoOpcoes + Passo * c, LarguraFrame2 - 400, 315);
+            common::placeTwips(optCriterio_[i], 200, TopoOpcoes + Passo * c, LarguraFrame2 - 400, 315);
             optCriterio_[i]->show();
             ++c;
         }
@@ -166,12 +155,16 @@ void frmValores::Form_Load()
             break;
         }
 
-    coloca(frame1_, 240, Topo, LarguraFrame1, altura1);
-    coloca(frame2_, EsquerdaFrame2, Topo, LarguraFrame2, altura2);
+    common::placeTwips(frame1_, 240, Topo, LarguraFrame1, altura1);
+    common::placeTwips(frame2_, EsquerdaFrame2, Topo, LarguraFrame2, altura2);
     const int maior = std::max(altura1, altura2);
-    coloca(cmdGravar_, 240, Topo + maior + 300, 1500, 495);
-    coloca(cmdSair_, 1900, Topo + maior + 300, 1500, 495);
-    setFixedSize(common::twips(LarguraJanela), common::twips(maior + 2000));
+    // The window is 2000 twips taller than the taller frame; its buttons stand at its foot, a
+    // margin above its lower edge, so no empty band is left below them.
+    const int altura = maior + 2000;
+    const int botoes = altura - MargemAbaixo - AlturaBotao;
+    common::placeTwips(cmdGravar_, 240, botoes, 1500, AlturaBotao);
+    common::placeTwips(cmdSair_, 1900, botoes, 1500, AlturaBotao);
+    setFixedSize(common::twips(LarguraJanela), common::twips(altura));
 
     atual_ = 0;
 }
@@ -194,8 +187,8 @@ void frmValores::optCriterio_Click(int index)
     marcaOpcao();
     for (QLineEdit* box : txtValor_)
         box->setEnabled(true);
-    criterios_.seek(QStringLiteral("="), atual_);
-    semRegistro_ = criterios_.noMatch();
+    const auto valores = valores::le(criterios_, atual_);
+    semRegistro_ = !valores;
     if (semRegistro_) {
         // No record for this criterion: nothing to show, nothing to store.
         for (QLineEdit* box : txtValor_)
@@ -204,11 +197,9 @@ void frmValores::optCriterio_Click(int index)
         return;
     }
     // A field without a value leaves its box as it was.
-    for (int a = 1; a <= Linhas; ++a) {
-        const QVariant valor = criterios_.value(campoValor(a));
-        if (temValor(valor))
-            txtValor_[a - 1]->setText(common::defaultText(valor));
-    }
+    for (int a = 0; a < Linhas; ++a)
+        if (const auto& valor = valores->value(a))
+            txtValor_[a]->setText(*valor);
     gravados_ = textos();
 }
 
@@ -256,13 +247,7 @@ void frmValores::gravaCaixas()
 {
     if (atual_ == 0 || semRegistro_)
         return;
-    criterios_.edit();
-    for (int a = 1; a <= Linhas; ++a) {
-        const QString campo = campoValor(a);
-        if (temValor(criterios_.value(campo)) && common::isNumeric(txtValor_[a - 1]->text()))
-            criterios_.setValue(campo, txtValor_[a - 1]->text());
-    }
-    criterios_.update();
+    valores::grava(criterios_, textos());
     gravados_ = textos();
 }
 

@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -222,6 +225,41 @@ private slots:
         box.setText(QStringLiteral("ab") + emoji);
         QCOMPARE(box.text(), QStringLiteral("ab") + emoji);
         QCOMPARE(box.maxLength(), 4);
+    }
+
+    // A control placed in twips lands where an inch is 96 device-independent pixels, at a pixel
+    // ratio of 1 and of 2 (this test runs itself again with the screen scaled twice).
+    void placing_in_twips_ignores_the_pixel_ratio()
+    {
+        QWidget janela;
+        janela.resize(400, 300);
+        auto* caixa = new QWidget(&janela);
+        common::placeTwips(caixa, 1440, 720, 2880, 1440);
+        QCOMPARE(caixa->geometry(), QRect(96, 48, 192, 96));
+        caixa->setAutoFillBackground(true);
+        QPalette p = caixa->palette();
+        p.setColor(QPalette::Window, Qt::red);
+        caixa->setPalette(p);
+        // On the screen the box covers a ratio's worth of pixels for each of its own.
+        const qreal ratio = janela.devicePixelRatioF();
+        const QImage tela = janela.grab().toImage();
+        QCOMPARE(tela.size(), (QSizeF(400, 300) * ratio).toSize());
+        QCOMPARE(tela.pixelColor(int(97 * ratio), int(49 * ratio)), QColor(Qt::red));
+        QVERIFY(tela.pixelColor(int(95 * ratio), int(49 * ratio)) != QColor(Qt::red));
+        QVERIFY(tela.pixelColor(int(289 * ratio), int(49 * ratio)) != QColor(Qt::red));
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+            QCOMPARE(ratio, 2.0);
+            return;
+        }
+        QProcess escalado;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        escalado.setProcessEnvironment(ambiente);
+        escalado.start(QCoreApplication::applicationFilePath(),
+                       {QStringLiteral("placing_in_twips_ignores_the_pixel_ratio")});
+        QVERIFY(escalado.waitForFinished(60000));
+        QVERIFY2(escalado.exitCode() == 0, escalado.readAllStandardOutput().constData());
     }
 };
 

@@ -191,7 +191,7 @@ private slots:
         QVERIFY(davo::reabreAtividade(rs));
         QVERIFY(!rs.isOpen());
         QVERIFY(!davo::reabreAtividade(rs));
-        common::Recordset lista = common::Recordset::openQuery(a.db, davo::ListaConcluidas);
+        common::Recordset lista = common::Recordset::openWhere(a.db, davo::ListaConcluidas);
         QCOMPARE(lista.recordCount(), 1);
         QCOMPARE(lista.text("Atividade"), QStringLiteral("outra feita"));
         QVERIFY(davo::abreAtividade(a.db, feita, rs));

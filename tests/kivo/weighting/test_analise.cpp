@@ -4,6 +4,7 @@
 #include "tests/kivo/weighting/dadosfixture.h"
 
 #include "kivo/weighting/analise.h"
+#include "kivo/weighting/textosanalise.h"
 
 #include <tuple>
 
@@ -372,8 +373,10 @@ private slots:
         QVERIFY(c.aceitavel);
         QVERIFY(c.ciclo.empty());
         QVERIFY(!c.sugestao);
-        QCOMPARE(analise::textoConsistencia(c, {"A", "B", "C"}, 1), QStringLiteral("Consistency ratio: 0,04 — acceptable"));
-        QCOMPARE(analise::textoConsistencia(c, {"A", "B", "C"}, 2), QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 1),
+                 QStringLiteral("Consistency ratio: 0,04 — acceptable"));
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 2),
+                 QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
     }
 
     void the_random_index_is_the_five_step_scale_s_own()
@@ -399,7 +402,7 @@ private slots:
         QVERIFY(c.ciclo.empty());
         QVERIFY(c.aceitavel);
         QVERIFY(!c.sugestao);
-        QCOMPARE(analise::textoConsistencia(c, {"A", "B", "C", "D"}, 3),
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C", "D"}, 3),
                  QStringLiteral("Razão de consistência: 0,03 — aceitável"));
 
         // A "Muito Mais" than all, B "Mais" than C and D, C the same as D: ordered answers that
@@ -450,7 +453,7 @@ private slots:
                      " — the answers go round in a cycle: Prazo > Risco > Qualidade > Prazo. Changing Prazo × Risco "
                      "from “Much more” to “Much” would bring the ratio to " +
                      common::formatFixed(d.sugestao->razao, 2));
-        QCOMPARE(analise::textoConsistencia(d, {"A", "", "C", "D"}, 2),
+        QCOMPARE(kivo::textoConsistencia(d, {"A", "", "C", "D"}, 2),
                  "Razón de consistencia: " + common::formatFixed(d.razao, 2) +
                      " — las respuestas forman un ciclo: criterio 2 > C > D > criterio 2. Cambiar criterio 2 × C "
                      "de «Mucho más» a «Más» llevaría la razón a " +
@@ -477,7 +480,7 @@ private slots:
         errada[0][3] = 0.2;
         const analise::Consistencia mendada = analise::consistencia(errada);
         QCOMPARE(mendada.razao, c.sugestao->razao);
-        QVERIFY(analise::textoConsistencia(c, {"A", "B", "C", "D"}, 3)
+        QVERIFY(kivo::textoConsistencia(c, {"A", "B", "C", "D"}, 3)
                     .endsWith(". Mudar A × D de «Muito menos» para «Menos» levaria a razão a " +
                               common::formatFixed(mendada.razao, 2)));
         // A stored answer off the five values is never the one moved.
@@ -555,9 +558,9 @@ private slots:
                  QStringLiteral("Razão de consistência: falta 1 comparação; a razão precisa de todas."));
         analise::Consistencia c;
         c.faltando = 4;
-        QCOMPARE(analise::textoConsistencia(c, {}, 1),
+        QCOMPARE(kivo::textoConsistencia(c, {}, 1),
                  QStringLiteral("Consistency ratio: 4 comparisons unanswered; the ratio needs them all."));
-        QCOMPARE(analise::textoConsistencia(c, {}, 2),
+        QCOMPARE(kivo::textoConsistencia(c, {}, 2),
                  QStringLiteral("Razón de consistencia: faltan 4 comparaciones; la razón las necesita todas."));
         // Even incomplete, the answers' cycle is known to whoever reports it.
         c = analise::consistencia(matriz({{0, 5, 0.2, 0}, {0.2, 0, 5, 0}, {5, 0.2, 0, 0}, {0, 0, 0, 0}}));

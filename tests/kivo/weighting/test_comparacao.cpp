@@ -4,6 +4,7 @@
 #include "tests/kivo/weighting/dadosfixture.h"
 
 #include "kivo/shell/menu.h"
+#include "kivo/weighting/comparacoes.h"
 
 #include "common/logo.h"
 
@@ -368,16 +369,59 @@ private slots:
         const int sair = named<QPushButton>(frm.get(), "cmdSair")->y();
         QCOMPARE(frm->minimumSize(), base);
         QVERIFY(frm->maximumSize().width() > base.width());
+        // At the laid-out size the columns keep their own width.
+        QCOMPARE(view->columnWidth(1), common::twips(350));
+        const int linha = view->rowHeight(0);
+        const int consistencia = named<QLabel>(frm.get(), "lblConsistencia")->width();
         frm->resize(base + QSize(300, 200));
         QTRY_COMPARE(view->size(), grade + QSize(300, 200));
         QCOMPARE(named<QPushButton>(frm.get(), "cmdSair")->y(), sair + 200);
-        QCOMPARE(view->columnWidth(1), common::twips(350));  // the columns keep their width
+        // The cells grow with the grid, as far as it holds them, and their banners with them.
+        int largura = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            largura += view->columnWidth(c);
+        QVERIFY(view->columnWidth(1) > common::twips(350));
+        QVERIFY(view->rowHeight(0) > linha);
+        QVERIFY(largura <= view->width() && largura >= view->width() - 2 * view->columnWidth(1));
+        QVERIFY(3 * view->rowHeight(0) <= view->height());
+        QVERIFY(std::abs(banner(frm.get(), 2)->x() - banner(frm.get(), 1)->geometry().right() - 1) <= 1);
+        QVERIFY(std::abs(banner(frm.get(), 1)->x() - view->x() - view->columnViewportPosition(1)) <= 2);
+        QCOMPARE(named<QLabel>(frm.get(), "lblConsistencia")->width(), consistencia + 300);
+        const int coluna = view->columnWidth(1);
         named<QPushButton>(frm.get(), "cmdSair")->click();
         frm.reset();
 
         frm = f_->load();
         QCOMPARE(frm->size(), base + QSize(300, 200));
         QCOMPARE(grid(frm.get())->size(), grade + QSize(300, 200));
+        QCOMPARE(grid(frm.get())->columnWidth(1), coluna);
+    }
+
+    void in_a_large_window_fifteen_criteria_and_their_analysis_fill_the_grid()
+    {
+        QStringList nomes;
+        for (int k = 1; k <= 15; ++k)
+            nomes << QStringLiteral("Critério %1").arg(k);
+        f_->criterios(nomes);
+        auto frm = f_->load();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        frm->resize(frm->size() + QSize(800, 300));
+        QTableView* view = grid(frm.get());
+        QTRY_VERIFY(view->columnWidth(1) >= common::twips(350) * 13 / 10);
+        named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        // The result columns join in: every column still within the grid, each banner over its own.
+        int largura = 0;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            largura += view->columnWidth(c);
+        QVERIFY(largura <= view->width());
+        QVERIFY(view->columnWidth(1) > common::twips(350));
+        QVERIFY(view->columnWidth(16) > common::twips(400));
+        for (int k : {1, 15, 20})
+            QVERIFY2(std::abs(banner(frm.get(), k)->x() - view->x() - view->columnViewportPosition(k)) <=
+                         view->columnWidth(k) / 3,
+                     qPrintable(QString::number(k)));
+        QVERIFY(banner(frm.get(), 20)->geometry().right() < frm->width());
     }
 
     void after_an_answer_the_keyboard_goes_to_the_next_pair_unanswered_round_to_the_first()
@@ -459,6 +503,80 @@ private slots:
         QVERIFY(!frm->isVisible());
         frm.reset();
         QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
+    }
+
+    // The rules, without the screen ---------------------------------------------------------
+
+    void the_table_is_checked_against_the_count_without_a_window()
+    {
+        using kivo::comparacoes::Recusa;
+        common::Recordset tabela = kivo::comparacoes::abreTabela(f_->programa.db);
+        QCOMPARE(kivo::comparacoes::quantidade(tabela), 3);  // an empty count
+        QCOMPARE(kivo::comparacoes::verificaTabela(f_->programa.db, 15).tipo, Recusa::Nenhuma);
+        for (int n : {0, 16}) {
+            const Recusa r = kivo::comparacoes::verificaTabela(f_->programa.db, n);
+            QCOMPARE(r.tipo, Recusa::Quantidade);
+            QCOMPARE(r.quantidade, n);
+        }
+        f_->execute("ALTER TABLE Criterios DROP COLUMN N04");
+        QCOMPARE(kivo::comparacoes::verificaTabela(f_->programa.db, 3).tipo, Recusa::Nenhuma);
+        const Recusa campo = kivo::comparacoes::verificaTabela(f_->programa.db, 4);
+        QCOMPARE(campo.tipo, Recusa::Campo);
+        QCOMPARE(campo.campo, QStringLiteral("N04"));
+
+        f_->execute("DELETE FROM Criterios WHERE Numero > 4");
+        common::Recordset linhas = common::Recordset::openWhere(f_->programa.db, kivo::comparacoes::consultaLinhas());
+        QCOMPARE(kivo::comparacoes::verificaRegistros(linhas, 4).tipo, Recusa::Nenhuma);
+        const Recusa registros = kivo::comparacoes::verificaRegistros(linhas, 6);
+        QCOMPARE(registros.tipo, Recusa::Registros);
+        QCOMPARE(registros.registros, 4);
+        QCOMPARE(registros.quantidade, 6);
+    }
+
+    void the_rows_are_read_and_written_without_a_window()
+    {
+        f_->criterios({"A", "B"});
+        f_->execute("UPDATE Criterios SET Identifica = NULL WHERE Numero = 3");
+        f_->compara(1, 2, 5);
+        f_->compara(2, 1, -1);  // none below zero
+        f_->compara(1, 3, 0.2);
+        f_->execute("UPDATE Criterios SET Peso = 3");
+        common::Recordset linhas = common::Recordset::openWhere(f_->programa.db, kivo::comparacoes::consultaLinhas());
+        const kivo::comparacoes::Gravados lidos = kivo::comparacoes::le(linhas, 3);
+        QCOMPARE(lidos.nomes, (QList<std::optional<QString>>{QStringLiteral("A"), QStringLiteral("B"), std::nullopt}));
+        QCOMPARE(lidos.comparacoes, (std::vector<std::vector<double>>{{0, 5, 0.2}, {0, 0, 0}, {0, 0, 0}}));
+
+        // The matrix as the grid shows it, in the user's locale; an empty cell is stored as 0.
+        kivo::comparacoes::grava(f_->programa.db, linhas, {{"", "0,2"}, {"5", ""}});
+        QCOMPARE(f_->stored("N01", 3), QStringList({"0", "5", "0"}));
+        QCOMPARE(f_->stored("N02", 3), QStringList({"0,2", "0", "0"}));
+        QCOMPARE(f_->stored("N03", 1), QStringList{"0,2"});  // beyond the matrix: untouched
+        QCOMPARE(f_->stored("Peso", 2), QStringList({"3", "3"}));  // the comparisons alone
+
+        const kivo::comparacoes::Pesos pesos{{"-1,00", "4,00"}, {"10,00", ""}};
+        kivo::comparacoes::grava(f_->programa.db, linhas, {{"", "0,2"}, {"5", ""}}, &pesos);
+        QCOMPARE(f_->stored("Emach", 2), QStringList({"-1", "4"}));
+        QCOMPARE(f_->stored("PesoFinal", 2), QStringList({"10", "0"}));
+        QCOMPARE(f_->stored("Peso", 2), QStringList({"10", ""}));
+    }
+
+    void an_analysis_stores_all_it_wrote_or_nothing()
+    {
+        f_->execute("UPDATE Criterios SET Peso = 3");
+        common::Recordset linhas = common::Recordset::openWhere(f_->programa.db, kivo::comparacoes::consultaLinhas());
+        const QStringList antes = testsupport::databaseContents(f_->programa.db);
+        {
+            kivo::comparacoes::GravacaoAnalise gravacao(f_->programa.db, linhas, {{"", "10"}, {"0,1", ""}});
+            QCOMPARE(f_->stored("N02", 1), QStringList{"10"});
+            gravacao.gravaPesos({{"", "10"}, {"0,1", ""}}, {{"-1,00", "4,00"}, {"10,00", "1,00"}});
+        }
+        QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);  // not concluded: undone
+        {
+            kivo::comparacoes::GravacaoAnalise gravacao(f_->programa.db, linhas, {{"", "10"}, {"0,1", ""}});
+            gravacao.conclui();
+        }
+        QCOMPARE(f_->stored("N02", 2), QStringList({"10", "0"}));
+        QCOMPARE(f_->stored("Peso", 1), QStringList{"3"});  // the comparisons alone
     }
 };
 

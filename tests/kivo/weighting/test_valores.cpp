@@ -5,6 +5,7 @@
 
 #include "kivo/shell/menu.h"
 #include "kivo/weighting/frmValores.h"
+#include "kivo/weighting/valores.h"
 
 #include "common/formats.h"
 #include "common/widgets.h"
@@ -27,6 +28,18 @@ T* at(QObject* screen, const char* array, int i)
 
 QLineEdit* caixa(QObject* screen, int i) { return at<QLineEdit>(screen, "txtValor", i); }
 QRadioButton* opcao(QObject* screen, int i) { return at<QRadioButton>(screen, "optCriterio", i); }
+
+// No empty band below the buttons: the window ends a margin under the lowest one, at any pixel
+// ratio.
+void semFaixaAbaixo(QWidget* screen)
+{
+    int fundo = 0;
+    for (const QPushButton* botao : screen->findChildren<QPushButton*>())
+        fundo = std::max(fundo, botao->geometry().bottom() + 1);
+    QVERIFY(fundo > 0);
+    QVERIFY2(screen->height() - fundo <= common::twips(300), qPrintable(QString::number(screen->height() - fundo)));
+    QVERIFY(screen->height() >= fundo);
+}
 
 void clica(QRadioButton* opt)
 {
@@ -94,6 +107,7 @@ private slots:
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame2")->height(), common::twips(alt2));
         QCOMPARE(frm->height(), common::twips(alt1 + 2000));
         QCOMPARE(f_->programa.qtdeCriterios, short(4));
+        semFaixaAbaixo(frm.get());
     }
 
     void a_short_count_still_shows_every_named_row()
@@ -106,6 +120,33 @@ private slots:
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame1")->height(), common::twips(400 * 2 + 900));
         // Frame2 is the taller here.
         QCOMPARE(frm->height(), common::twips(400 * 6 + 700 + 2000));
+        semFaixaAbaixo(frm.get());
+    }
+
+    // The rules, without the screen: a criterion's values read by its number, and the writing of
+    // the fields that hold a value, each with a number only.
+    void values_are_read_and_written_without_a_window()
+    {
+        caso();
+        f_->execute("UPDATE Criterios SET Valor03 = NULL, Valor04 = '' WHERE Numero = 1");
+        f_->execute("DELETE FROM Criterios WHERE Numero = 2");
+        common::Recordset criterios = common::Recordset::openTable(f_->programa.db, QStringLiteral("Criterios"));
+        QVERIFY(!kivo::valores::le(criterios, 2));  // no record
+        const auto lidos = kivo::valores::le(criterios, 1);
+        QVERIFY(lidos);
+        QCOMPARE(lidos->size(), 15);
+        QCOMPARE(lidos->mid(0, 4), (QList<std::optional<QString>>{QStringLiteral("1"), QStringLiteral("2"),
+                                                                    std::nullopt, std::nullopt}));
+        QStringList textos(15, QStringLiteral("7"));
+        textos[1] = QStringLiteral("dois");
+        textos[4] = QString();
+        kivo::valores::grava(criterios, textos);
+        QCOMPARE(f_->numero("Criterios", "Valor01", 1), 7.0);
+        QCOMPARE(f_->numero("Criterios", "Valor02", 1), 2.0);  // not a number: kept
+        QCOMPARE(f_->campo("Criterios", "Valor03", 1), QVariant());
+        QCOMPARE(f_->campo("Criterios", "Valor04", 1), QVariant(QStringLiteral("")));
+        QCOMPARE(kivo::valores::le(criterios, 1)->value(4), lidos->value(4));  // an empty text: kept
+        QCOMPARE(f_->numero("Criterios", "Valor06", 3), 0.0);  // another record: untouched
     }
 
     void choosing_criteria_stores_the_one_before()

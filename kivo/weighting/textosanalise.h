@@ -1,0 +1,28 @@
+#pragma once
+
+// What the analysis of the comparisons finds, in the interface language: the box of a failure and
+// the consistency line. The comparison screen and the full report word the analysis with these.
+
+#include "kivo/weighting/analise.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kivo {
+
+// The box a failure shows in a language: English (1), Spanish (2) or Portuguese (3). Any other
+// language shows none, nor does no failure.
+struct MensagemAnalise {
+    QString titulo;
+    QString texto;
+};
+std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idioma);
+
+// The consistency line shown under the grid, in the interface language (1 English, 2 Spanish,
+// Portuguese otherwise); `nomes` holds the criteria names, index 0 for criterion 1, and a blank one
+// is called by its number. Numbers in the user's locale.
+QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma);
+
+}  // namespace kivo
