@@ -53,8 +53,11 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every caption and heading in the interface language; the panel keeps what was typed.
+    void retranslate();
     // The description column widened to the grid's width, its heading with it.
     void ajustaLargura();
     // What a press on "&Gravar" asks to store, read and checked before anything is written.
