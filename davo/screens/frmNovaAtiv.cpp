@@ -26,9 +26,9 @@ namespace {
 // The longest description or note the screen takes, in UTF-16 units (a line box's own limit).
 constexpr int TextoMaximo = 32767;
 
-QLabel* rotulo(QWidget* dono, const char* nome, const QString& texto)
+QLabel* rotulo(QWidget* dono, const char* nome)
 {
-    return common::withName(new QLabel(texto, dono), QLatin1String(nome));
+    return common::withName(new QLabel(dono), QLatin1String(nome));
 }
 
 QLabel* resultado(QWidget* dono, const char* nome)
@@ -41,9 +41,9 @@ QLabel* resultado(QWidget* dono, const char* nome)
     return label;
 }
 
-QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
+QPushButton* botao(QWidget* dono, const char* nome)
 {
-    return common::withName(new QPushButton(texto, dono), QLatin1String(nome));
+    return common::withName(new QPushButton(dono), QLatin1String(nome));
 }
 
 }  // namespace
@@ -79,10 +79,10 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     // A line box's own limit, cut at a whole character: an emoji at the limit is not stored in half.
     for (QLineEdit* box : {txtAtividade_, txtObs_})
         common::setMaxLength(box, TextoMaximo);
-    auto* cmdGravidade = botao(this, "cmdGravidade", QString());
-    auto* cmdTendencias = botao(this, "cmdTendencias", QString());
-    auto* cmdGravar = botao(this, "cmdGravar", QString());
-    auto* command1 = botao(this, "Command1", QString());
+    auto* cmdGravidade = botao(this, "cmdGravidade");
+    auto* cmdTendencias = botao(this, "cmdTendencias");
+    auto* cmdGravar = botao(this, "cmdGravar");
+    auto* command1 = botao(this, "Command1");
 
     lblG_ = resultado(this, "lblG");
     lblT_ = resultado(this, "lblT");
@@ -91,29 +91,7 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     lblImpacto_ = common::withName(new QLabel(this), QStringLiteral("lblImpacto"));
     lblImpacto_->setWordWrap(true);
 
-    auto* grade = new QGridLayout;
-    grade->addWidget(rotulo(this, "Label1", QString()), 0, 0);
-    grade->addWidget(txtAtividade_, 0, 1, 1, 4);
-    grade->addWidget(rotulo(this, "Label2", QString()), 1, 0);
-    grade->addWidget(mskDtFinal_, 1, 1);
-    grade->addWidget(rotulo(this, "Label3", QString()), 2, 0);
-    grade->addWidget(txtHorasEst_, 2, 1);
-    grade->addWidget(rotulo(this, "Label4", QString()), 3, 0);
-    grade->addWidget(txtHorasJaTrab_, 3, 1);
-    grade->addWidget(rotulo(this, "Label6", QString()), 1, 2, Qt::AlignRight);
-    grade->addWidget(lblG_, 1, 3);
-    grade->addWidget(cmdGravidade, 1, 4);
-    grade->addWidget(rotulo(this, "Label7", QString()), 2, 2, Qt::AlignRight);
-    grade->addWidget(lblT_, 2, 3);
-    grade->addWidget(cmdTendencias, 2, 4);
-    grade->addWidget(rotulo(this, "Label8", QString()), 3, 2, Qt::AlignRight);
-    grade->addWidget(lblU_, 3, 3);
-    grade->addWidget(rotulo(this, "Label9", QString()), 4, 2, Qt::AlignRight);
-    grade->addWidget(lblGUT_, 4, 3);
-    grade->addWidget(rotulo(this, "Label5", QString()), 5, 0);
-    grade->addWidget(txtObs_, 5, 1, 1, 4);
-    grade->setColumnMinimumWidth(1, 120);
-    grade->setColumnMinimumWidth(2, 90);
+    QGridLayout* grade = montaGrade(cmdGravidade, cmdTendencias);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
@@ -148,6 +126,34 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
 
     retranslate();
     Form_Load();
+}
+
+QGridLayout* frmNovaAtiv::montaGrade(QPushButton* cmdGravidade, QPushButton* cmdTendencias)
+{
+    auto* grade = new QGridLayout;
+    grade->addWidget(rotulo(this, "Label1"), 0, 0);
+    grade->addWidget(txtAtividade_, 0, 1, 1, 4);
+    grade->addWidget(rotulo(this, "Label2"), 1, 0);
+    grade->addWidget(mskDtFinal_, 1, 1);
+    grade->addWidget(rotulo(this, "Label3"), 2, 0);
+    grade->addWidget(txtHorasEst_, 2, 1);
+    grade->addWidget(rotulo(this, "Label4"), 3, 0);
+    grade->addWidget(txtHorasJaTrab_, 3, 1);
+    grade->addWidget(rotulo(this, "Label6"), 1, 2, Qt::AlignRight);
+    grade->addWidget(lblG_, 1, 3);
+    grade->addWidget(cmdGravidade, 1, 4);
+    grade->addWidget(rotulo(this, "Label7"), 2, 2, Qt::AlignRight);
+    grade->addWidget(lblT_, 2, 3);
+    grade->addWidget(cmdTendencias, 2, 4);
+    grade->addWidget(rotulo(this, "Label8"), 3, 2, Qt::AlignRight);
+    grade->addWidget(lblU_, 3, 3);
+    grade->addWidget(rotulo(this, "Label9"), 4, 2, Qt::AlignRight);
+    grade->addWidget(lblGUT_, 4, 3);
+    grade->addWidget(rotulo(this, "Label5"), 5, 0);
+    grade->addWidget(txtObs_, 5, 1, 1, 4);
+    grade->setColumnMinimumWidth(1, 120);
+    grade->setColumnMinimumWidth(2, 90);
+    return grade;
 }
 
 void frmNovaAtiv::retranslate()

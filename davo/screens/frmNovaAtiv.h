@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,6 +52,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The boxes and result labels with their captions, row by row.
+    QGridLayout* montaGrade(QPushButton* cmdGravidade, QPushButton* cmdTendencias);
     // Every caption in the interface language; what the user typed and the ratings stay.
     void retranslate();
     // Runs CalculaGUT when gravity and tendency are both known.
