@@ -16,6 +16,8 @@ BENCH_PACKAGES := libbenchmark-dev
 PACKAGES       += desktop-file-utils
 # Qt's own translations: the standard buttons and the file dialog in the interface language.
 PACKAGES       += qt6-translations-l10n
+# lupdate and lrelease, and their CMake functions: davo's own translations are built from translations/.
+PACKAGES       += qt6-tools-dev qt6-l10n-tools
 # cpack reads the binaries' library dependencies with dpkg-shlibdeps, and picks them out with file.
 PACKAGE_PACKAGES := dpkg-dev file
 

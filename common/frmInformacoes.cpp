@@ -1,9 +1,11 @@
 #include "common/frmInformacoes.h"
 
 #include "common/formats.h"
+#include "common/traducao.h"
 #include "common/widgets.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -107,7 +109,6 @@ frmInformacoes::frmInformacoes(Database& db, Variante variante, const SistemaInf
 {
     const bool kivo = variante_.programa == Variante::Kivo;
     setObjectName(QStringLiteral("frmInformacoes"));
-    setWindowTitle(QStringLiteral("Informações Gerais"));
 
     auto* layout = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
@@ -118,61 +119,120 @@ frmInformacoes::frmInformacoes(Database& db, Variante variante, const SistemaInf
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     topo->addWidget(Image1);
 
-    auto* Frame1 = withName(new QGroupBox(QStringLiteral("Especificação do Computador: "), this), "Frame1");
+    auto* Frame1 = withName(new QGroupBox(this), "Frame1");
     auto* grade = new QGridLayout(Frame1);
-    lblVAR_ = linha(grade, 0, "Label1", QStringLiteral("Nome do Micro na Rede:"), "lblVAR");
-    lblVIDEO_ = linha(grade, 1, "Label2", QStringLiteral("Resolução do Vídeo:"), "lblVIDEO");
-    lblUSUARIO_ = linha(grade, 2, "Label3", QStringLiteral("Usuário Logado:"), "lblUSUARIO");
-    lblWINDOWS_ = linha(grade, 3, "Label4", QStringLiteral("Versão do Windows:"), "lblWINDOWS");
-    lblBancoDados_ = linha(grade, 4, "Label5", QStringLiteral("Versão Banco de Dados:"), "lblBancoDados");
+    lblVAR_ = linha(grade, 0, "Label1", "lblVAR");
+    lblVIDEO_ = linha(grade, 1, "Label2", "lblVIDEO");
+    lblUSUARIO_ = linha(grade, 2, "Label3", "lblUSUARIO");
+    lblWINDOWS_ = linha(grade, 3, "Label4", "lblWINDOWS");
+    lblBancoDados_ = linha(grade, 4, "Label5", "lblBancoDados");
     if (!kivo)
-        lblPasta_ = linha(grade, 5, "Label9", QStringLiteral("Pasta do Software:"), "lblPasta");
+        lblPasta_ = linha(grade, 5, "Label9", "lblPasta");
     grade->setColumnStretch(1, 1);
     topo->addWidget(Frame1, 1);
 
-    if (kivo) {
-        auto* Frame3 = withName(new QGroupBox(QStringLiteral("Idioma: "), this), "Frame3");
-        auto* opcoes = new QHBoxLayout(Frame3);
-        opt1_ = withName(new QRadioButton(QStringLiteral("English"), Frame3), "opt1");
-        opt2_ = withName(new QRadioButton(QStringLiteral("Espanhõl"), Frame3), "opt2");
-        opt3_ = withName(new QRadioButton(QStringLiteral("Português"), Frame3), "opt3");
-        for (QRadioButton* opt : {opt1_, opt2_, opt3_})
-            opcoes->addWidget(opt);
-        opcoes->addStretch();
-        layout->addWidget(Frame3);
-    }
+    montaLinguas(layout);
 
     // Where the data lives, and how to keep it safe: the one thing a user asks support about.
-    auto* Frame2 = withName(new QGroupBox(QStringLiteral("Suporte: "), this), "Frame2");
+    auto* Frame2 = withName(new QGroupBox(this), "Frame2");
     auto* suporte = new QVBoxLayout(Frame2);
-    Label7_ = withName(new QLabel(textoSuporte(3), Frame2), "Label7");
+    Label7_ = withName(new QLabel(Frame2), "Label7");
     Label7_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label7_->setWordWrap(true);
     suporte->addWidget(Label7_);
     layout->addWidget(Frame2);
 
     auto* base = new QHBoxLayout;
-    if (!kivo) {
-        auto* Label6 = withName(new QLabel(QStringLiteral("Versão  2017"), this), "Label6");
-        base->addWidget(Label6);
-    }
+    if (!kivo)
+        base->addWidget(withName(new QLabel(this), "Label6"));
     base->addStretch();
-    auto* cmdVOLTAR = withName(new QPushButton(QStringLiteral("&Voltar"), this), "cmdVOLTAR");
+    auto* cmdVOLTAR = withName(new QPushButton(this), "cmdVOLTAR");
     onClick(cmdVOLTAR, this, &frmInformacoes::cmdVOLTAR_Click);
     base->addWidget(cmdVOLTAR);
     layout->addLayout(base);
 
+    retranslate();
     noDefaultButtons(this);
     resize(640, sizeHint().height());
 }
 
+void frmInformacoes::montaLinguas(QBoxLayout* layout)
+{
+    const bool kivo = variante_.programa == Variante::Kivo;
+    if (!kivo && !variante_.escolheLingua)
+        return;
+    auto* Frame3 = withName(new QGroupBox(this), "Frame3");
+    auto* opcoes = new QHBoxLayout(Frame3);
+    layout->addWidget(Frame3);
+    if (kivo) {
+        opt1_ = withName(new QRadioButton(QStringLiteral("English"), Frame3), "opt1");
+        opt2_ = withName(new QRadioButton(QStringLiteral("Espanhõl"), Frame3), "opt2");
+        opt3_ = withName(new QRadioButton(QStringLiteral("Português"), Frame3), "opt3");
+        for (QRadioButton* opt : {opt1_, opt2_, opt3_})
+            opcoes->addWidget(opt);
+        opcoes->addStretch();
+        return;
+    }
+    // Each language under its own name; a click speaks it at once, in every open window.
+    int n = 0;
+    for (const Lingua& l : linguas()) {
+        const QString codigo = QLatin1String(l.codigo);
+        auto* opt = withName(new QRadioButton(QString::fromUtf8(l.nome), Frame3), QStringLiteral("opt%1").arg(++n));
+        opt->setChecked(codigo == variante_.lingua);
+        connect(opt, &QRadioButton::toggled, this, [this, codigo](bool escolhido) {
+            if (escolhido && codigo != variante_.lingua)
+                runGuarded([this, codigo] {
+                    variante_.lingua = codigo;
+                    variante_.escolheLingua(codigo);
+                });
+        });
+        opcoes->addWidget(opt);
+    }
+    opcoes->addStretch();
+}
+
+void frmInformacoes::retranslate()
+{
+    setWindowTitle(tr("Informações Gerais"));
+    const std::pair<const char*, QString> textos[] = {
+        {"Frame1", tr("Especificação do Computador: ")},
+        {"Label1", tr("Nome do Micro na Rede:")},
+        {"Label2", tr("Resolução do Vídeo:")},
+        {"Label3", tr("Usuário Logado:")},
+        {"Label4", tr("Versão do Windows:")},
+        {"Label5", tr("Versão Banco de Dados:")},
+        {"Label9", tr("Pasta do Software:")},
+        {"Frame3", tr("Idioma: ")},
+        {"Frame2", tr("Suporte: ")},
+        {"Label6", tr("Versão  2017")},
+        {"cmdVOLTAR", tr("&Voltar")},
+    };
+    for (const auto& [nome, texto] : textos) {
+        QWidget* w = findChild<QWidget*>(QLatin1String(nome));
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(texto);
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            frame->setTitle(texto);
+        else if (auto* botao = qobject_cast<QPushButton*>(w))
+            botao->setText(texto);
+    }
+    Label7_->setText(textoSuporte(3));
+}
+
+void frmInformacoes::changeEvent(QEvent* event)
+{
+    // kivo sets its captions itself; davo's follow the language installed.
+    if (event->type() == QEvent::LanguageChange && variante_.escolheLingua)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 frmInformacoes::~frmInformacoes() = default;
 
-QLabel* frmInformacoes::linha(QGridLayout* grade, int row, const char* rotulo, const QString& texto,
-                              const char* valor)
+QLabel* frmInformacoes::linha(QGridLayout* grade, int row, const char* rotulo, const char* valor)
 {
     auto* parent = grade->parentWidget();
-    grade->addWidget(withName(new QLabel(texto, parent), rotulo), row, 0);
+    grade->addWidget(withName(new QLabel(parent), rotulo), row, 0);
     auto* label = withName(new QLabel(parent), valor);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grade->addWidget(label, row, 1);
@@ -193,10 +253,10 @@ QString frmInformacoes::textoSuporte(short idioma) const
                               "Una copia de ese archivo, hecha con el programa cerrado, es una copia de "
                               "seguridad completa.")
             .arg(arquivo);
-    return QStringLiteral("Os dados ficam no arquivo %1.\n"
-                          "É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.\n"
-                          "Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de "
-                          "segurança completa.")
+    return tr("Os dados ficam no arquivo %1.\n"
+              "É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.\n"
+              "Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de "
+              "segurança completa.")
         .arg(arquivo);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The information screen both programs carry: what computer and system the program runs on, which
-// version of the database it holds, where the data lives; in kivo also the choice of the interface
-// language. Each program hands in its differences (a Variante).
+// version of the database it holds, where the data lives; and the choice of the interface language
+// (kivo's three codes, stored in its database; davo's languages, applied at once). Each program
+// hands in its differences (a Variante).
 
 #include "common/store.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+class QBoxLayout;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -53,6 +55,11 @@ struct Variante {
     short* idioma = nullptr;
     std::function<void(QDialog&, short idioma)> legendas;  // this screen's captions
     std::function<void(short idioma)> legendasMenu;         // the main menu's captions
+    // davo: the interface language in use ("pt", "en", "es") and what choosing another does. With
+    // it the screen offers every language (common::linguas()), applies a choice as soon as it is
+    // clicked, and retranslates its own texts when the language changes.
+    QString lingua;
+    std::function<void(const QString& codigo)> escolheLingua;
 };
 
 class frmInformacoes : public QDialog {
@@ -69,10 +76,14 @@ public:
     QString sUserID();  // also writes the name into lblUSUARIO
     QString OSVersion();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void montaLinguas(QBoxLayout* layout);
+    void retranslate();
     QString textoSuporte(short idioma) const;
-    QLabel* linha(QGridLayout* grade, int row, const char* rotulo, const QString& texto,
-                  const char* valor);
+    QLabel* linha(QGridLayout* grade, int row, const char* rotulo, const char* valor);
 
     Database& db_;
     Variante variante_;

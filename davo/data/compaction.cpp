@@ -2,6 +2,7 @@
 
 #include "common/store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -43,13 +44,13 @@ void compactaBanco(common::Database& db, const QString& folder, const AntesDoPas
         // rename() replaces the old file atomically: DAVO.mdb is never missing.
         if (std::rename(QFile::encodeName(novo).constData(), QFile::encodeName(alvo).constData()) != 0)
             throw common::StoreError(common::StoreError::Engine,
-                                     QStringLiteral("Não foi possível renomear '%1' para '%2': %3")
+                                     QCoreApplication::translate("davo::compactaBanco", "Não foi possível renomear '%1' para '%2': %3")
                                          .arg(novo, alvo, QString::fromLocal8Bit(std::strerror(errno))));
         // The folder's new entry reaches the disk too: after a power cut DAVO.mdb names one whole
         // file, never neither.
         if (!common::syncToDisk(pasta))
             throw common::StoreError(common::StoreError::Engine,
-                                     QStringLiteral("Não foi possível gravar a pasta '%1' no disco.").arg(pasta));
+                                     QCoreApplication::translate("davo::compactaBanco", "Não foi possível gravar a pasta '%1' no disco.").arg(pasta));
 
         passo(PassoCompactacao::AbrirExclusivo);
         db.open(original, {}, /*exclusive=*/true);

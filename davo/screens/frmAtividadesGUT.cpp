@@ -16,6 +16,7 @@
 #include "common/platform.h"
 #include "common/widgets.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -46,8 +47,49 @@ constexpr quint32 CorLegendaInativa = 0x80000003;
 frmAtividadesGUT::frmAtividadesGUT(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmAtividadesGUT"));
-    setWindowTitle(QStringLiteral("Atividades GUT"));
     buildScreen();
+    retranslate();
+}
+
+void frmAtividadesGUT::retranslate()
+{
+    setWindowTitle(tr("Atividades GUT"));
+    const std::pair<const char*, QString> textos[] = {
+        {"cmdNovaAtiv", tr("Incluir &Nova Atividade")},
+        {"cmdPlano", tr("Ver &Plano")},
+        {"Command1", tr("&Voltar")},
+        {"Frame1", tr("Carga Horária/Dia: ")},
+        {"Label2", tr("(primeiros 6 projetos)")},
+        {"Label1", tr("Data Final:")},
+        {"Label3", tr("Horas Estimadas:")},
+        {"Label10", tr("Horas Já Trab.:")},
+        {"chkFim", tr("Finalizar Tarefa")},
+        {"cmdGravar", tr("&Gravar")},
+        {"Label4", tr("Horas Trabalhadas:")},
+        {"cmdReavaliar", tr("&Reavaliar")},
+    };
+    for (const auto& [nome, texto] : textos) {
+        QWidget* w = findChild<QWidget*>(QLatin1String(nome));
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(texto);
+        else if (auto* botao = qobject_cast<QAbstractButton*>(w))
+            botao->setText(texto);
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            frame->setTitle(texto);
+    }
+    cmdReavaliar_->setToolTip(tr("Responder de novo os questionários de Gravidade e Tendência desta atividade"));
+    txtObs_->setPlaceholderText(tr("Observações"));
+    // The upright headings, and the mark of the activities not yet rated, in the new language.
+    if (logo_)
+        desenhaTitulos();
+    MSFlexGrid1_->viewport()->update();
+}
+
+void frmAtividadesGUT::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 frmAtividadesGUT::~frmAtividadesGUT() = default;
@@ -62,10 +104,10 @@ void frmAtividadesGUT::buildScreen()
     const int largura = montaGrade();
     titulos->setMinimumWidth(largura);
     montaCarga();
-    auto* cmdNovaAtiv = common::withName(new QPushButton(QStringLiteral("Incluir &Nova Atividade"), this),
+    auto* cmdNovaAtiv = common::withName(new QPushButton(this),
                               QStringLiteral("cmdNovaAtiv"));
-    auto* cmdPlano = common::withName(new QPushButton(tr("Ver &Plano"), this), QStringLiteral("cmdPlano"));
-    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
+    auto* cmdPlano = common::withName(new QPushButton(this), QStringLiteral("cmdPlano"));
+    auto* Command1 = common::withName(new QPushButton(this), QStringLiteral("Command1"));
     common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);
     common::onClick(cmdPlano, this, &frmAtividadesGUT::cmdPlano_Click);
     common::onClick(Command1, this, &frmAtividadesGUT::Command1_Click);
@@ -156,7 +198,7 @@ int frmAtividadesGUT::montaGrade()
 
 void frmAtividadesGUT::montaCarga()
 {
-    Frame1_ = common::withName(new QGroupBox(QStringLiteral("Carga Horária/Dia: "), this), QStringLiteral("Frame1"));
+    Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
     lblCargaH_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblCargaH"));
     lblCargaH_->setAlignment(Qt::AlignCenter);
     lblCargaH_->setAutoFillBackground(true);
@@ -167,7 +209,7 @@ void frmAtividadesGUT::montaCarga()
     lblCargaH_->setFont(carga);
     auto* frame1 = new QHBoxLayout(Frame1_);
     frame1->addWidget(lblCargaH_);
-    frame1->addWidget(common::withName(new QLabel(QStringLiteral("(primeiros 6 projetos)"), Frame1_), QStringLiteral("Label2")));
+    frame1->addWidget(common::withName(new QLabel(Frame1_), QStringLiteral("Label2")));
 }
 
 QWidget* frmAtividadesGUT::montaPainel()
@@ -177,30 +219,28 @@ QWidget* frmAtividadesGUT::montaPainel()
     txtHorasEst_ = common::withName(new QLineEdit(Frame2_), QStringLiteral("txtHorasEst"));
     lblHorasJaTrab_ = common::withName(new QLabel(Frame2_), QStringLiteral("lblHorasJaTrab"));
     auto* frame2 = new QGridLayout(Frame2_);
-    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Data Final:"), Frame2_), QStringLiteral("Label1")), 0, 0);
+    frame2->addWidget(common::withName(new QLabel(Frame2_), QStringLiteral("Label1")), 0, 0);
     frame2->addWidget(mskDtFinal_, 0, 1);
-    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Horas Estimadas:"), Frame2_), QStringLiteral("Label3")), 1, 0);
+    frame2->addWidget(common::withName(new QLabel(Frame2_), QStringLiteral("Label3")), 1, 0);
     frame2->addWidget(txtHorasEst_, 1, 1);
-    frame2->addWidget(common::withName(new QLabel(QStringLiteral("Horas Já Trab.:"), Frame2_), QStringLiteral("Label10")), 2, 0);
+    frame2->addWidget(common::withName(new QLabel(Frame2_), QStringLiteral("Label10")), 2, 0);
     frame2->addWidget(lblHorasJaTrab_, 2, 1);
 
     Frame3_ = common::withName(new QGroupBox, QStringLiteral("Frame3"));
     txtHorasJaTrab_ = common::withName(new QLineEdit(Frame3_), QStringLiteral("txtHorasJaTrab"));
-    chkFim_ = common::withName(new QCheckBox(QStringLiteral("Finalizar Tarefa"), Frame3_), QStringLiteral("chkFim"));
-    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame3_), QStringLiteral("cmdGravar"));
+    chkFim_ = common::withName(new QCheckBox(Frame3_), QStringLiteral("chkFim"));
+    cmdGravar_ = common::withName(new QPushButton(Frame3_), QStringLiteral("cmdGravar"));
     common::onClick(cmdGravar_, this, &frmAtividadesGUT::cmdGravar_Click);
     auto* frame3 = new QGridLayout(Frame3_);
-    frame3->addWidget(common::withName(new QLabel(QStringLiteral("Horas Trabalhadas:"), Frame3_), QStringLiteral("Label4")), 0, 0);
+    frame3->addWidget(common::withName(new QLabel(Frame3_), QStringLiteral("Label4")), 0, 0);
     frame3->addWidget(txtHorasJaTrab_, 0, 1);
     frame3->addWidget(chkFim_, 1, 0, 1, 2);
     frame3->addWidget(cmdGravar_, 2, 0, 1, 2);
-    cmdReavaliar_ = common::withName(new QPushButton(tr("&Reavaliar"), Frame3_), QStringLiteral("cmdReavaliar"));
-    cmdReavaliar_->setToolTip(tr("Responder de novo os questionários de Gravidade e Tendência desta atividade"));
+    cmdReavaliar_ = common::withName(new QPushButton(Frame3_), QStringLiteral("cmdReavaliar"));
     common::onClick(cmdReavaliar_, this, &frmAtividadesGUT::cmdReavaliar_Click);
     frame3->addWidget(cmdReavaliar_, 3, 0, 1, 2);
 
     txtObs_ = common::withName(new QPlainTextEdit, QStringLiteral("txtObs"));
-    txtObs_->setPlaceholderText(QStringLiteral("Observações"));
     txtObs_->setMaximumHeight(common::twips(1500));
     // Lines break at blanks, a word longer than the box inside itself; Tab moves on to the next
     // control, as everywhere on the screen.
@@ -277,7 +317,7 @@ void frmAtividadesGUT::ajustaLargura()
     }
     if (logo_) {
         logo_->setDrawingObject(picLogo_[GradeAtividades::ColunaAtividade]);
-        logo_->setCaption(QString::fromUtf8(GradeAtividades::Titulos[GradeAtividades::ColunaAtividade]));
+        logo_->setCaption(GradeAtividades::titulo(GradeAtividades::ColunaAtividade));
         logo_->Draw();
     }
 }
@@ -289,7 +329,7 @@ void frmAtividadesGUT::desenhaTitulos()
         logo_ = std::make_unique<common::cLogo>();
     for (int k = 1; k < GradeAtividades::Colunas; ++k) {
         logo_->setDrawingObject(picLogo_[k]);
-        logo_->setCaption(QString::fromUtf8(GradeAtividades::Titulos[k]));
+        logo_->setCaption(GradeAtividades::titulo(k));
         logo_->Draw();
     }
 }
@@ -402,7 +442,7 @@ std::optional<LeituraEdicao> frmAtividadesGUT::lePainel(const QDate& hoje)
     if (leitura.aceita())
         return leitura;
     for (const QString& campo : leitura.recusados) {
-        const Aviso& aviso = campo == CampoHorasEst ? HorasEstimadasIncorretas : HorasJaTrabIncorretas;
+        const Aviso aviso = campo == CampoHorasEst ? horasEstimadasIncorretas() : horasJaTrabIncorretas();
         common::Messages::exclamation(this, aviso.titulo, aviso.texto);
     }
     (leitura.recusados.first() == CampoHorasEst ? txtHorasEst_ : txtHorasJaTrab_)->setFocus();
@@ -416,13 +456,13 @@ void frmAtividadesGUT::avisaData(NovaDataFinal novaData)
         break;
     case NovaDataFinal::Anterior:
         common::Messages::exclamation(
-            this, QStringLiteral("Data Final incompatível!"),
-            QStringLiteral("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
+            this, tr("Data Final incompatível!"),
+            tr("Data Final não pode ser anterior da data de hoje, e nesse caso não será alterada."));
         mskDtFinal_->setText(common::MaskedDateBox::emptyText());
         break;
     case NovaDataFinal::Invalida:
-        common::Messages::exclamation(this, QStringLiteral("Data Final incompatível!"),
-                                      QStringLiteral("Data Final não válida e nesse caso não será alterada."));
+        common::Messages::exclamation(this, tr("Data Final incompatível!"),
+                                      tr("Data Final não válida e nesse caso não será alterada."));
         break;
     }
 }

@@ -54,8 +54,11 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every caption and heading in the interface language; the panel keeps what was typed.
+    void retranslate();
     // The description column widened to the grid's width, its heading with it.
     void ajustaLargura();
     // Reads the panel; refuses hours below zero with their message (nothing is then stored).

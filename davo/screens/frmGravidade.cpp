@@ -7,6 +7,7 @@
 #include "common/widgets.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -23,28 +24,53 @@ namespace {
 
 // The statements, top to bottom; each completes the lead-in sentence.
 const char* const Questoes[QuestoesGravidade] = {
-    "eu me desmotivarei",
-    "o relacionamento com meu chefe será prejudicado",
-    "a confiança em mim mesmo diminuirá",
-    "a minha equipe será prejudicada",
-    "impactará sobre outras pessoas",
-    "impactará sobre outros departamentos",
-    "reduzirá a segurança da empresa",
-    "acabará or gerar outros problemas",
-    "prejudicará o prazo de um cliente interno",
-    "prejudicará o prazo de um cliente externo",
-    "trará grandes custos adicionais à empresa",
-    "impactará sobre outras atividades",
-    "poderá ser gargalo de um processo",
-    "deixarei de ter certos benefícios",
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "eu me desmotivarei"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "o relacionamento com meu chefe será prejudicado"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "a confiança em mim mesmo diminuirá"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "a minha equipe será prejudicada"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "impactará sobre outras pessoas"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "impactará sobre outros departamentos"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "reduzirá a segurança da empresa"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "acabará or gerar outros problemas"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "prejudicará o prazo de um cliente interno"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "prejudicará o prazo de um cliente externo"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "trará grandes custos adicionais à empresa"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "impactará sobre outras atividades"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "poderá ser gargalo de um processo"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "deixarei de ter certos benefícios"),
 };
 
 // What each column's letters stand for, left to right.
-const char* const Significados[5] = {"Discordo totalmente", "Discordo", "Indiferente", "Concordo",
-                                     "Concordo totalmente"};
+const char* const Significados[5] = {
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "Discordo totalmente"), QT_TRANSLATE_NOOP("davo::frmGravidade", "Discordo"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "Indiferente"), QT_TRANSLATE_NOOP("davo::frmGravidade", "Concordo"),
+    QT_TRANSLATE_NOOP("davo::frmGravidade", "Concordo totalmente")};
 
-const QString Cabecalho1 = QStringLiteral("DT    D      I");
-const QString Cabecalho2 = QStringLiteral("       C     CT");
+// The letters heading the columns, the initials of what they stand for.
+std::array<QString, 5> letras()
+{
+    return {frmGravidade::tr("DT", "Discordo totalmente"), frmGravidade::tr("D", "Discordo"),
+            frmGravidade::tr("I", "Indiferente"), frmGravidade::tr("C", "Concordo"),
+            frmGravidade::tr("CT", "Concordo totalmente")};
+}
+
+QString brancos(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+// "DT    D      I" and "       C     CT" in Portuguese.
+QString cabecalho1()
+{
+    const auto l = letras();
+    return l[0] + brancos(4) + l[1] + brancos(6) + l[2];
+}
+
+QString cabecalho2()
+{
+    const auto l = letras();
+    return brancos(7) + l[3] + brancos(5) + l[4];
+}
 
 // Where the five columns stand, measured on the headings so each button sits under its letters.
 struct Colunas {
@@ -65,11 +91,11 @@ Colunas posicoes(const QFont& fonte)
     auto meio = [&](const QString& antes, const QString& letras) {
         return static_cast<int>(std::lround(fm.horizontalAdvance(antes) + fm.horizontalAdvance(letras) / 2.0));
     };
-    c.inicioCabecalho2 = fm.horizontalAdvance(Cabecalho1) + 2;
-    c.centro = {meio({}, QStringLiteral("DT")), meio(QStringLiteral("DT    "), QStringLiteral("D")),
-                meio(QStringLiteral("DT    D      "), QStringLiteral("I")),
-                c.inicioCabecalho2 + meio(QStringLiteral("       "), QStringLiteral("C")),
-                c.inicioCabecalho2 + meio(QStringLiteral("       C     "), QStringLiteral("CT"))};
+    const auto l = letras();
+    c.inicioCabecalho2 = fm.horizontalAdvance(cabecalho1()) + 2;
+    c.centro = {meio({}, l[0]), meio(l[0] + brancos(4), l[1]), meio(l[0] + brancos(4) + l[1] + brancos(6), l[2]),
+                c.inicioCabecalho2 + meio(brancos(7), l[3]),
+                c.inicioCabecalho2 + meio(brancos(7) + l[3] + brancos(5), l[4])};
     return c;
 }
 
@@ -91,11 +117,12 @@ Colunas medeColunas(const QFont& base, int larguraBotao)
     return posicoes(fonte);
 }
 
-QString legenda(int primeira, int ultima, const QStringList& letras)
+QString legenda(int primeira, int ultima)
 {
+    const auto l = letras();
     QStringList linhas;
     for (int i = primeira; i <= ultima; ++i)
-        linhas << letras.at(i - primeira) + QStringLiteral(": ") + QString::fromUtf8(Significados[i]);
+        linhas << l[size_t(i)] + QStringLiteral(": ") + frmGravidade::tr(Significados[i]);
     return linhas.join(QLatin1Char('\n'));
 }
 
@@ -115,7 +142,7 @@ Medidas mede(const QFont& fonte)
 {
     Medidas m;
     for (const char* questao : Questoes)
-        m.larguraQuestao = std::max(m.larguraQuestao, QFontMetrics(fonte).horizontalAdvance(QString::fromUtf8(questao)) + 8);
+        m.larguraQuestao = std::max(m.larguraQuestao, QFontMetrics(fonte).horizontalAdvance(frmGravidade::tr(questao)) + 8);
     m.colunasX = m.margem + m.larguraQuestao + 12;
     m.alturaTexto = QFontMetrics(fonte).height();
     const QRadioButton medida;
@@ -129,13 +156,13 @@ Medidas mede(const QFont& fonte)
 // headings, level with the lead-in's second line.
 int montaTitulo(QFrame* frame1, const Medidas& m, QLabel*& label21)
 {
-    label21 = new QLabel(QStringLiteral("Gravidade (potenciais danos; seriedade do problema)"), frame1);
+    label21 = new QLabel(frmGravidade::tr("Gravidade (potenciais danos; seriedade do problema)"), frame1);
     label21->setObjectName(QStringLiteral("Label21"));
     label21->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     label21->move(m.margem, m.margem);
     label21->adjustSize();
 
-    auto* label1 = new QLabel(QStringLiteral("Se a atividade não for realizada, se nada for feito, "), frame1);
+    auto* label1 = new QLabel(frmGravidade::tr("Se a atividade não for realizada, se nada for feito, "), frame1);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     const int alturaTexto = QFontMetrics(label1->font()).height();
@@ -147,22 +174,22 @@ int montaTitulo(QFrame* frame1, const Medidas& m, QLabel*& label21)
 // The two column headings, the second in a frame of its own.
 void montaCabecalhos(QFrame* frame1, const Medidas& m, int topo)
 {
-    auto* label18 = new QLabel(Cabecalho1, frame1);
+    auto* label18 = new QLabel(cabecalho1(), frame1);
     label18->setObjectName(QStringLiteral("Label18"));
     label18->setFont(m.colunas.fonte);
     label18->move(m.colunasX, topo);
     label18->adjustSize();
-    label18->setToolTip(legenda(0, 2, {QStringLiteral("DT"), QStringLiteral("D"), QStringLiteral("I")}));
+    label18->setToolTip(legenda(0, 2));
 
     auto* frame2 = new QFrame(frame1);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFrameShape(QFrame::NoFrame);
-    auto* label2 = new QLabel(Cabecalho2, frame2);
+    auto* label2 = new QLabel(cabecalho2(), frame2);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setFont(m.colunas.fonte);
     label2->move(0, 0);
     label2->adjustSize();
-    label2->setToolTip(legenda(3, 4, {QStringLiteral("C"), QStringLiteral("CT")}));
+    label2->setToolTip(legenda(3, 4));
     frame2->setGeometry(m.colunasX + m.colunas.inicioCabecalho2, topo, label2->width(), label2->height());
 }
 
@@ -171,7 +198,7 @@ void montaCabecalhos(QFrame* frame1, const Medidas& m, int topo)
 QButtonGroup* montaQuestao(QFrame* frame1, QObject* tela, const Medidas& m, int q, int y,
                            const std::function<void()>& aoClicar)
 {
-    auto* questao = new QLabel(QString::fromUtf8(Questoes[q - 1]), frame1);
+    auto* questao = new QLabel(frmGravidade::tr(Questoes[q - 1]), frame1);
     questao->setObjectName(common::arrayName(QStringLiteral("lblQuestao"), q));
     questao->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     questao->setGeometry(m.margem, y, m.larguraQuestao, m.alturaLinha);
@@ -197,7 +224,7 @@ QButtonGroup* montaQuestao(QFrame* frame1, QObject* tela, const Medidas& m, int 
     for (int a = 1; a <= 5; ++a) {
         auto* opt = new QRadioButton(dono);
         opt->setObjectName(common::arrayName(array, a));
-        opt->setToolTip(QString::fromUtf8(Significados[a - 1]));
+        opt->setToolTip(frmGravidade::tr(Significados[a - 1]));
         opt->setGeometry(m.colunasX + m.colunas.centro[a - 1] - m.botao.width() / 2 - origemX,
                          y + (m.alturaLinha - m.botao.height()) / 2 - origemY, m.botao.width(), m.botao.height());
         grupo->addButton(opt, a);
@@ -211,7 +238,7 @@ QButtonGroup* montaQuestao(QFrame* frame1, QObject* tela, const Medidas& m, int 
 frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lblG_(lblG)
 {
     setObjectName(QStringLiteral("frmGravidade"));
-    setWindowTitle(QStringLiteral("Gravidade"));
+    setWindowTitle(tr("Gravidade"));
     const Medidas m = mede(font());
 
     auto* frame1 = new QFrame(this);
@@ -228,7 +255,7 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
                                       [this] { CalculaGravidade(); });
 
     const int topoResultado = topoLinhas + QuestoesGravidade * m.alturaLinha + 12;
-    auto* label19 = new QLabel(QStringLiteral("Nível de gravidade ="), frame1);
+    auto* label19 = new QLabel(tr("Nível de gravidade ="), frame1);
     label19->setObjectName(QStringLiteral("Label19"));
     label19->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label19->setGeometry(m.margem, topoResultado, m.larguraQuestao, m.alturaLinha);
@@ -244,7 +271,7 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
     const int alturaFrame = topoResultado + m.alturaLinha + m.margem;
     frame1->setGeometry(m.margem, m.margem, larguraFrame, alturaFrame);
 
-    auto* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    auto* cmdGravar = new QPushButton(tr("&Gravar"), this);
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     cmdGravar->setAutoDefault(false);
     cmdGravar->setGeometry(m.margem + larguraFrame - 100, m.margem + alturaFrame + 8, 100, 30);
@@ -281,8 +308,38 @@ void frmGravidade::CalculaGravidade()
 
 void frmGravidade::cmdGravar_Click()
 {
-    questionario::grava(this, lblNG1_, lblG_, QStringLiteral("Faltou calcular a Gravidade!"),
-                        QStringLiteral("Antes de salvar, calcule a Gravidade dessa nova atividade."));
+    questionario::grava(this, lblNG1_, lblG_, tr("Faltou calcular a Gravidade!"),
+                        tr("Antes de salvar, calcule a Gravidade dessa nova atividade."));
+}
+
+void frmGravidade::retranslate()
+{
+    // The texts only: the columns keep the places measured when the window was built.
+    setWindowTitle(tr("Gravidade"));
+    auto texto = [this](const char* nome, const QString& t) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(nome)))
+            label->setText(t);
+    };
+    texto("Label21", tr("Gravidade (potenciais danos; seriedade do problema)"));
+    texto("Label1", tr("Se a atividade não for realizada, se nada for feito, "));
+    texto("Label18", cabecalho1());
+    texto("Label2", cabecalho2());
+    texto("Label19", tr("Nível de gravidade ="));
+    findChild<QLabel*>(QStringLiteral("Label18"))->setToolTip(legenda(0, 2));
+    findChild<QLabel*>(QStringLiteral("Label2"))->setToolTip(legenda(3, 4));
+    for (int q = 1; q <= QuestoesGravidade; ++q) {
+        findChild<QLabel*>(common::arrayName(QStringLiteral("lblQuestao"), q))->setText(tr(Questoes[q - 1]));
+        for (int a = 1; a <= 5; ++a)
+            opcao(q, a)->setToolTip(tr(Significados[a - 1]));
+    }
+    findChild<QPushButton*>(QStringLiteral("cmdGravar"))->setText(tr("&Gravar"));
+}
+
+void frmGravidade::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 }  // namespace davo

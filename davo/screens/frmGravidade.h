@@ -29,7 +29,12 @@ public:
     // The option button `resposta` (1 to 5, left to right) of statement `questao` (1 to 14).
     QRadioButton* opcao(int questao, int resposta) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* lblG_;
     QLabel* lblNG1_ = nullptr;
     std::array<QButtonGroup*, 14> grupos_{};

@@ -7,6 +7,7 @@
 #include "common/widgets.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,7 +21,6 @@ namespace davo {
 frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmHistorico"));
-    setWindowTitle(QStringLiteral("Atividades Já concluídas"));
 
     data_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
 
@@ -50,15 +50,15 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     txtObs_->setMaximumHeight(common::twips(1200));
 
     Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
-    chkFim_ = common::withName(new QCheckBox(QStringLiteral("&Recuperar Tarefa"), Frame1_), QStringLiteral("chkFim"));
-    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
+    chkFim_ = common::withName(new QCheckBox(Frame1_), QStringLiteral("chkFim"));
+    cmdGravar_ = common::withName(new QPushButton(Frame1_), QStringLiteral("cmdGravar"));
     auto* frame1 = new QVBoxLayout(Frame1_);
     frame1->addWidget(chkFim_);
     frame1->addWidget(cmdGravar_);
     common::onClick(chkFim_, this, &frmHistorico::chkFim_Click);
     common::onClick(cmdGravar_, this, &frmHistorico::cmdGravar_Click);
 
-    auto* Command1 = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("Command1"));
+    auto* Command1 = common::withName(new QPushButton(this), QStringLiteral("Command1"));
     common::onClick(Command1, this, &frmHistorico::Command1_Click);
 
     auto* baixo = new QHBoxLayout;
@@ -71,7 +71,23 @@ frmHistorico::frmHistorico(Programa& programa, QWidget* parent) : QDialog(parent
     lembraTamanho(this, QSize(common::twips(14000), common::twips(8000)));
     common::noDefaultButtons(this);
 
+    retranslate();
     escondePainel();
+}
+
+void frmHistorico::retranslate()
+{
+    setWindowTitle(tr("Atividades Já concluídas"));
+    chkFim_->setText(tr("&Recuperar Tarefa"));
+    cmdGravar_->setText(tr("&Gravar"));
+    findChild<QPushButton*>(QStringLiteral("Command1"))->setText(tr("&Voltar"));
+}
+
+void frmHistorico::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmHistorico::escondePainel()

@@ -30,7 +30,11 @@ public:
 
     common::DataSource& Data1() { return *data_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void escondePainel();
 
     Programa& programa_;

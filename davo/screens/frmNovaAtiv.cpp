@@ -13,6 +13,7 @@
 #include "common/store.h"
 #include "common/widgets.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,9 +29,9 @@ namespace {
 // The longest description or note the screen takes, in UTF-16 units (a line box's own limit).
 constexpr int TextoMaximo = 32767;
 
-QLabel* rotulo(QWidget* dono, const char* nome, const QString& texto)
+QLabel* rotulo(QWidget* dono, const char* nome)
 {
-    return common::withName(new QLabel(texto, dono), QLatin1String(nome));
+    return common::withName(new QLabel(dono), QLatin1String(nome));
 }
 
 QLabel* resultado(QWidget* dono, const char* nome)
@@ -43,9 +44,9 @@ QLabel* resultado(QWidget* dono, const char* nome)
     return label;
 }
 
-QPushButton* botao(QWidget* dono, const char* nome, const QString& texto)
+QPushButton* botao(QWidget* dono, const char* nome)
 {
-    return common::withName(new QPushButton(texto, dono), QLatin1String(nome));
+    return common::withName(new QPushButton(dono), QLatin1String(nome));
 }
 
 // The Tab key visits `ordem` in its order.
@@ -57,19 +58,23 @@ void ordenaTab(std::initializer_list<QWidget*> ordem)
 
 }  // namespace
 
-const Aviso HorasEstimadasIncorretas{
-    QStringLiteral("Horas Estimadas incorretas!"),
-    QStringLiteral("Digite as horas estimadas como um número igual ou maior que zero, para depois poder salvar a "
-                   "nova tarefa")};
-const Aviso HorasJaTrabIncorretas{
-    QStringLiteral("Horas Já Trab. incorretas!"),
-    QStringLiteral("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois poder "
-                   "salvar a nova tarefa")};
+Aviso horasEstimadasIncorretas()
+{
+    return {frmNovaAtiv::tr("Horas Estimadas incorretas!"),
+            frmNovaAtiv::tr("Digite as horas estimadas como um número igual ou maior que zero, para depois poder "
+                            "salvar a nova tarefa")};
+}
+
+Aviso horasJaTrabIncorretas()
+{
+    return {frmNovaAtiv::tr("Horas Já Trab. incorretas!"),
+            frmNovaAtiv::tr("Digite as horas já trabalhadas como um número igual ou maior que zero, para depois "
+                            "poder salvar a nova tarefa")};
+}
 
 frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmNovaAtiv"));
-    setWindowTitle(QStringLiteral("Inclusão de Nova Atividade"));
 
     txtAtividade_ = common::withName(new QLineEdit(this), QStringLiteral("txtAtividade"));
     mskDtFinal_ = common::withName(new common::MaskedDateBox(this), QStringLiteral("mskDtFinal"));
@@ -79,10 +84,10 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     // A line box's own limit, cut at a whole character: an emoji at the limit is not stored in half.
     for (QLineEdit* box : {txtAtividade_, txtObs_})
         common::setMaxLength(box, TextoMaximo);
-    auto* cmdGravidade = botao(this, "cmdGravidade", QStringLiteral("&Gravidade"));
-    auto* cmdTendencias = botao(this, "cmdTendencias", QStringLiteral("&Tendências"));
-    auto* cmdGravar = botao(this, "cmdGravar", QStringLiteral("&Gravar"));
-    auto* command1 = botao(this, "Command1", QStringLiteral("&Voltar"));
+    auto* cmdGravidade = botao(this, "cmdGravidade");
+    auto* cmdTendencias = botao(this, "cmdTendencias");
+    auto* cmdGravar = botao(this, "cmdGravar");
+    auto* command1 = botao(this, "Command1");
 
     lblG_ = resultado(this, "lblG");
     lblT_ = resultado(this, "lblT");
@@ -91,29 +96,7 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     lblImpacto_ = common::withName(new QLabel(this), QStringLiteral("lblImpacto"));
     lblImpacto_->setWordWrap(true);
 
-    auto* grade = new QGridLayout;
-    grade->addWidget(rotulo(this, "Label1", QStringLiteral("Atividade:")), 0, 0);
-    grade->addWidget(txtAtividade_, 0, 1, 1, 4);
-    grade->addWidget(rotulo(this, "Label2", QStringLiteral("Data Final:")), 1, 0);
-    grade->addWidget(mskDtFinal_, 1, 1);
-    grade->addWidget(rotulo(this, "Label3", QStringLiteral("Horas Estimadas:")), 2, 0);
-    grade->addWidget(txtHorasEst_, 2, 1);
-    grade->addWidget(rotulo(this, "Label4", QStringLiteral("Horas Já Trab.:")), 3, 0);
-    grade->addWidget(txtHorasJaTrab_, 3, 1);
-    grade->addWidget(rotulo(this, "Label6", QStringLiteral("Gravidade:")), 1, 2, Qt::AlignRight);
-    grade->addWidget(lblG_, 1, 3);
-    grade->addWidget(cmdGravidade, 1, 4);
-    grade->addWidget(rotulo(this, "Label7", QStringLiteral("Tendência:")), 2, 2, Qt::AlignRight);
-    grade->addWidget(lblT_, 2, 3);
-    grade->addWidget(cmdTendencias, 2, 4);
-    grade->addWidget(rotulo(this, "Label8", QStringLiteral("Urgência:")), 3, 2, Qt::AlignRight);
-    grade->addWidget(lblU_, 3, 3);
-    grade->addWidget(rotulo(this, "Label9", QStringLiteral("GUT:")), 4, 2, Qt::AlignRight);
-    grade->addWidget(lblGUT_, 4, 3);
-    grade->addWidget(rotulo(this, "Label5", QStringLiteral("Observações:")), 5, 0);
-    grade->addWidget(txtObs_, 5, 1, 1, 4);
-    grade->setColumnMinimumWidth(1, 120);
-    grade->setColumnMinimumWidth(2, 90);
+    QGridLayout* grade = montaGrade(cmdGravidade, cmdTendencias);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
@@ -144,7 +127,64 @@ frmNovaAtiv::frmNovaAtiv(Programa& programa, QWidget* parent) : QDialog(parent),
     for (QLineEdit* box : {static_cast<QLineEdit*>(mskDtFinal_), txtHorasEst_, txtHorasJaTrab_})
         connect(box, &QLineEdit::textChanged, this, &frmNovaAtiv::atualizaImpacto);
 
+    retranslate();
     Form_Load();
+}
+
+QGridLayout* frmNovaAtiv::montaGrade(QPushButton* cmdGravidade, QPushButton* cmdTendencias)
+{
+    auto* grade = new QGridLayout;
+    grade->addWidget(rotulo(this, "Label1"), 0, 0);
+    grade->addWidget(txtAtividade_, 0, 1, 1, 4);
+    grade->addWidget(rotulo(this, "Label2"), 1, 0);
+    grade->addWidget(mskDtFinal_, 1, 1);
+    grade->addWidget(rotulo(this, "Label3"), 2, 0);
+    grade->addWidget(txtHorasEst_, 2, 1);
+    grade->addWidget(rotulo(this, "Label4"), 3, 0);
+    grade->addWidget(txtHorasJaTrab_, 3, 1);
+    grade->addWidget(rotulo(this, "Label6"), 1, 2, Qt::AlignRight);
+    grade->addWidget(lblG_, 1, 3);
+    grade->addWidget(cmdGravidade, 1, 4);
+    grade->addWidget(rotulo(this, "Label7"), 2, 2, Qt::AlignRight);
+    grade->addWidget(lblT_, 2, 3);
+    grade->addWidget(cmdTendencias, 2, 4);
+    grade->addWidget(rotulo(this, "Label8"), 3, 2, Qt::AlignRight);
+    grade->addWidget(lblU_, 3, 3);
+    grade->addWidget(rotulo(this, "Label9"), 4, 2, Qt::AlignRight);
+    grade->addWidget(lblGUT_, 4, 3);
+    grade->addWidget(rotulo(this, "Label5"), 5, 0);
+    grade->addWidget(txtObs_, 5, 1, 1, 4);
+    grade->setColumnMinimumWidth(1, 120);
+    grade->setColumnMinimumWidth(2, 90);
+    return grade;
+}
+
+void frmNovaAtiv::retranslate()
+{
+    setWindowTitle(tr("Inclusão de Nova Atividade"));
+    const std::pair<const char*, QString> textos[] = {
+        {"Label1", tr("Atividade:")},        {"Label2", tr("Data Final:")},   {"Label3", tr("Horas Estimadas:")},
+        {"Label4", tr("Horas Já Trab.:")},   {"Label6", tr("Gravidade:")},    {"Label7", tr("Tendência:")},
+        {"Label8", tr("Urgência:")},         {"Label9", tr("GUT:")},          {"Label5", tr("Observações:")},
+        {"cmdGravidade", tr("&Gravidade")},  {"cmdTendencias", tr("&Tendências")},
+        {"cmdGravar", tr("&Gravar")},        {"Command1", tr("&Voltar")},
+    };
+    for (const auto& [nome, texto] : textos) {
+        QWidget* w = findChild<QWidget*>(QLatin1String(nome));
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(texto);
+        else if (auto* botao = qobject_cast<QPushButton*>(w))
+            botao->setText(texto);
+    }
+    // The line on the others' deadlines is worded anew; what was typed stays.
+    atualizaImpacto();
+}
+
+void frmNovaAtiv::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmNovaAtiv::Form_Load()
@@ -228,8 +268,8 @@ bool frmNovaAtiv::mskDtFinal_LostFocus()
     if (!mskDtFinal_->isValidDate())
         mskDtFinal_->setText(common::dateText(hoje.addDays(15)));
     if (mskDtFinal_->date() < hoje) {
-        common::Messages::exclamation(this, QStringLiteral("Data Final incorreta!"),
-                                      QStringLiteral("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
+        common::Messages::exclamation(this, tr("Data Final incorreta!"),
+                                      tr("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
         mskDtFinal_->setText(common::MaskedDateBox::emptyText());
         recalculaGUT();
         return false;
@@ -251,22 +291,22 @@ void frmNovaAtiv::cmdGravar_Click()
         completa = false;
     };
     if (lblT_->text().trimmed().isEmpty())
-        falta(QStringLiteral("Falta calcular a Tendência!"),
-              QStringLiteral("Primeiro calcule o valor da Tendência, para depois poder salvar a nova tarefa"));
+        falta(tr("Falta calcular a Tendência!"),
+              tr("Primeiro calcule o valor da Tendência, para depois poder salvar a nova tarefa"));
     if (lblG_->text().trimmed().isEmpty())
-        falta(QStringLiteral("Falta calcular a Gravidade!"),
-              QStringLiteral("Primeiro calcule o valor da Gravidade, para depois poder salvar a nova tarefa"));
+        falta(tr("Falta calcular a Gravidade!"),
+              tr("Primeiro calcule o valor da Gravidade, para depois poder salvar a nova tarefa"));
     if (completa && !common::isNumeric(lblGUT_->text()))
-        falta(QStringLiteral("Falta calcular o GUT!"),
-              QStringLiteral("Primeiro calcule a Gravidade e a Tendência, para depois poder salvar a nova tarefa"));
+        falta(tr("Falta calcular o GUT!"),
+              tr("Primeiro calcule a Gravidade e a Tendência, para depois poder salvar a nova tarefa"));
     if (txtHorasJaTrab_->text().trimmed().isEmpty()) {
-        falta(QStringLiteral("Falta digitar o número de horas já trabalhadas!"),
-              QStringLiteral("Primeiro coloque o valor das horas já trabalhadas, para depois poder salvar a nova tarefa"));
+        falta(tr("Falta digitar o número de horas já trabalhadas!"),
+              tr("Primeiro coloque o valor das horas já trabalhadas, para depois poder salvar a nova tarefa"));
         txtHorasJaTrab_->setFocus();
     }
     if (!mskDtFinal_->isValidDate())
-        falta(QStringLiteral("Falta Data Final da Atividade!"),
-              QStringLiteral("Digite a Data Final para depois poder salvar a nova tarefa"));
+        falta(tr("Falta Data Final da Atividade!"),
+              tr("Digite a Data Final para depois poder salvar a nova tarefa"));
     if (!completa || !entradaUtilizavel())
         return;
     grava();
@@ -281,17 +321,17 @@ bool frmNovaAtiv::entradaUtilizavel()
             primeiro = caixa;
     };
     if (txtAtividade_->text().trimmed().isEmpty())
-        recusa(txtAtividade_, QStringLiteral("Falta digitar a Atividade!"),
-               QStringLiteral("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
+        recusa(txtAtividade_, tr("Falta digitar a Atividade!"),
+               tr("Primeiro descreva a atividade, para depois poder salvar a nova tarefa"));
     const auto estimadas = common::readNumber(txtHorasEst_->text());
     if (txtHorasEst_->text().trimmed().isEmpty())
-        recusa(txtHorasEst_, QStringLiteral("Falta digitar o número de horas estimadas!"),
-               QStringLiteral("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
+        recusa(txtHorasEst_, tr("Falta digitar o número de horas estimadas!"),
+               tr("Primeiro coloque o valor das horas estimadas, para depois poder salvar a nova tarefa"));
     else if (!estimadas || *estimadas < 0)
-        recusa(txtHorasEst_, HorasEstimadasIncorretas.titulo, HorasEstimadasIncorretas.texto);
+        recusa(txtHorasEst_, horasEstimadasIncorretas().titulo, horasEstimadasIncorretas().texto);
     const auto trabalhadas = common::readNumber(txtHorasJaTrab_->text());
     if (!trabalhadas || *trabalhadas < 0)
-        recusa(txtHorasJaTrab_, HorasJaTrabIncorretas.titulo, HorasJaTrabIncorretas.texto);
+        recusa(txtHorasJaTrab_, horasJaTrabIncorretas().titulo, horasJaTrabIncorretas().texto);
     if (primeiro)
         primeiro->setFocus();
     return primeiro == nullptr;

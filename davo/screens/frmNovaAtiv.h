@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,10 +22,10 @@ struct Aviso {
     QString texto;
 };
 
-// Hours that are not a number of zero or more. The list's editing panel refuses the same input with
-// the same words.
-extern const Aviso HorasEstimadasIncorretas;
-extern const Aviso HorasJaTrabIncorretas;
+// Hours that are not a number of zero or more, in the interface language. The list's editing panel
+// refuses the same input with the same words.
+Aviso horasEstimadasIncorretas();
+Aviso horasJaTrabIncorretas();
 
 // Entry of one new activity: description, deadline, hours and observations, with the gravity and
 // tendency the two questionnaires give. Shows the urgency and the score as soon as both are known
@@ -47,7 +48,14 @@ public:
     // Urgency and score from the gravity and tendency shown and from the deadline and hours typed.
     void CalculaGUT();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The boxes and result labels with their captions, row by row.
+    QGridLayout* montaGrade(QPushButton* cmdGravidade, QPushButton* cmdTendencias);
+    // Every caption in the interface language; what the user typed and the ratings stay.
+    void retranslate();
     // Runs CalculaGUT when gravity and tendency are both known.
     void recalculaGUT();
     // The urgency from the deadline and the hours typed, by the rule the list's pass also applies;

@@ -9,6 +9,7 @@
 #include "common/windowsize.h"
 
 #include <QHBoxLayout>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -34,7 +35,6 @@ QTableWidgetItem* celula(const QString& texto, Qt::Alignment alinhamento = Qt::A
 frmPlano::frmPlano(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmPlano"));
-    setWindowTitle(tr("Plano das Próximas Semanas"));
 
     lblResumo_ = common::withName(new QLabel(this), QStringLiteral("lblResumo"));
     QFont destaque = lblResumo_->font();
@@ -44,11 +44,9 @@ frmPlano::frmPlano(Programa& programa, QWidget* parent) : QDialog(parent), progr
 
     graPlano_ = new GraficoPlano(this);
 
-    auto* Label1 = common::withName(new QLabel(tr("&Atividades que atrasarão:"), this), QStringLiteral("Label1"));
+    auto* Label1 = common::withName(new QLabel(this), QStringLiteral("Label1"));
     grdAtrasos_ = common::withName(new QTableWidget(0, Colunas, this), QStringLiteral("grdAtrasos"));
     Label1->setBuddy(grdAtrasos_);
-    grdAtrasos_->setHorizontalHeaderLabels(
-        {tr("Atividade"), tr("Data Final"), tr("Término Previsto"), tr("Horas de Atraso")});
     grdAtrasos_->verticalHeader()->hide();
     grdAtrasos_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     grdAtrasos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -60,7 +58,7 @@ frmPlano::frmPlano(Programa& programa, QWidget* parent) : QDialog(parent), progr
     for (int c = ColDataFinal; c < Colunas; ++c)
         grdAtrasos_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 
-    auto* Command1 = common::withName(new QPushButton(tr("&Voltar"), this), QStringLiteral("Command1"));
+    auto* Command1 = common::withName(new QPushButton(this), QStringLiteral("Command1"));
     common::onClick(Command1, this, &frmPlano::Command1_Click);
 
     auto* botoes = new QHBoxLayout;
@@ -75,6 +73,26 @@ frmPlano::frmPlano(Programa& programa, QWidget* parent) : QDialog(parent), progr
     resize(common::twips(14000), common::twips(9500));
     common::noDefaultButtons(this);
     new common::WindowSize(this, QStringLiteral("davo"), QStringLiteral("frmPlano"));
+    retranslate();
+}
+
+void frmPlano::retranslate()
+{
+    setWindowTitle(tr("Plano das Próximas Semanas"));
+    findChild<QLabel*>(QStringLiteral("Label1"))->setText(tr("&Atividades que atrasarão:"));
+    grdAtrasos_->setHorizontalHeaderLabels(
+        {tr("Atividade"), tr("Data Final"), tr("Término Previsto"), tr("Horas de Atraso")});
+    findChild<QPushButton*>(QStringLiteral("Command1"))->setText(tr("&Voltar"));
+    if (!lblResumo_->text().isEmpty())  // loaded: the summary is worded anew
+        lblResumo_->setText(resumo(plano_));
+    graPlano_->update();
+}
+
+void frmPlano::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmPlano::Form_Load()

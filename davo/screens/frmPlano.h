@@ -29,7 +29,11 @@ public:
     // The line that tells what one more activity would do to the plan's activities.
     static QString textoImpacto(const Plano& plano, const std::vector<Impacto>& empurradas);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void preencheAtrasos();
 
     Programa& programa_;

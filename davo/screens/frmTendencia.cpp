@@ -5,6 +5,7 @@
 #include "common/widgets.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -21,14 +22,23 @@ namespace {
 
 // The statements, top to bottom; the tendency is the position of the one chosen.
 const char* const Danos[5] = {
-    "Os danos apontados desaparecerão com o tempo:",
-    "Os danos se manterão, independentemente do tempo:",
-    "Os danos crescerão levemente com o tempo:",
-    "Os danos crescerão muito com o tempo:",
-    "Os danos crescerão enormemente com o tempo:",
+    QT_TRANSLATE_NOOP("davo::frmTendencia", "Os danos apontados desaparecerão com o tempo:"),
+    QT_TRANSLATE_NOOP("davo::frmTendencia", "Os danos se manterão, independentemente do tempo:"),
+    QT_TRANSLATE_NOOP("davo::frmTendencia", "Os danos crescerão levemente com o tempo:"),
+    QT_TRANSLATE_NOOP("davo::frmTendencia", "Os danos crescerão muito com o tempo:"),
+    QT_TRANSLATE_NOOP("davo::frmTendencia", "Os danos crescerão enormemente com o tempo:"),
 };
 
-const QString Cabecalho = QStringLiteral("    T");
+// The letter over the buttons, the initial of the tendency.
+QString letra()
+{
+    return frmTendencia::tr("T", "Tendência");
+}
+
+QString cabecalho()
+{
+    return QStringLiteral("    ") + letra();
+}
 
 // The sizes the window is laid out by, in pixels.
 struct Medidas {
@@ -44,12 +54,12 @@ Medidas mede(const QFont& fonte)
 {
     Medidas m;
     for (const char* dano : Danos)
-        m.larguraDano = std::max(m.larguraDano, QFontMetrics(fonte).horizontalAdvance(QString::fromUtf8(dano)) + 8);
+        m.larguraDano = std::max(m.larguraDano, QFontMetrics(fonte).horizontalAdvance(frmTendencia::tr(dano)) + 8);
     // The column of buttons stands under the heading's letter.
     const QFontMetrics fm(fonte);
     m.colunaX = m.margem + m.larguraDano + 8;
     m.centro = static_cast<int>(std::lround(fm.horizontalAdvance(QStringLiteral("    ")) +
-                                            fm.horizontalAdvance(QStringLiteral("T")) / 2.0));
+                                            fm.horizontalAdvance(letra()) / 2.0));
     const QRadioButton medida;
     m.botao = medida.sizeHint();
     return m;
@@ -61,11 +71,11 @@ int montaCabecalho(QFrame* frame17, const Medidas& m, int topo)
     auto* frame22 = new QFrame(frame17);
     frame22->setObjectName(QStringLiteral("Frame22"));
     frame22->setFrameShape(QFrame::NoFrame);
-    auto* label32 = new QLabel(Cabecalho, frame22);
+    auto* label32 = new QLabel(cabecalho(), frame22);
     label32->setObjectName(QStringLiteral("Label32"));
     label32->move(0, 0);
     label32->adjustSize();
-    label32->setToolTip(QStringLiteral("T: Tendência"));
+    label32->setToolTip(frmTendencia::tr("T: Tendência"));
     frame22->setGeometry(m.colunaX, topo, label32->width(), label32->height());
     return label32->width();
 }
@@ -79,7 +89,7 @@ QButtonGroup* montaDanos(QFrame* frame17, QObject* tela, const Medidas& m, int t
     grupo->setExclusive(true);
     for (int i = 1; i <= 5; ++i) {
         const int y = topo + (i - 1) * m.alturaLinha;
-        auto* dano = new QLabel(QString::fromUtf8(Danos[i - 1]), frame17);
+        auto* dano = new QLabel(frmTendencia::tr(Danos[i - 1]), frame17);
         dano->setObjectName(common::arrayName(QStringLiteral("lblDanos"), i));
         dano->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         dano->setGeometry(m.margem, y, m.larguraDano, m.alturaLinha);
@@ -103,7 +113,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     const Medidas m = mede(font());
     const int margem = m.margem;
 
-    auto* label23 = new QLabel(QStringLiteral("Tendência (dos danos, potencial crescimento dos danos)"), this);
+    auto* label23 = new QLabel(tr("Tendência (dos danos, potencial crescimento dos danos)"), this);
     label23->setObjectName(QStringLiteral("Label23"));
     label23->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     label23->move(margem, margem);
@@ -113,7 +123,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     frame17->setObjectName(QStringLiteral("Frame17"));
     frame17->setFrameShape(QFrame::StyledPanel);
 
-    auto* label42 = new QLabel(QStringLiteral("Se a atividade não for realizada, se nada for feito, "), frame17);
+    auto* label42 = new QLabel(tr("Se a atividade não for realizada, se nada for feito, "), frame17);
     label42->setObjectName(QStringLiteral("Label42"));
     label42->move(margem, margem);
     label42->adjustSize();
@@ -128,7 +138,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     frame17->setGeometry(margem, label23->y() + label23->height() + 8, larguraFrame, alturaFrame);
 
     const int topoResultado = frame17->y() + alturaFrame + 12;
-    auto* label34 = new QLabel(QStringLiteral("Nível de Gravidade ="), this);
+    auto* label34 = new QLabel(tr("Nível de Gravidade ="), this);
     label34->setObjectName(QStringLiteral("Label34"));
     label34->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label34->setGeometry(margem, topoResultado, m.larguraDano, m.alturaLinha);
@@ -139,7 +149,7 @@ frmTendencia::frmTendencia(QLabel* lblT, QWidget* parent) : QDialog(parent), lbl
     lblNG2_->setAlignment(Qt::AlignCenter);
     lblNG2_->setGeometry(margem + m.larguraDano + 16, topoResultado, 40, m.alturaLinha);
 
-    auto* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    auto* cmdGravar = new QPushButton(tr("&Gravar"), this);
     cmdGravar->setObjectName(QStringLiteral("cmdGravar"));
     cmdGravar->setAutoDefault(false);
     const int larguraJanela = std::max(larguraFrame, label23->width()) + 2 * margem;
@@ -171,8 +181,32 @@ void frmTendencia::optT1_Click()
 
 void frmTendencia::cmdGravar_Click()
 {
-    questionario::grava(this, lblNG2_, lblT_, QStringLiteral("Faltou calcular a Tendência!"),
-                        QStringLiteral("Antes de salvar, volte e Calcule a Tendência"));
+    questionario::grava(this, lblNG2_, lblT_, tr("Faltou calcular a Tendência!"),
+                        tr("Antes de salvar, volte e Calcule a Tendência"));
+}
+
+void frmTendencia::retranslate()
+{
+    // The texts only: the button column keeps the place measured when the window was built.
+    auto texto = [this](const QString& nome, const QString& t) {
+        if (auto* label = findChild<QLabel*>(nome))
+            label->setText(t);
+    };
+    texto("Label23", tr("Tendência (dos danos, potencial crescimento dos danos)"));
+    texto("Label42", tr("Se a atividade não for realizada, se nada for feito, "));
+    texto("Label32", cabecalho());
+    texto("Label34", tr("Nível de Gravidade ="));
+    findChild<QLabel*>(QStringLiteral("Label32"))->setToolTip(tr("T: Tendência"));
+    for (int i = 1; i <= 5; ++i)
+        texto(common::arrayName(QStringLiteral("lblDanos"), i), tr(Danos[i - 1]));
+    findChild<QPushButton*>(QStringLiteral("cmdGravar"))->setText(tr("&Gravar"));
+}
+
+void frmTendencia::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 }  // namespace davo

@@ -26,7 +26,11 @@ public:
     // The button of statement `indice`, 1 to 5 from top to bottom.
     QRadioButton* opcao(int indice) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     QLabel* lblT_;
     QLabel* lblNG2_ = nullptr;
     QButtonGroup* grupo_ = nullptr;

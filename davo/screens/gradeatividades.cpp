@@ -37,19 +37,24 @@ const std::array<const char*, GradeAtividades::Colunas> GradeAtividades::Campos 
 
 const std::array<const char*, GradeAtividades::Colunas> GradeAtividades::Titulos = {
     "",
-    "Ativo",
-    "GUT",
-    "Gravidade",
-    "Urgência",
-    "Tendência",
-    "Atividade",
-    "Data Final",
-    "Faltam Dias",
-    "Tempo Disp.(h)",
-    "Horas Estimadas",
-    "Horas já trabalhadas",
-    "Horas Q Faltam",
-    "Horas a Trab. p/dia"};
+    QT_TR_NOOP("Ativo"),
+    QT_TR_NOOP("GUT"),
+    QT_TR_NOOP("Gravidade"),
+    QT_TR_NOOP("Urgência"),
+    QT_TR_NOOP("Tendência"),
+    QT_TR_NOOP("Atividade"),
+    QT_TR_NOOP("Data Final"),
+    QT_TR_NOOP("Faltam Dias"),
+    QT_TR_NOOP("Tempo Disp.(h)"),
+    QT_TR_NOOP("Horas Estimadas"),
+    QT_TR_NOOP("Horas já trabalhadas"),
+    QT_TR_NOOP("Horas Q Faltam"),
+    QT_TR_NOOP("Horas a Trab. p/dia")};
+
+QString GradeAtividades::titulo(int coluna)
+{
+    return tr(Titulos[size_t(coluna)]);
+}
 
 const std::array<int, GradeAtividades::Colunas> GradeAtividades::Larguras = {
     0, 400, 600, 400, 400, 400, 6000, 1200, 500, 500, 500, 500, 500, 500};

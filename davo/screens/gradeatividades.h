@@ -26,8 +26,10 @@ public:
 
     // Column k shows this field of the list.
     static const std::array<const char*, Colunas> Campos;
-    // The headings of columns 1 to 13 (column 0, the key, has none).
+    // The headings of columns 1 to 13 (column 0, the key, has none), as written in the source; titulo()
+    // gives them in the interface language.
     static const std::array<const char*, Colunas> Titulos;
+    static QString titulo(int coluna);
     // Column widths in twips.
     static const std::array<int, Colunas> Larguras;
 

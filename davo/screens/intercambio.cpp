@@ -21,10 +21,10 @@ namespace davo {
 
 namespace {
 
-QString tr(const char* texto)
-{
-    return QCoreApplication::translate("davo::Intercambio", texto);
-}
+// The texts of the exchanges with other programs' files.
+class Intercambio {
+    Q_DECLARE_TR_FUNCTIONS(davo::Intercambio)
+};
 
 QString nativo(const QString& caminho)
 {
@@ -37,8 +37,15 @@ QString pastaProposta()
     return !documentos.isEmpty() && QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
 }
 
-const QString FiltroICS = QStringLiteral("Arquivos iCalendar (*.ics *.ical *.icalendar);;Todos os arquivos (*)");
-const QString FiltroCSV = QStringLiteral("Arquivos CSV (*.csv);;Todos os arquivos (*)");
+QString filtroICS()
+{
+    return Intercambio::tr("Arquivos iCalendar (*.ics *.ical *.icalendar);;Todos os arquivos (*)");
+}
+
+QString filtroCSV()
+{
+    return Intercambio::tr("Arquivos CSV (*.csv);;Todos os arquivos (*)");
+}
 
 // Size past which a file is no calendar of tasks worth reading into memory.
 constexpr qint64 TamanhoMaximo = 64 * 1024 * 1024;
@@ -47,13 +54,13 @@ void grava(QWidget* parent, const QString& arquivo, const QByteArray& bytes, con
 {
     if (!gravaArquivo(arquivo, bytes)) {
         common::Messages::exclamation(
-            parent, tr("Arquivo não gravado!"),
-            tr("Não foi possível gravar o arquivo \"%1\".\nEscolha outra pasta ou outro nome e tente de novo.")
+            parent, Intercambio::tr("Arquivo não gravado!"),
+            Intercambio::tr("Não foi possível gravar o arquivo \"%1\".\nEscolha outra pasta ou outro nome e tente de novo.")
                 .arg(nativo(arquivo)));
         return;
     }
-    common::Messages::show(parent, QMessageBox::Information, tr("Arquivo gravado"),
-                           tr("%1 foi gravado no arquivo:\n%2").arg(oQue, nativo(arquivo)));
+    common::Messages::show(parent, QMessageBox::Information, Intercambio::tr("Arquivo gravado"),
+                           Intercambio::tr("%1 foi gravado no arquivo:\n%2").arg(oQue, nativo(arquivo)));
 }
 
 }  // namespace
@@ -79,8 +86,8 @@ QString escolheArquivo(QWidget* parent, bool gravar, const QString& titulo, cons
     if (arquivo.isEmpty())
         return {};
     if (gravar && QFileInfo::exists(arquivo) &&
-        !common::Messages::askYesNo(parent, tr("Arquivo existente!"),
-                                    tr("O arquivo \"%1\" já existe. Deseja substituí-lo?").arg(nativo(arquivo)),
+        !common::Messages::askYesNo(parent, Intercambio::tr("Arquivo existente!"),
+                                    Intercambio::tr("O arquivo \"%1\" já existe. Deseja substituí-lo?").arg(nativo(arquivo)),
                                     QMessageBox::Warning, QMessageBox::No))
         return {};
     return arquivo;
@@ -109,42 +116,42 @@ QList<QStringList> linhasLista(Programa& programa)
     grade.setNaoAvaliadas(atividadesNaoAvaliadas(programa.db));
     QStringList titulos;
     for (int c = 1; c < GradeAtividades::Colunas; ++c)
-        titulos << QString::fromUtf8(GradeAtividades::Titulos[c]);
+        titulos << GradeAtividades::titulo(c);
     return linhasDoModelo(grade, 1, titulos, grade.atividades());
 }
 
 void exportaICS(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, true, tr("Exportar atividades para iCalendar"), FiltroICS,
+    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar atividades para iCalendar"), filtroICS(),
                                            QStringLiteral("ics"), QStringLiteral("Atividades.ics"));
     if (arquivo.isEmpty())
         return;
     const QByteArray bytes =
         exportaICalendar(programa.db, common::Clock::today(), QDateTime::currentDateTimeUtc());
-    grava(parent, arquivo, bytes, tr("O calendário de atividades"));
+    grava(parent, arquivo, bytes, Intercambio::tr("O calendário de atividades"));
 }
 
 void exportaCSVLista(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, true, tr("Exportar a lista de atividades para CSV"), FiltroCSV,
+    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar a lista de atividades para CSV"), filtroCSV(),
                                            QStringLiteral("csv"), QStringLiteral("Atividades.csv"));
     if (arquivo.isEmpty())
         return;
-    grava(parent, arquivo, csv(linhasLista(programa)), tr("A lista de atividades"));
+    grava(parent, arquivo, csv(linhasLista(programa)), Intercambio::tr("A lista de atividades"));
 }
 
 void exportaCSVHistorico(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, true, tr("Exportar o histórico para CSV"), FiltroCSV,
+    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar o histórico para CSV"), filtroCSV(),
                                            QStringLiteral("csv"), QStringLiteral("Historico.csv"));
     if (arquivo.isEmpty())
         return;
-    grava(parent, arquivo, csv(linhasHistorico(programa.db)), tr("O histórico"));
+    grava(parent, arquivo, csv(linhasHistorico(programa.db)), Intercambio::tr("O histórico"));
 }
 
 void importaICS(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, false, tr("Importar tarefas de iCalendar"), FiltroICS,
+    const QString arquivo = escolheArquivo(parent, false, Intercambio::tr("Importar tarefas de iCalendar"), filtroICS(),
                                            QStringLiteral("ics"), {});
     if (arquivo.isEmpty())
         return;
@@ -156,28 +163,28 @@ void importaICS(QWidget* parent, Programa& programa)
         lido = file.error() == QFileDevice::NoError;
     }
     if (!lido) {
-        common::Messages::exclamation(parent, tr("Arquivo não lido!"),
-                                      tr("Não foi possível ler o arquivo \"%1\".").arg(nativo(arquivo)));
+        common::Messages::exclamation(parent, Intercambio::tr("Arquivo não lido!"),
+                                      Intercambio::tr("Não foi possível ler o arquivo \"%1\".").arg(nativo(arquivo)));
         return;
     }
     const std::optional<Importacao> importacao = leImportacao(bytes);
     if (!importacao) {
         common::Messages::exclamation(
-            parent, tr("Arquivo não reconhecido!"),
-            tr("O arquivo \"%1\" não é um arquivo iCalendar (.ics) e nada foi importado.").arg(nativo(arquivo)));
+            parent, Intercambio::tr("Arquivo não reconhecido!"),
+            Intercambio::tr("O arquivo \"%1\" não é um arquivo iCalendar (.ics) e nada foi importado.").arg(nativo(arquivo)));
         return;
     }
     if (importacao->tarefas.isEmpty()) {
-        common::Messages::exclamation(parent, tr("Nada a importar!"), importacao->resumo());
+        common::Messages::exclamation(parent, Intercambio::tr("Nada a importar!"), importacao->resumo());
         return;
     }
-    if (!common::Messages::askYesNo(parent, tr("Confirma a importação?"), importacao->resumo()))
+    if (!common::Messages::askYesNo(parent, Intercambio::tr("Confirma a importação?"), importacao->resumo()))
         return;
     gravaImportacao(programa.db, *importacao, common::Clock::today());
-    common::Messages::show(parent, QMessageBox::Information, tr("Importação concluída"),
+    common::Messages::show(parent, QMessageBox::Information, Intercambio::tr("Importação concluída"),
                            importacao->tarefas.size() == 1
-                               ? tr("1 atividade importada.")
-                               : tr("%1 atividades importadas.").arg(importacao->tarefas.size()));
+                               ? Intercambio::tr("1 atividade importada.")
+                               : Intercambio::tr("%1 atividades importadas.").arg(importacao->tarefas.size()));
 }
 
 }  // namespace davo

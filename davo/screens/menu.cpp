@@ -13,14 +13,18 @@
 #include "common/frmInformacoes.h"
 #include "common/mainwindow.h"
 #include "common/platform.h"
+#include "common/traducao.h"
 #include "common/widgets.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 
 namespace davo {
@@ -31,22 +35,38 @@ namespace {
 QPixmap nomeProduto()
 {
     return common::drawPicture({QSize(300, 220), {QColor(0, 64, 48), QColor(64, 168, 120)}, QStringLiteral("DAVO"), 40,
-                                50, QStringLiteral("Prioridades pelo método GUT"), 12});
+                                50, Menu::tr("Prioridades pelo método GUT"), 12});
 }
 
 QPixmap letrasMetodo()
 {
     return common::drawPicture({QSize(300, 220), {QColor(96, 32, 0), QColor(216, 128, 48)}, QStringLiteral("G×U×T"),
-                                40, 50, QStringLiteral("Gravidade · Urgência · Tendência"), 12});
+                                40, 50, Menu::tr("Gravidade · Urgência · Tendência"), 12});
+}
+
+// The interface language lives in the user's settings, beside the windows' sizes: DAVO.mdb has no
+// field for it, and the database files people already have stay exactly as they are.
+QSettings configuracao()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("davo"), QStringLiteral("davo"));
 }
 
 }  // namespace
+
+QString linguaGuardada()
+{
+    return common::lingua(configuracao().value(QStringLiteral("idioma")).toString()).codigo;
+}
+
+void guardaLingua(const QString& codigo)
+{
+    configuracao().setValue(QStringLiteral("idioma"), QString::fromLatin1(common::lingua(codigo).codigo));
+}
 
 Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 {
     programa_.pasta = folder;
     setObjectName(QStringLiteral("Menu"));
-    setWindowTitle(QStringLiteral("Sistema Davo"));
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -60,54 +80,89 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     layout->addWidget(image2);
     setCentralWidget(central);
 
-    common::menuItem(menuBar(), "mnuAtivGUT", QStringLiteral("&Atividades GUT"), this, &Menu::mnuAtivGUT_Click);
-    common::menuItem(menuBar(), "mnuHistorico", QStringLiteral("&Histórico"), this, &Menu::mnuHistorico_Click);
-    common::menuItem(menuBar(), "mnuPlano", tr("&Plano"), this, &Menu::mnuPlano_Click);
-    QMenu* util = menuBar()->addMenu(QStringLiteral("&Utilitários"));
+    common::menuItem(menuBar(), "mnuAtivGUT", QString(), this, &Menu::mnuAtivGUT_Click);
+    common::menuItem(menuBar(), "mnuHistorico", QString(), this, &Menu::mnuHistorico_Click);
+    common::menuItem(menuBar(), "mnuPlano", QString(), this, &Menu::mnuPlano_Click);
+    QMenu* util = menuBar()->addMenu(QString());
     util->setObjectName(QStringLiteral("mnuUtil"));
-    common::menuItem(util, "mnuCompactar", QStringLiteral("&Compactar Banco de Dados"), this, &Menu::mnuCompactar_Click);
-    common::menuItem(util, "mnuSuporte", QStringLiteral("&Suporte"), this, &Menu::mnuSuporte_Click);
+    common::menuItem(util, "mnuCompactar", QString(), this, &Menu::mnuCompactar_Click);
+    common::menuItem(util, "mnuSuporte", QString(), this, &Menu::mnuSuporte_Click);
     util->addSeparator();
-    common::menuItem(util, "mnuExportarICS", tr("&Exportar atividades (iCalendar)..."), this, &Menu::mnuExportarICS_Click);
-    common::menuItem(util, "mnuImportarICS", tr("&Importar tarefas (iCalendar)..."), this, &Menu::mnuImportarICS_Click);
-    QMenu* csv = util->addMenu(tr("Exportar para CS&V"));
+    common::menuItem(util, "mnuExportarICS", QString(), this, &Menu::mnuExportarICS_Click);
+    common::menuItem(util, "mnuImportarICS", QString(), this, &Menu::mnuImportarICS_Click);
+    QMenu* csv = util->addMenu(QString());
     csv->setObjectName(QStringLiteral("mnuExportarCSV"));
-    common::menuItem(csv, "mnuExportarCSVLista", tr("&Atividades GUT..."), this, &Menu::mnuExportarCSVLista_Click);
-    common::menuItem(csv, "mnuExportarCSVHistorico", tr("&Histórico..."), this, &Menu::mnuExportarCSVHistorico_Click);
-    common::menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), this, &Menu::mnuSair_Click);
+    common::menuItem(csv, "mnuExportarCSVLista", QString(), this, &Menu::mnuExportarCSVLista_Click);
+    common::menuItem(csv, "mnuExportarCSVHistorico", QString(), this, &Menu::mnuExportarCSVHistorico_Click);
+    common::menuItem(menuBar(), "mnuSair", QString(), this, &Menu::mnuSair_Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     auto* panel = new QLabel(this);
     panel->setObjectName(QStringLiteral("StatusBar1.Panel1"));
     statusBar()->addWidget(panel, 1);
     // Shown while the database can only be read.
-    auto* somenteLeitura = common::withName(new QLabel(tr("Somente leitura: nada pode ser gravado"), this),
-                                            QStringLiteral("lblSomenteLeitura"));
+    auto* somenteLeitura = common::withName(new QLabel(this), QStringLiteral("lblSomenteLeitura"));
     statusBar()->addPermanentWidget(somenteLeitura);
     somenteLeitura->hide();
+    retranslate();
+}
+
+void Menu::retranslate()
+{
+    setWindowTitle(tr("Sistema Davo"));
+    const std::pair<const char*, QString> textos[] = {
+        {"mnuAtivGUT", tr("&Atividades GUT")},
+        {"mnuHistorico", tr("&Histórico")},
+        {"mnuPlano", tr("&Plano")},
+        {"mnuCompactar", tr("&Compactar Banco de Dados")},
+        {"mnuSuporte", tr("&Suporte")},
+        {"mnuExportarICS", tr("&Exportar atividades (iCalendar)...")},
+        {"mnuImportarICS", tr("&Importar tarefas (iCalendar)...")},
+        {"mnuExportarCSVLista", tr("&Atividades GUT...")},
+        {"mnuExportarCSVHistorico", tr("&Histórico...")},
+        {"mnuSair", tr("&Sair")},
+    };
+    for (const auto& [nome, texto] : textos)
+        if (auto* item = findChild<QAction*>(QLatin1String(nome)))
+            item->setText(texto);
+    findChild<QMenu*>(QStringLiteral("mnuUtil"))->setTitle(tr("&Utilitários"));
+    findChild<QMenu*>(QStringLiteral("mnuExportarCSV"))->setTitle(tr("Exportar para CS&V"));
+    findChild<QLabel*>(QStringLiteral("lblSomenteLeitura"))->setText(tr("Somente leitura: nada pode ser gravado"));
+    auto* panel = findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"));
+    if (!panel->text().isEmpty())
+        panel->setText(tr("Sistema Davo - Versão 2017"));
+}
+
+void Menu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 Menu::~Menu() = default;
 
 bool Menu::Form_Load()
 {
-    // The standard buttons of the message boxes and the file dialog in Portuguese, as the screens.
-    common::loadQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // The interface language the user chose last (Portuguese the first time), the standard buttons
+    // of the message boxes and the file dialog with it.
+    common::instalaLingua(QStringLiteral("davo"), linguaGuardada());
+    retranslate();  // now: the change itself reaches the window only once the event loop runs
 
     // davo's date arithmetic reads and writes day/month/year: the system's short date must be
-    // ten characters with a slash in the sixth place.
+    // ten characters with a slash in the sixth place, day or month first, in any interface language.
     const QString hoje = common::shortDateText(common::Clock::today());
     if (hoje.size() != 10 || hoje.at(5) != QLatin1Char('/')) {
         common::Messages::exclamation(
-            nullptr, QStringLiteral("FORMATO DATA ERRADO!"),
-            QStringLiteral("Alterar o Formato da DATA para 'DD/MM/AAAA' (Painel de Controle, Configurações Regionais)"));
+            nullptr, tr("FORMATO DATA ERRADO!"),
+            tr("Alterar o Formato da DATA para 'DD/MM/AAAA' (Painel de Controle, Configurações Regionais)"));
         return false;
     }
 
     instance_ = std::make_unique<common::SingleInstance>(QStringLiteral("davo"));
     if (instance_->anotherCopyRunning()) {
-        common::Messages::exclamation(nullptr, QStringLiteral("Programa Paralizado!"),
-                                      QStringLiteral("Programa ativo pela segunda vez, será fechado!"));
+        common::Messages::exclamation(nullptr, tr("Programa Paralizado!"),
+                                      tr("Programa ativo pela segunda vez, será fechado!"));
         instance_.reset();
         return false;
     }
@@ -122,7 +177,7 @@ bool Menu::Form_Load()
         relataErro(nullptr, e);
         return true;
     }
-    findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"))->setText(QStringLiteral("Sistema Davo - Versão 2017"));
+    findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"))->setText(tr("Sistema Davo - Versão 2017"));
     findChild<QLabel*>(QStringLiteral("lblSomenteLeitura"))->setVisible(programa_.db.isReadOnly());
     return true;
 }
@@ -132,7 +187,7 @@ bool Menu::bancoAberto()
     if (programa_.db.isOpen())
         return true;
     relataErro(this, common::StoreError::NotOpen,
-               QStringLiteral("O banco de dados '%1' não está aberto.").arg(programa_.pasta + QStringLiteral("/DAVO.mdb")));
+               tr("O banco de dados '%1' não está aberto.").arg(programa_.pasta + QStringLiteral("/DAVO.mdb")));
     return false;
 }
 
@@ -171,6 +226,12 @@ void Menu::mnuSuporte_Click()
     variante.programa = common::Variante::Davo;
     variante.pasta = QCoreApplication::applicationDirPath();  // the data may live elsewhere: the screen names its file
     variante.imagem = nomeProduto();
+    // The language chosen there is kept for the next start and spoken at once by every window.
+    variante.lingua = common::linguaInstalada();
+    variante.escolheLingua = [](const QString& codigo) {
+        guardaLingua(codigo);
+        common::instalaLingua(QStringLiteral("davo"), codigo);
+    };
     const common::SistemaInfo sistema;
     common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);
     tela.Form_Load();
@@ -190,7 +251,7 @@ void Menu::mnuCompactar_Click()
         relataErro(this, e);
         return;
     }
-    common::Messages::exclamation(this, QStringLiteral("OK!"), QStringLiteral("Arquivo Compactado!"));
+    common::Messages::exclamation(this, tr("OK!"), tr("Arquivo Compactado!"));
 }
 
 void Menu::mnuExportarICS_Click()

@@ -13,6 +13,11 @@ class SingleInstance;
 
 namespace davo {
 
+// The interface language davo speaks ("pt", "en", "es"), kept in the user's settings; Portuguese
+// when none was chosen.
+QString linguaGuardada();
+void guardaLingua(const QString& codigo);
+
 // davo's main window: checks the date format, refuses a second copy, opens DAVO.mdb and offers the
 // menu, the compaction among it.
 class Menu : public QMainWindow {
@@ -38,7 +43,11 @@ public:
     void mnuExportarCSVHistorico_Click();
     void mnuSair_Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     // True when the database is open; otherwise the error report is shown.
     bool bancoAberto();
 

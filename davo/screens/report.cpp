@@ -3,15 +3,18 @@
 #include "common/platform.h"
 #include "common/store.h"
 
+#include <QCoreApplication>
+
 namespace davo {
 
 void relataErro(QWidget* parent, int number, const QString& description)
 {
-    common::Messages::show(parent, QMessageBox::Critical, QStringLiteral("Erro"),
-                           QStringLiteral("Ocorreu um erro na Abertura de Arquivos.\n"
-                                          "Como referência, anote o seguinte número: \n"
-                                          "Número de Erro => %1\n"
-                                          "Ref.: %2")
+    common::Messages::show(parent, QMessageBox::Critical, QCoreApplication::translate("davo::relataErro", "Erro"),
+                           QCoreApplication::translate("davo::relataErro",
+                                                       "Ocorreu um erro na Abertura de Arquivos.\n"
+                                                       "Como referência, anote o seguinte número: \n"
+                                                       "Número de Erro => %1\n"
+                                                       "Ref.: %2")
                                .arg(number)
                                .arg(description));
 }

@@ -358,7 +358,7 @@ private slots:
             else
                 QCOMPARE(valor(Beta, "HorasEst").toDouble(), anterior);
             if (n && *n < 0)
-                QCOMPARE(lastMessage().title, davo::HorasEstimadasIncorretas.titulo);
+                QCOMPARE(lastMessage().title, davo::horasEstimadasIncorretas().titulo);
         });
     }
 
@@ -373,7 +373,7 @@ private slots:
             else
                 QCOMPARE(valor(Beta, "HorasTrab").toDouble(), anterior);
             if (n && *n < 0)
-                QCOMPARE(lastMessage().title, davo::HorasJaTrabIncorretas.titulo);
+                QCOMPARE(lastMessage().title, davo::horasJaTrabIncorretas().titulo);
         });
     }
 

@@ -3,6 +3,7 @@
 
 #include "common/formats.h"
 #include "common/store.h"
+#include "common/traducao.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>
@@ -118,6 +119,40 @@ private slots:
         common::setUserLocale(QLocale(locale));
         davo::Menu menu(folder_->path());
         QCOMPARE(menu.Form_Load(), accepted);
+    }
+
+    void in_english_the_date_check_takes_either_order_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << true;
+        QTest::newRow("MM/dd/yyyy") << "MM/dd/yyyy" << true;
+        QTest::newRow("M/d/yy") << "M/d/yy" << false;
+        QTest::newRow("yyyy-MM-dd") << "yyyy-MM-dd" << false;
+    }
+
+    // The language chosen last is spoken from the start, the format message with it; the check
+    // itself is the same in every language.
+    void in_english_the_date_check_takes_either_order()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, accepted);
+        davo::guardaLingua(QStringLiteral("en"));
+        common::setUserLocale(QLocale(QLocale::English, QLocale::UnitedStates), format);
+        {
+            davo::Menu menu(folder_->path());
+            QCOMPARE(menu.Form_Load(), accepted);
+            QCOMPARE(named<QAction>(&menu, "mnuAtivGUT")->text(), QStringLiteral("GUT &Activities"));
+            if (accepted) {
+                QVERIFY(common::Messages::shown().isEmpty());
+                QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel1")->text(), QStringLiteral("Davo System - Version 2017"));
+            } else {
+                QCOMPARE(lastMessage().title, QStringLiteral("WRONG DATE FORMAT!"));
+                QCOMPARE(lastMessage().text, QStringLiteral("Change the DATE format to 'DD/MM/YYYY' or 'MM/DD/YYYY' "
+                                                            "(Control Panel, Regional Settings)"));
+            }
+        }
+        common::instalaLingua(QStringLiteral("davo"), QStringLiteral("pt"));
     }
 
     void a_second_copy_is_refused()

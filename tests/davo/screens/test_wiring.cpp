@@ -14,6 +14,7 @@
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
 #include "common/store.h"
+#include "common/traducao.h"
 #include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"
 
@@ -21,11 +22,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QXmlStreamReader>
 
 using testsupport::accessKey;
 using testsupport::named;
@@ -149,7 +153,11 @@ private slots:
         common::Modal::setTestHandler(respondeQuestionario);
     }
 
-    void cleanup() { testsupport::endTest(f_); }
+    void cleanup()
+    {
+        common::instalaLingua(QStringLiteral("davo"), QStringLiteral("pt"));
+        testsupport::endTest(f_);
+    }
 
     void the_new_activity_screen_by_keys_and_clicks()
     {
@@ -275,6 +283,158 @@ private slots:
 
         clica(named<QPushButton>(&historico, "Command1"));
         QVERIFY(!historico.isVisible());
+    }
+
+    void the_language_clicked_on_the_information_screen_is_spoken_at_once_data()
+    {
+        QTest::addColumn<QString>("opcao");
+        QTest::addColumn<QString>("codigo");
+        QTest::addColumn<QStringList>("textos");
+        // The menu as the information screen closes, that screen, then the list and the new
+        // activity opened afterwards.
+        QTest::newRow("English") << "opt1" << "en"
+                                 << QStringList{"GUT &Activities", "&Utilities", "&Support", "&Quit", "Davo System",
+                                                "Information", "Language: ", "&Return", "GUT Activities",
+                                                "Add &New Activity", "New Activity", "Activity:", "&Save"};
+        QTest::newRow("Spanish") << "opt2" << "es"
+                                 << QStringList{"&Actividades GUT", "&Utilidades", "&Soporte", "Sa&lir", "Sistema Davo",
+                                                "Información general", "Idioma: ", "&Volver", "Actividades GUT",
+                                                "Incluir &nueva actividad", "Inclusión de nueva actividad",
+                                                "Actividad:", "G&uardar"};
+        QTest::newRow("Portuguese") << "opt3" << "pt"
+                                    << QStringList{"&Atividades GUT", "&Utilitários", "&Suporte", "&Sair", "Sistema Davo",
+                                                   "Informações Gerais", "Idioma: ", "&Voltar", "Atividades GUT",
+                                                   "Incluir &Nova Atividade", "Inclusão de Nova Atividade",
+                                                   "Atividade:", "&Gravar"};
+    }
+
+    void the_language_clicked_on_the_information_screen_is_spoken_at_once()
+    {
+        QFETCH(QString, opcao);
+        QFETCH(QString, codigo);
+        QFETCH(QStringList, textos);
+        // Another language than the one chosen first, so that the click changes something.
+        davo::guardaLingua(codigo == QLatin1String("en") ? QStringLiteral("es") : QStringLiteral("en"));
+        f_->programa.db.close();
+        davo::Menu menu(f_->folder.path());
+        QVERIFY(menu.Form_Load());
+        QVERIFY(mostra(&menu));
+        auto legendasMenu = [&menu] {
+            return QStringList{named<QAction>(&menu, "mnuAtivGUT")->text(),
+                               named<QMenu>(&menu, "mnuUtil")->title(), named<QAction>(&menu, "mnuSuporte")->text(),
+                               named<QAction>(&menu, "mnuSair")->text(), menu.windowTitle()};
+        };
+        QStringList vistos;
+        QStringList opcoes;
+        common::Modal::setTestHandler([&](QDialog& d) {
+            if (!mostra(&d))
+                return -1;
+            if (d.objectName() == QLatin1String("frmInformacoes")) {
+                for (const char* opt : {"opt1", "opt2", "opt3"})
+                    opcoes << named<QRadioButton>(&d, opt)->text();
+                clica(named<QRadioButton>(&d, opcao));
+                QCoreApplication::processEvents();  // the change reaches every window
+                vistos << legendasMenu() << d.windowTitle() << named<QGroupBox>(&d, "Frame3")->title()
+                       << named<QPushButton>(&d, "cmdVOLTAR")->text();
+                clica(named<QPushButton>(&d, "cmdVOLTAR"));
+            } else if (d.objectName() == QLatin1String("frmAtividadesGUT")) {
+                vistos << d.windowTitle() << named<QPushButton>(&d, "cmdNovaAtiv")->text();
+                clica(named<QPushButton>(&d, "cmdNovaAtiv"));
+                d.reject();
+            } else if (d.objectName() == QLatin1String("frmNovaAtiv")) {
+                vistos << d.windowTitle() << named<QLabel>(&d, "Label1")->text()
+                       << named<QPushButton>(&d, "cmdGravar")->text();
+                d.reject();
+            }
+            return d.result();
+        });
+        named<QAction>(&menu, "mnuSuporte")->trigger();
+        named<QAction>(&menu, "mnuAtivGUT")->trigger();
+        QCOMPARE(vistos, textos);
+        // Each language under its own name, in every language.
+        QCOMPARE(opcoes, QStringList({"English", "Español", "Português"}));
+        QCOMPARE(davo::linguaGuardada(), codigo);
+        QCOMPARE(legendasMenu(), textos.mid(0, 5));
+        // Numbers and dates stay the user's.
+        QCOMPARE(common::numberText(1.5), QStringLiteral("1,5"));
+        QCOMPARE(common::shortDateText(Today), QStringLiteral("08/12/2026"));
+    }
+
+    void a_language_change_rewords_the_new_activity_screen_and_keeps_what_was_typed()
+    {
+        adiciona(QStringLiteral("antiga"));
+        davo::frmNovaAtiv nova(f_->programa);
+        QVERIFY(mostra(&nova));
+        preenche(nova);
+        digita(&nova, "txtObs", QStringLiteral("ligar antes"));
+        auto conteudo = [&nova] {
+            QStringList out;
+            for (const char* caixa : {"txtAtividade", "mskDtFinal", "txtHorasEst", "txtHorasJaTrab", "txtObs"})
+                out << named<QLineEdit>(&nova, caixa)->text();
+            for (const char* rotulo : {"lblG", "lblT", "lblU", "lblGUT"})
+                out << named<QLabel>(&nova, rotulo)->text();
+            return out;
+        };
+        const QStringList digitado = conteudo();
+        QVERIFY(!named<QLabel>(&nova, "lblGUT")->text().isEmpty());
+        QVERIFY(named<QLabel>(&nova, "lblImpacto")->text().startsWith(QStringLiteral("Com esta atividade")));
+
+        const std::tuple<const char*, const char*, const char*, const char*> linguas[] = {
+            {"en", "New Activity", "&Tendency", "With this activity"},
+            {"es", "Inclusión de nueva actividad", "&Tendencias", "Con esta actividad"},
+            {"pt", "Inclusão de Nova Atividade", "&Tendências", "Com esta atividade"}};
+        for (const auto& [codigo, titulo, botao, impacto] : linguas) {
+            QVERIFY(common::instalaLingua(QStringLiteral("davo"), QLatin1String(codigo)));
+            QTRY_COMPARE(nova.windowTitle(), QString::fromUtf8(titulo));
+            QCOMPARE(named<QPushButton>(&nova, "cmdTendencias")->text(), QString::fromUtf8(botao));
+            QVERIFY(named<QLabel>(&nova, "lblImpacto")->text().startsWith(QString::fromUtf8(impacto)));
+            QCOMPARE(conteudo(), digitado);
+        }
+    }
+
+    void every_text_has_a_finished_translation_data()
+    {
+        QTest::addColumn<QString>("arquivo");
+        QTest::newRow("English") << QStringLiteral(DAVO_TRANSLATIONS "/davo_en.ts");
+        QTest::newRow("Spanish") << QStringLiteral(DAVO_TRANSLATIONS "/davo_es.ts");
+    }
+
+    void every_text_has_a_finished_translation()
+    {
+        QFETCH(QString, arquivo);
+        QFile ts(arquivo);
+        QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(arquivo));
+        QXmlStreamReader xml(&ts);
+        QString contexto;
+        QString fonte;
+        int mensagens = 0;
+        // The arguments a text carries: a translation that drops or adds one shows the wrong figure.
+        auto argumentos = [](const QString& texto) {
+            QStringList out;
+            for (int i = 1; i <= 9; ++i)
+                if (texto.contains(QStringLiteral("%%1").arg(i)))
+                    out << QString::number(i);
+            return out;
+        };
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                contexto = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                fonte = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString tipo = xml.attributes().value(QLatin1String("type")).toString();
+                const QString traducao = xml.readElementText();
+                const QByteArray onde = (contexto + QStringLiteral(": ") + fonte).toUtf8();
+                QVERIFY2(tipo.isEmpty(), onde.constData());
+                QVERIFY2(!traducao.trimmed().isEmpty(), onde.constData());
+                QVERIFY2(argumentos(traducao) == argumentos(fonte), onde.constData());
+                ++mensagens;
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(mensagens > 100);
     }
 
     void a_failing_write_leaves_no_record_and_ends_the_program()
