@@ -29,7 +29,7 @@ struct Arquivo {
     {
         davo::incluiAtividade(db, {nome, common::dateText(Today.addDays(10)), "30", "5", {}, "2", "4", "1", "8"},
                               Today);
-        common::Recordset rs = common::Recordset::openQuery(db, QStringLiteral("Select * FROM Atividades"));
+        common::Recordset rs = common::Recordset::openTable(db, QStringLiteral("Atividades"));
         rs.moveLast();
         if (ativo != QLatin1String("1")) {
             rs.edit();
