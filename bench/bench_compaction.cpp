@@ -26,7 +26,8 @@ QString copia()
         const QString f = benchsupport::folder() + QStringLiteral("/compactacao");
         QDir().mkpath(f);
         QFile::remove(f + QStringLiteral("/DAVO.mdb"));
-        QFile::copy(benchsupport::davoFolder(Activities) + QStringLiteral("/DAVO.mdb"), f + QStringLiteral("/DAVO.mdb"));
+        QFile::copy(benchsupport::davoFolder(Activities) + QStringLiteral("/DAVO.mdb"),
+                    f + QStringLiteral("/DAVO.mdb"));
         return f;
     }();
     return folder;

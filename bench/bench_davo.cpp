@@ -68,15 +68,17 @@ void ActivityListFloor(benchmark::State& state)
     const QByteArray path = (benchsupport::davoFolder(static_cast<int>(state.range(0))) + "/DAVO.mdb").toUtf8();
     const bool newDay = state.range(1) != 0;
     sqlite3* db = nullptr;
-    sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);  // as the store opens it
+    sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                    nullptr);  // as the store opens it
     auto prepare = [db](const QString& sql) {
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
             qFatal("%s", sqlite3_errmsg(db));
         return statement;
     };
-    sqlite3_stmt* pass = prepare("Select Codigo, DataFinal, HorasQFaltam, FaltamDias, TempoDisp, HorasTrabDia "
-                                 "FROM Atividades WHERE Ativo = '1'");
+    sqlite3_stmt* pass = prepare(
+        "Select Codigo, DataFinal, HorasQFaltam, FaltamDias, TempoDisp, HorasTrabDia "
+        "FROM Atividades WHERE Ativo = '1'");
     sqlite3_stmt* write =
         prepare("UPDATE Atividades SET FaltamDias = ?, TempoDisp = ?, HorasTrabDia = ? WHERE Codigo = ?");
     sqlite3_stmt* list = prepare(davo::ListaAtivas.sql());

@@ -39,8 +39,9 @@ void preparaCaso(kivo::Programa& programa)
             db.execute("UPDATE Criterios SET Identifica = ?, Sinal = ?, Peso = ?, Qtde = '15' WHERE Numero = ?",
                        {QStringLiteral("Critério %1").arg(c), c % 4 == 0 ? "-" : "+", 1 + (c * 3) % 9 + c * 0.01, c});
             for (int a = 1; a <= 15; ++a)
-                db.execute(QStringLiteral("UPDATE Criterios SET %1 = ? WHERE Numero = ?").arg(kivo::numbered("Valor", a)),
-                           {1 + ((a * 7 + c * 13) % 23) + a * 0.01 * c, c});
+                db.execute(
+                    QStringLiteral("UPDATE Criterios SET %1 = ? WHERE Numero = ?").arg(kivo::numbered("Valor", a)),
+                    {1 + ((a * 7 + c * 13) % 23) + a * 0.01 * c, c});
             for (int r = c + 1; r <= 15; ++r) {
                 const double v = escala[(c * 3 + r) % 5];
                 db.execute(QStringLiteral("UPDATE Criterios SET %1 = ? WHERE Numero = ?").arg(kivo::numbered("N", r)),

@@ -131,10 +131,12 @@ void BareSqliteFloor15x15(benchmark::State& state)
             zeroAlt += std::string(", ") + p + two(k) + " = 0";
     zeroAlt += " WHERE Numero = ?";
     Sql zeraAlt(db, zeroAlt);
-    Sql zeraCrit(db, "UPDATE Criterios SET RTO = 0, RTO_Inv = 0, Total = 0, Pesos = 0, Emach = 0, PesoFinal = 0 "
-                     "WHERE Numero = ?");
-    const std::string pares = " (Numero, Indice, CriterioA, DescrA, %A, %B, DescrB, CriterioB, RTO, inv_RTO) "
-                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    Sql zeraCrit(db,
+                 "UPDATE Criterios SET RTO = 0, RTO_Inv = 0, Total = 0, Pesos = 0, Emach = 0, PesoFinal = 0 "
+                 "WHERE Numero = ?");
+    const std::string pares =
+        " (Numero, Indice, CriterioA, DescrA, %A, %B, DescrB, CriterioB, RTO, inv_RTO) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
     auto insert = [&](const std::string& table, const std::string& what) {
         std::string s = "INSERT INTO " + table + pares;
         for (size_t at; (at = s.find('%')) != std::string::npos;)
@@ -148,8 +150,8 @@ void BareSqliteFloor15x15(benchmark::State& state)
     for (int k = 1; k <= N; ++k) {
         insC.push_back(std::make_unique<Sql>(db, insert("c" + two(k), "Valor")));
         notas.push_back(std::make_unique<Sql>(db, "UPDATE Alternativas SET RTO" + two(k) + " = ?, RTOi" + two(k) +
-                                                      " = ?, Total" + two(k) + " = ?, Normal" + two(k) +
-                                                      " = ?, Pesos" + two(k) + " = ? WHERE Numero = ?"));
+                                                      " = ?, Total" + two(k) + " = ?, Normal" + two(k) + " = ?, Pesos" +
+                                                      two(k) + " = ? WHERE Numero = ?"));
         kivo += "KIVO" + two(k) + " = ?, ";
     }
     Sql resultado(db, kivo + "Resultado = ? WHERE Numero = ?");
@@ -174,9 +176,17 @@ void BareSqliteFloor15x15(benchmark::State& state)
         int par = 0;
         for (int i = 1; i < N; ++i)
             for (int j = i + 1; j <= N; ++j)
-                insRto.bind(1, ++par).bind(2, j - i).bind(3, i).bind(4, criterios[i - 1]).bind(5, peso(i))
-                    .bind(6, peso(j)).bind(7, criterios[j - 1]).bind(8, j).bind(9, peso(i) / peso(j))
-                    .bind(10, peso(j) / peso(i)).run();
+                insRto.bind(1, ++par)
+                    .bind(2, j - i)
+                    .bind(3, i)
+                    .bind(4, criterios[i - 1])
+                    .bind(5, peso(i))
+                    .bind(6, peso(j))
+                    .bind(7, criterios[j - 1])
+                    .bind(8, j)
+                    .bind(9, peso(i) / peso(j))
+                    .bind(10, peso(j) / peso(i))
+                    .run();
         for (int i = 1; i <= N; ++i)
             somaCrit.bind(1, 1.0).bind(2, 1.0).bind(3, 2.0).bind(4, 1.0 / N).bind(5, i).run();
         exec(db, "COMMIT");
@@ -186,9 +196,18 @@ void BareSqliteFloor15x15(benchmark::State& state)
             par = 0;
             for (int a = 1; a <= N; ++a)
                 for (int b = 1; b <= N; ++b)
-                    insC[k - 1]->bind(1, ++par).bind(2, b).bind(3, a).bind(4, nomes[a - 1]).bind(5, valor(k, a))
-                        .bind(6, valor(k, b)).bind(7, nomes[b - 1]).bind(8, b).bind(9, valor(k, a) / valor(k, b))
-                        .bind(10, valor(k, b) / valor(k, a)).run();
+                    insC[k - 1]
+                        ->bind(1, ++par)
+                        .bind(2, b)
+                        .bind(3, a)
+                        .bind(4, nomes[a - 1])
+                        .bind(5, valor(k, a))
+                        .bind(6, valor(k, b))
+                        .bind(7, nomes[b - 1])
+                        .bind(8, b)
+                        .bind(9, valor(k, a) / valor(k, b))
+                        .bind(10, valor(k, b) / valor(k, a))
+                        .run();
             exec(db, "COMMIT");
         }
         for (int k = 1; k <= N; ++k) {

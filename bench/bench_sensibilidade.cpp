@@ -74,8 +74,9 @@ void LeituraAnaliseGrafico15x15(benchmark::State& state)
         db.execute("UPDATE Criterios SET Identifica = ?, Sinal = ?, Peso = ?, Qtde = '15' WHERE Numero = ?",
                    {c.nome, c.sinal, c.peso, k + 1});
         for (int a = 0; a < 15; ++a)
-            db.execute(QStringLiteral("UPDATE Criterios SET %1 = ? WHERE Numero = ?").arg(kivo::numbered("Valor", a + 1)),
-                       {c.valores[a], k + 1});
+            db.execute(
+                QStringLiteral("UPDATE Criterios SET %1 = ? WHERE Numero = ?").arg(kivo::numbered("Valor", a + 1)),
+                {c.valores[a], k + 1});
     }
     for (auto _ : state) {
         Sensibilidade s(*leCaso(db));

@@ -29,5 +29,8 @@ int run(int argc, char** argv);
 }  // namespace benchsupport
 
 // The main() of every benchmark program.
-#define BENCHMARK_MAIN_WITH_QT() \
-    int main(int argc, char** argv) { return benchsupport::run(argc, argv); }
+#define BENCHMARK_MAIN_WITH_QT()              \
+    int main(int argc, char** argv)           \
+    {                                         \
+        return benchsupport::run(argc, argv); \
+    }

@@ -55,9 +55,8 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
     case SQLITE_IOERR:
         if (code == SQLITE_IOERR_NOMEM)
             break;
-        return StoreError(StoreError::DiskError,
-                          QStringLiteral("Erro de disco ao gravar '%1' (%2).").arg(path, why), Kind::DiskError,
-                          path);
+        return StoreError(StoreError::DiskError, QStringLiteral("Erro de disco ao gravar '%1' (%2).").arg(path, why),
+                          Kind::DiskError, path);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return StoreError(StoreError::NotADatabase,
@@ -66,8 +65,8 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
         // Past the opening, what cannot be opened is the journal beside the file: its folder
         // refuses new files.
         return StoreError(StoreError::CannotOpen,
-                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why),
-                          Kind::ReadOnly, path);
+                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why), Kind::ReadOnly,
+                          path);
     case SQLITE_READONLY:
         if (code == SQLITE_READONLY_DBMOVED)
             return StoreError(StoreError::CannotOpen,
@@ -75,8 +74,7 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
         [[fallthrough]];
     case SQLITE_PERM:
         return StoreError(StoreError::ReadOnly,
-                          QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).")
-                              .arg(why),
+                          QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).").arg(why),
                           Kind::ReadOnly, path);
     default:
         break;
@@ -118,8 +116,9 @@ bool createPrivateFile(const QString& path)
     if (fd < 0) {
         if (errno == EEXIST)
             return false;
-        throw StoreError(StoreError::CannotOpen, QStringLiteral("Não foi possível criar '%1': %2")
-                                                     .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        throw StoreError(
+            StoreError::CannotOpen,
+            QStringLiteral("Não foi possível criar '%1': %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     ::close(fd);
     return true;
@@ -142,12 +141,9 @@ StoreError::StoreError(int number, const QString& description, Kind kind, const 
       description_(description),
       kind_(kind),
       file_(file)
-{
-}
+{}
 
-Database::Database() : d_(std::make_unique<DatabasePrivate>())
-{
-}
+Database::Database() : d_(std::make_unique<DatabasePrivate>()) {}
 
 Database::~Database() = default;
 
@@ -277,7 +273,8 @@ sqlite3* DatabasePrivate::requireOpen() const
 void DatabasePrivate::fail(int code, const QString& what) const
 {
     // The extended code tells a file moved away from a folder that refuses writing.
-    const int extended = db_ && (sqlite3_extended_errcode(db_) & 0xff) == (code & 0xff) ? sqlite3_extended_errcode(db_) : code;
+    const int extended =
+        db_ && (sqlite3_extended_errcode(db_) & 0xff) == (code & 0xff) ? sqlite3_extended_errcode(db_) : code;
     throw engineError(extended, engineText(db_, code), path_, what);
 }
 
@@ -326,15 +323,15 @@ std::shared_ptr<const TableInfo> DatabasePrivate::table(const QString& name)
 
     TableInfo info;
     {
-        sqlite3_stmt* q = prepared(QStringLiteral(
-            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+        sqlite3_stmt* q =
+            prepared(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
         Rewind rewind{q};
         bind(q, {name});
         const int code = sqlite3_step(q);
         if (code == SQLITE_DONE)
-            throw StoreError(StoreError::TableNotFound,
-                             QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.")
-                                 .arg(name));
+            throw StoreError(
+                StoreError::TableNotFound,
+                QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.").arg(name));
         if (code != SQLITE_ROW)
             fail(code, name);
         info.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
@@ -400,8 +397,8 @@ void DatabasePrivate::rollback()
         depth_ = 0;
         return;
     }
-    const QByteArray sql = depth_ == 0 ? QByteArray("ROLLBACK")
-                                       : QStringLiteral("ROLLBACK TO s%1; RELEASE s%1").arg(depth_).toLatin1();
+    const QByteArray sql =
+        depth_ == 0 ? QByteArray("ROLLBACK") : QStringLiteral("ROLLBACK TO s%1; RELEASE s%1").arg(depth_).toLatin1();
     sqlite3_exec(db_, sql.constData(), nullptr, nullptr, nullptr);
 }
 
@@ -422,8 +419,7 @@ void Database::compactInto(const QString& newPath)
     // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
     // depends on SQLite's version and settings.
     if (!QFile::setPermissions(newPath, QFile::permissions(path())) || !syncToDisk(newPath))
-        throw StoreError(StoreError::Engine,
-                         QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
+        throw StoreError(StoreError::Engine, QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
 }
 
 Transaction::Transaction(Database& db) : db_(db.internal())

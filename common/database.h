@@ -27,11 +27,11 @@ namespace common {
 class StoreError : public std::runtime_error {
 public:
     enum class Kind {
-        Fatal,     // the program cannot go on with the file (vanished, corrupt, a fault of ours)
-        DiskFull,  // no room left on the disk for the file
-        ReadOnly,  // the file or its folder may be read but not written
-        Busy,      // another program held the file past the bounded wait
-        DiskError, // the device reported an input/output error
+        Fatal,      // the program cannot go on with the file (vanished, corrupt, a fault of ours)
+        DiskFull,   // no room left on the disk for the file
+        ReadOnly,   // the file or its folder may be read but not written
+        Busy,       // another program held the file past the bounded wait
+        DiskError,  // the device reported an input/output error
     };
 
     // Numbers follow the ones users of the original engine know.

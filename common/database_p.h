@@ -20,11 +20,11 @@
 namespace common {
 
 enum class FieldKind : unsigned char {
-    Text,     // text; numbers are written as their text
-    Number,   // a number; a numeric text is read in the user's locale, other text is refused
-    Mixed,    // a number when the text written is numeric, else the text itself ("Qtde")
-    Date,     // a date, kept as a day number
-    Any,      // exactly what was written ("Peso")
+    Text,    // text; numbers are written as their text
+    Number,  // a number; a numeric text is read in the user's locale, other text is refused
+    Mixed,   // a number when the text written is numeric, else the text itself ("Qtde")
+    Date,    // a date, kept as a day number
+    Any,     // exactly what was written ("Peso")
 };
 
 struct TableInfo {
@@ -96,16 +96,23 @@ private:
 
 inline QString quoted(const QString& name)
 {
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-           QLatin1Char('"');
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 inline bool isNumberType(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-    case QMetaType::Double: case QMetaType::Float: case QMetaType::Short: case QMetaType::UShort:
-    case QMetaType::Long: case QMetaType::ULong: case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Bool:
         return true;
     default:
         return false;

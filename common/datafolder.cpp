@@ -19,8 +19,8 @@ namespace common {
 
 bool isInstalledCopy(const QString& programFolder, const QString& program)
 {
-    const QString marker = QStringLiteral("%1/%2/%3/instalado")
-                               .arg(programFolder, QLatin1String(KIVO_DAVO_SHARE_FROM_BIN), program);
+    const QString marker =
+        QStringLiteral("%1/%2/%3/instalado").arg(programFolder, QLatin1String(KIVO_DAVO_SHARE_FROM_BIN), program);
     return QFileInfo(QDir::cleanPath(marker)).isFile();
 }
 

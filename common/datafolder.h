@@ -19,9 +19,9 @@ namespace common {
 using SeedDatabase = std::function<bool(const QString& path)>;
 
 struct DataFolder {
-    QString folder;   // the folder whose `fileName` the program opens
-    QString file;     // that file's path
-    QString problem;  // why no usable file is there (the start-up report says it); empty when one is
+    QString folder;          // the folder whose `fileName` the program opens
+    QString file;            // that file's path
+    QString problem;         // why no usable file is there (the start-up report says it); empty when one is
     bool installed = false;  // an installed copy: the folder is the user's data folder
     bool seeded = false;     // a fresh database was created in it just now
 };

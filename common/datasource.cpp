@@ -4,9 +4,7 @@
 
 namespace common {
 
-DataSource::DataSource(Database& program, QObject* parent) : QAbstractTableModel(parent), program_(program)
-{
-}
+DataSource::DataSource(Database& program, QObject* parent) : QAbstractTableModel(parent), program_(program) {}
 
 void DataSource::setDatabaseName(const QString& path)
 {

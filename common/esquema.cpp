@@ -6,9 +6,9 @@ namespace common {
 
 QList<TabelaEsperada> tabelasDoEsquema(const QStringList& statements)
 {
-    static const QRegularExpression create(QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(\w+)\s*\((.*)\)\s*$)"),
-                                           QRegularExpression::CaseInsensitiveOption |
-                                               QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression create(
+        QStringLiteral(R"(^\s*CREATE\s+TABLE\s+(\w+)\s*\((.*)\)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     QList<TabelaEsperada> tabelas;
     for (const QString& sql : statements) {
         const QRegularExpressionMatch m = create.match(sql);

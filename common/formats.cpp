@@ -106,8 +106,8 @@ QString plainDigits(const QLocale& locale, QString t)
     if (!exponential.isEmpty() && exponential.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0)
         t.replace(exponential, QLatin1String("e"));
     // Their signs carry a direction mark ("\u061C-", "\u200E−").
-    for (const auto& [sign, plain] : {std::pair{locale.negativeSign(), QStringLiteral("-")},
-                                      std::pair{locale.positiveSign(), QStringLiteral("+")}})
+    for (const auto& [sign, plain] :
+         {std::pair{locale.negativeSign(), QStringLiteral("-")}, std::pair{locale.positiveSign(), QStringLiteral("+")}})
         if (!sign.isEmpty() && sign != plain)
             t.replace(sign, plain);
     for (QChar& ch : t) {
@@ -139,8 +139,7 @@ std::optional<Mantissa> readMantissa(const QString& t, qsizetype& i, const Separ
             continue;
         }
         const QString rest = t.mid(i);
-        if (rest.startsWith(separators.decimal) ||
-            (separators.pointIsDecimal && ch == QLatin1Char('.'))) {
+        if (rest.startsWith(separators.decimal) || (separators.pointIsDecimal && ch == QLatin1Char('.'))) {
             if (decimalSeen)
                 return std::nullopt;
             decimalSeen = true;

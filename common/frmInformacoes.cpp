@@ -97,11 +97,8 @@ QString nomeVersaoWindows(int major, int minor, int plataforma, bool davo)
 
 QString textoResolucao(const QSize& tamanho)
 {
-    const auto numero = [](int n) {
-        return n >= 0 ? QStringLiteral(" %1").arg(n) : QString::number(n);
-    };
-    return numero(tamanho.width()) + QStringLiteral(" x") + numero(tamanho.height()) +
-           QStringLiteral(" DPI");
+    const auto numero = [](int n) { return n >= 0 ? QStringLiteral(" %1").arg(n) : QString::number(n); };
+    return numero(tamanho.width()) + QStringLiteral(" x") + numero(tamanho.height()) + QStringLiteral(" DPI");
 }
 
 frmInformacoes::frmInformacoes(Database& db, Variante variante, const SistemaInfo& sistema, QWidget* parent)
@@ -243,15 +240,17 @@ QString frmInformacoes::textoSuporte(short idioma) const
 {
     const QString arquivo = QDir::toNativeSeparators(db_.path());
     if (idioma == 1)
-        return QStringLiteral("The data is kept in the file %1.\n"
-                              "It is an SQLite database, which any SQLite tool opens.\n"
-                              "A copy of that file, made while the program is closed, is a complete backup.")
+        return QStringLiteral(
+                   "The data is kept in the file %1.\n"
+                   "It is an SQLite database, which any SQLite tool opens.\n"
+                   "A copy of that file, made while the program is closed, is a complete backup.")
             .arg(arquivo);
     if (idioma == 2)
-        return QStringLiteral("Los datos se guardan en el archivo %1.\n"
-                              "Es una base de datos SQLite, que cualquier herramienta de SQLite abre.\n"
-                              "Una copia de ese archivo, hecha con el programa cerrado, es una copia de "
-                              "seguridad completa.")
+        return QStringLiteral(
+                   "Los datos se guardan en el archivo %1.\n"
+                   "Es una base de datos SQLite, que cualquier herramienta de SQLite abre.\n"
+                   "Una copia de ese archivo, hecha con el programa cerrado, es una copia de "
+                   "seguridad completa.")
             .arg(arquivo);
     return tr("Os dados ficam no arquivo %1.\n"
               "É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.\n"

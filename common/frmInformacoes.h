@@ -54,7 +54,7 @@ struct Variante {
     // set (the captions of this screen at load and of the main menu).
     short* idioma = nullptr;
     std::function<void(QDialog&, short idioma)> legendas;  // this screen's captions
-    std::function<void(short idioma)> legendasMenu;         // the main menu's captions
+    std::function<void(short idioma)> legendasMenu;        // the main menu's captions
     // davo: the interface language in use ("pt", "en", "es") and what choosing another does. With
     // it the screen offers every language (common::linguas()), applies a choice as soon as it is
     // clicked, and retranslates its own texts when the language changes.
@@ -65,8 +65,7 @@ struct Variante {
 class frmInformacoes : public QDialog {
     Q_OBJECT
 public:
-    frmInformacoes(Database& db, Variante variante, const SistemaInfo& sistema,
-                   QWidget* parent = nullptr);
+    frmInformacoes(Database& db, Variante variante, const SistemaInfo& sistema, QWidget* parent = nullptr);
     ~frmInformacoes() override;
 
     void Form_Load();

@@ -47,8 +47,7 @@ QPixmap drawPicture(const Picture& picture, qreal ratio = 0);
 
 // A menu item named `name` in `menu` (the menu bar or a drop-down), running `handler` of `window`.
 template <typename Window>
-QAction* menuItem(QWidget* menu, const char* name, const QString& caption, Window* window,
-                  void (Window::*handler)())
+QAction* menuItem(QWidget* menu, const char* name, const QString& caption, Window* window, void (Window::*handler)())
 {
     auto* action = new QAction(caption, menu);
     action->setObjectName(QLatin1String(name));

@@ -5,8 +5,7 @@
 
 namespace common {
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent)
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     fitImage();

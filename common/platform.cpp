@@ -9,7 +9,6 @@
 
 #include <unistd.h>
 
-
 namespace common {
 
 namespace {
@@ -166,8 +165,7 @@ QString SingleInstance::folder()
 
 SingleInstance::SingleInstance(const QString& program)
 {
-    lock_ = std::make_unique<QLockFile>(
-        QStringLiteral("%1/%2-%3.lock").arg(folder(), program).arg(::getuid()));
+    lock_ = std::make_unique<QLockFile>(QStringLiteral("%1/%2-%3.lock").arg(folder(), program).arg(::getuid()));
     lock_->setStaleLockTime(0);  // only a dead owner makes a lock stale, never its age
 }
 

@@ -36,8 +36,7 @@ struct ShownMessage {
 class Messages {
 public:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                            const QString& text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                            const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     // The house style: an exclamation icon and an OK button.
     static void exclamation(QWidget* parent, const QString& title, const QString& text);

@@ -137,22 +137,26 @@ QByteArray iconSvg(const IconDrawing& drawing)
     for (const IconShape& s : drawing) {
         QString stroke;
         if (s.stroke.isValid())
-            stroke = QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"")
-                         .arg(colour(s.stroke), number(s.strokeWidth));
+            stroke =
+                QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"")
+                    .arg(colour(s.stroke), number(s.strokeWidth));
         if (s.kind == IconShape::Line) {
             QStringList points;
             for (const QPointF& pt : s.points)
                 points << number(pt.x()) + QLatin1Char(',') + number(pt.y());
-            body += QStringLiteral("  <polyline points=\"%1\" fill=\"none\"%2/>\n").arg(points.join(QLatin1Char(' ')), stroke);
+            body += QStringLiteral("  <polyline points=\"%1\" fill=\"none\"%2/>\n")
+                        .arg(points.join(QLatin1Char(' ')), stroke);
             continue;
         }
         QString fill = QStringLiteral("none");
         if (s.fill.isValid() && s.fillBottom.isValid()) {
             const QString id = QStringLiteral("fill%1").arg(++gradients);
-            defs += QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%2\" x2=\"0\" y2=\"%3\">\n"
-                                   "      <stop offset=\"0\" stop-color=\"%4\"/>\n"
-                                   "      <stop offset=\"1\" stop-color=\"%5\"/>\n"
-                                   "    </linearGradient>\n")
+            defs += QStringLiteral(
+                        "    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"%2\" x2=\"0\" "
+                        "y2=\"%3\">\n"
+                        "      <stop offset=\"0\" stop-color=\"%4\"/>\n"
+                        "      <stop offset=\"1\" stop-color=\"%5\"/>\n"
+                        "    </linearGradient>\n")
                         .arg(id, number(s.rect.top()), number(s.rect.bottom()), colour(s.fill), colour(s.fillBottom));
             fill = QStringLiteral("url(#%1)").arg(id);
         } else if (s.fill.isValid()) {
@@ -162,8 +166,9 @@ QByteArray iconSvg(const IconDrawing& drawing)
                     .arg(number(s.rect.x()), number(s.rect.y()), number(s.rect.width()), number(s.rect.height()),
                          number(s.radius), fill, stroke);
     }
-    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n");
+    QString svg = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n");
     if (!defs.isEmpty())
         svg += QStringLiteral("  <defs>\n") + defs + QStringLiteral("  </defs>\n");
     svg += body + QStringLiteral("</svg>\n");

@@ -18,12 +18,12 @@ namespace common {
 struct IconShape {
     enum Kind { Rect, Line };
     Kind kind = Rect;
-    QRectF rect;          // Rect: the rectangle, corners rounded by `radius`
+    QRectF rect;  // Rect: the rectangle, corners rounded by `radius`
     qreal radius = 0;
-    QPolygonF points;     // Line: the points joined, round ends
-    QColor fill;          // Rect only; invalid: not filled
-    QColor fillBottom;    // valid: the fill runs from `fill` at the top to this at the bottom
-    QColor stroke;        // invalid: no outline
+    QPolygonF points;   // Line: the points joined, round ends
+    QColor fill;        // Rect only; invalid: not filled
+    QColor fillBottom;  // valid: the fill runs from `fill` at the top to this at the bottom
+    QColor stroke;      // invalid: no outline
     qreal strokeWidth = 0;
 };
 

@@ -45,7 +45,8 @@ Recordset Recordset::openWhere(Database& db, const TableRows& rows)
     // SQLite would read a quoted name that is no field as a text.
     for (const QString& field : rows.fields)
         if (rs.base_->indexOf(field) < 0)
-            throw StoreError(StoreError::FieldNotFound, QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(field));
+            throw StoreError(StoreError::FieldNotFound,
+                             QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(field));
     rs.query_ = rows;
     rs.load();
     return rs;
@@ -107,8 +108,8 @@ void Recordset::load()
         describeColumns(q, 0);
         readAll(q, 0, sql_);
     } else if (query_.order.isEmpty()) {
-        const QString sql =
-            QStringLiteral("SELECT rowid, %1 FROM %2%3").arg(fieldList(query_), quoted(base_->name), whereClause(query_));
+        const QString sql = QStringLiteral("SELECT rowid, %1 FROM %2%3")
+                                .arg(fieldList(query_), quoted(base_->name), whereClause(query_));
         sqlite3_stmt* q = store.prepared(sql);
         Rewind rewind{q};
         bind(q, query_.bound);
@@ -218,7 +219,8 @@ void Recordset::readCells(sqlite3_stmt* q, int first, size_t at) const
         case SQLITE_BLOB:
             cell.type = SQLITE_TEXT;
             cell.offset = text_.size();
-            text_.append(reinterpret_cast<const char*>(sqlite3_column_text(q, c + first)), cell.size = sqlite3_column_bytes(q, c + first));
+            text_.append(reinterpret_cast<const char*>(sqlite3_column_text(q, c + first)),
+                         cell.size = sqlite3_column_bytes(q, c + first));
             break;
         }
     }
@@ -286,8 +288,9 @@ void Recordset::seek(const QString& op, const QVariant& key)
     // Rows are in key order.
     const int lo = int(std::lower_bound(rowids_.begin(), rowids_.end(), k, [](qint64 a, double b) { return a < b; }) -
                        rowids_.begin());
-    const int above = int(std::upper_bound(rowids_.begin(), rowids_.end(), k, [](double a, qint64 b) { return a < b; }) -
-                          rowids_.begin());
+    const int above =
+        int(std::upper_bound(rowids_.begin(), rowids_.end(), k, [](double a, qint64 b) { return a < b; }) -
+            rowids_.begin());
     const bool equal = above > lo;
     const QString o = op.trimmed();
     int found;
@@ -370,7 +373,8 @@ int Recordset::fieldIndex(const QString& name) const
     if (c < 0)
         c = byLowerName_.value(name.toLower(), -1);
     if (c < 0)
-        throw StoreError(StoreError::FieldNotFound, QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
+        throw StoreError(StoreError::FieldNotFound,
+                         QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
     return c;
 }
 
@@ -441,9 +445,8 @@ QVariant Recordset::stored(int column, const QVariant& written) const
     if (written.isNull())
         return QVariant();
     // The text of an empty box is the empty text, never a null.
-    const QVariant value = written.typeId() == QMetaType::QString && written.toString().isNull()
-                               ? QVariant(QStringLiteral(""))
-                               : written;
+    const QVariant value =
+        written.typeId() == QMetaType::QString && written.toString().isNull() ? QVariant(QStringLiteral("")) : written;
     auto mismatch = [&]() {
         return StoreError(StoreError::TypeMismatch,
                           QStringLiteral("Erro de conversão de tipo de dados no campo '%1' (valor '%2').")
@@ -559,10 +562,10 @@ void Recordset::update()
                 marks << QStringLiteral("?");
             }
         }
-        db_->run(fields.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_->name))
-                                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                        .arg(quoted(base_->name), fields.join(QLatin1String(", ")),
-                                             marks.join(QLatin1String(", "))),
+        db_->run(fields.isEmpty()
+                     ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(base_->name))
+                     : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(quoted(base_->name), fields.join(QLatin1String(", ")), marks.join(QLatin1String(", "))),
                  params);
         const qint64 rowid = db_->internal().lastInsertRowid();
         if (keyColumn_ >= 0)

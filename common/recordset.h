@@ -30,8 +30,7 @@ struct TableRows {
           order(std::move(order)),
           bound(std::move(bound)),
           fields(std::move(fields))
-    {
-    }
+    {}
 
     QString table;
     QString condition;  // empty: every row
@@ -55,8 +54,8 @@ public:
     // Rows of one table, updatable (see TableRows). Sorted rows are read as a screen first asks for
     // them; unsorted ones at once.
     static Recordset openWhere(Database& db, const TableRows& rows);
-    static Recordset openWhere(Database& db, const QString& table, const QString& condition,
-                               const QString& order, const QVariantList& bound = {});
+    static Recordset openWhere(Database& db, const QString& table, const QString& condition, const QString& order,
+                               const QVariantList& bound = {});
     // The rows of any SQL text, to read: every write through them is refused (ReadOnly).
     static Recordset openQuery(Database& db, const QString& sql);
 
@@ -110,7 +109,11 @@ private:
     enum class Mode { None, Edit, AddNew };
     // A value as SQLite handed it: a number, or the place of its bytes in text_.
     struct Cell {
-        union { qint64 integer; double real; qint64 offset; };
+        union {
+            qint64 integer;
+            double real;
+            qint64 offset;
+        };
         int size;
         int type;
     };
@@ -134,8 +137,8 @@ private:
     }
 
     Database* db_ = nullptr;
-    QString sql_;        // the SQL text of a set to read
-    TableRows query_;    // the rows of an updatable set
+    QString sql_;      // the SQL text of a set to read
+    TableRows query_;  // the rows of an updatable set
     bool isTable_ = false;
     std::shared_ptr<const TableInfo> base_;  // the table whose rows these are; none for an SQL text
     QStringList names_;

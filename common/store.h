@@ -1,4 +1,4 @@
 #pragma once
 
-#include "common/database.h"  // IWYU pragma: export
+#include "common/database.h"   // IWYU pragma: export
 #include "common/recordset.h"  // IWYU pragma: export

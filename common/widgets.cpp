@@ -69,8 +69,7 @@ bool checkRunning = false;
 
 class LostFocusFilter : public QObject {
 public:
-    LostFocusFilter(QWidget* widget, std::function<bool()> check)
-        : QObject(widget), check_(std::move(check))
+    LostFocusFilter(QWidget* widget, std::function<bool()> check) : QObject(widget), check_(std::move(check))
     {
         setObjectName(QStringLiteral("LostFocusFilter"));
     }
@@ -136,20 +135,28 @@ FailureMessage failureMessage(const StoreError& failure)
     FailureMessage m;
     switch (failure.kind()) {
     case StoreError::Kind::DiskFull:
-        m = {tr("Disco cheio!"), tr("O disco está cheio: não foi possível gravar em %1.").arg(file),
-             tr("libere espaço e tente de novo."), {}};
+        m = {tr("Disco cheio!"),
+             tr("O disco está cheio: não foi possível gravar em %1.").arg(file),
+             tr("libere espaço e tente de novo."),
+             {}};
         break;
     case StoreError::Kind::ReadOnly:
-        m = {tr("Somente leitura!"), tr("O arquivo %1 é somente leitura: não foi possível gravar nele.").arg(file),
-             tr("dê permissão de gravação ao arquivo e à sua pasta e tente de novo."), {}};
+        m = {tr("Somente leitura!"),
+             tr("O arquivo %1 é somente leitura: não foi possível gravar nele.").arg(file),
+             tr("dê permissão de gravação ao arquivo e à sua pasta e tente de novo."),
+             {}};
         break;
     case StoreError::Kind::Busy:
-        m = {tr("Arquivo em uso!"), tr("Outro programa está usando %1: não foi possível gravar nele.").arg(file),
-             tr("feche o outro programa e tente de novo."), {}};
+        m = {tr("Arquivo em uso!"),
+             tr("Outro programa está usando %1: não foi possível gravar nele.").arg(file),
+             tr("feche o outro programa e tente de novo."),
+             {}};
         break;
     case StoreError::Kind::DiskError:
-        m = {tr("Erro de disco!"), tr("O disco falhou ao gravar em %1.").arg(file),
-             tr("verifique o disco e tente de novo."), {}};
+        m = {tr("Erro de disco!"),
+             tr("O disco falhou ao gravar em %1.").arg(file),
+             tr("verifique o disco e tente de novo."),
+             {}};
         break;
     case StoreError::Kind::Fatal:
         m = {QCoreApplication::applicationName(), failure.description(), {}, {}};
@@ -186,8 +193,8 @@ bool runPendingCheck(QWidget* window)
     // it is (a spin box's line edit): the check sits on the control.
     QWidget* w = window ? window->focusWidget() : nullptr;
     while (w && w != window) {
-        const auto filters = w->findChildren<LostFocusFilter*>(QStringLiteral("LostFocusFilter"),
-                                                               Qt::FindDirectChildrenOnly);
+        const auto filters =
+            w->findChildren<LostFocusFilter*>(QStringLiteral("LostFocusFilter"), Qt::FindDirectChildrenOnly);
         if (!filters.isEmpty()) {
             for (LostFocusFilter* filter : filters)
                 if (!filter->run())

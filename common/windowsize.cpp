@@ -67,8 +67,8 @@ void WindowSize::store() const
 {
     const bool maximised = window_->isMaximized();
     // A maximised window keeps the size it returns to.
-    const QSize size = maximised && window_->normalGeometry().isValid() ? window_->normalGeometry().size()
-                                                                        : window_->size();
+    const QSize size =
+        maximised && window_->normalGeometry().isValid() ? window_->normalGeometry().size() : window_->size();
     const auto s = settings(program_);
     s->setValue(sizeKey(key_), size);
     s->setValue(maximisedKey(key_), maximised);

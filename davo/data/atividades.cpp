@@ -34,8 +34,7 @@ LeituraEdicao leEdicao(const EdicaoDigitada& digitada, const QDate& hoje)
     return leitura;
 }
 
-void gravaEdicao(common::Database& db, common::Recordset& atividade, const EdicaoAtividade& edicao,
-                 const QDate& hoje)
+void gravaEdicao(common::Database& db, common::Recordset& atividade, const EdicaoAtividade& edicao, const QDate& hoje)
 {
     common::Transaction transaction(db);
     atividade.edit();
@@ -48,8 +47,8 @@ void gravaEdicao(common::Database& db, common::Recordset& atividade, const Edica
         atividade.setValue(CampoHorasTrab, atividade.value(CampoHorasTrab).toDouble() + *edicao.horasTrabalhadas);
     // The hours still to work follow the estimate and the hours booked, and the urgency and the
     // score follow them at once, so the list ranks by what is left to do.
-    atividade.setValue(QStringLiteral("HorasQFaltam"),
-                       horasQFaltam(atividade.value(CampoHorasEst).toDouble(), atividade.value(CampoHorasTrab).toDouble()));
+    atividade.setValue(QStringLiteral("HorasQFaltam"), horasQFaltam(atividade.value(CampoHorasEst).toDouble(),
+                                                                    atividade.value(CampoHorasTrab).toDouble()));
     recalculaAtividade(atividade, hoje);
     atividade.setValue(QStringLiteral("Ativo"), edicao.finaliza ? QStringLiteral("0") : QStringLiteral("1"));
     atividade.update();
@@ -87,9 +86,8 @@ void incluiAtividade(common::Database& db, const NovaAtividade& nova, const QDat
     rs.setValue(CampoHorasTrab, nova.horasTrab);
     rs.setValue(QStringLiteral("HorasQFaltam"),
                 horasQFaltam(common::readNumber(nova.horasEst).value(), common::readNumber(nova.horasTrab).value()));
-    rs.setValue(QStringLiteral("HorasTrabDia"),
-                horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
-                             rs.value(QStringLiteral("FaltamDias")).toDouble()));
+    rs.setValue(QStringLiteral("HorasTrabDia"), horasTrabDia(rs.value(QStringLiteral("HorasQFaltam")).toDouble(),
+                                                             rs.value(QStringLiteral("FaltamDias")).toDouble()));
     rs.setValue(QStringLiteral("Obs"), nova.obs);
     rs.update();
     transacao.commit();

@@ -23,9 +23,9 @@ inline const QString CampoHorasTrab = QStringLiteral("HorasTrab");
 // What the list's editing panel holds when "&Gravar" is pressed, as typed.
 struct EdicaoDigitada {
     QString obs;
-    QDate dataFinal;     // invalid when the box does not hold a real date
-    QString horasEst;    // the estimate; empty keeps the stored one
-    QString horasTrab;   // the hours worked since the last booking; empty books nothing
+    QDate dataFinal;    // invalid when the box does not hold a real date
+    QString horasEst;   // the estimate; empty keeps the stored one
+    QString horasTrab;  // the hours worked since the last booking; empty books nothing
     bool finaliza = false;
 };
 
@@ -60,8 +60,7 @@ LeituraEdicao leEdicao(const EdicaoDigitada& digitada, const QDate& hoje);
 // worked, the hours still to work and the figures that follow from them, and Ativo ('0' when it is
 // finished, '1' otherwise). `atividade` is closed once written; a failed write throws and leaves it
 // open, nothing stored.
-void gravaEdicao(common::Database& db, common::Recordset& atividade, const EdicaoAtividade& edicao,
-                 const QDate& hoje);
+void gravaEdicao(common::Database& db, common::Recordset& atividade, const EdicaoAtividade& edicao, const QDate& hoje);
 
 // The history's save: the finished activity `atividade`, as opened from Atividades, is open again
 // (Ativo '1'), and `atividade` is closed. False, writing nothing, when nothing is selected.

@@ -43,14 +43,17 @@ void compactaBanco(common::Database& db, const QString& folder, const AntesDoPas
         passo(PassoCompactacao::Substituir);
         // rename() replaces the old file atomically: DAVO.mdb is never missing.
         if (std::rename(QFile::encodeName(novo).constData(), QFile::encodeName(alvo).constData()) != 0)
-            throw common::StoreError(common::StoreError::Engine,
-                                     QCoreApplication::translate("davo::compactaBanco", "Não foi possível renomear '%1' para '%2': %3")
-                                         .arg(novo, alvo, QString::fromLocal8Bit(std::strerror(errno))));
+            throw common::StoreError(
+                common::StoreError::Engine,
+                QCoreApplication::translate("davo::compactaBanco", "Não foi possível renomear '%1' para '%2': %3")
+                    .arg(novo, alvo, QString::fromLocal8Bit(std::strerror(errno))));
         // The folder's new entry reaches the disk too: after a power cut DAVO.mdb names one whole
         // file, never neither.
         if (!common::syncToDisk(pasta))
-            throw common::StoreError(common::StoreError::Engine,
-                                     QCoreApplication::translate("davo::compactaBanco", "Não foi possível gravar a pasta '%1' no disco.").arg(pasta));
+            throw common::StoreError(
+                common::StoreError::Engine,
+                QCoreApplication::translate("davo::compactaBanco", "Não foi possível gravar a pasta '%1' no disco.")
+                    .arg(pasta));
 
         passo(PassoCompactacao::AbrirExclusivo);
         db.open(original, {}, /*exclusive=*/true);

@@ -41,9 +41,9 @@ private:
 };
 
 struct Propriedade {
-    QString nome;  // upper case
+    QString nome;                               // upper case
     QList<QPair<QString, QString>> parametros;  // names upper case, values unquoted
-    QString valor;  // as written, still escaped
+    QString valor;                              // as written, still escaped
 
     QString parametro(const QString& nome) const;
 };

@@ -55,8 +55,9 @@ bool existeTabela(common::Database& db, const QString& tabela)
 
 void criaIntercambio(common::Database& db)
 {
-    db.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS Intercambio "
-                              "(Codigo INTEGER PRIMARY KEY, UID TEXT, NaoAvaliada INTEGER NOT NULL DEFAULT 0)"));
+    db.execute(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS Intercambio "
+                       "(Codigo INTEGER PRIMARY KEY, UID TEXT, NaoAvaliada INTEGER NOT NULL DEFAULT 0)"));
 }
 
 // The file's own name in the UIDs it gives, made on the first export and kept from then on.
@@ -64,7 +65,8 @@ QString identificadorArquivo(common::Database& db)
 {
     common::Transaction transacao(db);
     db.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS IntercambioArquivo (Identificador TEXT NOT NULL)"));
-    common::Recordset rs = common::Recordset::openQuery(db, QStringLiteral("SELECT Identificador FROM IntercambioArquivo"));
+    common::Recordset rs =
+        common::Recordset::openQuery(db, QStringLiteral("SELECT Identificador FROM IntercambioArquivo"));
     QString id;
     if (rs.recordCount() > 0) {
         id = rs.valueAt(0, 0).toString();
@@ -125,8 +127,8 @@ int prioridade(int posicao, int total)
     return 1 + int(std::lround(8.0 * posicao / (total - 1)));
 }
 
-void escreveTarefa(ical::Escritor& w, const common::Recordset& rs, int row, const QString& uid,
-                   const QString& dtstamp, std::optional<int> prioridadeLista, bool naoAvaliada)
+void escreveTarefa(ical::Escritor& w, const common::Recordset& rs, int row, const QString& uid, const QString& dtstamp,
+                   std::optional<int> prioridadeLista, bool naoAvaliada)
 {
     auto campo = [&](const char* nome) { return rs.valueAt(row, rs.fieldIndex(QLatin1String(nome))); };
     const bool concluida = campo("Ativo").toString() != QLatin1String("1");
@@ -306,9 +308,9 @@ void gravaImportacao(common::Database& db, const Importacao& importacao, const Q
         const Prazo prazo = calculaPrazo(t.dataFinal, hoje);
         const double faltam = t.horasQFaltam ? *t.horasQFaltam : horasQFaltam(t.horasEst, t.horasTrab);
         const int u = t.u ? *t.u : urgenciaAtividade(faltam, prazo.tempoDisp);
-        const FigurasDoDia dia = t.figurasDoDia ? *t.figurasDoDia
-                                                : FigurasDoDia{prazo.faltamDias, prazo.tempoDisp,
-                                                               horasTrabDia(faltam, prazo.faltamDias)};
+        const FigurasDoDia dia =
+            t.figurasDoDia ? *t.figurasDoDia
+                           : FigurasDoDia{prazo.faltamDias, prazo.tempoDisp, horasTrabDia(faltam, prazo.faltamDias)};
         rs.addNew();
         rs.setValue(QStringLiteral("Ativo"), t.concluida ? QStringLiteral("0") : QStringLiteral("1"));
         rs.setValue(QStringLiteral("GUT"), t.gut ? *t.gut : gut(t.g, t.t, short(u)));
@@ -326,8 +328,9 @@ void gravaImportacao(common::Database& db, const Importacao& importacao, const Q
         rs.setValue(QStringLiteral("Obs"), t.obs);
         rs.update();
         // The key the insert just gave, on this connection.
-        db.execute(QStringLiteral("INSERT INTO Intercambio (Codigo, UID, NaoAvaliada) VALUES (last_insert_rowid(), ?, ?)"),
-                   {t.uid.isEmpty() ? QVariant() : QVariant(t.uid), t.avaliada ? 0 : 1});
+        db.execute(
+            QStringLiteral("INSERT INTO Intercambio (Codigo, UID, NaoAvaliada) VALUES (last_insert_rowid(), ?, ?)"),
+            {t.uid.isEmpty() ? QVariant() : QVariant(t.uid), t.avaliada ? 0 : 1});
     }
     rs.close();
     transacao.commit();

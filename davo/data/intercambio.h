@@ -59,11 +59,11 @@ struct TarefaImportada {
     bool avaliada = false;
     double g = 1;
     double t = 1;
-    std::optional<int> u;      // nothing: computed from the deadline and the hours
+    std::optional<int> u;       // nothing: computed from the deadline and the hours
     std::optional<double> gut;  // nothing: G × T × U
     double horasEst = 0;
     double horasTrab = 0;
-    std::optional<double> horasQFaltam;  // nothing: estimated minus worked
+    std::optional<double> horasQFaltam;        // nothing: estimated minus worked
     std::optional<FigurasDoDia> figurasDoDia;  // a finished activity's, from davo; nothing: counted today
 };
 

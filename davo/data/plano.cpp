@@ -125,7 +125,8 @@ Plano planeja(std::vector<AtividadePlano> atividades, const QDate& hoje, int det
             plano.primeiraDoDia_[size_t(plano.parcelas[k].dia)] = k;
         // A day without parcels (none: the hours run on without a gap) starts where the next does.
         for (int d = dias - 1; d >= 0; --d)
-            plano.primeiraDoDia_[size_t(d)] = std::min(plano.primeiraDoDia_[size_t(d)], plano.primeiraDoDia_[size_t(d) + 1]);
+            plano.primeiraDoDia_[size_t(d)] =
+                std::min(plano.primeiraDoDia_[size_t(d)], plano.primeiraDoDia_[size_t(d) + 1]);
     }
     return plano;
 }

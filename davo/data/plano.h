@@ -27,15 +27,15 @@ struct AtividadePlano {
 
 // Hours of one activity laid into one day.
 struct Parcela {
-    int dia = 0;          // days from the plan's first day
-    int atividade = 0;    // index into Plano::atividades
-    double horas = 0;     // planned that day
-    double atrasadas = 0; // of those, the hours laid after the activity's deadline allowed
+    int dia = 0;           // days from the plan's first day
+    int atividade = 0;     // index into Plano::atividades
+    double horas = 0;      // planned that day
+    double atrasadas = 0;  // of those, the hours laid after the activity's deadline allowed
 };
 
 // What the plan says of one activity.
 struct Previsao {
-    int ultimoDia = 0;     // the day its last hour is laid; the first day when nothing is left to do
+    int ultimoDia = 0;       // the day its last hour is laid; the first day when nothing is left to do
     double horasAtraso = 0;  // hours laid beyond the hours it may use before its deadline; 0: on time
 
     bool atrasa() const { return horasAtraso > 0; }
@@ -82,8 +82,8 @@ std::vector<AtividadePlano> atividadesAbertas(common::Database& db);
 
 // An activity the plan says would be pushed later by one more.
 struct Impacto {
-    int atividade = 0;    // index into the activities given
-    double horas = 0;     // hours late that the new activity adds to it
+    int atividade = 0;  // index into the activities given
+    double horas = 0;   // hours late that the new activity adds to it
 };
 
 // What adding `nova` to the plan `atual` does to its activities: those whose hours late would grow,

@@ -116,8 +116,8 @@ std::optional<Figuras> calculaFiguras(const QVariant& dataFinal, const QVariant&
     if (dataFinal.typeId() != QMetaType::QDate || !horas)
         return std::nullopt;
     const Prazo prazo = calculaPrazo(dataFinal.toDate(), hoje);
-    return Figuras{prazo, horasTrabDia(*horas, prazo.faltamDias), urgenciaAtividade(*horas, prazo.tempoDisp),
-                   numero(g), numero(t)};
+    return Figuras{prazo, horasTrabDia(*horas, prazo.faltamDias), urgenciaAtividade(*horas, prazo.tempoDisp), numero(g),
+                   numero(t)};
 }
 
 namespace {
@@ -171,7 +171,10 @@ void AtualizaPrazos(common::Database& db, const QDate& hoje)
     common::Transaction transaction(db);
     // Only the fields the pass reads and writes, of the open activities.
     common::Recordset rs = common::Recordset::openWhere(
-        db, {QStringLiteral("Atividades"), QStringLiteral("Ativo = '1'"), {}, {},
+        db, {QStringLiteral("Atividades"),
+             QStringLiteral("Ativo = '1'"),
+             {},
+             {},
              {"Codigo", "DataFinal", "HorasQFaltam", "G", "T", "FaltamDias", "TempoDisp", "HorasTrabDia", "U", "GUT"}});
     const int dataFinal = rs.fieldIndex(CampoDataFinal);
     const int horas = rs.fieldIndex(CampoHorasQFaltam);

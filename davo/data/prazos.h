@@ -14,11 +14,11 @@ class Recordset;
 
 namespace davo {
 
-constexpr double HorasPorDia = 6;        // working hours in each day left
-constexpr double HorasNoDiaFinal = 3;    // hours available on the deadline day itself
-constexpr double DiasNoDiaFinal = 0.4;   // days left stored for the deadline day, never 0
-constexpr int AtividadesNaCarga = 6;     // the daily load sums the first six of the list
-constexpr double LimiteCarga = 6;        // a load above it is shown on red
+constexpr double HorasPorDia = 6;       // working hours in each day left
+constexpr double HorasNoDiaFinal = 3;   // hours available on the deadline day itself
+constexpr double DiasNoDiaFinal = 0.4;  // days left stored for the deadline day, never 0
+constexpr int AtividadesNaCarga = 6;    // the daily load sums the first six of the list
+constexpr double LimiteCarga = 6;       // a load above it is shown on red
 constexpr int UrgenciaMaxima = 5;
 
 struct Prazo {

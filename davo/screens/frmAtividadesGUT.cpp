@@ -104,8 +104,7 @@ void frmAtividadesGUT::buildScreen()
     const int largura = montaGrade();
     titulos->setMinimumWidth(largura);
     montaCarga();
-    auto* cmdNovaAtiv = common::withName(new QPushButton(this),
-                              QStringLiteral("cmdNovaAtiv"));
+    auto* cmdNovaAtiv = common::withName(new QPushButton(this), QStringLiteral("cmdNovaAtiv"));
     auto* cmdPlano = common::withName(new QPushButton(this), QStringLiteral("cmdPlano"));
     auto* Command1 = common::withName(new QPushButton(this), QStringLiteral("Command1"));
     common::onClick(cmdNovaAtiv, this, &frmAtividadesGUT::cmdNovaAtiv_Click);

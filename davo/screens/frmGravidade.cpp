@@ -142,7 +142,8 @@ Medidas mede(const QFont& fonte)
 {
     Medidas m;
     for (const char* questao : Questoes)
-        m.larguraQuestao = std::max(m.larguraQuestao, QFontMetrics(fonte).horizontalAdvance(frmGravidade::tr(questao)) + 8);
+        m.larguraQuestao =
+            std::max(m.larguraQuestao, QFontMetrics(fonte).horizontalAdvance(frmGravidade::tr(questao)) + 8);
     m.colunasX = m.margem + m.larguraQuestao + 12;
     m.alturaTexto = QFontMetrics(fonte).height();
     const QRadioButton medida;
@@ -251,8 +252,8 @@ frmGravidade::frmGravidade(QLabel* lblG, QWidget* parent) : QDialog(parent), lbl
 
     const int topoLinhas = topoCabecalho + m.alturaTexto + 8;
     for (int q = 1; q <= QuestoesGravidade; ++q)
-        grupos_[q - 1] = montaQuestao(frame1, this, m, q, topoLinhas + (q - 1) * m.alturaLinha,
-                                      [this] { CalculaGravidade(); });
+        grupos_[q - 1] =
+            montaQuestao(frame1, this, m, q, topoLinhas + (q - 1) * m.alturaLinha, [this] { CalculaGravidade(); });
 
     const int topoResultado = topoLinhas + QuestoesGravidade * m.alturaLinha + 12;
     auto* label19 = new QLabel(tr("Nível de gravidade ="), frame1);

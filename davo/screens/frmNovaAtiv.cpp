@@ -163,11 +163,13 @@ void frmNovaAtiv::retranslate()
 {
     setWindowTitle(tr("Inclusão de Nova Atividade"));
     const std::pair<const char*, QString> textos[] = {
-        {"Label1", tr("Atividade:")},        {"Label2", tr("Data Final:")},   {"Label3", tr("Horas Estimadas:")},
-        {"Label4", tr("Horas Já Trab.:")},   {"Label6", tr("Gravidade:")},    {"Label7", tr("Tendência:")},
-        {"Label8", tr("Urgência:")},         {"Label9", tr("GUT:")},          {"Label5", tr("Observações:")},
-        {"cmdGravidade", tr("&Gravidade")},  {"cmdTendencias", tr("&Tendências")},
-        {"cmdGravar", tr("&Gravar")},        {"Command1", tr("&Voltar")},
+        {"Label1", tr("Atividade:")},         {"Label2", tr("Data Final:")},
+        {"Label3", tr("Horas Estimadas:")},   {"Label4", tr("Horas Já Trab.:")},
+        {"Label6", tr("Gravidade:")},         {"Label7", tr("Tendência:")},
+        {"Label8", tr("Urgência:")},          {"Label9", tr("GUT:")},
+        {"Label5", tr("Observações:")},       {"cmdGravidade", tr("&Gravidade")},
+        {"cmdTendencias", tr("&Tendências")}, {"cmdGravar", tr("&Gravar")},
+        {"Command1", tr("&Voltar")},
     };
     for (const auto& [nome, texto] : textos) {
         QWidget* w = findChild<QWidget*>(QLatin1String(nome));
@@ -305,8 +307,7 @@ void frmNovaAtiv::cmdGravar_Click()
         txtHorasJaTrab_->setFocus();
     }
     if (!mskDtFinal_->isValidDate())
-        falta(tr("Falta Data Final da Atividade!"),
-              tr("Digite a Data Final para depois poder salvar a nova tarefa"));
+        falta(tr("Falta Data Final da Atividade!"), tr("Digite a Data Final para depois poder salvar a nova tarefa"));
     if (!completa || !entradaUtilizavel())
         return;
     grava();

@@ -115,8 +115,8 @@ QString frmPlano::resumo(const Plano& plano)
         return tr("Nenhuma atividade atrasará");
     const QString horas = textoHoras(plano.horasAtraso());
     const QString quantas = atrasadas == 1 ? tr("1 atividade atrasará") : tr("%1 atividades atrasarão").arg(atrasadas);
-    const QString alem = horas == QLatin1String("1") ? tr("1 hora além da capacidade")
-                                                     : tr("%1 horas além da capacidade").arg(horas);
+    const QString alem =
+        horas == QLatin1String("1") ? tr("1 hora além da capacidade") : tr("%1 horas além da capacidade").arg(horas);
     return quantas + QStringLiteral("; ") + alem;
 }
 
@@ -144,8 +144,7 @@ QString frmPlano::textoImpacto(const Plano& plano, const std::vector<Impacto>& e
         const QString horas = textoHoras(e.horas);
         const QString quanto = horas == QLatin1String("1") ? tr("1 hora") : tr("%1 horas").arg(horas);
         const QString nome = citado(plano.atividades[size_t(e.atividade)].atividade);
-        partes << (plano.previsoes[size_t(e.atividade)].atrasa() ? tr("«%1» atrasará mais %2")
-                                                                   : tr("«%1» atrasará %2"))
+        partes << (plano.previsoes[size_t(e.atividade)].atrasa() ? tr("«%1» atrasará mais %2") : tr("«%1» atrasará %2"))
                       .arg(nome, quanto);
     }
     const int outras = int(empurradas.size()) - int(partes.size());

@@ -58,8 +58,8 @@ Medidas mede(const QFont& fonte)
     // The column of buttons stands under the heading's letter.
     const QFontMetrics fm(fonte);
     m.colunaX = m.margem + m.larguraDano + 8;
-    m.centro = static_cast<int>(std::lround(fm.horizontalAdvance(QStringLiteral("    ")) +
-                                            fm.horizontalAdvance(letra()) / 2.0));
+    m.centro = static_cast<int>(
+        std::lround(fm.horizontalAdvance(QStringLiteral("    ")) + fm.horizontalAdvance(letra()) / 2.0));
     const QRadioButton medida;
     m.botao = medida.sizeHint();
     return m;

@@ -20,8 +20,7 @@ quint64 chave(int row, int column)
 
 bool verde(int column)
 {
-    return column == 1 || column == 2 || column == 4 || column == 8 || column == 9 || column == 12 ||
-           column == 13;
+    return column == 1 || column == 2 || column == 4 || column == 8 || column == 9 || column == 12 || column == 13;
 }
 
 bool destacada(int column)
@@ -32,32 +31,32 @@ bool destacada(int column)
 }  // namespace
 
 const std::array<const char*, GradeAtividades::Colunas> GradeAtividades::Campos = {
-    "Codigo",   "Ativo",    "GUT",       "G",         "U",         "T",            "Atividade",
-    "DataFinal", "FaltamDias", "TempoDisp", "HorasEst", "HorasTrab", "HorasQFaltam", "HorasTrabDia"};
+    "Codigo",   "Ativo",     "GUT",          "G",           "U",
+    "T",        "Atividade", "DataFinal",    "FaltamDias",  "TempoDisp",
+    "HorasEst", "HorasTrab", "HorasQFaltam", "HorasTrabDia"};
 
-const std::array<const char*, GradeAtividades::Colunas> GradeAtividades::Titulos = {
-    "",
-    QT_TR_NOOP("Ativo"),
-    QT_TR_NOOP("GUT"),
-    QT_TR_NOOP("Gravidade"),
-    QT_TR_NOOP("Urgência"),
-    QT_TR_NOOP("Tendência"),
-    QT_TR_NOOP("Atividade"),
-    QT_TR_NOOP("Data Final"),
-    QT_TR_NOOP("Faltam Dias"),
-    QT_TR_NOOP("Tempo Disp.(h)"),
-    QT_TR_NOOP("Horas Estimadas"),
-    QT_TR_NOOP("Horas já trabalhadas"),
-    QT_TR_NOOP("Horas Q Faltam"),
-    QT_TR_NOOP("Horas a Trab. p/dia")};
+const std::array<const char*, GradeAtividades::Colunas> GradeAtividades::Titulos = {"",
+                                                                                    QT_TR_NOOP("Ativo"),
+                                                                                    QT_TR_NOOP("GUT"),
+                                                                                    QT_TR_NOOP("Gravidade"),
+                                                                                    QT_TR_NOOP("Urgência"),
+                                                                                    QT_TR_NOOP("Tendência"),
+                                                                                    QT_TR_NOOP("Atividade"),
+                                                                                    QT_TR_NOOP("Data Final"),
+                                                                                    QT_TR_NOOP("Faltam Dias"),
+                                                                                    QT_TR_NOOP("Tempo Disp.(h)"),
+                                                                                    QT_TR_NOOP("Horas Estimadas"),
+                                                                                    QT_TR_NOOP("Horas já trabalhadas"),
+                                                                                    QT_TR_NOOP("Horas Q Faltam"),
+                                                                                    QT_TR_NOOP("Horas a Trab. p/dia")};
 
 QString GradeAtividades::titulo(int coluna)
 {
     return tr(Titulos[size_t(coluna)]);
 }
 
-const std::array<int, GradeAtividades::Colunas> GradeAtividades::Larguras = {
-    0, 400, 600, 400, 400, 400, 6000, 1200, 500, 500, 500, 500, 500, 500};
+const std::array<int, GradeAtividades::Colunas> GradeAtividades::Larguras = {0,    400, 600, 400, 400, 400, 6000,
+                                                                             1200, 500, 500, 500, 500, 500, 500};
 
 const QColor GradeAtividades::VerdeClaro(192, 255, 192);
 const QColor GradeAtividades::Amarelo(255, 255, 0);
@@ -182,8 +181,7 @@ QVariant GradeAtividades::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::TextAlignmentRole:
-        return column == ColunaAtividade ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                         : QVariant(Qt::AlignCenter);
+        return column == ColunaAtividade ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
     default:
         return {};
     }

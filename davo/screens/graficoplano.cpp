@@ -16,7 +16,7 @@ namespace davo {
 
 namespace {
 
-constexpr double HorasNaEscala = 8;  // the scale's top: the capacity and some room above it
+constexpr double HorasNaEscala = 8;     // the scale's top: the capacity and some room above it
 constexpr double LarguraDaBarra = 0.7;  // of each day's slot
 
 // The hatching of hours past a deadline, over `r`.
@@ -77,7 +77,7 @@ QRectF GraficoPlano::area() const
 {
     const QFontMetrics fm(font());
     const double esquerda = fm.horizontalAdvance(QStringLiteral("00 h")) + 12;
-    const double acima = fm.height() + 10;  // the legend
+    const double acima = fm.height() + 10;       // the legend
     const double abaixo = 2 * fm.height() + 10;  // day numbers, and the month under the first of each
     return QRectF(esquerda, acima, std::max(1.0, width() - esquerda - 12), std::max(1.0, height() - acima - abaixo));
 }
@@ -189,8 +189,8 @@ bool GraficoPlano::event(QEvent* event)
         if (!b.retangulo.contains(ajuda->pos()))
             continue;
         const AtividadePlano& a = plano_->atividades[size_t(b.atividade)];
-        QString texto = tr("«%1»\n%2: %3 h").arg(a.atividade, common::dateText(plano_->inicio.addDays(b.dia)),
-                                                  textoHoras(b.horas));
+        QString texto =
+            tr("«%1»\n%2: %3 h").arg(a.atividade, common::dateText(plano_->inicio.addDays(b.dia)), textoHoras(b.horas));
         if (b.atrasadas > 0)
             texto += tr(", %1 h depois da Data Final (%2)").arg(textoHoras(b.atrasadas), common::dateText(a.dataFinal));
         QToolTip::showText(ajuda->globalPos(), texto, this);

@@ -26,10 +26,10 @@ public:
     // One activity's share of one day's bar, where it is drawn.
     struct Barra {
         int dia = 0;
-        int atividade = 0;       // index into the plan's activities
+        int atividade = 0;  // index into the plan's activities
         double horas = 0;
-        double atrasadas = 0;    // of those, the hours past its deadline
-        QRectF retangulo;        // in the widget's coordinates
+        double atrasadas = 0;  // of those, the hours past its deadline
+        QRectF retangulo;      // in the widget's coordinates
     };
     // The bars as they are drawn at the chart's present size, day by day, bottom to top.
     std::vector<Barra> barras() const;

@@ -55,7 +55,8 @@ void grava(QWidget* parent, const QString& arquivo, const QByteArray& bytes, con
     if (!gravaArquivo(arquivo, bytes)) {
         common::Messages::exclamation(
             parent, Intercambio::tr("Arquivo não gravado!"),
-            Intercambio::tr("Não foi possível gravar o arquivo \"%1\".\nEscolha outra pasta ou outro nome e tente de novo.")
+            Intercambio::tr(
+                "Não foi possível gravar o arquivo \"%1\".\nEscolha outra pasta ou outro nome e tente de novo.")
                 .arg(nativo(arquivo)));
         return;
     }
@@ -86,9 +87,10 @@ QString escolheArquivo(QWidget* parent, bool gravar, const QString& titulo, cons
     if (arquivo.isEmpty())
         return {};
     if (gravar && QFileInfo::exists(arquivo) &&
-        !common::Messages::askYesNo(parent, Intercambio::tr("Arquivo existente!"),
-                                    Intercambio::tr("O arquivo \"%1\" já existe. Deseja substituí-lo?").arg(nativo(arquivo)),
-                                    QMessageBox::Warning, QMessageBox::No))
+        !common::Messages::askYesNo(
+            parent, Intercambio::tr("Arquivo existente!"),
+            Intercambio::tr("O arquivo \"%1\" já existe. Deseja substituí-lo?").arg(nativo(arquivo)),
+            QMessageBox::Warning, QMessageBox::No))
         return {};
     return arquivo;
 }
@@ -122,19 +124,18 @@ QList<QStringList> linhasLista(Programa& programa)
 
 void exportaICS(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar atividades para iCalendar"), filtroICS(),
-                                           QStringLiteral("ics"), QStringLiteral("Atividades.ics"));
+    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar atividades para iCalendar"),
+                                           filtroICS(), QStringLiteral("ics"), QStringLiteral("Atividades.ics"));
     if (arquivo.isEmpty())
         return;
-    const QByteArray bytes =
-        exportaICalendar(programa.db, common::Clock::today(), QDateTime::currentDateTimeUtc());
+    const QByteArray bytes = exportaICalendar(programa.db, common::Clock::today(), QDateTime::currentDateTimeUtc());
     grava(parent, arquivo, bytes, Intercambio::tr("O calendário de atividades"));
 }
 
 void exportaCSVLista(QWidget* parent, Programa& programa)
 {
-    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar a lista de atividades para CSV"), filtroCSV(),
-                                           QStringLiteral("csv"), QStringLiteral("Atividades.csv"));
+    const QString arquivo = escolheArquivo(parent, true, Intercambio::tr("Exportar a lista de atividades para CSV"),
+                                           filtroCSV(), QStringLiteral("csv"), QStringLiteral("Atividades.csv"));
     if (arquivo.isEmpty())
         return;
     grava(parent, arquivo, csv(linhasLista(programa)), Intercambio::tr("A lista de atividades"));
@@ -171,7 +172,8 @@ void importaICS(QWidget* parent, Programa& programa)
     if (!importacao) {
         common::Messages::exclamation(
             parent, Intercambio::tr("Arquivo não reconhecido!"),
-            Intercambio::tr("O arquivo \"%1\" não é um arquivo iCalendar (.ics) e nada foi importado.").arg(nativo(arquivo)));
+            Intercambio::tr("O arquivo \"%1\" não é um arquivo iCalendar (.ics) e nada foi importado.")
+                .arg(nativo(arquivo)));
         return;
     }
     if (importacao->tarefas.isEmpty()) {

@@ -34,14 +34,24 @@ namespace {
 // The two pictures of the main window: the product's name, and the three letters of its method.
 QPixmap nomeProduto()
 {
-    return common::drawPicture({QSize(300, 220), {QColor(0, 64, 48), QColor(64, 168, 120)}, QStringLiteral("DAVO"), 40,
-                                50, Menu::tr("Prioridades pelo método GUT"), 12});
+    return common::drawPicture({QSize(300, 220),
+                                {QColor(0, 64, 48), QColor(64, 168, 120)},
+                                QStringLiteral("DAVO"),
+                                40,
+                                50,
+                                Menu::tr("Prioridades pelo método GUT"),
+                                12});
 }
 
 QPixmap letrasMetodo()
 {
-    return common::drawPicture({QSize(300, 220), {QColor(96, 32, 0), QColor(216, 128, 48)}, QStringLiteral("G×U×T"),
-                                40, 50, Menu::tr("Gravidade · Urgência · Tendência"), 12});
+    return common::drawPicture({QSize(300, 220),
+                                {QColor(96, 32, 0), QColor(216, 128, 48)},
+                                QStringLiteral("G×U×T"),
+                                40,
+                                50,
+                                Menu::tr("Gravidade · Urgência · Tendência"),
+                                12});
 }
 
 // The interface language lives in the user's settings, beside the windows' sizes: DAVO.mdb has no

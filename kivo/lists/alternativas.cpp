@@ -24,8 +24,8 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent)
                 .larguraJanela = 6500},
                parent)
 {
-    montaLinhas([](int i) { return QStringLiteral("Alternativa  %1:").arg(i + 1); },
-                QStringLiteral("txtAlternativa"), 30);
+    montaLinhas([](int i) { return QStringLiteral("Alternativa  %1:").arg(i + 1); }, QStringLiteral("txtAlternativa"),
+                30);
     montaBotoes();
 
     common::onClick(cmdSair_, this, &frmAlternativas::cmdSair_Click);

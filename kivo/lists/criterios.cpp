@@ -23,8 +23,7 @@ constexpr int LeftPeso = 7000;
 }  // namespace
 
 frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
-    : frmLista(programa, QStringLiteral("frmCriterios"), QStringLiteral("Critérios"),
-               QStringLiteral("Qtde Critérios:"),
+    : frmLista(programa, QStringLiteral("frmCriterios"), QStringLiteral("Critérios"), QStringLiteral("Qtde Critérios:"),
                {.larguraLegendaQtde = 1800,
                 .esquerdaQtde = 2100,
                 .esquerdaTexto = 1600,
@@ -33,14 +32,13 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
                 .larguraJanela = 8200},
                parent)
 {
-
     label17_ = new QLabel(QStringLiteral("  Sinal (+-)         Peso"), this);
     label17_->setObjectName(QStringLiteral("Label17"));
     common::placeTwips(label17_, LeftSinal - 150, 1150, 2000, 285);
 
     // Two blanks before a one-digit number, one before two digits: the colons line up.
-    montaLinhas([](int i) { return QStringLiteral("Critério %1:").arg(i + 1, 2); },
-                QStringLiteral("txtIdentifica"), 35, [this](int i, int top) -> QList<QWidget*> {
+    montaLinhas([](int i) { return QStringLiteral("Critério %1:").arg(i + 1, 2); }, QStringLiteral("txtIdentifica"), 35,
+                [this](int i, int top) -> QList<QWidget*> {
                     txtSinal_[i] = new QLineEdit(this);
                     txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
                     txtSinal_[i]->setMaxLength(1);
@@ -148,16 +146,16 @@ frmCriteriosAj::frmCriteriosAj(Programa& programa, QWidget* parent) : QDialog(pa
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1->setText(QStringLiteral(
-        "Qtde Critérios: quantos critérios serão usados para comparar as alternativas, de 3 a 15. "
-        "Só as linhas desta quantidade aparecem e são gravadas.\n\n"
-        "Descrição: o nome do critério, com até 35 caracteres.\n\n"
-        "Sinal: + quando o critério é um benefício (quanto mais, melhor) e - quando é um custo "
-        "(quanto menos, melhor).\n\n"
-        "Peso: a importância do critério, de 1 a 10. É calculado na tela Pesos, a partir da "
-        "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
-        "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior apaga "
-        "as descrições, os sinais, os pesos e as comparações de todos os critérios."));
+    label1->setText(
+        QStringLiteral("Qtde Critérios: quantos critérios serão usados para comparar as alternativas, de 3 a 15. "
+                       "Só as linhas desta quantidade aparecem e são gravadas.\n\n"
+                       "Descrição: o nome do critério, com até 35 caracteres.\n\n"
+                       "Sinal: + quando o critério é um benefício (quanto mais, melhor) e - quando é um custo "
+                       "(quanto menos, melhor).\n\n"
+                       "Peso: a importância do critério, de 1 a 10. É calculado na tela Pesos, a partir da "
+                       "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
+                       "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior apaga "
+                       "as descrições, os sinais, os pesos e as comparações de todos os critérios."));
     common::placeTwips(label1, 240, 240, 6000, 3900);
 
     auto* cmdSair = new QPushButton(QStringLiteral("&Voltar"), this);

@@ -27,7 +27,7 @@ protected:
         int esquerdaQtde;        // the count box
         int esquerdaTexto;       // the description column
         int larguraTexto;
-        int esquerdaLimpar;      // the "Limpar histórico anterior" button
+        int esquerdaLimpar;  // the "Limpar histórico anterior" button
         int larguraJanela;
     };
 

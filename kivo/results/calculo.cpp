@@ -155,8 +155,9 @@ QString setList(const QStringList& fields)
 
 QString insertPar(const QString& table, const QString& what)
 {
-    return QStringLiteral("INSERT INTO %1 (Numero, Indice, CriterioA, DescrA, %2A, %2B, DescrB, CriterioB, RTO, "
-                          "inv_RTO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    return QStringLiteral(
+               "INSERT INTO %1 (Numero, Indice, CriterioA, DescrA, %2A, %2B, DescrB, CriterioB, RTO, "
+               "inv_RTO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
         .arg(table, what);
 }
 
@@ -266,8 +267,8 @@ private:
         alt.moveFirst();
         m_ = alt.eof() ? 0 : dados::qtdeGravada(alt.value(QStringLiteral("Qtde")), 0, Slots);
         for (; !alt.eof(); alt.moveNext())
-            alternativas_.push_back({alt.value(QStringLiteral("Numero")).toInt(),
-                                     alt.value(QStringLiteral("Alternativa"))});
+            alternativas_.push_back(
+                {alt.value(QStringLiteral("Numero")).toInt(), alt.value(QStringLiteral("Alternativa"))});
     }
 
     // The slot rows as a walk from the first row visits them: the first 15 in key order.
@@ -393,8 +394,8 @@ private:
         common::Transaction t(db_);
         for (int r = 0; r < primeiras(alternativas_); ++r) {
             const int row = r + 1;
-            db_.run(grava, {c.rto[row], c.rtoi[row], c.total[row], c.normal[row], c.pesos[row],
-                            alternativas_[r].numero});
+            db_.run(grava,
+                    {c.rto[row], c.rtoi[row], c.total[row], c.normal[row], c.pesos[row], alternativas_[r].numero});
         }
         t.commit();
         p_.etapa(k, Progresso::Concluida);
@@ -522,9 +523,8 @@ bool pesoNumerico(const QVariant& peso, double* valor)
     if (peso.isNull())
         return false;
     // A text is read as the user types numbers; a number is taken as it is.
-    const std::optional<double> n = peso.typeId() == QMetaType::QString
-                                        ? common::readNumber(peso.toString())
-                                        : common::readNumber(common::defaultText(peso));
+    const std::optional<double> n = peso.typeId() == QMetaType::QString ? common::readNumber(peso.toString())
+                                                                        : common::readNumber(common::defaultText(peso));
     if (!n)
         return false;
     if (valor)

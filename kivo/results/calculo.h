@@ -80,9 +80,9 @@ class Progresso {
 public:
     static constexpr int Limpeza = -1;
     enum Estado {
-        Iniciada,    // the stage's box appears
-        Cinza,       // a criterion's pair table is built
-        Concluida,   // the stage is done: its box is checked
+        Iniciada,   // the stage's box appears
+        Cinza,      // a criterion's pair table is built
+        Concluida,  // the stage is done: its box is checked
     };
 
     virtual ~Progresso() = default;
@@ -93,16 +93,16 @@ public:
 
 struct Desfecho {
     enum Fim {
-        Concluido,     // every stage ran
-        PesoInvalido,  // a weight of the criteria in use is empty or not a number: nothing written
-        SinalInvalido, // a sign of the criteria in use is not exactly "+" or "-": nothing written
+        Concluido,      // every stage ran
+        PesoInvalido,   // a weight of the criteria in use is empty or not a number: nothing written
+        SinalInvalido,  // a sign of the criteria in use is not exactly "+" or "-": nothing written
     };
     Fim fim = Concluido;
-    int criterioSemPeso = 0;  // with PesoInvalido, the first criterion refused
-    int criterioSemSinal = 0; // with SinalInvalido, the first criterion refused
-    QString nomeSemSinal;     // and its name
-    int melhor = 0;           // Numero of the best option, 0 for none
-    QString nomeMelhor;       // its Alternativa, empty for none
+    int criterioSemPeso = 0;   // with PesoInvalido, the first criterion refused
+    int criterioSemSinal = 0;  // with SinalInvalido, the first criterion refused
+    QString nomeSemSinal;      // and its name
+    int melhor = 0;            // Numero of the best option, 0 for none
+    QString nomeMelhor;        // its Alternativa, empty for none
 };
 
 // Pauses that let the user follow the stages, in milliseconds.

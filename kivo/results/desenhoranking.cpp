@@ -17,10 +17,9 @@ namespace {
 
 // Fifteen fills told apart on screen and on paper.
 const QColor Cores[15] = {
-    QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),   QColor(214, 39, 40),
-    QColor(148, 103, 189), QColor(140, 86, 75),  QColor(227, 119, 194), QColor(127, 127, 127),
-    QColor(188, 189, 34),  QColor(23, 190, 207), QColor(57, 59, 121),   QColor(230, 85, 13),
-    QColor(49, 163, 84),   QColor(132, 60, 57),  QColor(82, 84, 163),
+    QColor(31, 119, 180), QColor(255, 127, 14),  QColor(44, 160, 44),   QColor(214, 39, 40),  QColor(148, 103, 189),
+    QColor(140, 86, 75),  QColor(227, 119, 194), QColor(127, 127, 127), QColor(188, 189, 34), QColor(23, 190, 207),
+    QColor(57, 59, 121),  QColor(230, 85, 13),   QColor(49, 163, 84),   QColor(132, 60, 57),  QColor(82, 84, 163),
 };
 const QColor CorMelhor(255, 243, 196);  // the best option's row
 const QColor CorGrade(222, 222, 222);
@@ -139,7 +138,8 @@ void medeLegenda(Geometria& g, const Ranking& ranking, const QFontMetricsF& fm, 
         const double y = g.areaLegenda.top() + fila * linha * LinhaLegenda + (linha * LinhaLegenda - quadrado) / 2;
         g.legenda.push_back(QRectF(encaixa(x), encaixa(y), encaixa(quadrado), encaixa(quadrado)));
         const double texto = x + quadrado + linha * 0.4;
-        g.textosLegenda.push_back(QRectF(texto, y + quadrado / 2 - linha, x + legenda.largura - linha * 0.3 - texto, linha * 2));
+        g.textosLegenda.push_back(
+            QRectF(texto, y + quadrado / 2 - linha, x + legenda.largura - linha * 0.3 - texto, linha * 2));
     }
 }
 
@@ -202,7 +202,8 @@ void medeBarras(Geometria& g, const Ranking& ranking, double altura, const Encai
     const QRectF& area = g.area;
     for (int i = 0; i < int(ranking.barras.size()); ++i) {
         const QRectF fila(area.left(), g.plotagem.top() + i * altura, area.width(), altura);
-        g.linhas.push_back(QRectF(QPointF(fila.left(), encaixa(fila.top())), QPointF(fila.right(), encaixa(fila.bottom()))));
+        g.linhas.push_back(
+            QRectF(QPointF(fila.left(), encaixa(fila.top())), QPointF(fila.right(), encaixa(fila.bottom()))));
         const double espessura = std::min(altura * 0.64, g.linha * 1.5);
         const double y0 = encaixa(fila.center().y() - espessura / 2);
         const double y1 = encaixa(fila.center().y() + espessura / 2);
@@ -346,8 +347,9 @@ void desenhaBarra(Pintura& d, const Ranking& ranking, int i, int realce)
     }
     const QRectF& area = g.plotagem;
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.right() + linha * 0.4, fila.top(), g.area.right() - area.right() - linha * 0.4, fila.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, common::formatFixed(b.resultado, DecimaisResultado));
+    p.drawText(
+        QRectF(area.right() + linha * 0.4, fila.top(), g.area.right() - area.right() - linha * 0.4, fila.height()),
+        Qt::AlignLeft | Qt::AlignVCenter, common::formatFixed(b.resultado, DecimaisResultado));
 }
 
 void desenhaLegenda(Pintura& d, const Ranking& ranking)
@@ -367,7 +369,8 @@ void desenhaLegenda(Pintura& d, const Ranking& ranking)
 
 }  // namespace
 
-Geometria mede(const Ranking& ranking, const QRectF& area, const QFont& fonte, const QPaintDevice* device, const Textos&)
+Geometria mede(const Ranking& ranking, const QRectF& area, const QFont& fonte, const QPaintDevice* device,
+               const Textos&)
 {
     Geometria g;
     g.area = area;
@@ -389,8 +392,8 @@ void desenha(QPainter& p, const Ranking& ranking, const Geometria& g, const QFon
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setFont(fonte);
-    Pintura d{p, g, fonte, fonte, g.linha,
-              std::max(1.0 / std::max(1.0, p.device()->devicePixelRatioF()), g.linha * 0.05)};
+    Pintura d{p,     g,       fonte,
+              fonte, g.linha, std::max(1.0 / std::max(1.0, p.device()->devicePixelRatioF()), g.linha * 0.05)};
     d.negrito.setBold(true);
 
     desenhaTitulo(d, ranking, t);

@@ -20,18 +20,18 @@ namespace kivo::ranking {
 
 // Where everything stands when the chart fills `area`.
 struct Geometria {
-    QRectF area;          // the whole chart
-    QRectF plotagem;      // the bars' area, the value axis under it
-    double minimo = 0;    // the value at the left edge of plotagem
-    double maximo = 0;    // at the right edge
-    double passo = 0;     // between two marks of the axis
-    int decimais = 0;     // of the marks' numbers
-    double linha = 0;     // the text line height
+    QRectF area;        // the whole chart
+    QRectF plotagem;    // the bars' area, the value axis under it
+    double minimo = 0;  // the value at the left edge of plotagem
+    double maximo = 0;  // at the right edge
+    double passo = 0;   // between two marks of the axis
+    int decimais = 0;   // of the marks' numbers
+    double linha = 0;   // the text line height
     double larguraNomes = 0;
-    std::vector<QRectF> linhas;                 // per bar, its row (name, bar, result)
-    std::vector<std::vector<QRectF>> partes;    // per bar, per segment; empty rectangle for a zero part
-    std::vector<QRectF> legenda;                // per criterion, the legend's colour square
-    std::vector<QRectF> textosLegenda;          // and its text
+    std::vector<QRectF> linhas;               // per bar, its row (name, bar, result)
+    std::vector<std::vector<QRectF>> partes;  // per bar, per segment; empty rectangle for a zero part
+    std::vector<QRectF> legenda;              // per criterion, the legend's colour square
+    std::vector<QRectF> textosLegenda;        // and its text
     QRectF areaLegenda;
 
     double x(double valor) const;

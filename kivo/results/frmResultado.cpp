@@ -76,7 +76,8 @@ public:
     }
 
     // A column's heading, as the caption tables set it.
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override
     {
         if (orientation != Qt::Horizontal || section < 0 || section >= int(titulos_.size()) ||
             (role != Qt::EditRole && role != Qt::DisplayRole))
@@ -86,10 +87,7 @@ public:
         return true;
     }
 
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : fonte_.rowCount();
-    }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : fonte_.rowCount(); }
     int columnCount(const QModelIndex& parent = {}) const override
     {
         return parent.isValid() ? 0 : int(campos_.size());
@@ -188,11 +186,10 @@ void frmResultado::criaGrade()
 void frmResultado::criaProgresso()
 {
     frame1_ = common::withName(new QGroupBox(QStringLiteral("Processando: "), this), QStringLiteral("Frame1"));
-    chkLimpar_ = common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_),
-                                  QStringLiteral("chkLimpar"));
+    chkLimpar_ =
+        common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_), QStringLiteral("chkLimpar"));
     for (int i = 0; i <= 15; ++i) {
-        const QString caption =
-            i == 0 ? QStringLiteral("Processando Pesos") : QStringLiteral("Critério %1").arg(i);
+        const QString caption = i == 0 ? QStringLiteral("Processando Pesos") : QStringLiteral("Critério %1").arg(i);
         chkProcessando_[i] =
             common::withName(new QCheckBox(caption, frame1_), common::arrayName(QStringLiteral("chkProcessando"), i));
     }
@@ -225,8 +222,8 @@ void frmResultado::criaBotoes()
     cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
     common::placeTwips(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
-    cmdSensibilidade_ = common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this),
-                                         QStringLiteral("cmdSensibilidade"));
+    cmdSensibilidade_ =
+        common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this), QStringLiteral("cmdSensibilidade"));
     common::placeTwips(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
     cmdSensibilidade_->hide();
     label7_ = common::withName(new QLabel(QStringLiteral("Impressora:"), this), QStringLiteral("Label7"));
@@ -237,8 +234,8 @@ void frmResultado::criaBotoes()
     common::placeTwips(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
     cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
     common::placeTwips(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
-    cmdRelatorio_ = common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this),
-                                     QStringLiteral("cmdRelatorio"));
+    cmdRelatorio_ =
+        common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this), QStringLiteral("cmdRelatorio"));
     common::placeTwips(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
     cmdRelatorio_->hide();  // once a run is complete
 

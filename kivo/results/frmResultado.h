@@ -21,7 +21,7 @@ namespace common {
 class DataSource;
 class DiscardInput;
 class WindowSize;
-}
+}  // namespace common
 
 namespace kivo {
 

@@ -32,10 +32,9 @@ enum Coluna { ColCriterio, ColSinal, ColPeso, ColMinimo, ColMaximo, ColAbaixo, C
 
 // Fifteen lines told apart by colour.
 const QColor Cores[15] = {
-    QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
-    QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
-    QColor(188, 189, 34), QColor(23, 190, 207), QColor(57, 59, 121),   QColor(230, 85, 13),
-    QColor(49, 163, 84),  QColor(132, 60, 57),  QColor(99, 99, 99),
+    QColor(31, 119, 180), QColor(255, 127, 14),  QColor(44, 160, 44),   QColor(214, 39, 40),  QColor(148, 103, 189),
+    QColor(140, 86, 75),  QColor(227, 119, 194), QColor(127, 127, 127), QColor(188, 189, 34), QColor(23, 190, 207),
+    QColor(57, 59, 121),  QColor(230, 85, 13),   QColor(49, 163, 84),   QColor(132, 60, 57),  QColor(99, 99, 99),
 };
 
 // The narrowest criterion's row.
@@ -202,8 +201,7 @@ void GraficoSensibilidade::desenhaEixos(QPainter& p, const Escala& e) const
 
     // Axis titles.
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), area.bottom() + linha + 4, area.width(), linha), Qt::AlignHCenter,
-               textos_.eixoPeso);
+    p.drawText(QRectF(area.left(), area.bottom() + linha + 4, area.width(), linha), Qt::AlignHCenter, textos_.eixoPeso);
     p.save();
     p.translate(4, area.center().y());
     p.rotate(-90);
@@ -284,7 +282,7 @@ struct frmSensibilidade::Textos {
     QString passaANenhuma;
     QString naoMuda;
     QString semMelhor;
-    QString grafico;      // the chart's title, %1 the criterion
+    QString grafico;  // the chart's title, %1 the criterion
     QString eixoPeso;
     QString eixoResultado;
     QString pesoAtual;
@@ -424,8 +422,7 @@ QString frmSensibilidade::textoFirmeza() const
     const Mudanca mudanca = *f.maisProxima();
     const Criterio& c = analise_.caso().criterios.at(f.criterio);
     const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(f.criterio + 1) : c.nome;
-    return cabeca +
-           t.muda.arg(nome, common::formatFixed(f.peso, 2), common::formatFixed(mudanca.peso, 2)) +
+    return cabeca + t.muda.arg(nome, common::formatFixed(f.peso, 2), common::formatFixed(mudanca.peso, 2)) +
            QLatin1Char(' ') +
            (mudanca.melhor == SemMelhor ? t.passaANenhuma : frase(t.passaA.arg(nomeOpcao(mudanca.melhor))));
 }
@@ -497,8 +494,8 @@ void frmSensibilidade::mostraGrafico(int criterio)
     const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(criterio + 1) : c.nome;
     const int melhor = analise_.atual().melhor;
     graSensibilidade_->mostra(criterio, analise_.curvas(criterio), c.peso,
-                              melhor == SemMelhor ? std::nullopt : std::optional<Faixa>(faixas_.at(criterio)),
-                              nomes, melhor, {t.grafico.arg(nome), t.eixoPeso, t.eixoResultado, t.pesoAtual});
+                              melhor == SemMelhor ? std::nullopt : std::optional<Faixa>(faixas_.at(criterio)), nomes,
+                              melhor, {t.grafico.arg(nome), t.eixoPeso, t.eixoResultado, t.pesoAtual});
 }
 
 void frmSensibilidade::grdSensibilidade_RowColChange()

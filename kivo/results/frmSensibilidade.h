@@ -25,18 +25,18 @@ class GraficoSensibilidade : public QWidget {
     Q_OBJECT
 public:
     struct Textos {
-        QString titulo;      // above the chart
-        QString eixoPeso;    // under the horizontal axis
+        QString titulo;    // above the chart
+        QString eixoPeso;  // under the horizontal axis
         QString eixoResultado;
-        QString pesoAtual;   // beside the current weight's mark
+        QString pesoAtual;  // beside the current weight's mark
     };
 
     explicit GraficoSensibilidade(QWidget* parent = nullptr);
 
     // Shows criterion `criterio`: its curves, its current weight and the range keeping the best
     // option (none: no best option to keep).
-    void mostra(int criterio, sensibilidade::Curvas curvas, double pesoAtual,
-                std::optional<sensibilidade::Faixa> faixa, QStringList nomes, int melhor, Textos textos);
+    void mostra(int criterio, sensibilidade::Curvas curvas, double pesoAtual, std::optional<sensibilidade::Faixa> faixa,
+                QStringList nomes, int melhor, Textos textos);
 
     // The criterion shown, 0 for criterion 1; -1 before any.
     int criterio() const { return criterio_; }

@@ -14,8 +14,8 @@ namespace kivo::ranking {
 
 namespace {
 
-const Legenda TextoTitulo{"", "Contribuição de cada critério ao resultado", "Contribution of each criterion to the result",
-                          "Contribución de cada criterio al resultado"};
+const Legenda TextoTitulo{"", "Contribuição de cada critério ao resultado",
+                          "Contribution of each criterion to the result", "Contribución de cada criterio al resultado"};
 const Legenda TextoCustos{"", "custos", "costs", "costos"};
 const Legenda TextoBeneficios{"", "benefícios", "benefits", "beneficios"};
 const Legenda TextoMelhor{"", "melhor opção", "best option", "mejor opción"};
@@ -42,9 +42,9 @@ double numeroGravado(const QVariant& valor)
 
 Textos textos(short idioma)
 {
-    return {legenda(TextoTitulo, idioma),     legenda(TextoCustos, idioma),       legenda(TextoBeneficios, idioma),
-            legenda(TextoMelhor, idioma),     legenda(TextoPeso, idioma),         legenda(TextoParticipacao, idioma),
-            legenda(TextoContribuicao, idioma), legenda(TextoCusto, idioma),      legenda(TextoBeneficio, idioma)};
+    return {legenda(TextoTitulo, idioma),       legenda(TextoCustos, idioma), legenda(TextoBeneficios, idioma),
+            legenda(TextoMelhor, idioma),       legenda(TextoPeso, idioma),   legenda(TextoParticipacao, idioma),
+            legenda(TextoContribuicao, idioma), legenda(TextoCusto, idioma),  legenda(TextoBeneficio, idioma)};
 }
 
 Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
@@ -67,7 +67,8 @@ Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const s
         double direita = 0;
         double esquerda = 0;
         for (int k = 0; k < int(r.criterios.size()); ++k) {
-            const double c = a < int(contribuicoes.size()) && k < int(contribuicoes[a].size()) ? contribuicoes[a][k] : 0.0;
+            const double c =
+                a < int(contribuicoes.size()) && k < int(contribuicoes[a].size()) ? contribuicoes[a][k] : 0.0;
             Segmento s;
             s.criterio = k;
             s.contribuicao = c;

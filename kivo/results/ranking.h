@@ -19,25 +19,25 @@ namespace kivo::ranking {
 
 // A criterion as the chart names it.
 struct Criterio {
-    int numero = 0;          // 1 to 15
-    QString nome;            // Identifica; "Critério k" when empty
-    bool custo = false;      // Sinal is anything but exactly "+"
-    double peso = 0;         // Peso, the weight from 1 to 10
-    double participacao = 0; // Pesos, the criterion's share of the weights
+    int numero = 0;           // 1 to 15
+    QString nome;             // Identifica; "Critério k" when empty
+    bool custo = false;       // Sinal is anything but exactly "+"
+    double peso = 0;          // Peso, the weight from 1 to 10
+    double participacao = 0;  // Pesos, the criterion's share of the weights
 };
 
 // One criterion's part of a bar: its contribution, and where the part lies on the value axis.
 struct Segmento {
-    int criterio = 0;        // index into Ranking::criterios
-    double contribuicao = 0; // KIVOkk as stored
-    double inicio = 0;       // the end nearer to zero
-    double fim = 0;          // inicio + contribuicao
+    int criterio = 0;         // index into Ranking::criterios
+    double contribuicao = 0;  // KIVOkk as stored
+    double inicio = 0;        // the end nearer to zero
+    double fim = 0;           // inicio + contribuicao
 };
 
 struct Barra {
-    int numero = 0;          // Numero of the alternative
-    QString nome;            // Alternativa; "Alternativa a" when empty
-    double resultado = 0;    // Resultado as stored
+    int numero = 0;                   // Numero of the alternative
+    QString nome;                     // Alternativa; "Alternativa a" when empty
+    double resultado = 0;             // Resultado as stored
     std::vector<Segmento> segmentos;  // one per criterion, in criterion order
 };
 
@@ -67,7 +67,7 @@ struct Textos {
     QString peso;        // "Peso: %1" in the hover text
     QString participacao;
     QString contribuicao;
-    QString sinalCusto;      // after a cost criterion's name in the legend
+    QString sinalCusto;  // after a cost criterion's name in the legend
     QString sinalBeneficio;
 };
 Textos textos(short idioma);

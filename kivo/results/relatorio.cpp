@@ -45,12 +45,24 @@ struct Textos {
 const Textos& textos(short idioma)
 {
     static const Textos ingles{
-        "* Result", "Case:  ", "Goal to achieve or undesired symptom: ", "Factors", "*", "Observation",
-        "Root cause or primary FCS", "KIVO - session started on ",
+        "* Result",
+        "Case:  ",
+        "Goal to achieve or undesired symptom: ",
+        "Factors",
+        "*",
+        "Observation",
+        "Root cause or primary FCS",
+        "KIVO - session started on ",
     };
     static const Textos portugues{
-        "Resultado *", "Case:  ", "Objetivo a alcançar ou Sintoma indesejado: ", "Fatores", "*", "Observação",
-        "Causa Raíz ou principal FCS", "KIVO - sessão iniciada em ",
+        "Resultado *",
+        "Case:  ",
+        "Objetivo a alcançar ou Sintoma indesejado: ",
+        "Fatores",
+        "*",
+        "Observação",
+        "Causa Raíz ou principal FCS",
+        "KIVO - sessão iniciada em ",
     };
     return idioma == Ingles ? ingles : portugues;
 }
@@ -165,7 +177,8 @@ void imprimeNaImpressora(QWidget* parent, const QString& nome, short idioma, con
     }
     if (!ok)
         common::Messages::exclamation(
-            parent, ingles(idioma) ? QStringLiteral("Printer unavailable!") : QStringLiteral("Impressora indisponível!"),
+            parent,
+            ingles(idioma) ? QStringLiteral("Printer unavailable!") : QStringLiteral("Impressora indisponível!"),
             (ingles(idioma)
                  ? QStringLiteral("The report could not be printed on the printer \"%1\".\r\n"
                                   "Check that it is switched on and installed, or choose another printer in the list.")
@@ -195,7 +208,8 @@ QByteArray paginaPdf(const Impressao& impressao, bool* ok)
 void gravaPdf(QWidget* parent, short idioma, const Impressao& impressao)
 {
     const bool en = ingles(idioma);
-    QFileDialog dialog(parent, en ? QStringLiteral("Save the report as PDF") : QStringLiteral("Gravar o relatório em PDF"));
+    QFileDialog dialog(parent,
+                       en ? QStringLiteral("Save the report as PDF") : QStringLiteral("Gravar o relatório em PDF"));
     dialog.setObjectName(QStringLiteral("dlgArquivoPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -219,13 +233,13 @@ void gravaPdf(QWidget* parent, short idioma, const Impressao& impressao)
     }
     const QString nativo = QDir::toNativeSeparators(QFileInfo(arquivo).absoluteFilePath());
     if (!ok) {
-        common::Messages::exclamation(
-            parent, en ? QStringLiteral("File not saved!") : QStringLiteral("Arquivo não gravado!"),
-            (en ? QStringLiteral("The report could not be saved in the file \"%1\".\r\n"
-                                 "Choose another folder or another name and try again.")
-                : QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\".\r\n"
-                                 "Escolha outra pasta ou outro nome e tente de novo."))
-                .arg(nativo));
+        common::Messages::exclamation(parent,
+                                      en ? QStringLiteral("File not saved!") : QStringLiteral("Arquivo não gravado!"),
+                                      (en ? QStringLiteral("The report could not be saved in the file \"%1\".\r\n"
+                                                           "Choose another folder or another name and try again.")
+                                          : QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\".\r\n"
+                                                           "Escolha outra pasta ou outro nome e tente de novo."))
+                                          .arg(nativo));
         return;
     }
     common::Messages::show(parent, QMessageBox::Information,
@@ -259,7 +273,8 @@ DadosRelatorio leDadosRelatorio(Programa& programa)
     dados.objetivo = propriedades.objetivo;
     common::Recordset rs = common::Recordset::openTable(programa.db, QStringLiteral("Alternativas"));
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        dados.linhas.push_back({rs.text(QStringLiteral("Alternativa")), rs.value(QStringLiteral("Resultado")).toDouble()});
+        dados.linhas.push_back(
+            {rs.text(QStringLiteral("Alternativa")), rs.value(QStringLiteral("Resultado")).toDouble()});
     dados.melhor = melhorOpcao(dados.linhas);
     return dados;
 }
@@ -289,7 +304,8 @@ void desenhaImagem1(QPainter& painter, const QRectF& area, short idioma)
         painter.fillPath(t.map(path), Qt::white);
     };
     letreiro(QStringLiteral("KIVO"), true, area.height() * 0.40, area.height() * 0.62);
-    letreiro(ingles(idioma) ? QStringLiteral("Multi-criteria decision aid") : QStringLiteral("Apoio à decisão multicritério"),
+    letreiro(ingles(idioma) ? QStringLiteral("Multi-criteria decision aid")
+                            : QStringLiteral("Apoio à decisão multicritério"),
              false, area.height() * 0.12, area.height() * 0.84);
     painter.restore();
 }

@@ -37,9 +37,9 @@ struct DadosRelatorio {
     std::vector<LinhaRelatorio> linhas;  // every row of Alternativas, in key order
     int melhor = -1;                     // the best option's line, -1 when there is none
     short idioma = Portugues;
-    QString dataInicio;                  // the date the program started, as text
-    QString caso;                        // the case's name, printed after "Case:  "
-    QString objetivo;                    // its goal or undesired symptom, under the goal label
+    QString dataInicio;  // the date the program started, as text
+    QString caso;        // the case's name, printed after "Case:  "
+    QString objetivo;    // its goal or undesired symptom, under the goal label
 };
 
 // The best option: the first line with the greatest result above 0; -1 when no result is above 0.
@@ -91,10 +91,10 @@ QString arquivoProposto(const QDate& date, const QString& nome = QStringLiteral(
 
 // A document that the print buttons send to the printer chosen in the list or into a PDF file.
 struct Impressao {
-    QString titulo;   // its name for the printer and in the PDF
-    QString arquivo;  // the file the save dialog proposes
+    QString titulo;                                   // its name for the printer and in the PDF
+    QString arquivo;                                  // the file the save dialog proposes
     std::function<bool(QPagedPaintDevice&)> desenha;  // draws every page; false when the device failed
-    std::optional<QMarginsF> margens;  // millimetres within the printable area; none: the device's own
+    std::optional<QMarginsF> margens;                 // millimetres within the printable area; none: the device's own
 };
 
 // The print button's work for any document: on the printer chosen in `combo`, or, on the PDF entry,

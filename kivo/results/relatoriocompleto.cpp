@@ -69,13 +69,14 @@ const Legenda ColPosicao{"", "Posição", "Rank", "Posición"};
 const Legenda ColResultado{"", "Resultado", "Result", "Resultado"};
 
 const Legenda SecaoSensibilidade{"", "Sensibilidade", "Sensitivity", "Sensibilidad"};
-const Legenda SobreSensibilidade{"",
-                                 "Para cada critério, a faixa de peso (de 1 a 10, os outros pesos mantidos) em que %1 "
-                                 "continua a melhor opção, e a opção que passa a ser a melhor fora dela.",
-                                 "For each criterion, the range of its weight (1 to 10, the other weights kept) over "
-                                 "which %1 stays the best option, and the option that becomes best beyond it.",
-                                 "Para cada criterio, el rango de peso (de 1 a 10, los demás pesos mantenidos) en el "
-                                 "que %1 sigue siendo la mejor opción, y la opción que pasa a ser la mejor fuera de él."};
+const Legenda SobreSensibilidade{
+    "",
+    "Para cada critério, a faixa de peso (de 1 a 10, os outros pesos mantidos) em que %1 "
+    "continua a melhor opção, e a opção que passa a ser a melhor fora dela.",
+    "For each criterion, the range of its weight (1 to 10, the other weights kept) over "
+    "which %1 stays the best option, and the option that becomes best beyond it.",
+    "Para cada criterio, el rango de peso (de 1 a 10, los demás pesos mantenidos) en el "
+    "que %1 sigue siendo la mejor opción, y la opción que pasa a ser la mejor fuera de él."};
 const Legenda SemMelhorOpcao{"", "Nenhuma alternativa tem resultado acima de 0: não há melhor opção a manter.",
                              "No alternative has a result above 0: there is no best option to keep.",
                              "Ninguna alternativa tiene un resultado mayor que 0: no hay mejor opción que mantener."};
@@ -171,7 +172,8 @@ public:
         return QFontMetricsF(f, &device_).horizontalAdvance(texto);
     }
 
-    void texto(const QRectF& r, const QString& t, const QFont& f, Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignTop)
+    void texto(const QRectF& r, const QString& t, const QFont& f,
+               Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignTop)
     {
         const int flags = int(alinhamento) | quebra(t, f, r.width());
         passo([r, t, f, flags](QPainter& p) {
@@ -325,7 +327,8 @@ double Composicao::alturaLinha(const Tabela& t, const MedidasTabela& m, const st
 {
     double h = 0;
     for (int c : emUso)
-        h = std::max(h, alturaTexto(cabecalho ? t.colunas[c].titulo : celulas.value(c), f, m.larguras[c] - 2 * m.folga));
+        h = std::max(h,
+                     alturaTexto(cabecalho ? t.colunas[c].titulo : celulas.value(c), f, m.larguras[c] - 2 * m.folga));
     return h + 2 * m.folga;
 }
 
@@ -381,8 +384,8 @@ void Composicao::grupoDaTabela(const Tabela& t, const QString& continuacao, cons
         }
         double x = 0;
         for (int c : emUso) {
-            texto(QRectF(x + m.folga, y + m.folga, m.larguras[c] - 2 * m.folga, h - 2 * m.folga), t.linhas[l].value(c), f,
-                  t.colunas[c].alinhamento | Qt::AlignTop);
+            texto(QRectF(x + m.folga, y + m.folga, m.larguras[c] - 2 * m.folga, h - 2 * m.folga), t.linhas[l].value(c),
+                  f, t.colunas[c].alinhamento | Qt::AlignTop);
             x += m.larguras[c];
         }
         linha(QPointF(0, y + h), QPointF(x, y + h), QColor(200, 200, 200), pontos(0.4));
@@ -540,12 +543,9 @@ void sensibilidadeResumo(Composicao& c, const DadosRelatorioCompleto& d)
                 fonte(10));
     Tabela t;
     t.titulo = legenda(SecaoSensibilidade, idioma);
-    t.colunas = {{legenda(ColCriterio, idioma), Qt::AlignLeft, true},
-                 {legenda(ColPeso, idioma), Qt::AlignRight},
-                 {legenda(ColMinimo, idioma), Qt::AlignRight},
-                 {legenda(ColMaximo, idioma), Qt::AlignRight},
-                 {legenda(ColAbaixo, idioma), Qt::AlignLeft, true},
-                 {legenda(ColAcima, idioma), Qt::AlignLeft, true}};
+    t.colunas = {{legenda(ColCriterio, idioma), Qt::AlignLeft, true}, {legenda(ColPeso, idioma), Qt::AlignRight},
+                 {legenda(ColMinimo, idioma), Qt::AlignRight},        {legenda(ColMaximo, idioma), Qt::AlignRight},
+                 {legenda(ColAbaixo, idioma), Qt::AlignLeft, true},   {legenda(ColAcima, idioma), Qt::AlignLeft, true}};
     t.fixas = int(t.colunas.size());
     for (int k = 0; k < int(d.decisao.criterios.size()); ++k) {
         const QString nome = QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(d.decisao, k, idioma));
@@ -575,25 +575,27 @@ void compoe(Composicao& c, const DadosRelatorioCompleto& d)
     QStringList nomesCriterios;
     for (int k = 0; k < n; ++k)
         nomesCriterios << QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(caso, k, idioma));
-    matriz(c, legenda(SecaoComparacao, idioma), legenda(SobreComparacao, idioma), legenda(ColCriterio, idioma),
-           nomesCriterios, n,
-           [&](int r, int k) {
-               if (r == k)
-                   return Nada;
-               return d.comparacoes.value(r).value(k);
-           },
-           idioma);
+    matriz(
+        c, legenda(SecaoComparacao, idioma), legenda(SobreComparacao, idioma), legenda(ColCriterio, idioma),
+        nomesCriterios, n,
+        [&](int r, int k) {
+            if (r == k)
+                return Nada;
+            return d.comparacoes.value(r).value(k);
+        },
+        idioma);
 
     QStringList nomesAlternativas;
     for (int a = 0; a < int(caso.alternativas.size()); ++a)
         nomesAlternativas << QStringLiteral("%1 %2").arg(a + 1).arg(nomeAlternativa(caso, a, idioma));
-    matriz(c, legenda(SecaoValores, idioma), legenda(SobreValores, idioma), legenda(ColAlternativa, idioma),
-           nomesAlternativas, n,
-           [&](int a, int k) {
-               const auto& valores = caso.criterios[k].valores;
-               return a < int(valores.size()) ? common::numberText(valores[a]) : QString();
-           },
-           idioma);
+    matriz(
+        c, legenda(SecaoValores, idioma), legenda(SobreValores, idioma), legenda(ColAlternativa, idioma),
+        nomesAlternativas, n,
+        [&](int a, int k) {
+            const auto& valores = caso.criterios[k].valores;
+            return a < int(valores.size()) ? common::numberText(valores[a]) : QString();
+        },
+        idioma);
 
     c.secao(legenda(SecaoClassificacao, idioma), c.pontos(60));
     classificacao(c, d);

@@ -28,10 +28,10 @@ namespace kivo {
 
 struct DadosRelatorioCompleto {
     short idioma = Portugues;
-    QString caso;          // the case's name; empty: the label alone
-    QString objetivo;      // its goal or undesired symptom; empty: the label alone
-    QString data;          // the day of printing, as text
-    QString dataInicio;    // the date the program started, as text
+    QString caso;        // the case's name; empty: the label alone
+    QString objetivo;    // its goal or undesired symptom; empty: the label alone
+    QString data;        // the day of printing, as text
+    QString dataInicio;  // the date the program started, as text
 
     sensibilidade::Caso decisao;        // criteria (name, sign, weight, values) and alternatives in use
     std::vector<double> participacoes;  // each criterion's share of the weights (Pesos)

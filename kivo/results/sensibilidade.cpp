@@ -48,8 +48,8 @@ void partesDosCriterios(const double* pesos, int n, double* partes)
 }
 
 // The results of m alternatives into `resultados`, in criterion order; answers the best option.
-int soma(const double* partes, const std::vector<int>& sinais, const std::vector<std::vector<double>>& partesAlt,
-         int m, double* resultados)
+int soma(const double* partes, const std::vector<int>& sinais, const std::vector<std::vector<double>>& partesAlt, int m,
+         double* resultados)
 {
     const int n = static_cast<int>(sinais.size());
     int melhor = SemMelhor;
@@ -302,7 +302,8 @@ std::optional<Caso> leCaso(common::Database& db)
     common::Recordset alternativas = common::Recordset::openTable(db, QStringLiteral("Alternativas"));
     alternativas.setIndex(QStringLiteral("PrimaryKey"));
     alternativas.moveFirst();
-    const int m = alternativas.eof() ? 0 : dados::qtdeGravada(alternativas.value(QStringLiteral("Qtde")), 0, dados::Linhas);
+    const int m =
+        alternativas.eof() ? 0 : dados::qtdeGravada(alternativas.value(QStringLiteral("Qtde")), 0, dados::Linhas);
     for (int a = 0; a < m && !alternativas.eof(); ++a, alternativas.moveNext())
         caso.alternativas.push_back(alternativas.text(QStringLiteral("Alternativa")));
 

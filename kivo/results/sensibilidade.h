@@ -72,10 +72,10 @@ struct Mudanca {
 
 // How far one criterion's weight moves, every other weight kept, before the best option changes.
 struct Faixa {
-    int criterio = 0;    // 0 for criterion 1
-    double peso = 0;     // its current weight
-    double minimo = 0;   // the lowest weight in [1, 10] to two decimals keeping the best option
-    double maximo = 0;   // the highest one
+    int criterio = 0;               // 0 for criterion 1
+    double peso = 0;                // its current weight
+    double minimo = 0;              // the lowest weight in [1, 10] to two decimals keeping the best option
+    double maximo = 0;              // the highest one
     std::optional<Mudanca> abaixo;  // the change just below minimo; none when nothing changes down to 1
     std::optional<Mudanca> acima;   // the change just above maximo; none when nothing changes up to 10
 

@@ -122,10 +122,11 @@ bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, s
         const bool en = idioma == 1, es = idioma == 2;
         common::Messages::exclamation(
             caixas[inicio]->window(),
-            en ? QStringLiteral("Too many values!") : es ? QStringLiteral("¡Demasiados valores!")
-                                                         : QStringLiteral("Valores demais!"),
+            en   ? QStringLiteral("Too many values!")
+            : es ? QStringLiteral("¡Demasiados valores!")
+                 : QStringLiteral("Valores demais!"),
             (en   ? QStringLiteral("The pasted column holds %1 values, but there are only %2 boxes from this one "
-                                   "down. Nothing was pasted.")
+                                     "down. Nothing was pasted.")
              : es ? QStringLiteral("La columna pegada tiene %1 valores, pero solo hay %2 casillas desde esta hacia "
                                    "abajo. No se pegó nada.")
                   : QStringLiteral("A coluna colada tem %1 valores, mas só há %2 caixas desta para baixo. "

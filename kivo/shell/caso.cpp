@@ -77,8 +77,9 @@ bool mesmoArquivo(const QString& a, const QString& b)
 void verificaCaso(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        throw common::StoreError(common::StoreError::FileNotFound,
-                                 QStringLiteral("O arquivo '%1' não foi encontrado.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(
+            common::StoreError::FileNotFound,
+            QStringLiteral("O arquivo '%1' não foi encontrado.").arg(QDir::toNativeSeparators(path)));
     common::Database db;
     db.open(path, Senha);
     common::verificaEsquema(db, esquema());
@@ -111,8 +112,9 @@ bool novoCaso(const QString& path, short idioma)
     if (!common::createDatabaseFile(feito, sql))
         return false;
     if (!poeNoLugar(feito, path))
-        throw common::StoreError(common::StoreError::CannotOpen,
-                                 QStringLiteral("Não foi possível criar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(
+            common::StoreError::CannotOpen,
+            QStringLiteral("Não foi possível criar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -128,8 +130,9 @@ bool copiaCaso(common::Database& db, const QString& path)
         throw;
     }
     if (!poeNoLugar(feito, path))
-        throw common::StoreError(common::StoreError::CannotOpen,
-                                 QStringLiteral("Não foi possível gravar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(
+            common::StoreError::CannotOpen,
+            QStringLiteral("Não foi possível gravar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

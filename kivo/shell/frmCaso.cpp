@@ -91,11 +91,14 @@ void frmCaso::cmdSair_Click()
     if (alterado()) {
         const short l = programa_.idioma;
         const bool sim = common::Messages::askYesNo(
-            this, l == Ingles ? QStringLiteral("Leave without saving?") : l == Espanhol ? QStringLiteral("¿Salir sin grabar?")
-                                                                        : QStringLiteral("Sair sem gravar?"),
-            l == Ingles     ? QStringLiteral("The name or the goal was changed and not saved. Leave and lose the changes?")
-            : l == Espanhol ? QStringLiteral("El nombre o el objetivo se cambió y no se grabó. ¿Salir y perder los cambios?")
-                            : QStringLiteral("O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?"),
+            this,
+            l == Ingles     ? QStringLiteral("Leave without saving?")
+            : l == Espanhol ? QStringLiteral("¿Salir sin grabar?")
+                            : QStringLiteral("Sair sem gravar?"),
+            l == Ingles ? QStringLiteral("The name or the goal was changed and not saved. Leave and lose the changes?")
+            : l == Espanhol
+                ? QStringLiteral("El nombre o el objetivo se cambió y no se grabó. ¿Salir y perder los cambios?")
+                : QStringLiteral("O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?"),
             QMessageBox::Warning);
         if (!sim)
             return;

@@ -47,7 +47,8 @@ void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short 
                 if (!elemento)
                     break;
                 QString texto = legenda;
-                texto.replace(QLatin1String("%n"), QString::number(i + 1)).replace(QLatin1String("%i"), QString::number(i));
+                texto.replace(QLatin1String("%n"), QString::number(i + 1))
+                    .replace(QLatin1String("%i"), QString::number(i));
                 defineLegenda(elemento, texto);
             }
         } else if (const qsizetype marca = controle.indexOf(QLatin1Char('#')); marca > 0) {
@@ -62,30 +63,30 @@ void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short 
 
 void legendasMenu(QWidget* menu, short idioma)
 {
-    aplicaLegendas(menu,
-                   {
-                       {"mnuAlternativas", "&Alternativas", "Alternatives", "&Alternativas"},
-                       {"mnuCriterios", "&Critérios", "Criteria", "&Criterios"},
-                       {"mnuPesos", "&Pesos", "Weights", "&Pesos"},
-                       {"mnuDados", "&Valores", "Values", "&Valores"},
-                       {"mnuResultados", "&Resultado", "Results", "&Resultados"},
-                       {"mnuUtil", "&Informações", "Information", "&Información"},
-                       {"mnuSair", "&Sair", "Quit", "&Salir"},
-                       {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério",
-                        "KIVO - Multi-criteria decision aid", "KIVO - Ayuda a la decisión multicriterio"},
-                       {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
-                       {"mnuCaso", "Cas&o", "Cas&e", "Cas&o"},
-                       {"mnuNovoCaso", "&Novo caso...", "&New case...", "&Nuevo caso..."},
-                       {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
-                       {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
-                       {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...",
-                        "&Propiedades del caso..."},
-                       {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
-                        "&Exportar resultados (CSV)..."},
-                       {"lblSomenteLeitura", "Somente leitura: nada pode ser gravado", "Read only: nothing can be saved",
-                        "Solo lectura: no se puede grabar nada"},
-                   },
-                   idioma);
+    aplicaLegendas(
+        menu,
+        {
+            {"mnuAlternativas", "&Alternativas", "Alternatives", "&Alternativas"},
+            {"mnuCriterios", "&Critérios", "Criteria", "&Criterios"},
+            {"mnuPesos", "&Pesos", "Weights", "&Pesos"},
+            {"mnuDados", "&Valores", "Values", "&Valores"},
+            {"mnuResultados", "&Resultado", "Results", "&Resultados"},
+            {"mnuUtil", "&Informações", "Information", "&Información"},
+            {"mnuSair", "&Sair", "Quit", "&Salir"},
+            {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério", "KIVO - Multi-criteria decision aid",
+             "KIVO - Ayuda a la decisión multicriterio"},
+            {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
+            {"mnuCaso", "Cas&o", "Cas&e", "Cas&o"},
+            {"mnuNovoCaso", "&Novo caso...", "&New case...", "&Nuevo caso..."},
+            {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
+            {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
+            {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...", "&Propiedades del caso..."},
+            {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
+             "&Exportar resultados (CSV)..."},
+            {"lblSomenteLeitura", "Somente leitura: nada pode ser gravado", "Read only: nothing can be saved",
+             "Solo lectura: no se puede grabar nada"},
+        },
+        idioma);
 }
 
 void legendasCaso(QWidget* tela, short idioma)
@@ -104,80 +105,78 @@ void legendasCaso(QWidget* tela, short idioma)
 
 void legendasInformacoes(QWidget* tela, short idioma)
 {
-    aplicaLegendas(tela,
-                   {
-                       {"", "Informações Gerais", "Information", "Información general"},
-                       {"Label1", "Nome do Micro na Rede:", "Computer name:", "Nombre del equipo en la red:"},
-                       {"Label2", "Resolução do Vídeo:", "Video resolution:", "Resolución de la pantalla:"},
-                       {"Label3", "Usuário Logado:", "Logged in user:", "Usuario conectado:"},
-                       {"Label4", "Versão do Windows:", "Version of Windows:", "Versión del sistema:"},
-                       {"Label5", "Versão Banco de Dados:", "Version Database:", "Versión de la base de datos:"},
-                       {"Frame1", "Especificação do Computador: ", "Computer specification: ",
-                        "Especificación del equipo: "},
-                       {"Frame2", "Suporte: ", "Suporte: ", "Soporte: "},
-                       {"Frame3", "Idioma: ", "Language: ", "Idioma: "},
-                       {"cmdVOLTAR", "&Voltar", "&Return", "&Volver"},
-                   },
-                   idioma);
+    aplicaLegendas(
+        tela,
+        {
+            {"", "Informações Gerais", "Information", "Información general"},
+            {"Label1", "Nome do Micro na Rede:", "Computer name:", "Nombre del equipo en la red:"},
+            {"Label2", "Resolução do Vídeo:", "Video resolution:", "Resolución de la pantalla:"},
+            {"Label3", "Usuário Logado:", "Logged in user:", "Usuario conectado:"},
+            {"Label4", "Versão do Windows:", "Version of Windows:", "Versión del sistema:"},
+            {"Label5", "Versão Banco de Dados:", "Version Database:", "Versión de la base de datos:"},
+            {"Frame1", "Especificação do Computador: ", "Computer specification: ", "Especificación del equipo: "},
+            {"Frame2", "Suporte: ", "Suporte: ", "Soporte: "},
+            {"Frame3", "Idioma: ", "Language: ", "Idioma: "},
+            {"cmdVOLTAR", "&Voltar", "&Return", "&Volver"},
+        },
+        idioma);
 }
 
 // The row labels keep the screen's own Portuguese captions ("Alternativa  1:", the numbers lined
 // up) in Portuguese.
 void legendasAlternativas(QWidget* tela, short idioma)
 {
-    aplicaLegendas(tela,
-                   {
-                       {"", "Alternativas", "Alternatives", "Alternativas"},
-                       {"Label16", "Qtde de Alternativas:", nullptr, "Cant. de Alternativas:"},
-                       {"Label18", "Descrição", "Description", "Descripción"},
-                       {"Label1(*)", nullptr, "Alternative %n:", "Alternativa %n:"},
-                       {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
-                       {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history",
-                        "&Limpiar historial anterior"},
-                   },
-                   idioma);
+    aplicaLegendas(
+        tela,
+        {
+            {"", "Alternativas", "Alternatives", "Alternativas"},
+            {"Label16", "Qtde de Alternativas:", nullptr, "Cant. de Alternativas:"},
+            {"Label18", "Descrição", "Description", "Descripción"},
+            {"Label1(*)", nullptr, "Alternative %n:", "Alternativa %n:"},
+            {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
+            {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history", "&Limpiar historial anterior"},
+        },
+        idioma);
 }
 
 void legendasCriterios(QWidget* tela, short idioma)
 {
-    aplicaLegendas(tela,
-                   {
-                       {"", "Critérios", "Criterias", "Criterios"},
-                       {"Label16", "Qtde Critérios:", "Number of items:", "Cant. Criterios:"},
-                       {"Label17", "  Sinal (+-)         Peso", "    Signal         Weight",
-                        "  Signo (+-)         Peso"},
-                       {"Label18", "Descrição", "Description", "Descripción"},
-                       {"Label1(*)", nullptr, "Criteria %n:", "Criterio %n:"},
-                       {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
-                       {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history",
-                        "&Limpiar historial anterior"},
-                       {"cmdAjuda", "&Ajuda", nullptr, "A&yuda"},
-                   },
-                   idioma);
+    aplicaLegendas(
+        tela,
+        {
+            {"", "Critérios", "Criterias", "Criterios"},
+            {"Label16", "Qtde Critérios:", "Number of items:", "Cant. Criterios:"},
+            {"Label17", "  Sinal (+-)         Peso", "    Signal         Weight", "  Signo (+-)         Peso"},
+            {"Label18", "Descrição", "Description", "Descripción"},
+            {"Label1(*)", nullptr, "Criteria %n:", "Criterio %n:"},
+            {"cmdSair", "&Gravar e Sair", "Save and Exit", "&Grabar y Salir"},
+            {"cmdLimpar", "&Limpar histórico anterior", "Clear previous history", "&Limpiar historial anterior"},
+            {"cmdAjuda", "&Ajuda", nullptr, "A&yuda"},
+        },
+        idioma);
 }
 
 // The help screen has no English captions: English keeps the Portuguese ones.
 void legendasCriteriosAj(QWidget* tela, short idioma)
 {
-    aplicaLegendas(
-        tela,
-        {
-            {"", "Ajuda da Tela Critérios", nullptr, "Ayuda de la pantalla Criterios"},
-            {"Label1", nullptr, nullptr,
-             "Cant. Criterios: cuántos criterios se usarán para comparar las alternativas, de 3 a 15. "
-             "Solo aparecen y se graban las líneas de esta cantidad.\n\n"
-             "Descripción: el nombre del criterio, con hasta 35 caracteres.\n\n"
-             "Signo: + cuando el criterio es un beneficio (cuanto más, mejor) y - cuando es un costo "
-             "(cuanto menos, mejor).\n\n"
-             "Peso: la importancia del criterio, de 1 a 10. Se calcula en la pantalla Pesos, a partir de "
-             "la comparación de los criterios de dos en dos, y aquí solo se muestra, sin que se pueda "
-             "cambiar.\n\n"
-             "Grabar y Salir guarda las descripciones, los signos y la cantidad. Limpiar historial "
-             "anterior borra las descripciones, los signos, los pesos y las comparaciones de todos los "
-             "criterios."},
-            {"cmdSair", "&Voltar", nullptr, "&Volver"},
-        },
-        idioma);
+    aplicaLegendas(tela,
+                   {
+                       {"", "Ajuda da Tela Critérios", nullptr, "Ayuda de la pantalla Criterios"},
+                       {"Label1", nullptr, nullptr,
+                        "Cant. Criterios: cuántos criterios se usarán para comparar las alternativas, de 3 a 15. "
+                        "Solo aparecen y se graban las líneas de esta cantidad.\n\n"
+                        "Descripción: el nombre del criterio, con hasta 35 caracteres.\n\n"
+                        "Signo: + cuando el criterio es un beneficio (cuanto más, mejor) y - cuando es un costo "
+                        "(cuanto menos, mejor).\n\n"
+                        "Peso: la importancia del criterio, de 1 a 10. Se calcula en la pantalla Pesos, a partir de "
+                        "la comparación de los criterios de dos en dos, y aquí solo se muestra, sin que se pueda "
+                        "cambiar.\n\n"
+                        "Grabar y Salir guarda las descripciones, los signos y la cantidad. Limpiar historial "
+                        "anterior borra las descripciones, los signos, los pesos y las comparaciones de todos los "
+                        "criterios."},
+                       {"cmdSair", "&Voltar", nullptr, "&Volver"},
+                   },
+                   idioma);
 }
 
 // The row labels keep "Alternativa  1:" and so on in English too.
@@ -257,27 +256,23 @@ common::FailureMessage mensagemFalha(const common::StoreError& falha, short idio
         {"", "Disco cheio!", "Disk full!", "Disco lleno!"},
         {"", "O disco está cheio: não foi possível gravar em %1.", "The disk is full: %1 could not be written.",
          "El disco está lleno: no se pudo grabar en %1."},
-        {"", "libere espaço e tente de novo.", "free some space and try again.",
-         "libere espacio e intente de nuevo."}};
-    static const Textos SomenteLeitura{
-        {"", "Somente leitura!", "Read only!", "Solo lectura!"},
-        {"", "O arquivo %1 é somente leitura: não foi possível gravar nele.",
-         "The file %1 is read only: it could not be written.",
-         "El archivo %1 es de solo lectura: no se pudo grabar en él."},
-        {"", "dê permissão de gravação ao arquivo e à sua pasta e tente de novo.",
-         "allow writing to the file and its folder and try again.",
-         "permita grabar en el archivo y en su carpeta e intente de nuevo."}};
-    static const Textos EmUso{
-        {"", "Arquivo em uso!", "File in use!", "Archivo en uso!"},
-        {"", "Outro programa está usando %1: não foi possível gravar nele.",
-         "Another program is using %1: it could not be written.",
-         "Otro programa está usando %1: no se pudo grabar en él."},
-        {"", "feche o outro programa e tente de novo.", "close the other program and try again.",
-         "cierre el otro programa e intente de nuevo."}};
+        {"", "libere espaço e tente de novo.", "free some space and try again.", "libere espacio e intente de nuevo."}};
+    static const Textos SomenteLeitura{{"", "Somente leitura!", "Read only!", "Solo lectura!"},
+                                       {"", "O arquivo %1 é somente leitura: não foi possível gravar nele.",
+                                        "The file %1 is read only: it could not be written.",
+                                        "El archivo %1 es de solo lectura: no se pudo grabar en él."},
+                                       {"", "dê permissão de gravação ao arquivo e à sua pasta e tente de novo.",
+                                        "allow writing to the file and its folder and try again.",
+                                        "permita grabar en el archivo y en su carpeta e intente de nuevo."}};
+    static const Textos EmUso{{"", "Arquivo em uso!", "File in use!", "Archivo en uso!"},
+                              {"", "Outro programa está usando %1: não foi possível gravar nele.",
+                               "Another program is using %1: it could not be written.",
+                               "Otro programa está usando %1: no se pudo grabar en él."},
+                              {"", "feche o outro programa e tente de novo.", "close the other program and try again.",
+                               "cierre el otro programa e intente de nuevo."}};
     static const Textos ErroDisco{
         {"", "Erro de disco!", "Disk error!", "Error de disco!"},
-        {"", "O disco falhou ao gravar em %1.", "The disk failed while writing %1.",
-         "El disco falló al grabar en %1."},
+        {"", "O disco falhou ao gravar em %1.", "The disk failed while writing %1.", "El disco falló al grabar en %1."},
         {"", "verifique o disco e tente de novo.", "check the disk and try again.",
          "revise el disco e intente de nuevo."}};
     static const Legenda NadaAlterado{"", "%1 Nada foi alterado; %2", "%1 Nothing was changed; %2",
@@ -285,11 +280,20 @@ common::FailureMessage mensagemFalha(const common::StoreError& falha, short idio
 
     const Textos* textos = nullptr;
     switch (falha.kind()) {
-    case Kind::DiskFull: textos = &DiscoCheio; break;
-    case Kind::ReadOnly: textos = &SomenteLeitura; break;
-    case Kind::Busy: textos = &EmUso; break;
-    case Kind::DiskError: textos = &ErroDisco; break;
-    case Kind::Fatal: return common::failureMessage(falha);
+    case Kind::DiskFull:
+        textos = &DiscoCheio;
+        break;
+    case Kind::ReadOnly:
+        textos = &SomenteLeitura;
+        break;
+    case Kind::Busy:
+        textos = &EmUso;
+        break;
+    case Kind::DiskError:
+        textos = &ErroDisco;
+        break;
+    case Kind::Fatal:
+        return common::failureMessage(falha);
     }
     common::FailureMessage m;
     m.title = legenda(textos->titulo, idioma);

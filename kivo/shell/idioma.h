@@ -21,7 +21,6 @@ struct FailureMessage;
 
 namespace kivo {
 
-
 // Sets the caption of a control by its kind: a window's title, a frame's title, an action's or a
 // label's or a button's text.
 void defineLegenda(QObject* controle, const QString& texto);
@@ -29,7 +28,6 @@ void defineLegenda(QObject* controle, const QString& texto);
 // Applies the table for language `idioma` (1 English, 2 Spanish, anything else Portuguese) to the
 // controls of `tela` (the window itself and its children, menu actions included).
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
-
 
 // A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
 // in language `idioma`: what happened to which file, that nothing was changed, what to do.

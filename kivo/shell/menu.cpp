@@ -183,8 +183,7 @@ bool Menu::Form_Load()
             const bool en = programa_.idioma == Ingles;
             const bool es = programa_.idioma == Espanhol;
             common::Messages::exclamation(
-                nullptr,
-                en ? QStringLiteral("Paralyzed Software!") : QStringLiteral("Programa Paralizado!"),
+                nullptr, en ? QStringLiteral("Paralyzed Software!") : QStringLiteral("Programa Paralizado!"),
                 en   ? QStringLiteral("Active program for the second time, will be closed!")
                 : es ? QStringLiteral("Programa activo por segunda vez, se cerrará !")
                      : QStringLiteral("Programa ativo pela segunda vez, será fechado!"));
@@ -201,12 +200,14 @@ bool Menu::Form_Load()
                          "The case last used, \"%1\", was not found.\r\nThe default file \"%2\" was opened.",
                          "El último caso usado, \"%1\", no se encontró.\r\nSe abrió el archivo predeterminado \"%2\".")
                           .arg(nativo(perdido), nativo(arquivo))
-                    : em(l, "O último caso usado, \"%1\", não pôde ser aberto: %3\r\nFoi aberto o arquivo padrão \"%2\".",
+                    : em(l,
+                         "O último caso usado, \"%1\", não pôde ser aberto: %3\r\nFoi aberto o arquivo padrão \"%2\".",
                          "The case last used, \"%1\", could not be opened: %3\r\nThe default file \"%2\" was opened.",
-                         "El último caso usado, \"%1\", no se pudo abrir: %3\r\nSe abrió el archivo predeterminado \"%2\".")
+                         "El último caso usado, \"%1\", no se pudo abrir: %3\r\nSe abrió el archivo predeterminado "
+                         "\"%2\".")
                           .arg(nativo(perdido), nativo(arquivo), motivo);
-            common::Messages::exclamation(this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
-                                          texto);
+            common::Messages::exclamation(
+                this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"), texto);
         }
         return true;
     } catch (const common::StoreError& e) {
@@ -251,8 +252,9 @@ void Menu::mostraCaso()
     for (int i = 0; i < caso::MaximoRecentes; ++i) {
         const bool ha = i < lista.size();
         mnuRecente_[i]->setVisible(ha);
-        mnuRecente_[i]->setText(ha ? QStringLiteral("&%1 %2").arg(i + 1).arg(nativo(lista[i]).replace(u'&', QStringLiteral("&&")))
-                                   : QString());
+        mnuRecente_[i]->setText(
+            ha ? QStringLiteral("&%1 %2").arg(i + 1).arg(nativo(lista[i]).replace(u'&', QStringLiteral("&&")))
+               : QString());
     }
 }
 
@@ -267,7 +269,9 @@ bool Menu::trocaCaso(const QString& path)
         const short l = programa_.idioma;
         common::Messages::exclamation(
             this, em(l, "Caso não aberto!", "Case not opened!", "¡Caso no abierto!"),
-            em(l, "O arquivo \"%1\" não é um caso do kivo e não foi aberto.\r\nMotivo: %2\r\nO caso \"%3\" continua em uso.",
+            em(l,
+               "O arquivo \"%1\" não é um caso do kivo e não foi aberto.\r\nMotivo: %2\r\nO caso \"%3\" continua em "
+               "uso.",
                "The file \"%1\" is not a kivo case and was not opened.\r\nReason: %2\r\nThe case \"%3\" stays in use.",
                "El archivo \"%1\" no es un caso de kivo y no se abrió.\r\nMotivo: %2\r\nEl caso \"%3\" sigue en uso.")
                 .arg(nativo(path), e.description(), nativo(anterior)));
@@ -284,7 +288,8 @@ void Menu::mnuNovoCaso_Click()
 {
     const short l = programa_.idioma;
     const QString path = escolheArquivo(this, "dlgNovoCaso", em(l, "Novo caso", "New case", "Nuevo caso"), true,
-                                        filtroCasos(l), QStringLiteral("mdb"), proposto(programa_, em(l, "Novo caso.mdb", "New case.mdb", "Nuevo caso.mdb")));
+                                        filtroCasos(l), QStringLiteral("mdb"),
+                                        proposto(programa_, em(l, "Novo caso.mdb", "New case.mdb", "Nuevo caso.mdb")));
     if (path.isEmpty())
         return;
     bool criado = false;
@@ -298,12 +303,15 @@ void Menu::mnuNovoCaso_Click()
         motivo = e.description();
     }
     if (!criado) {
-        common::Messages::exclamation(
-            this, em(l, "Caso não criado!", "Case not created!", "¡Caso no creado!"),
-            em(l, "Não foi possível criar o caso no arquivo \"%1\": %2.\r\nEscolha outra pasta ou outro nome e tente de novo.",
-               "The case could not be created in the file \"%1\": %2.\r\nChoose another folder or another name and try again.",
-               "No se pudo crear el caso en el archivo \"%1\": %2.\r\nElija otra carpeta u otro nombre e inténtelo de nuevo.")
-                .arg(nativo(path), motivo));
+        common::Messages::exclamation(this, em(l, "Caso não criado!", "Case not created!", "¡Caso no creado!"),
+                                      em(l,
+                                         "Não foi possível criar o caso no arquivo \"%1\": %2.\r\nEscolha outra pasta "
+                                         "ou outro nome e tente de novo.",
+                                         "The case could not be created in the file \"%1\": %2.\r\nChoose another "
+                                         "folder or another name and try again.",
+                                         "No se pudo crear el caso en el archivo \"%1\": %2.\r\nElija otra carpeta u "
+                                         "otro nombre e inténtelo de nuevo.")
+                                          .arg(nativo(path), motivo));
         return;
     }
     trocaCaso(path);
@@ -324,7 +332,8 @@ void Menu::mnuSalvarComo_Click()
     const QString path =
         escolheArquivo(this, "dlgSalvarComo", em(l, "Salvar caso como", "Save case as", "Guardar caso como"), true,
                        filtroCasos(l), QStringLiteral("mdb"),
-                       proposto(programa_, caso::nomePadrao(programa_.db.path()) + em(l, " - cópia.mdb", " - copy.mdb", " - copia.mdb")));
+                       proposto(programa_, caso::nomePadrao(programa_.db.path()) +
+                                               em(l, " - cópia.mdb", " - copy.mdb", " - copia.mdb")));
     if (path.isEmpty())
         return;
     bool copiado = false;
@@ -364,26 +373,29 @@ void Menu::mnuExportar_Click()
     QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
         pasta = QDir::homePath();
-    const QString path = escolheArquivo(
-        this, "dlgExportar", em(l, "Exportar resultados", "Export results", "Exportar resultados"), true,
-        em(l, "Arquivos CSV (*.csv)", "CSV files (*.csv)", "Archivos CSV (*.csv)"), QStringLiteral("csv"),
-        QDir(pasta).filePath(exportacao.nome + QStringLiteral(".csv")));
+    const QString path =
+        escolheArquivo(this, "dlgExportar", em(l, "Exportar resultados", "Export results", "Exportar resultados"), true,
+                       em(l, "Arquivos CSV (*.csv)", "CSV files (*.csv)", "Archivos CSV (*.csv)"),
+                       QStringLiteral("csv"), QDir(pasta).filePath(exportacao.nome + QStringLiteral(".csv")));
     if (path.isEmpty())
         return;
     if (!planilha::gravaCsv(path, exportacao)) {
-        common::Messages::exclamation(
-            this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
-            em(l, "Não foi possível gravar os resultados no arquivo \"%1\".\r\nEscolha outra pasta ou outro nome e tente de novo.",
-               "The results could not be saved in the file \"%1\".\r\nChoose another folder or another name and try again.",
-               "No se pudieron grabar los resultados en el archivo \"%1\".\r\nElija otra carpeta u otro nombre e inténtelo de nuevo.")
-                .arg(nativo(path)));
+        common::Messages::exclamation(this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
+                                      em(l,
+                                         "Não foi possível gravar os resultados no arquivo \"%1\".\r\nEscolha outra "
+                                         "pasta ou outro nome e tente de novo.",
+                                         "The results could not be saved in the file \"%1\".\r\nChoose another folder "
+                                         "or another name and try again.",
+                                         "No se pudieron grabar los resultados en el archivo \"%1\".\r\nElija otra "
+                                         "carpeta u otro nombre e inténtelo de nuevo.")
+                                          .arg(nativo(path)));
         return;
     }
-    common::Messages::show(this, QMessageBox::Information,
-                           em(l, "Resultados exportados", "Results exported", "Resultados exportados"),
-                           em(l, "Os resultados foram gravados no arquivo:\r\n%1", "The results were saved in the file:\r\n%1",
-                              "Los resultados se grabaron en el archivo:\r\n%1")
-                               .arg(nativo(path)));
+    common::Messages::show(
+        this, QMessageBox::Information, em(l, "Resultados exportados", "Results exported", "Resultados exportados"),
+        em(l, "Os resultados foram gravados no arquivo:\r\n%1", "The results were saved in the file:\r\n%1",
+           "Los resultados se grabaron en el archivo:\r\n%1")
+            .arg(nativo(path)));
 }
 
 void Menu::mnuRecente_Click(int index)
@@ -395,12 +407,11 @@ void Menu::mnuRecente_Click(int index)
         caso::removeRecente(path);
         mostraCaso();
         const short l = programa_.idioma;
-        common::Messages::exclamation(
-            this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
-            em(l, "O arquivo \"%1\" não foi encontrado e saiu da lista dos últimos casos.",
-               "The file \"%1\" was not found and was taken off the list of recent cases.",
-               "El archivo \"%1\" no se encontró y salió de la lista de los últimos casos.")
-                .arg(nativo(path)));
+        common::Messages::exclamation(this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
+                                      em(l, "O arquivo \"%1\" não foi encontrado e saiu da lista dos últimos casos.",
+                                         "The file \"%1\" was not found and was taken off the list of recent cases.",
+                                         "El archivo \"%1\" no se encontró y salió de la lista de los últimos casos.")
+                                          .arg(nativo(path)));
         return;
     }
     trocaCaso(path);

@@ -154,9 +154,9 @@ QString textoCsv(const Exportacao& e)
     };
     QString texto = linha({QString::fromUtf8(r.caso), e.nome, QString::fromUtf8(r.objetivo), e.objetivo,
                            QString::fromUtf8(r.data), e.data});
-    texto += linha(QStringList{QString::fromUtf8(r.numero), QString::fromUtf8(r.alternativa),
-                               QString::fromUtf8(r.resultado)} +
-                   e.criterios);
+    texto += linha(
+        QStringList{QString::fromUtf8(r.numero), QString::fromUtf8(r.alternativa), QString::fromUtf8(r.resultado)} +
+        e.criterios);
     for (const LinhaExportada& l : e.linhas) {
         QStringList campos{QString::number(l.numero), l.nome, numeroCsv(l.resultado)};
         for (double c : l.contribuicoes)

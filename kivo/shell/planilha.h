@@ -40,8 +40,8 @@ struct LinhaExportada {
 struct Exportacao {
     QString nome;
     QString objetivo;
-    QString data;            // the day of the export, in the user's short date
-    QStringList criterios;   // the names of the criteria in use, in order
+    QString data;                        // the day of the export, in the user's short date
+    QStringList criterios;               // the names of the criteria in use, in order
     std::vector<LinhaExportada> linhas;  // the alternatives in use, the best result first
     short idioma = 3;
 };

@@ -133,8 +133,7 @@ double indiceAleatorio(int n)
     // every mean at least three of them from the rounding boundary).
     //    n      3     4     5     6     7     8     9    10    11    12    13    14    15
     //  mean 0.654 1.121 1.418 1.606 1.728 1.813 1.873 1.920 1.956 1.985 2.008 2.029 2.046
-    static constexpr double Indices[] = {0.65, 1.12, 1.42, 1.61, 1.73, 1.81, 1.87,
-                                         1.92, 1.96, 1.98, 2.01, 2.03, 2.05};
+    static constexpr double Indices[] = {0.65, 1.12, 1.42, 1.61, 1.73, 1.81, 1.87, 1.92, 1.96, 1.98, 2.01, 2.03, 2.05};
     if (n < 3)
         return 0;
     if (n > MaxCriterios)
@@ -288,8 +287,7 @@ Consistencia avalia(Quadrada a, int faltando)
                 if (razao < c.razao - Empate &&
                     (!c.sugestao || razao < c.sugestao->razao - Empate ||
                      (razao <= c.sugestao->razao + Empate && quebra &&
-                      !quebraCiclo(c.ciclo, c.sugestao->linha, c.sugestao->coluna,
-                                   Escala[c.sugestao->para - 1]))))
+                      !quebraCiclo(c.ciclo, c.sugestao->linha, c.sugestao->coluna, Escala[c.sugestao->para - 1]))))
                     c.sugestao = Mudanca{i, j, de, para, razao};
             }
             a[i][j] = antes;

@@ -62,7 +62,7 @@ Resultado calcula(const Matriz& matriz);
 
 // One answer moved by one step of the five-step scale, to the neighbouring value.
 struct Mudanca {
-    int linha = -1;    // the pair asked: row criterion and column criterion, 0-based, linha < coluna
+    int linha = -1;  // the pair asked: row criterion and column criterion, 0-based, linha < coluna
     int coluna = -1;
     int de = 0;        // the option answered now, 1 ("Muito Mais") to 5 ("Muito menos")
     int para = 0;      // the option one step away
@@ -71,9 +71,9 @@ struct Mudanca {
 
 // How consistent the answers are, from the reciprocal matrix of the pairs above the diagonal.
 struct Consistencia {
-    int faltando = 0;     // pairs above the diagonal left unanswered; the ratio needs them all
-    double lambdaMax = 0; // principal eigenvalue of the reciprocal matrix
-    double razao = 0;     // consistency ratio CR = ((lambdaMax - n) / (n - 1)) / RI(n)
+    int faltando = 0;      // pairs above the diagonal left unanswered; the ratio needs them all
+    double lambdaMax = 0;  // principal eigenvalue of the reciprocal matrix
+    double razao = 0;      // consistency ratio CR = ((lambdaMax - n) / (n - 1)) / RI(n)
     // The ratio, as shown with two decimals, is at most 0.10 and the answers hold no cycle.
     bool aceitavel = true;
     // One cycle of the answers, shortest first and then by grid order: ciclo[0] is more important

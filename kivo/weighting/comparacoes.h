@@ -59,7 +59,7 @@ Gravados le(common::Recordset& linhas, int n);
 
 // The figures of an analysis a criterion's row keeps, as the grid shows them.
 struct Pesos {
-    QStringList emach;      // index 0 for criterion 1
+    QStringList emach;  // index 0 for criterion 1
     QStringList pesoFinal;
 };
 

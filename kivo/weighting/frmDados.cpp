@@ -45,10 +45,10 @@ constexpr int GradeLeft = 320;
 constexpr int BannerTop = 120;
 constexpr int BannerAltura = 2300;
 constexpr int GradeTop = BannerTop + BannerAltura + 60;
-constexpr int LarguraNomes = 2650;     // column 0
-constexpr int LarguraCriterio = 350;   // columns 1..n
+constexpr int LarguraNomes = 2650;    // column 0
+constexpr int LarguraCriterio = 350;  // columns 1..n
 constexpr int AlturaLinha = 270;
-constexpr int PrimeiroBanner = 2970;   // over column 1
+constexpr int PrimeiroBanner = 2970;  // over column 1
 constexpr int PassoBanner = 345;
 constexpr int AcrescimoLargura = 2400;  // the five result columns
 constexpr int AcrescimoAltura = 500;    // the two result rows
@@ -197,7 +197,8 @@ void frmDados::montaComparacao()
     Label2_ = common::withName(new QLabel(QStringLiteral("é: "), Frame1_), QStringLiteral("Label2"));
     Label3_ = common::withName(new QLabel(QStringLiteral("Do que o critério: "), Frame1_), QStringLiteral("Label3"));
     lblFatorY_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorY"));
-    Label4_ = common::withName(new QLabel(QStringLiteral("Para a função objetivo "), Frame1_), QStringLiteral("Label4"));
+    Label4_ =
+        common::withName(new QLabel(QStringLiteral("Para a função objetivo "), Frame1_), QStringLiteral("Label4"));
     lblSintoma_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblSintoma"));
     QPalette vermelho = lblSintoma_->palette();
     vermelho.setColor(QPalette::WindowText, Qt::red);
@@ -220,10 +221,11 @@ void frmDados::montaComparacao()
     QString valores = QStringLiteral("<table cellspacing=0 cellpadding=0><tr>");
     const char* escala[5] = {"(1/10)", "(1/5)", "(1)", "(5)", "(10)"};
     for (int k = 1; k <= 5; ++k) {
-        opt_[k] = common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_),
-                                   QStringLiteral("opt%1").arg(k));
+        opt_[k] =
+            common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_), QStringLiteral("opt%1").arg(k));
         common::placeTwips(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
-        valores += QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
+        valores +=
+            QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
     }
     valores += QStringLiteral("</tr></table>");
     Label5_ = common::withName(new QLabel(valores, Frame1_), QStringLiteral("Label5"));
@@ -382,13 +384,12 @@ bool frmDados::recusa(const comparacoes::Recusa& recusa)
                     .arg(recusa.quantidade);
         break;
     }
-    common::Messages::exclamation(this,
-                                  ingles ? QStringLiteral("Criteria table does not match!")
-                                         : QStringLiteral("Tabela de critérios incompatível!"),
-                                  texto);
+    common::Messages::exclamation(
+        this,
+        ingles ? QStringLiteral("Criteria table does not match!") : QStringLiteral("Tabela de critérios incompatível!"),
+        texto);
     return false;
 }
-
 
 void frmDados::dimensionaGrade(int largura, int altura)
 {

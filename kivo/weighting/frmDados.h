@@ -116,16 +116,16 @@ private:
     std::array<QString, 41> nomes_;
     int x_ = 0;  // the selected pair: row criterion X, column criterion Y; 0 before any click
     int y_ = 0;
-    int bannerLeft_ = 0;  // twips: where the result banners start
+    int bannerLeft_ = 0;    // twips: where the result banners start
     int larguraGrade_ = 0;  // twips
     int alturaGrade_ = 0;
-    analise::Matriz gravada_;  // the answers as loaded or last stored
+    analise::Matriz gravada_;            // the answers as loaded or last stored
     bool consistenciaMostrada_ = false;  // from the analysis on, each answer renews the line
     std::optional<analise::Mudanca> sugestao_;
-    QSize base_;  // pixels: the window as laid out, its smallest size
+    QSize base_;                         // pixels: the window as laid out, its smallest size
     QHash<QWidget*, QRect> geometrias_;  // where the layout put what follows the window's size
-    double fator_ = 1;       // how much the cells have grown with the window
-    int fatorColunas_ = 0;   // the grid's columns when they last grew
+    double fator_ = 1;                   // how much the cells have grown with the window
+    int fatorColunas_ = 0;               // the grid's columns when they last grew
     struct Banner {
         int left = 0;  // twips, at the laid-out size
         int width = 0;

@@ -37,9 +37,9 @@ void avisaValor(QWidget* tela, int index)
 
 // Geometry, in twips.
 constexpr int Topo = 240;
-constexpr int Passo = 400;                // one row or option
-constexpr int TopoLinhas = 650;           // first row inside Frame1
-constexpr int TopoOpcoes = 350;           // first option inside Frame2
+constexpr int Passo = 400;       // one row or option
+constexpr int TopoLinhas = 650;  // first row inside Frame1
+constexpr int TopoOpcoes = 350;  // first option inside Frame2
 constexpr int LarguraFrame1 = 7000;
 constexpr int EsquerdaFrame2 = 240 + LarguraFrame1 + 200;
 constexpr int LarguraFrame2 = 3600;
@@ -132,7 +132,8 @@ void frmValores::Form_Load()
 
     criterios_ = dados::abreTabela(programa_.db, QStringLiteral("Criterios"));
     if (!criterios_.eof())
-        programa_.qtdeCriterios = static_cast<short>(dados::qtdeGravada(criterios_.value(QStringLiteral("Qtde")), 1, Linhas));
+        programa_.qtdeCriterios =
+            static_cast<short>(dados::qtdeGravada(criterios_.value(QStringLiteral("Qtde")), 1, Linhas));
     // Option i always means criterion i + 1; a blank criterion gets none, and the options shown
     // stand one under the other.
     int c = 0;

@@ -9,9 +9,7 @@
 
 namespace kivo {
 
-GradeDados::GradeDados(QObject* parent) : QAbstractTableModel(parent)
-{
-}
+GradeDados::GradeDados(QObject* parent) : QAbstractTableModel(parent) {}
 
 void GradeDados::setTamanho(int rows, int cols)
 {

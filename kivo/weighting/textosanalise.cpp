@@ -29,7 +29,8 @@ std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idiom
 
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma)
 {
-    const QString titulo = legenda({"", "Razão de consistência: ", "Consistency ratio: ", "Razón de consistencia: "}, idioma);
+    const QString titulo =
+        legenda({"", "Razão de consistência: ", "Consistency ratio: ", "Razón de consistencia: "}, idioma);
     if (c.faltando > 0) {
         if (c.faltando == 1)
             return titulo + legenda({"", "falta 1 comparação; a razão precisa de todas.",

@@ -39,7 +39,7 @@ private slots:
         const int code = testsupport::inEventLoop([&] {
             QCoreApplication::postEvent(&q, new QEvent(QEvent::User));
             QCoreApplication::postEvent(&q, new QEvent(QEvent::User));  // dispatched, if at all, after the exit
-            QEvent now(QEvent::User);  // a sent event stays the sender's
+            QEvent now(QEvent::User);                                   // a sent event stays the sender's
             QCoreApplication::sendEvent(&q, &now);
             depois = true;
         });

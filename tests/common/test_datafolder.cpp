@@ -24,9 +24,9 @@ class TestDataFolder : public QObject {
     {
         return [this](const QString& path) {
             seededPaths_ << path;
-            return common::createDatabaseFile(
-                path, {QStringLiteral("CREATE TABLE Parametro (VersaoBD TEXT)"),
-                       QStringLiteral("INSERT INTO Parametro (VersaoBD) VALUES ('semente')")});
+            return common::createDatabaseFile(path,
+                                              {QStringLiteral("CREATE TABLE Parametro (VersaoBD TEXT)"),
+                                               QStringLiteral("INSERT INTO Parametro (VersaoBD) VALUES ('semente')")});
         };
     }
 
@@ -184,8 +184,8 @@ private slots:
 
     void a_failed_seed_is_reported_and_leaves_no_file()
     {
-        const common::DataFolder data = common::dataFolder(
-            installed(), QStringLiteral("CONTROLE.mdb"), [](const QString& path) {
+        const common::DataFolder data =
+            common::dataFolder(installed(), QStringLiteral("CONTROLE.mdb"), [](const QString& path) {
                 return common::createDatabaseFile(path, {QStringLiteral("CREATE TABLE quebrada (")});
             });
         QCOMPARE(data.folder, userFolder());

@@ -18,47 +18,83 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("numeric");
         QTest::addColumn<double>("value");
-        QTest::newRow("pt comma") << "pt_BR" << "15,9" << true << 15.9;
-        QTest::newRow("us point") << "en_US" << "15.9" << true << 15.9;
-        QTest::newRow("de comma") << "de_DE" << "15,9" << true << 15.9;
-        QTest::newRow("blanks") << "pt_BR" << "  7 " << true << 7.0;
-        QTest::newRow("negative") << "pt_BR" << "-3,5" << true << -3.5;
-        QTest::newRow("plus") << "en_US" << "+2.5" << true << 2.5;
-        QTest::newRow("no whole part") << "pt_BR" << ",5" << true << 0.5;
-        QTest::newRow("empty") << "pt_BR" << "" << false << 0.0;
-        QTest::newRow("only a sign") << "pt_BR" << "-" << false << 0.0;
-        QTest::newRow("letters") << "pt_BR" << "abc" << false << 0.0;
-        QTest::newRow("a letter after") << "en_US" << "2h" << false << 0.0;
-        QTest::newRow("infinity") << "en_US" << "inf" << false << 0.0;
-        QTest::newRow("overflow") << "en_US" << "1e999" << false << 0.0;
-        QTest::newRow("exponent pt") << "pt_BR" << "1,5E+20" << true << 1.5e20;
-        QTest::newRow("exponent us") << "en_US" << "2e-05" << true << 2e-5;
-        QTest::newRow("bare exponent") << "en_US" << "2e" << false << 0.0;
+        QTest::newRow("pt comma") << "pt_BR"
+                                  << "15,9" << true << 15.9;
+        QTest::newRow("us point") << "en_US"
+                                  << "15.9" << true << 15.9;
+        QTest::newRow("de comma") << "de_DE"
+                                  << "15,9" << true << 15.9;
+        QTest::newRow("blanks") << "pt_BR"
+                                << "  7 " << true << 7.0;
+        QTest::newRow("negative") << "pt_BR"
+                                  << "-3,5" << true << -3.5;
+        QTest::newRow("plus") << "en_US"
+                              << "+2.5" << true << 2.5;
+        QTest::newRow("no whole part") << "pt_BR"
+                                       << ",5" << true << 0.5;
+        QTest::newRow("empty") << "pt_BR"
+                               << "" << false << 0.0;
+        QTest::newRow("only a sign") << "pt_BR"
+                                     << "-" << false << 0.0;
+        QTest::newRow("letters") << "pt_BR"
+                                 << "abc" << false << 0.0;
+        QTest::newRow("a letter after") << "en_US"
+                                        << "2h" << false << 0.0;
+        QTest::newRow("infinity") << "en_US"
+                                  << "inf" << false << 0.0;
+        QTest::newRow("overflow") << "en_US"
+                                  << "1e999" << false << 0.0;
+        QTest::newRow("exponent pt") << "pt_BR"
+                                     << "1,5E+20" << true << 1.5e20;
+        QTest::newRow("exponent us") << "en_US"
+                                     << "2e-05" << true << 2e-5;
+        QTest::newRow("bare exponent") << "en_US"
+                                       << "2e" << false << 0.0;
 
         // Where the point groups thousands it is never a decimal point.
-        QTest::newRow("pt 1.500 is 1500") << "pt_BR" << "1.500" << true << 1500.0;
-        QTest::newRow("de 1.500 is 1500") << "de_DE" << "1.500" << true << 1500.0;
-        QTest::newRow("pt grouped with decimals") << "pt_BR" << "12.345.678,25" << true << 12345678.25;
-        QTest::newRow("pt 1.5 refused") << "pt_BR" << "1.5" << false << 0.0;
-        QTest::newRow("de 15.9 refused") << "de_DE" << "15.9" << false << 0.0;
-        QTest::newRow("pt 15.00 refused") << "pt_BR" << "15.00" << false << 0.0;
-        QTest::newRow("pt group of four") << "pt_BR" << "1.5000" << false << 0.0;
-        QTest::newRow("pt group first too long") << "pt_BR" << "1500.000" << false << 0.0;
-        QTest::newRow("pt leading group") << "pt_BR" << ".500" << false << 0.0;
-        QTest::newRow("pt trailing group") << "pt_BR" << "1." << false << 0.0;
-        QTest::newRow("pt group in decimals") << "pt_BR" << "1,500.000" << false << 0.0;
-        QTest::newRow("pt two decimal separators") << "pt_BR" << "1,5,0" << false << 0.0;
+        QTest::newRow("pt 1.500 is 1500") << "pt_BR"
+                                          << "1.500" << true << 1500.0;
+        QTest::newRow("de 1.500 is 1500") << "de_DE"
+                                          << "1.500" << true << 1500.0;
+        QTest::newRow("pt grouped with decimals") << "pt_BR"
+                                                  << "12.345.678,25" << true << 12345678.25;
+        QTest::newRow("pt 1.5 refused") << "pt_BR"
+                                        << "1.5" << false << 0.0;
+        QTest::newRow("de 15.9 refused") << "de_DE"
+                                         << "15.9" << false << 0.0;
+        QTest::newRow("pt 15.00 refused") << "pt_BR"
+                                          << "15.00" << false << 0.0;
+        QTest::newRow("pt group of four") << "pt_BR"
+                                          << "1.5000" << false << 0.0;
+        QTest::newRow("pt group first too long") << "pt_BR"
+                                                 << "1500.000" << false << 0.0;
+        QTest::newRow("pt leading group") << "pt_BR"
+                                          << ".500" << false << 0.0;
+        QTest::newRow("pt trailing group") << "pt_BR"
+                                           << "1." << false << 0.0;
+        QTest::newRow("pt group in decimals") << "pt_BR"
+                                              << "1,500.000" << false << 0.0;
+        QTest::newRow("pt two decimal separators") << "pt_BR"
+                                                   << "1,5,0" << false << 0.0;
         // And where the comma groups, the comma is never a decimal separator.
-        QTest::newRow("us 1,500 is 1500") << "en_US" << "1,500" << true << 1500.0;
-        QTest::newRow("us grouped with decimals") << "en_US" << "-1,234,567.5" << true << -1234567.5;
-        QTest::newRow("us 15,9 refused") << "en_US" << "15,9" << false << 0.0;
-        QTest::newRow("us 1,50 refused") << "en_US" << "1,50" << false << 0.0;
-        QTest::newRow("us two points") << "en_US" << "1.500.000" << false << 0.0;
+        QTest::newRow("us 1,500 is 1500") << "en_US"
+                                          << "1,500" << true << 1500.0;
+        QTest::newRow("us grouped with decimals") << "en_US"
+                                                  << "-1,234,567.5" << true << -1234567.5;
+        QTest::newRow("us 15,9 refused") << "en_US"
+                                         << "15,9" << false << 0.0;
+        QTest::newRow("us 1,50 refused") << "en_US"
+                                         << "1,50" << false << 0.0;
+        QTest::newRow("us two points") << "en_US"
+                                       << "1.500.000" << false << 0.0;
         // A locale that groups with a blank leaves the point free: there it is a decimal point.
-        QTest::newRow("fr point") << "fr_FR" << "2.5" << true << 2.5;
-        QTest::newRow("fr comma") << "fr_FR" << "2,5" << true << 2.5;
+        QTest::newRow("fr point") << "fr_FR"
+                                  << "2.5" << true << 2.5;
+        QTest::newRow("fr comma") << "fr_FR"
+                                  << "2,5" << true << 2.5;
         QTest::newRow("fr grouped") << "fr_FR" << QString("1") + QChar(0x202F) + "500,5" << true << 1500.5;
-        QTest::newRow("fr mixed") << "fr_FR" << "1.5,5" << false << 0.0;
+        QTest::newRow("fr mixed") << "fr_FR"
+                                  << "1.5,5" << false << 0.0;
     }
 
     void reading_numbers()

@@ -129,15 +129,24 @@ private slots:
         QTest::addColumn<int>("plataforma");
         QTest::addColumn<QString>("kivo");
         QTest::addColumn<QString>("davo");
-        QTest::newRow("3 NT") << 3 << 51 << 2 << "Windows NT 3.x" << "Windows NT 3.x";
-        QTest::newRow("3") << 3 << 10 << 1 << "Windows 3.x" << "Windows 3.x";
-        QTest::newRow("4 NT") << 4 << 0 << 2 << "Windows NT 4.0" << "Windows NT 4.0";
-        QTest::newRow("95") << 4 << 0 << 1 << "Windows 95" << "Windows 95";
-        QTest::newRow("98") << 4 << 10 << 1 << "Windows 98" << "Windows 98";
-        QTest::newRow("5") << 5 << 1 << 2 << "Windows XP" << "Windows 10";
-        QTest::newRow("6") << 6 << 1 << 2 << "Windows 7" << "Não Declarado";
-        QTest::newRow("7") << 7 << 0 << 2 << "Windows 8" << "Não Declarado";
-        QTest::newRow("10") << 10 << 0 << 2 << "Não Declarado" << "Não Declarado";
+        QTest::newRow("3 NT") << 3 << 51 << 2 << "Windows NT 3.x"
+                              << "Windows NT 3.x";
+        QTest::newRow("3") << 3 << 10 << 1 << "Windows 3.x"
+                           << "Windows 3.x";
+        QTest::newRow("4 NT") << 4 << 0 << 2 << "Windows NT 4.0"
+                              << "Windows NT 4.0";
+        QTest::newRow("95") << 4 << 0 << 1 << "Windows 95"
+                            << "Windows 95";
+        QTest::newRow("98") << 4 << 10 << 1 << "Windows 98"
+                            << "Windows 98";
+        QTest::newRow("5") << 5 << 1 << 2 << "Windows XP"
+                           << "Windows 10";
+        QTest::newRow("6") << 6 << 1 << 2 << "Windows 7"
+                           << "Não Declarado";
+        QTest::newRow("7") << 7 << 0 << 2 << "Windows 8"
+                           << "Não Declarado";
+        QTest::newRow("10") << 10 << 0 << 2 << "Não Declarado"
+                            << "Não Declarado";
     }
 
     void windows_versions_by_program()

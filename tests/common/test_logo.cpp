@@ -69,7 +69,8 @@ private slots:
         QCOMPARE(logo.endColor(), 0x8000000Fu);
         QCOMPARE(logo.startComponents(), cLogo::Components({0, 0, 0}));
         const QColor face = QApplication::palette().color(QPalette::Button);
-        QCOMPARE(logo.endComponents(), cLogo::Components({qint16(face.red()), qint16(face.green()), qint16(face.blue())}));
+        QCOMPARE(logo.endComponents(),
+                 cLogo::Components({qint16(face.red()), qint16(face.green()), qint16(face.blue())}));
         logo.Draw();  // no surface: nothing happens
     }
 
@@ -81,19 +82,19 @@ private slots:
         const QImage& image = box.image();
         QCOMPARE(image.size(), QSize(20, 100));
         QCOMPARE(rowColour(image, 99), qRgb(255, 0, 0));
-        QCOMPARE(rowColour(image, 98), qRgb(255, 0, 0));  // the first two bands carry the start colour
-        QCOMPARE(rowColour(image, 97), qRgb(252, 0, 3));  // 255 - 2.55, 2.55
-        QCOMPARE(rowColour(image, 50), qRgb(133, 0, 122));  // 48 / 100 of the way
-        QCOMPARE(rowColour(image, 0), qRgb(5, 0, 250));  // the top stops short of the end colour
+        QCOMPARE(rowColour(image, 98), qRgb(255, 0, 0));                  // the first two bands carry the start colour
+        QCOMPARE(rowColour(image, 97), qRgb(252, 0, 3));                  // 255 - 2.55, 2.55
+        QCOMPARE(rowColour(image, 50), qRgb(133, 0, 122));                // 48 / 100 of the way
+        QCOMPARE(rowColour(image, 0), qRgb(5, 0, 250));                   // the top stops short of the end colour
         QCOMPARE(box.grab().toImage().pixel(10, 50), qRgb(133, 0, 122));  // and the widget shows it
     }
 
     void halves_round_to_the_even_neighbour()
     {
         PictureBox& box = surface(5, 4);
-        logo_.setStartColor(0x00000100);  // green 1
-        logo_.setEndColor(0x0000FEFD);  // red 253, green 254
-        QCOMPARE(rowColour(box.image(), 1), qRgb(63, 64, 0));  // 63.25, 64.25
+        logo_.setStartColor(0x00000100);                         // green 1
+        logo_.setEndColor(0x0000FEFD);                           // red 253, green 254
+        QCOMPARE(rowColour(box.image(), 1), qRgb(63, 64, 0));    // 63.25, 64.25
         QCOMPARE(rowColour(box.image(), 0), qRgb(126, 128, 0));  // 126.5 down, 127.5 up
     }
 
@@ -216,7 +217,7 @@ private slots:
                 if (x >= box.fontMetrics().height() + 2 && p != image.pixel(59, y))
                     ++rightOfText;
             }
-        QVERIFY(green > 0);  // in the surface's text colour
+        QVERIFY(green > 0);        // in the surface's text colour
         QCOMPARE(rightOfText, 0);  // on its side, against the left edge
     }
 

@@ -19,7 +19,8 @@ private slots:
     {
         const common::Gradient cores{QColor(16, 42, 96), QColor(96, 152, 216)};
         const QImage image =
-            common::drawPicture({QSize(120, 100), cores, QStringLiteral("X"), 20, 30, QStringLiteral("y"), 8}).toImage();
+            common::drawPicture({QSize(120, 100), cores, QStringLiteral("X"), 20, 30, QStringLiteral("y"), 8})
+                .toImage();
         QCOMPARE(image.size(), QSize(120, 100));
         // The corners hold no letter.
         QVERIFY(qAbs(image.pixelColor(0, 0).red() - 16) <= 2);

@@ -56,7 +56,8 @@ private slots:
                     continue;
                 if (root.isEmpty()) {
                     root = xml.name().toString();
-                    QCOMPARE(xml.attributes().value(QStringLiteral("viewBox")).toString(), QStringLiteral("0 0 256 256"));
+                    QCOMPARE(xml.attributes().value(QStringLiteral("viewBox")).toString(),
+                             QStringLiteral("0 0 256 256"));
                 }
                 if (xml.name() == QLatin1String("rect") || xml.name() == QLatin1String("polyline"))
                     ++shapes;

@@ -21,8 +21,7 @@ void createSample(const QString& path)
     common::createDatabaseFile(
         path, {"CREATE TABLE Itens (Codigo INTEGER PRIMARY KEY AUTOINCREMENT, Ativo TEXT, Nome TEXT, "
                "GUT REAL, Qtde NUMERIC, Peso, DataFinal DATE)",
-               "CREATE TABLE Parametro (Idioma INTEGER, VersaoBD TEXT)",
-               "INSERT INTO Parametro VALUES (3, '1.0')",
+               "CREATE TABLE Parametro (Idioma INTEGER, VersaoBD TEXT)", "INSERT INTO Parametro VALUES (3, '1.0')",
                "INSERT INTO Itens (Ativo, Nome, GUT, Qtde, Peso, DataFinal) VALUES "
                "('1', 'baixo', 8, '', '', 2461383), ('1', 'alto', 64, 5, 0.5, 2461390), "
                "('0', 'feito', 27, 5, '', 2461400), ('1', 'medio', 27, 5, '', 2461385)"});
@@ -223,9 +222,9 @@ private slots:
         QCOMPARE(rs.value("GUT").toDouble(), 8.0);
 
         rs.edit();
-        rs.setValue("GUT", "3,5");       // a caption in the user's locale
-        rs.setValue("Qtde", "5");        // the text of a count box
-        rs.setValue("Peso", "");         // a cleared weight stays the empty text
+        rs.setValue("GUT", "3,5");  // a caption in the user's locale
+        rs.setValue("Qtde", "5");   // the text of a count box
+        rs.setValue("Peso", "");    // a cleared weight stays the empty text
         rs.setValue("DataFinal", "31/01/2027");
         rs.update();
         Recordset again = Recordset::openTable(db_, QStringLiteral("Itens"));
@@ -343,7 +342,9 @@ private slots:
         Recordset table = Recordset::openTable(db_, QStringLiteral("Itens"));
         table.seek("=", 6);
         QCOMPARE(table.value("GUT").toDouble(), 51.0);
-        QCOMPARE(expectError([&] { Recordset::openWhere(db_, {"Itens", {}, {}, {}, {"Nome", "Nada"}}); }),
+        QCOMPARE(expectError([&] {
+                     Recordset::openWhere(db_, {"Itens", {}, {}, {}, {"Nome", "Nada"}});
+                 }),
                  int(StoreError::FieldNotFound));
     }
 
@@ -468,7 +469,8 @@ private slots:
         const QString fresh = folder_.file(QStringLiteral("novo.mdb"));
         QFile::remove(fresh);
         QVERIFY(common::createDatabaseFile(fresh, {QStringLiteral("CREATE TABLE t (x)")}));
-        QCOMPARE(QFile::permissions(fresh) & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QFile::permissions(fresh) & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         QVERIFY(QFile::setPermissions(path_, QFile::permissions(path_) | QFile::ReadOther));
         const auto old = QFile::permissions(path_);
         db_.execute("UPDATE Itens SET Nome = 'novo'");

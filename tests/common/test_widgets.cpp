@@ -141,7 +141,8 @@ private slots:
         QVERIFY(depois);  // the handler returned: nothing left the program from inside it
         QVERIFY(common::Exit::requested());
         QCOMPARE(testsupport::lastMessage().icon, QMessageBox::Critical);
-        QVERIFY(testsupport::lastMessage().text.contains(QStringLiteral("Erro 3420: O banco de dados não está aberto.")));
+        QVERIFY(
+            testsupport::lastMessage().text.contains(QStringLiteral("Erro 3420: O banco de dados não está aberto.")));
         // Once leaving, no further action runs and nothing more is reported.
         QTest::mouseClick(j.gravar, Qt::LeftButton);
         QTest::mouseClick(j.falhar, Qt::LeftButton);

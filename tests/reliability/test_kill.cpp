@@ -43,10 +43,17 @@ public:
             QVariantList row;
             for (int c = 0; c < sqlite3_column_count(st); ++c) {
                 switch (sqlite3_column_type(st, c)) {
-                case SQLITE_INTEGER: row << qint64(sqlite3_column_int64(st, c)); break;
-                case SQLITE_FLOAT: row << sqlite3_column_double(st, c); break;
-                case SQLITE_NULL: row << QVariant(); break;
-                default: row << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+                case SQLITE_INTEGER:
+                    row << qint64(sqlite3_column_int64(st, c));
+                    break;
+                case SQLITE_FLOAT:
+                    row << sqlite3_column_double(st, c);
+                    break;
+                case SQLITE_NULL:
+                    row << QVariant();
+                    break;
+                default:
+                    row << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
                 }
             }
             out << row;
@@ -137,9 +144,9 @@ private slots:
                                 "OR DataFinal IS NULL OR HorasEst IS NULL")
                          .toLongLong(),
                      0);
-            QCOMPARE(file.value("SELECT COUNT(*) FROM Atividades WHERE HorasTrab + HorasQFaltam <> HorasEst")
-                         .toLongLong(),
-                     0);
+            QCOMPARE(
+                file.value("SELECT COUNT(*) FROM Atividades WHERE HorasTrab + HorasQFaltam <> HorasEst").toLongLong(),
+                0);
         }
         QVERIFY2(activities > Kills, "the writer hardly wrote anything: the kills prove little");
     }
@@ -182,8 +189,8 @@ private slots:
         }
         long compactions = 0;
         for (int kill = 1; kill <= Kills; ++kill) {
-            compactions += runAndKill(QStringLiteral("compacta"), folder.path(), 10, 120).value(
-                QStringLiteral("compactacao"));
+            compactions +=
+                runAndKill(QStringLiteral("compacta"), folder.path(), 10, 120).value(QStringLiteral("compactacao"));
             QVERIFY2(QFile::exists(path), qPrintable(QString::number(kill)));
             Arquivo file(path);
             QCOMPARE(file.value("PRAGMA integrity_check").toString(), QStringLiteral("ok"));

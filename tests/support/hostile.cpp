@@ -40,8 +40,11 @@ QList<HostileInput> build()
         {"família", QString::fromUtf8("\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7")},
         {"plano suplementar", QString::fromUtf8("\xF0\x9D\x84\x9E \xF0\x9D\x95\x8F \xF0\xA0\x80\x80")},
         {"marcas combinantes", QString::fromUtf8("e\xCC\x81\xCC\x81 a\xCC\x88 Z\xCD\x91\xCD\x92\xCD\x93")},
-        {"direita para esquerda", QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A 12")},
-        {"marca de direção", QString::fromUtf8("\xE2\x80\xAE" "abc" "\xE2\x80\xAC")},
+        {"direita para esquerda",
+         QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D \xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A 12")},
+        {"marca de direção", QString::fromUtf8("\xE2\x80\xAE"
+                                               "abc"
+                                               "\xE2\x80\xAC")},
         {"aspas", QStringLiteral("'\"`\u00B4 \u201Caspas\u201D 'x'")},
         {"barras invertidas", QStringLiteral("C:\\temp\\x\\0 \\n \\' \\\\")},
         {"SQL", QStringLiteral("'; DROP TABLE Atividades; --")},
@@ -82,8 +85,14 @@ QList<HostileInput> build()
     return t;
 }
 
-bool isHigh(QChar c) { return c.isHighSurrogate(); }
-bool isLow(QChar c) { return c.isLowSurrogate(); }
+bool isHigh(QChar c)
+{
+    return c.isHighSurrogate();
+}
+bool isLow(QChar c)
+{
+    return c.isLowSurrogate();
+}
 
 }  // namespace
 
@@ -144,10 +153,9 @@ QStringList snapshot(common::Database& db, const QStringList& tables)
     return out;
 }
 
-void tryEveryInput(common::Database& db, const QStringList& tables, const char* box,
-                   const QList<const char*>& locales, const QString& shortDate,
-                   const std::function<void(const QString&)>& one, const std::function<void()>& undo,
-                   int& tried)
+void tryEveryInput(common::Database& db, const QStringList& tables, const char* box, const QList<const char*>& locales,
+                   const QString& shortDate, const std::function<void(const QString&)>& one,
+                   const std::function<void()>& undo, int& tried)
 {
     const QStringList before = snapshot(db, tables);
     int n = 0;

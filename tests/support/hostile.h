@@ -41,9 +41,8 @@ QStringList snapshot(common::Database& db, const QStringList& tables);
 // takes back the one change the case was allowed to make, and the rows of `tables` must then be as
 // before; a case that fails or changes anything else ends the run with its name. `tried` counts
 // the cases run.
-void tryEveryInput(common::Database& db, const QStringList& tables, const char* box,
-                   const QList<const char*>& locales, const QString& shortDate,
-                   const std::function<void(const QString&)>& one, const std::function<void()>& undo,
-                   int& tried);
+void tryEveryInput(common::Database& db, const QStringList& tables, const char* box, const QList<const char*>& locales,
+                   const QString& shortDate, const std::function<void(const QString&)>& one,
+                   const std::function<void()>& undo, int& tried);
 
 }  // namespace testsupport

@@ -155,7 +155,8 @@ QStringList databaseContents(common::Database& db)
 {
     QStringList rows;
     common::Recordset tables = common::Recordset::openQuery(
-        db, QStringLiteral("SELECT name FROM (SELECT name, type FROM sqlite_master) WHERE type = 'table' ORDER BY name"));
+        db,
+        QStringLiteral("SELECT name FROM (SELECT name, type FROM sqlite_master) WHERE type = 'table' ORDER BY name"));
     QStringList names;
     for (tables.moveFirst(); !tables.eof(); tables.moveNext())
         names << tables.text(QStringLiteral("name"));
@@ -166,8 +167,7 @@ QStringList databaseContents(common::Database& db)
             QStringList fields;
             for (int c = 0; c < rs.fieldCount(); ++c) {
                 const QVariant v = rs.value(rs.fieldName(c));
-                fields << rs.fieldName(c) + QLatin1Char('=') +
-                              (v.isNull() ? QStringLiteral("<null>") : v.toString());
+                fields << rs.fieldName(c) + QLatin1Char('=') + (v.isNull() ? QStringLiteral("<null>") : v.toString());
             }
             rows << table + QStringLiteral(": ") + fields.join(QStringLiteral(", "));
         }
@@ -222,7 +222,8 @@ QStringList tabChain(QWidget* first, bool back, int max)
     QStringList names{first->objectName()};
     for (int i = 0; i < max; ++i) {
         QWidget* now = QApplication::focusWidget();
-        QTest::keyClick(now ? now : first, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(now ? now : first, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                        back ? Qt::ShiftModifier : Qt::NoModifier);
         now = QApplication::focusWidget();
         if (!now || now == first)
             break;

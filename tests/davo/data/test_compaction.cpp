@@ -68,10 +68,10 @@ private slots:
     {
         QVERIFY(!davo::createDatabase(file("DAVO.mdb")));
         common::Recordset rs = common::Recordset::openTable(db_, QStringLiteral("Atividades"));
-        const QStringList expected{"Codigo", "Ativo", "GUT", "Atividade", "G", "U", "T", "DataFinal",
-                                   "FaltamDias", "TempoDisp", "HorasEst", "HorasTrab", "HorasQFaltam",
-                                   "HorasTrabDia", "Obs", "Concluida", "Reserva1", "Reserva2", "Reserva3",
-                                   "Reserva4"};
+        const QStringList expected{"Codigo",    "Ativo",     "GUT",          "Atividade",    "G",
+                                   "U",         "T",         "DataFinal",    "FaltamDias",   "TempoDisp",
+                                   "HorasEst",  "HorasTrab", "HorasQFaltam", "HorasTrabDia", "Obs",
+                                   "Concluida", "Reserva1",  "Reserva2",     "Reserva3",     "Reserva4"};
         QStringList fields;
         for (int c = 0; c < rs.fieldCount(); ++c)
             fields << rs.fieldName(c);

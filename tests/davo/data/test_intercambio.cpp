@@ -52,8 +52,9 @@ void adiciona(common::Database& db, const Atividade& a)
 // then in history order.
 QList<QStringList> atividades(common::Database& db)
 {
-    const QStringList campos{"Ativo", "Atividade", "G", "U", "T", "GUT", "DataFinal", "FaltamDias", "TempoDisp",
-                             "HorasEst", "HorasTrab", "HorasQFaltam", "HorasTrabDia", "Obs"};
+    const QStringList campos{"Ativo",        "Atividade",  "G",         "U",        "T",         "GUT",
+                             "DataFinal",    "FaltamDias", "TempoDisp", "HorasEst", "HorasTrab", "HorasQFaltam",
+                             "HorasTrabDia", "Obs"};
     QList<QStringList> out;
     for (const common::TableRows& consulta : {davo::ListaAtivas, davo::ListaConcluidas}) {
         common::Recordset rs = common::Recordset::openWhere(db, consulta);
@@ -212,15 +213,27 @@ private slots:
     {
         common::Database& db = f_->programa.db;
         const QString longa = QString(QStringLiteral("Revisão do orçamento, fase %1; ")).repeated(8);
-        adiciona(db, {.nome = "Relatório, custos; e \\ barra", .dias = 3, .g = 3.5, .t = 4, .horasEst = 12,
-                      .horasTrab = 4, .obs = QStringLiteral("linha 1\nlinha 2, com vírgula; fim")});
+        adiciona(db, {.nome = "Relatório, custos; e \\ barra",
+                      .dias = 3,
+                      .g = 3.5,
+                      .t = 4,
+                      .horasEst = 12,
+                      .horasTrab = 4,
+                      .obs = QStringLiteral("linha 1\nlinha 2, com vírgula; fim")});
         adiciona(db, {.nome = longa, .dias = 0, .g = 1.7, .t = 2, .horasEst = 8});
         adiciona(db, {.nome = "Atrasada", .dias = -2, .g = 5, .t = 5, .horasEst = 40, .horasTrab = 50});
-        adiciona(db, {.nome = "Concluída", .dias = -10, .g = 2.3, .t = 1, .horasEst = 6, .horasTrab = 6,
-                      .ativo = "0", .obs = QVariant()});
+        adiciona(db, {.nome = "Concluída",
+                      .dias = -10,
+                      .g = 2.3,
+                      .t = 1,
+                      .horasEst = 6,
+                      .horasTrab = 6,
+                      .ativo = "0",
+                      .obs = QVariant()});
         // An activity imported earlier and not yet rated keeps its mark.
-        auto foreign = davo::leImportacao("BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:x@outro\r\nSUMMARY:De fora\r\n"
-                                          "DUE;VALUE=DATE:20261230\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+        auto foreign = davo::leImportacao(
+            "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:x@outro\r\nSUMMARY:De fora\r\n"
+            "DUE;VALUE=DATE:20261230\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
         QVERIFY(foreign);
         davo::gravaImportacao(db, *foreign, Today);
 
@@ -270,8 +283,8 @@ private slots:
             QCOMPARE(t.t, 1.0);
             QCOMPARE(t.horasEst, 0.0);
         }
-        QCOMPARE(nomes, QStringList({"Só a data", "Em UTC, tarde da noite", "Em Tóquio", "Fuso do Windows",
-                                     "Hora flutuante"}));
+        QCOMPARE(nomes, QStringList(
+                            {"Só a data", "Em UTC, tarde da noite", "Em Tóquio", "Fuso do Windows", "Hora flutuante"}));
         QCOMPARE(datas, QStringList({"20/12", "20/12", "21/12", "23/12", "23/12"}));
         QCOMPARE(estados, QStringList({"1", "1", "0", "0", "1"}));
         QCOMPARE(importacao->tarefas[3].obs, QStringLiteral("Primeira linha\nSegunda linha; com ponto e vírgula"));
@@ -331,14 +344,15 @@ private slots:
     void lenient_reading_of_line_ends_folds_and_case()
     {
         // Bare LF, a fold with a tab, lower-case names, a Latin-1 file.
-        const QByteArray ics = "begin:vcalendar\n"
-                               "begin:vtodo\n"
-                               "summary:Relat\xf3rio de \n"
-                               "\tcustos\n"
-                               "due;value=date:20261220\n"
-                               "status:completed\n"
-                               "end:vtodo\n"
-                               "end:vcalendar\n";
+        const QByteArray ics =
+            "begin:vcalendar\n"
+            "begin:vtodo\n"
+            "summary:Relat\xf3rio de \n"
+            "\tcustos\n"
+            "due;value=date:20261220\n"
+            "status:completed\n"
+            "end:vtodo\n"
+            "end:vcalendar\n";
         const auto importacao = davo::leImportacao(ics);
         QVERIFY(importacao);
         QCOMPARE(importacao->tarefas.size(), 1);
@@ -365,8 +379,9 @@ private slots:
     {
         common::Database& db = f_->programa.db;
         adiciona(db, {.nome = "primeira", .dias = 5, .g = 3, .t = 3, .horasEst = 0});
-        auto importacao = davo::leImportacao("BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:importada\r\n"
-                                             "DUE;VALUE=DATE:20261213\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+        auto importacao = davo::leImportacao(
+            "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:importada\r\n"
+            "DUE;VALUE=DATE:20261213\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
         davo::gravaImportacao(db, *importacao, Today);
         davo::AtualizaPrazos(db, Today);
         auto ordem = [&] {
@@ -401,8 +416,9 @@ private slots:
         common::Recordset rs = common::Recordset::openTable(db, "Atividades");
         QVERIFY(davo::gravaAvaliacao(db, rs.value("Codigo"), 2, 2, Today));
         // Atividades keeps its fields: the marks live beside it.
-        auto importacao = davo::leImportacao("BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:b\r\n"
-                                             "DUE;VALUE=DATE:20261213\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+        auto importacao = davo::leImportacao(
+            "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:b\r\n"
+            "DUE;VALUE=DATE:20261213\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
         const QStringList campos = db.fields("Atividades");
         davo::gravaImportacao(db, *importacao, Today);
         QCOMPARE(db.fields("Atividades"), campos);
@@ -414,11 +430,13 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QByteArray>("esperado");
         QTest::newRow("pt_BR") << QLocale(QLocale::Portuguese, QLocale::Brazil)
-                               << QByteArray("\xEF\xBB\xBFGUT;Atividade\r\n1,5;\"a;b\"\r\n2;\"diz \"\"oi\"\"\"\r\n"
-                                             "-3;'=1+1\r\n");
+                               << QByteArray(
+                                      "\xEF\xBB\xBFGUT;Atividade\r\n1,5;\"a;b\"\r\n2;\"diz \"\"oi\"\"\"\r\n"
+                                      "-3;'=1+1\r\n");
         QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
-                               << QByteArray("\xEF\xBB\xBFGUT,Atividade\r\n1.5,a;b\r\n2,\"diz \"\"oi\"\"\"\r\n"
-                                             "-3,'=1+1\r\n");
+                               << QByteArray(
+                                      "\xEF\xBB\xBFGUT,Atividade\r\n1.5,a;b\r\n2,\"diz \"\"oi\"\"\"\r\n"
+                                      "-3,'=1+1\r\n");
     }
 
     void csv_follows_the_locale_and_quotes_what_it_must()

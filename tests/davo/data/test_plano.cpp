@@ -59,7 +59,7 @@ class TestPlano : public QObject {
 
     void adiciona(const QVariantMap& campos)
     {
-        QVariantMap registro{{"Ativo", "1"}, {"GUT", 8},      {"G", 2},           {"U", 1},
+        QVariantMap registro{{"Ativo", "1"}, {"GUT", 8},       {"G", 2},         {"U", 1},
                              {"T", 4},       {"HorasEst", 10}, {"HorasTrab", 0}, {"HorasQFaltam", 10}};
         for (auto it = campos.begin(); it != campos.end(); ++it)
             registro[it.key()] = it.value();
@@ -132,11 +132,22 @@ private slots:
 
         // Read from the file: the list's order, the higher score first among equal deadlines;
         // finished activities, and those without a deadline or hours, are not planned.
-        adiciona({{"Atividade", "menor GUT"}, {"DataFinal", Today.addDays(1)}, {"FaltamDias", 1}, {"GUT", 8}, {"HorasQFaltam", 4}});
-        adiciona({{"Atividade", "maior GUT"}, {"DataFinal", Today.addDays(1)}, {"FaltamDias", 1}, {"GUT", 12}, {"HorasQFaltam", 4}});
+        adiciona({{"Atividade", "menor GUT"},
+                  {"DataFinal", Today.addDays(1)},
+                  {"FaltamDias", 1},
+                  {"GUT", 8},
+                  {"HorasQFaltam", 4}});
+        adiciona({{"Atividade", "maior GUT"},
+                  {"DataFinal", Today.addDays(1)},
+                  {"FaltamDias", 1},
+                  {"GUT", 12},
+                  {"HorasQFaltam", 4}});
         adiciona({{"Atividade", "concluída"}, {"DataFinal", Today}, {"FaltamDias", 0.4}, {"Ativo", "0"}});
         adiciona({{"Atividade", "sem prazo"}, {"FaltamDias", 1}});
-        adiciona({{"Atividade", "sem horas"}, {"DataFinal", Today.addDays(3)}, {"FaltamDias", 3}, {"HorasQFaltam", QVariant()}});
+        adiciona({{"Atividade", "sem horas"},
+                  {"DataFinal", Today.addDays(3)},
+                  {"FaltamDias", 3},
+                  {"HorasQFaltam", QVariant()}});
         p = davo::planeja(davo::atividadesAbertas(f_->programa.db), Today);
         QCOMPARE(previsoes(p), QStringList({"maior GUT 0 0", "menor GUT 1 2"}));
         QVERIFY(!p.atividades[0].codigo.isNull());

@@ -37,7 +37,8 @@ private slots:
 
     void deadline_figures_data()
     {
-        for (const char* c : {"dias", "estimadas", "trabalhadas", "faltamDias", "tempoDisp", "horasQFaltam", "horasTrabDia"})
+        for (const char* c :
+             {"dias", "estimadas", "trabalhadas", "faltamDias", "tempoDisp", "horasQFaltam", "horasTrabDia"})
             QTest::addColumn<double>(c);
         QTest::newRow("today") << 0.0 << 10.0 << 0.0 << 0.4 << 3.0 << 10.0 << 25.0;
         QTest::newRow("tomorrow") << 1.0 << 10.0 << 0.0 << 1.0 << 6.0 << 10.0 << 10.0;
@@ -99,7 +100,7 @@ private slots:
             {{"Ativo", "1"}, {"DataFinal", Today.addDays(32)}, {"HorasQFaltam", 4}},
             {{"Ativo", "1"}, {"DataFinal", Today.addDays(29)}, {"HorasQFaltam", 6}},
             {{"Ativo", "0"}, {"DataFinal", Today.addDays(35)}, {"HorasQFaltam", 3}},  // finished
-            {{"Ativo", "1"}, {"HorasQFaltam", 5}},                                     // no deadline
+            {{"Ativo", "1"}, {"HorasQFaltam", 5}},                                    // no deadline
         };
         QList<QVariant> codigos;
         for (QVariantMap campos : antes) {
@@ -109,8 +110,8 @@ private slots:
         common::Clock::setTestDate(Today.addDays(32));
         davo::AtualizaPrazos(f_->programa.db, common::Clock::today());
 
-        const QList<QList<double>> depois{{8, 48, 12, 1.5}, {0.4, 3, 4, 10}, {-3, -18, 6, -2},
-                                          {9, 54, 3, 0.5}, {9, 54, 5, 0.5}};
+        const QList<QList<double>> depois{
+            {8, 48, 12, 1.5}, {0.4, 3, 4, 10}, {-3, -18, 6, -2}, {9, 54, 3, 0.5}, {9, 54, 5, 0.5}};
         common::Recordset rs = common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades"));
         rs.setIndex(QStringLiteral("PrimaryKey"));
         for (int i = 0; i < codigos.size(); ++i) {
@@ -124,7 +125,8 @@ private slots:
     // Rows written to the file so far by this connection.
     int escritas()
     {
-        common::Recordset rs = common::Recordset::openQuery(f_->programa.db, QStringLiteral("SELECT total_changes() AS n"));
+        common::Recordset rs =
+            common::Recordset::openQuery(f_->programa.db, QStringLiteral("SELECT total_changes() AS n"));
         return rs.value(QStringLiteral("n")).toInt();
     }
 
@@ -154,17 +156,23 @@ private slots:
     {
         const davo::Prazo p = davo::calculaPrazo(dia.addDays(diasAtePrazo), dia);
         const short u = davo::urgenciaAtividade(horas, p.tempoDisp);
-        return adiciona({{"Ativo", ativo}, {"G", 2}, {"T", 3}, {"U", u}, {"GUT", davo::gut(2, 3, u)},
-                         {"DataFinal", dia.addDays(diasAtePrazo)}, {"FaltamDias", p.faltamDias},
-                         {"TempoDisp", p.tempoDisp}, {"HorasQFaltam", horas},
+        return adiciona({{"Ativo", ativo},
+                         {"G", 2},
+                         {"T", 3},
+                         {"U", u},
+                         {"GUT", davo::gut(2, 3, u)},
+                         {"DataFinal", dia.addDays(diasAtePrazo)},
+                         {"FaltamDias", p.faltamDias},
+                         {"TempoDisp", p.tempoDisp},
+                         {"HorasQFaltam", horas},
                          {"HorasTrabDia", davo::horasTrabDia(horas, p.faltamDias)}});
     }
 
     void the_pass_keeps_urgency_and_score_current()
     {
-        const QVariant ativa = criada(Today, 10, 30);                        // 30 of 60 hours: U 3
-        const QVariant feita = criada(Today, 10, 0);                         // nothing left: U 1
-        const QVariant atrasada = criada(Today, 3, 2);                        // overdue by then
+        const QVariant ativa = criada(Today, 10, 30);   // 30 of 60 hours: U 3
+        const QVariant feita = criada(Today, 10, 0);    // nothing left: U 1
+        const QVariant atrasada = criada(Today, 3, 2);  // overdue by then
         const QVariant semG = criada(Today, 10, 30);
         const QVariant semT = criada(Today, 10, 30);
         const QVariant concluida = criada(Today, 10, 30, QStringLiteral("0"));
@@ -206,8 +214,16 @@ private slots:
     void the_pass_writes_only_what_changed()
     {
         // A score stored from its shown text, 1.7 × 4 × 3 = 20,4: already current.
-        adiciona({{"Ativo", "1"}, {"G", "1,7"}, {"T", 4}, {"U", 3}, {"GUT", "20,4"}, {"DataFinal", Today.addDays(10)},
-                  {"FaltamDias", 10}, {"TempoDisp", 60}, {"HorasQFaltam", 30}, {"HorasTrabDia", 3}});
+        adiciona({{"Ativo", "1"},
+                  {"G", "1,7"},
+                  {"T", 4},
+                  {"U", 3},
+                  {"GUT", "20,4"},
+                  {"DataFinal", Today.addDays(10)},
+                  {"FaltamDias", 10},
+                  {"TempoDisp", 60},
+                  {"HorasQFaltam", 30},
+                  {"HorasTrabDia", 3}});
         for (int i = 1; i <= 5; ++i)
             criada(Today, i * 7, 4 * i);
         const int antes = escritas();

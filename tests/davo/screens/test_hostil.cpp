@@ -100,8 +100,7 @@ class TestHostil : public QObject {
 
     // Every case of the table under both locales; after each, `desfaz` undoes the change the case
     // was allowed to make, and the database must then be as before.
-    void todos(const char* caixa, const std::function<void(const QString&)>& um,
-               const std::function<void()>& desfaz)
+    void todos(const char* caixa, const std::function<void(const QString&)>& um, const std::function<void()>& desfaz)
     {
         testsupport::tryEveryInput(f_->programa.db, Tabelas, caixa, {"pt_BR", "en_US"}, QStringLiteral("dd/MM/yyyy"),
                                    um, desfaz, tentativas_);
@@ -238,17 +237,21 @@ class TestHostil : public QObject {
 
     // Every case typed into the panel's box `caixa` while "Beta" is chosen; `confere` gets the text
     // the box showed and the record's fields before the save.
-    void painel(const char* caixa, const std::function<void(const QString& mostrado, const QVariantList& antes)>& confere)
+    void painel(const char* caixa,
+                const std::function<void(const QString& mostrado, const QVariantList& antes)>& confere)
     {
         davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
         tela.show();
         QVERIFY(QTest::qWaitForWindowActive(&tela));
         const QVariantList antes = campos(Beta);
-        todos(caixa, [&](const QString& texto) {
-            const QString mostrado = edita(tela, caixa, texto);
-            confere(mostrado, antes);
-        }, [&] { restaura(Beta, antes); });
+        todos(
+            caixa,
+            [&](const QString& texto) {
+                const QString mostrado = edita(tela, caixa, texto);
+                confere(mostrado, antes);
+            },
+            [&] { restaura(Beta, antes); });
     }
 
 private slots:
@@ -277,29 +280,41 @@ private slots:
     // A description is required; any other is stored as typed.
     void new_activity_description()
     {
-        todos("frmNovaAtiv.txtAtividade", [&](const QString& texto) {
-            QString mostrado;
-            if (novaAtividade("txtAtividade", texto, &mostrado)) {
-                QVERIFY(!texto.trimmed().isEmpty());
-                QCOMPARE(mostrado, testsupport::cutAt(texto, 32767));
-                QVERIFY(testsupport::wholeCharacters(mostrado));
-                QCOMPARE(ultima().text("Atividade"), mostrado);
-            } else {
-                QVERIFY(texto.trimmed().isEmpty());
-                QCOMPARE(lastMessage().title, QStringLiteral("Falta digitar a Atividade!"));
-            }
-        }, [&] { if (quantas() > 3) apagaUltima(); });
+        todos(
+            "frmNovaAtiv.txtAtividade",
+            [&](const QString& texto) {
+                QString mostrado;
+                if (novaAtividade("txtAtividade", texto, &mostrado)) {
+                    QVERIFY(!texto.trimmed().isEmpty());
+                    QCOMPARE(mostrado, testsupport::cutAt(texto, 32767));
+                    QVERIFY(testsupport::wholeCharacters(mostrado));
+                    QCOMPARE(ultima().text("Atividade"), mostrado);
+                } else {
+                    QVERIFY(texto.trimmed().isEmpty());
+                    QCOMPARE(lastMessage().title, QStringLiteral("Falta digitar a Atividade!"));
+                }
+            },
+            [&] {
+                if (quantas() > 3)
+                    apagaUltima();
+            });
     }
 
     void new_activity_observations()
     {
-        todos("frmNovaAtiv.txtObs", [&](const QString& texto) {
-            QString mostrado;
-            QVERIFY(novaAtividade("txtObs", texto, &mostrado));
-            QCOMPARE(mostrado, testsupport::cutAt(texto, 32767));
-            QVERIFY(testsupport::wholeCharacters(mostrado));
-            QCOMPARE(ultima().text("Obs"), mostrado);
-        }, [&] { if (quantas() > 3) apagaUltima(); });
+        todos(
+            "frmNovaAtiv.txtObs",
+            [&](const QString& texto) {
+                QString mostrado;
+                QVERIFY(novaAtividade("txtObs", texto, &mostrado));
+                QCOMPARE(mostrado, testsupport::cutAt(texto, 32767));
+                QVERIFY(testsupport::wholeCharacters(mostrado));
+                QCOMPARE(ultima().text("Obs"), mostrado);
+            },
+            [&] {
+                if (quantas() > 3)
+                    apagaUltima();
+            });
     }
 
     // Hours are stored as the number the box shows, or refused with the screen's message.
@@ -307,14 +322,20 @@ private slots:
     {
         for (const char* caixa : {"txtHorasEst", "txtHorasJaTrab"}) {
             const QString campo = caixa == QLatin1String("txtHorasEst") ? "HorasEst" : "HorasTrab";
-            todos(caixa, [&](const QString& texto) {
-                QString mostrado;
-                const bool gravou = novaAtividade(caixa, texto, &mostrado);
-                const auto n = numero(mostrado);
-                QCOMPARE(gravou, n.has_value() && *n >= 0);
-                if (gravou)
-                    QCOMPARE(ultima().value(campo).toDouble(), *n);
-            }, [&] { if (quantas() > 3) apagaUltima(); });
+            todos(
+                caixa,
+                [&](const QString& texto) {
+                    QString mostrado;
+                    const bool gravou = novaAtividade(caixa, texto, &mostrado);
+                    const auto n = numero(mostrado);
+                    QCOMPARE(gravou, n.has_value() && *n >= 0);
+                    if (gravou)
+                        QCOMPARE(ultima().value(campo).toDouble(), *n);
+                },
+                [&] {
+                    if (quantas() > 3)
+                        apagaUltima();
+                });
             if (QTest::currentTestFailed())
                 return;
         }
@@ -323,11 +344,17 @@ private slots:
     // Whatever the mask makes of a text, the deadline stored is the date the box shows.
     void new_activity_deadline()
     {
-        todos("frmNovaAtiv.mskDtFinal", [&](const QString& texto) {
-            QString mostrado;
-            if (novaAtividade("mskDtFinal", texto, &mostrado))
-                QCOMPARE(ultima().value("DataFinal").toDate(), common::readDate(mostrado));
-        }, [&] { if (quantas() > 3) apagaUltima(); });
+        todos(
+            "frmNovaAtiv.mskDtFinal",
+            [&](const QString& texto) {
+                QString mostrado;
+                if (novaAtividade("mskDtFinal", texto, &mostrado))
+                    QCOMPARE(ultima().value("DataFinal").toDate(), common::readDate(mostrado));
+            },
+            [&] {
+                if (quantas() > 3)
+                    apagaUltima();
+            });
     }
 
     // The list's notes are stored exactly as the box shows them.

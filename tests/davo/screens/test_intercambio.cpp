@@ -60,8 +60,9 @@ void adiciona(common::Database& db, const QString& nome, int dias, double g, dou
 
 QByteArray umaTarefa(const QString& nome)
 {
-    return QStringLiteral("BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:%1\r\nDUE;VALUE=DATE:20261213\r\n"
-                          "END:VTODO\r\nEND:VCALENDAR\r\n")
+    return QStringLiteral(
+               "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nSUMMARY:%1\r\nDUE;VALUE=DATE:20261213\r\n"
+               "END:VTODO\r\nEND:VCALENDAR\r\n")
         .arg(nome)
         .toUtf8();
 }
@@ -137,7 +138,8 @@ private slots:
         QVERIFY(util->actions().contains(item(*m, "mnuImportarICS")));
         QMenu* csv = named<QMenu>(m.get(), "mnuExportarCSV");
         QVERIFY(csv && util->actions().contains(csv->menuAction()));
-        QCOMPARE(csv->actions(), QList<QAction*>({item(*m, "mnuExportarCSVLista"), item(*m, "mnuExportarCSVHistorico")}));
+        QCOMPARE(csv->actions(),
+                 QList<QAction*>({item(*m, "mnuExportarCSVLista"), item(*m, "mnuExportarCSVHistorico")}));
         QStringList letras;
         for (QAction* a : util->actions())
             if (!a->isSeparator())
@@ -168,8 +170,8 @@ private slots:
         common::Messages::answerNext(QMessageBox::Yes);
         item(outro, "mnuImportarICS")->trigger();
         const auto& vistos = common::Messages::shown();
-        QCOMPARE(testsupport::shownTitles(), QStringList({"Arquivo gravado", "Confirma a importação?",
-                                                          "Importação concluída"}));
+        QCOMPARE(testsupport::shownTitles(),
+                 QStringList({"Arquivo gravado", "Confirma a importação?", "Importação concluída"}));
         QCOMPARE(vistos.at(vistos.size() - 2).title, QStringLiteral("Confirma a importação?"));
         QCOMPARE(vistos.at(vistos.size() - 2).text, QStringLiteral("2 atividades a importar"));
         QCOMPARE(lastMessage().text, QStringLiteral("2 atividades importadas."));
@@ -299,7 +301,9 @@ private slots:
         lista.Form_Load();
         lista.show();
         QVERIFY(QTest::qWaitForWindowExposed(&lista));
-        auto descricao = [&](int row) { return lista.grade().index(row, GradeAtividades::ColunaAtividade).data().toString(); };
+        auto descricao = [&](int row) {
+            return lista.grade().index(row, GradeAtividades::ColunaAtividade).data().toString();
+        };
         QCOMPARE(descricao(0), QStringLiteral("Primeira"));
         QCOMPARE(descricao(1), GradeAtividades::marcaNaoAvaliada() + QStringLiteral("Importada"));
 

@@ -120,7 +120,7 @@ private slots:
     {
         // The score is today's: G × T × U, U from 10 hours in 30 available (2) or 30 in 30 (4).
         adiciona({.nome = "mais horas por dia", .dias = 5, .gut = 12, .g = 1.5, .horasEst = 30, .t = 2});  // 12
-        adiciona({.nome = "menos GUT", .dias = 5, .gut = 8, .g = 2, .horasEst = 30, .t = 1});             // 8
+        adiciona({.nome = "menos GUT", .dias = 5, .gut = 8, .g = 2, .horasEst = 30, .t = 1});              // 8
         adiciona({"atrasada", -2});
         adiciona({"hoje", 0});
         adiciona({.nome = "mais GUT", .dias = 5, .gut = 12, .g = 2, .horasEst = 10, .t = 3});         // 12
@@ -128,8 +128,8 @@ private slots:
         adiciona({"concluída", -5, 100, 2, 30, 0, "0"});
         davo::frmAtividadesGUT tela(f_->programa);
         tela.Form_Load();
-        QCOMPARE(descricoes(tela), QStringList({"atrasada", "hoje", "mais GUT", "gravidade maior",
-                                                "mais horas por dia", "menos GUT"}));
+        QCOMPARE(descricoes(tela),
+                 QStringList({"atrasada", "hoje", "mais GUT", "gravidade maior", "mais horas por dia", "menos GUT"}));
         QCOMPARE(tela.QtdeAtividades(), 6);
         // The pass has brought the figures up to date: today's deadline counts 0.4 days and 3 hours.
         QCOMPARE(celula(tela, 1, 8), QStringLiteral("0,4"));
@@ -282,8 +282,7 @@ private slots:
         sqlite3_close(outro);
 
         // A full disk: a long observation needs room the file no longer has.
-        f_->programa.db.execute(
-            QStringLiteral("PRAGMA max_page_count = %1").arg(QFileInfo(arquivo).size() / 4096));
+        f_->programa.db.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(QFileInfo(arquivo).size() / 4096));
         tela.show();
         clica(tela, 0);
         const QString obs = QString(20000, QLatin1Char('o'));
@@ -462,13 +461,25 @@ private slots:
         QTest::addColumn<QStringList>("titulos");
         QTest::addColumn<QString>("foco");
         const QString est("Horas Estimadas incorretas!"), trab("Horas Já Trab. incorretas!");
-        QTest::newRow("booked, pt_BR") << "pt_BR" << "30" << "-10" << QStringList{trab} << "txtHorasJaTrab";
-        QTest::newRow("estimate, pt_BR") << "pt_BR" << "-1,5" << "2" << QStringList{est} << "txtHorasEst";
-        QTest::newRow("both, en_US") << "en_US" << "-2.5" << "-0.5" << QStringList{est, trab} << "txtHorasEst";
+        QTest::newRow("booked, pt_BR") << "pt_BR"
+                                       << "30"
+                                       << "-10" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("estimate, pt_BR") << "pt_BR"
+                                         << "-1,5"
+                                         << "2" << QStringList{est} << "txtHorasEst";
+        QTest::newRow("both, en_US") << "en_US"
+                                     << "-2.5"
+                                     << "-0.5" << QStringList{est, trab} << "txtHorasEst";
         // Hours that are no number book nothing, and say so instead of closing as if saved.
-        QTest::newRow("not a number, pt_BR") << "pt_BR" << "30" << "1.5" << QStringList{trab} << "txtHorasJaTrab";
-        QTest::newRow("not a number, en_US") << "en_US" << "30" << "1,5" << QStringList{trab} << "txtHorasJaTrab";
-        QTest::newRow("letters") << "pt_BR" << "30" << "2h" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("not a number, pt_BR") << "pt_BR"
+                                             << "30"
+                                             << "1.5" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("not a number, en_US") << "en_US"
+                                             << "30"
+                                             << "1,5" << QStringList{trab} << "txtHorasJaTrab";
+        QTest::newRow("letters") << "pt_BR"
+                                 << "30"
+                                 << "2h" << QStringList{trab} << "txtHorasJaTrab";
     }
 
     void hours_below_zero_are_refused()
@@ -495,7 +506,9 @@ private slots:
 
         QCOMPARE(testsupport::shownTitles(), titulos);
         QCOMPARE(testsupport::databaseContents(f_->programa.db), antes);
-        QCOMPARE(common::Messages::shown().first().text.endsWith("igual ou maior que zero, para depois poder salvar a nova tarefa"), true);
+        QCOMPARE(common::Messages::shown().first().text.endsWith(
+                     "igual ou maior que zero, para depois poder salvar a nova tarefa"),
+                 true);
         common::Recordset rs = registro("relatório");
         QCOMPARE(rs.text("Ativo"), QStringLiteral("1"));
         QCOMPARE(rs.value("HorasEst").toDouble(), 30.0);
@@ -666,8 +679,8 @@ private slots:
         QTest::addColumn<QStringList>("ordem");
         QTest::newRow("frmAtividadesGUT")
             << "frmAtividadesGUT"
-            << QStringList{"MSFlexGrid1", "cmdNovaAtiv", "cmdPlano", "Command1", "mskDtFinal", "txtHorasEst",
-                           "txtHorasJaTrab", "chkFim", "cmdGravar", "cmdReavaliar", "txtObs"};
+            << QStringList{"MSFlexGrid1",    "cmdNovaAtiv", "cmdPlano",  "Command1",     "mskDtFinal", "txtHorasEst",
+                           "txtHorasJaTrab", "chkFim",      "cmdGravar", "cmdReavaliar", "txtObs"};
         QTest::newRow("frmHistorico") << "frmHistorico"
                                       << QStringList{"DBGrid1", "txtObs", "chkFim", "cmdGravar", "Command1"};
     }

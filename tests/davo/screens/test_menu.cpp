@@ -71,7 +71,8 @@ private slots:
         QVERIFY(common::Messages::shown().isEmpty());
         QVERIFY(menu.programa().db.isReadOnly());
         QVERIFY(named<QLabel>(&menu, "lblSomenteLeitura")->isVisibleTo(&menu));
-        QCOMPARE(named<QLabel>(&menu, "lblSomenteLeitura")->text(), QStringLiteral("Somente leitura: nada pode ser gravado"));
+        QCOMPARE(named<QLabel>(&menu, "lblSomenteLeitura")->text(),
+                 QStringLiteral("Somente leitura: nada pode ser gravado"));
         QFile::setPermissions(database(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
@@ -145,7 +146,8 @@ private slots:
             QCOMPARE(named<QAction>(&menu, "mnuAtivGUT")->text(), QStringLiteral("GUT &Activities"));
             if (accepted) {
                 QVERIFY(common::Messages::shown().isEmpty());
-                QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel1")->text(), QStringLiteral("Davo System - Version 2017"));
+                QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel1")->text(),
+                         QStringLiteral("Davo System - Version 2017"));
             } else {
                 QCOMPARE(lastMessage().title, QStringLiteral("WRONG DATE FORMAT!"));
                 QCOMPARE(lastMessage().text, QStringLiteral("Change the DATE format to 'DD/MM/YYYY' or 'MM/DD/YYYY' "

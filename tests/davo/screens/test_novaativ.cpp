@@ -35,7 +35,7 @@ public:
     int gravidade = 1;  // the column of every gravity answer but the additional costs'
     int custos = 5;     // gravity 1.7 with the rest at 1
     int tendencia = 4;
-    bool grava = true;  // false: the questionnaire is closed by its frame button
+    bool grava = true;         // false: the questionnaire is closed by its frame button
     bool semRespostas = true;  // every opening started unanswered
 
     void preenche(const QString& dataFinal, const QString& est, const QString& trab,
@@ -103,13 +103,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f));
         named<QPushButton>(&f, "cmdGravar")->setFocus();
         f.cmdGravar_Click();
-        QCOMPARE(shownTitles(), QStringList({"Falta calcular a Tendência!", "Falta calcular a Gravidade!",
-                                             "Falta digitar o número de horas já trabalhadas!",
-                                             "Falta Data Final da Atividade!"}));
+        QCOMPARE(shownTitles(),
+                 QStringList({"Falta calcular a Tendência!", "Falta calcular a Gravidade!",
+                              "Falta digitar o número de horas já trabalhadas!", "Falta Data Final da Atividade!"}));
         const auto& shown = common::Messages::shown();
-        QCOMPARE(shown[0].text, QStringLiteral("Primeiro calcule o valor da Tendência, para depois poder salvar a nova tarefa"));
-        QCOMPARE(shown[1].text, QStringLiteral("Primeiro calcule o valor da Gravidade, para depois poder salvar a nova tarefa"));
-        QCOMPARE(shown[2].text, QStringLiteral("Primeiro coloque o valor das horas já trabalhadas, para depois poder salvar a nova tarefa"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Primeiro calcule o valor da Tendência, para depois poder salvar a nova tarefa"));
+        QCOMPARE(shown[1].text,
+                 QStringLiteral("Primeiro calcule o valor da Gravidade, para depois poder salvar a nova tarefa"));
+        QCOMPARE(shown[2].text,
+                 QStringLiteral(
+                     "Primeiro coloque o valor das horas já trabalhadas, para depois poder salvar a nova tarefa"));
         QCOMPARE(shown[3].text, QStringLiteral("Digite a Data Final para depois poder salvar a nova tarefa"));
         QCOMPARE(shown[3].icon, QMessageBox::Warning);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtHorasJaTrab"));
@@ -122,7 +126,8 @@ private slots:
         named<QLabel>(&f, "lblT")->setText(QStringLiteral("2"));
         f.cmdGravar_Click();
         QCOMPARE(shownTitles(), QStringList{"Falta calcular o GUT!"});
-        QCOMPARE(lastMessage().text, QStringLiteral("Primeiro calcule a Gravidade e a Tendência, para depois poder salvar a nova tarefa"));
+        QCOMPARE(lastMessage().text,
+                 QStringLiteral("Primeiro calcule a Gravidade e a Tendência, para depois poder salvar a nova tarefa"));
         QCOMPARE(atividades().recordCount(), 0);
     }
 
@@ -136,11 +141,23 @@ private slots:
         QTest::addColumn<QString>("gut");
         QTest::addColumn<QList<double>>("figuras");  // FaltamDias, TempoDisp, HorasQFaltam, HorasTrabDia
         // 30 hours still to work in the 60 available: x = 0.5, urgency 3.
-        QTest::newRow("ten days, pt_BR") << "pt_BR" << 10 << "30" << "0" << "3" << "20,4" << QList<double>{10, 60, 30, 3};
-        QTest::newRow("ten days, en_US") << "en_US" << 10 << "30.5" << " 0.5 " << "3" << "20.4" << QList<double>{10, 60, 30, 3};
+        QTest::newRow("ten days, pt_BR") << "pt_BR" << 10 << "30"
+                                         << "0"
+                                         << "3"
+                                         << "20,4" << QList<double>{10, 60, 30, 3};
+        QTest::newRow("ten days, en_US") << "en_US" << 10 << "30.5"
+                                         << " 0.5 "
+                                         << "3"
+                                         << "20.4" << QList<double>{10, 60, 30, 3};
         // 4 hours in the 3 left today: urgency 5; on the deadline day a day counts 0.4.
-        QTest::newRow("today, pt_BR") << "pt_BR" << 0 << "4,5" << "0,5" << "5" << "34" << QList<double>{0.4, 3, 4, 10};
-        QTest::newRow("worked above the estimate") << "en_US" << 5 << "10" << "12.5" << "1" << "6.8" << QList<double>{5, 30, 0, 0};
+        QTest::newRow("today, pt_BR") << "pt_BR" << 0 << "4,5"
+                                      << "0,5"
+                                      << "5"
+                                      << "34" << QList<double>{0.4, 3, 4, 10};
+        QTest::newRow("worked above the estimate") << "en_US" << 5 << "10"
+                                                   << "12.5"
+                                                   << "1"
+                                                   << "6.8" << QList<double>{5, 30, 0, 0};
     }
 
     void an_entry_is_stored()
@@ -220,7 +237,8 @@ private slots:
         f.preenche(dia(-1), "", "");
         f.mskDtFinal_LostFocus();
         QCOMPARE(lastMessage().title, QStringLiteral("Data Final incorreta!"));
-        QCOMPARE(lastMessage().text, QStringLiteral("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
+        QCOMPARE(lastMessage().text,
+                 QStringLiteral("Data Final não pode ser anterior a data de hoje, redefinir essa data."));
         QCOMPARE(f.data(), QStringLiteral("__/__/____"));
 
         // The same when the focus really leaves the box.
@@ -238,12 +256,15 @@ private slots:
         QTest::addColumn<QStringList>("titulos");
         QTest::addColumn<QString>("foco");
         const QString semAtividade("Falta digitar a Atividade!"), estimativa("Horas Estimadas incorretas!");
-        QTest::newRow("no description") << QStringList{"pt_BR", "  ", "8", "0"} << QStringList{semAtividade} << "txtAtividade";
+        QTest::newRow("no description") << QStringList{"pt_BR", "  ", "8", "0"} << QStringList{semAtividade}
+                                        << "txtAtividade";
         QTest::newRow("no estimate") << QStringList{"pt_BR", "A", "", "0"}
                                      << QStringList{"Falta digitar o número de horas estimadas!"} << "txtHorasEst";
-        QTest::newRow("estimate negative") << QStringList{"pt_BR", "A", "-1,5", "0"} << QStringList{estimativa} << "txtHorasEst";
+        QTest::newRow("estimate negative")
+            << QStringList{"pt_BR", "A", "-1,5", "0"} << QStringList{estimativa} << "txtHorasEst";
         QTest::newRow("all at once") << QStringList{"en_US", "", "oito", "2h"}
-                                     << QStringList{semAtividade, estimativa, "Horas Já Trab. incorretas!"} << "txtAtividade";
+                                     << QStringList{semAtividade, estimativa, "Horas Já Trab. incorretas!"}
+                                     << "txtAtividade";
     }
 
     void description_and_hours_must_be_usable()
@@ -316,8 +337,8 @@ private slots:
         nova.show();
         QVERIFY(QTest::qWaitForWindowActive(&nova));
         // Row by row, as the form reads; Shift+Tab goes back.
-        const QStringList ordem{"txtAtividade", "mskDtFinal",     "cmdGravidade", "txtHorasEst", "cmdTendencias",
-                                "txtHorasJaTrab", "txtObs", "cmdGravar", "Command1"};
+        const QStringList ordem{"txtAtividade",   "mskDtFinal", "cmdGravidade", "txtHorasEst", "cmdTendencias",
+                                "txtHorasJaTrab", "txtObs",     "cmdGravar",    "Command1"};
         QCOMPARE(testsupport::tabOrder(&nova, named<QWidget>(&nova, "txtAtividade")), ordem);
     }
 };

@@ -80,10 +80,7 @@ class TestPlanoTela : public QObject {
         rs.update();
     }
 
-    int quantas()
-    {
-        return common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades")).recordCount();
-    }
+    int quantas() { return common::Recordset::openTable(f_->programa.db, QStringLiteral("Atividades")).recordCount(); }
 
 private slots:
     void initTestCase() { testsupport::useTestPlatform(); }
@@ -109,9 +106,9 @@ private slots:
         // vencida [0,4) all late; hoje [4,9) all late (3 hours of today); Relatório [9,18) limit 12:
         // 6 late; folgada [18,24) on time; longa [24,174) limit 240: on time.
         QCOMPARE(resumo(&tela), QStringLiteral("3 atividades atrasarão; 15 horas além da capacidade"));
-        QCOMPARE(atrasos(&tela), QStringList({"vencida | 07/12/2026 | 08/12/2026 | 4",
-                                              "hoje | 08/12/2026 | 09/12/2026 | 5",
-                                              "Relatório mensal | 10/12/2026 | 10/12/2026 | 6"}));
+        QCOMPARE(atrasos(&tela),
+                 QStringList({"vencida | 07/12/2026 | 08/12/2026 | 4", "hoje | 08/12/2026 | 09/12/2026 | 5",
+                              "Relatório mensal | 10/12/2026 | 10/12/2026 | 6"}));
 
         // The chart's bars are the plan's hours, day by day, stacked in the order laid; a full day
         // reaches the capacity line.
@@ -251,12 +248,12 @@ private slots:
         QCOMPARE(lblImpacto->text(), QStringLiteral("Com esta atividade, «Relatório mensal» atrasará 4 horas e "
                                                     "«longa» atrasará mais 8 horas"));
         digita("txtHorasJaTrab", QStringLiteral("6,5"));  // 1.5 hours left
-        QCOMPARE(lblImpacto->text(),
-                 QStringLiteral("Com esta atividade, «longa» atrasará mais 1,5 horas"));
+        QCOMPARE(lblImpacto->text(), QStringLiteral("Com esta atividade, «longa» atrasará mais 1,5 horas"));
         digita("txtHorasEst", QStringLiteral("7,5"));
         QCOMPARE(lblImpacto->text(), QStringLiteral("Com esta atividade, «longa» atrasará mais 1 hora"));
         digita("mskDtFinal", common::dateText(Today.addDays(9)).remove('/'));  // after both
-        QCOMPARE(lblImpacto->text(), QStringLiteral("Com esta atividade, nenhuma outra atrasará mais do que já atrasa"));
+        QCOMPARE(lblImpacto->text(),
+                 QStringLiteral("Com esta atividade, nenhuma outra atrasará mais do que já atrasa"));
         digita("txtHorasEst", QStringLiteral("oito"));
         QCOMPARE(lblImpacto->text(), QString());
         QTest::mouseClick(named<QPushButton>(&tela, "Command1"), Qt::LeftButton);

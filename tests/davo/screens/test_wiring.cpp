@@ -138,7 +138,7 @@ class TestDavoWiring : public QObject {
         auto* data = named<common::MaskedDateBox>(&nova, "mskDtFinal");
         clica(data);
         data->setText(dia(10));
-        accessKey(&nova, 't');  // Tendências: the only T
+        accessKey(&nova, 't');                             // Tendências: the only T
         clica(named<QPushButton>(&nova, "cmdGravidade"));  // G is also Gravar's
         digita(&nova, "txtHorasEst", QStringLiteral("30"));
         digita(&nova, "txtHorasJaTrab", QStringLiteral("0"));
@@ -196,14 +196,22 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("horas");
         QTest::addColumn<double>("lidas");  // -1: refused with the screen's message
-        QTest::newRow("pt_BR 1.500") << "pt_BR" << "1.500" << 1500.0;
-        QTest::newRow("pt_BR 1.5") << "pt_BR" << "1.5" << -1.0;
-        QTest::newRow("pt_BR 1,5") << "pt_BR" << "1,5" << 1.5;
-        QTest::newRow("de_DE 1.500") << "de_DE" << "1.500" << 1500.0;
-        QTest::newRow("de_DE 2.25") << "de_DE" << "2.25" << -1.0;
-        QTest::newRow("en_US 1,500") << "en_US" << "1,500" << 1500.0;
-        QTest::newRow("en_US 1,5") << "en_US" << "1,5" << -1.0;
-        QTest::newRow("en_US 1.5") << "en_US" << "1.5" << 1.5;
+        QTest::newRow("pt_BR 1.500") << "pt_BR"
+                                     << "1.500" << 1500.0;
+        QTest::newRow("pt_BR 1.5") << "pt_BR"
+                                   << "1.5" << -1.0;
+        QTest::newRow("pt_BR 1,5") << "pt_BR"
+                                   << "1,5" << 1.5;
+        QTest::newRow("de_DE 1.500") << "de_DE"
+                                     << "1.500" << 1500.0;
+        QTest::newRow("de_DE 2.25") << "de_DE"
+                                    << "2.25" << -1.0;
+        QTest::newRow("en_US 1,500") << "en_US"
+                                     << "1,500" << 1500.0;
+        QTest::newRow("en_US 1,5") << "en_US"
+                                   << "1,5" << -1.0;
+        QTest::newRow("en_US 1.5") << "en_US"
+                                   << "1.5" << 1.5;
     }
 
     void hours_are_read_as_the_locale_means_them()
@@ -292,20 +300,41 @@ private slots:
         QTest::addColumn<QStringList>("textos");
         // The menu as the information screen closes, that screen, then the list and the new
         // activity opened afterwards.
-        QTest::newRow("English") << "opt1" << "en"
-                                 << QStringList{"GUT &Activities", "&Utilities", "&Support", "&Quit", "Davo System",
-                                                "Information", "Language: ", "&Return", "GUT Activities",
-                                                "Add &New Activity", "New Activity", "Activity:", "&Save"};
-        QTest::newRow("Spanish") << "opt2" << "es"
-                                 << QStringList{"&Actividades GUT", "&Utilidades", "&Soporte", "Sa&lir", "Sistema Davo",
-                                                "Información general", "Idioma: ", "&Volver", "Actividades GUT",
-                                                "Incluir &nueva actividad", "Inclusión de nueva actividad",
-                                                "Actividad:", "G&uardar"};
-        QTest::newRow("Portuguese") << "opt3" << "pt"
-                                    << QStringList{"&Atividades GUT", "&Utilitários", "&Suporte", "&Sair", "Sistema Davo",
-                                                   "Informações Gerais", "Idioma: ", "&Voltar", "Atividades GUT",
-                                                   "Incluir &Nova Atividade", "Inclusão de Nova Atividade",
-                                                   "Atividade:", "&Gravar"};
+        QTest::newRow("English")
+            << "opt1"
+            << "en" << QStringList{"GUT &Activities", "&Utilities", "&Support", "&Quit",          "Davo System",
+                                   "Information",     "Language: ", "&Return",  "GUT Activities", "Add &New Activity",
+                                   "New Activity",    "Activity:",  "&Save"};
+        QTest::newRow("Spanish") << "opt2"
+                                 << "es"
+                                 << QStringList{"&Actividades GUT",
+                                                "&Utilidades",
+                                                "&Soporte",
+                                                "Sa&lir",
+                                                "Sistema Davo",
+                                                "Información general",
+                                                "Idioma: ",
+                                                "&Volver",
+                                                "Actividades GUT",
+                                                "Incluir &nueva actividad",
+                                                "Inclusión de nueva actividad",
+                                                "Actividad:",
+                                                "G&uardar"};
+        QTest::newRow("Portuguese") << "opt3"
+                                    << "pt"
+                                    << QStringList{"&Atividades GUT",
+                                                   "&Utilitários",
+                                                   "&Suporte",
+                                                   "&Sair",
+                                                   "Sistema Davo",
+                                                   "Informações Gerais",
+                                                   "Idioma: ",
+                                                   "&Voltar",
+                                                   "Atividades GUT",
+                                                   "Incluir &Nova Atividade",
+                                                   "Inclusão de Nova Atividade",
+                                                   "Atividade:",
+                                                   "&Gravar"};
     }
 
     void the_language_clicked_on_the_information_screen_is_spoken_at_once()
@@ -320,9 +349,9 @@ private slots:
         QVERIFY(menu.Form_Load());
         QVERIFY(mostra(&menu));
         auto legendasMenu = [&menu] {
-            return QStringList{named<QAction>(&menu, "mnuAtivGUT")->text(),
-                               named<QMenu>(&menu, "mnuUtil")->title(), named<QAction>(&menu, "mnuSuporte")->text(),
-                               named<QAction>(&menu, "mnuSair")->text(), menu.windowTitle()};
+            return QStringList{named<QAction>(&menu, "mnuAtivGUT")->text(), named<QMenu>(&menu, "mnuUtil")->title(),
+                               named<QAction>(&menu, "mnuSuporte")->text(), named<QAction>(&menu, "mnuSair")->text(),
+                               menu.windowTitle()};
         };
         QStringList vistos;
         QStringList opcoes;

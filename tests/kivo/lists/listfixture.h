@@ -67,8 +67,7 @@ T* at(QObject* screen, const char* array, int i)
 // Runs `action`; the modal window it opens is handed to `what` in place of the user, and returns
 // what `what` noted of it. The window ends with the result `what` left (rejected if untouched).
 // A test using this resets the modal handler in its cleanup(), in case it failed half way.
-inline QStringList whileOpen(const std::function<void()>& action,
-                             const std::function<QStringList(QDialog&)>& what)
+inline QStringList whileOpen(const std::function<void()>& action, const std::function<QStringList(QDialog&)>& what)
 {
     QStringList seen;
     common::Modal::setTestHandler([&](QDialog& dialog) {
@@ -80,7 +79,10 @@ inline QStringList whileOpen(const std::function<void()>& action,
     return seen;
 }
 
-inline QLineEdit* qtdeBox(QObject* screen) { return named<QLineEdit>(screen, "txtQtde"); }
+inline QLineEdit* qtdeBox(QObject* screen)
+{
+    return named<QLineEdit>(screen, "txtQtde");
+}
 
 // Types `text` into the count box and leaves it.
 inline void typeCount(QDialog* screen, const QString& text)

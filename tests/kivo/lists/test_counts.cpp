@@ -69,16 +69,34 @@ private slots:
         QTest::addColumn<int>("count");
         // Both screens apply the same rules; each has its own message and its own count.
         const QString a = QStringLiteral("frmAlternativas"), c = QStringLiteral("frmCriterios");
-        QTest::newRow("alternatives letters") << a << "pt_BR" << "abc" << "" << 4;
-        QTest::newRow("criteria 2") << c << "pt_BR" << "2" << "" << 4;
-        QTest::newRow("alternatives 16") << a << "pt_BR" << "16" << "" << 4;
-        QTest::newRow("alternatives 15,9 pt_BR") << a << "pt_BR" << "15,9" << "15" << 15;
+        QTest::newRow("alternatives letters") << a << "pt_BR"
+                                              << "abc"
+                                              << "" << 4;
+        QTest::newRow("criteria 2") << c << "pt_BR"
+                                    << "2"
+                                    << "" << 4;
+        QTest::newRow("alternatives 16") << a << "pt_BR"
+                                         << "16"
+                                         << "" << 4;
+        QTest::newRow("alternatives 15,9 pt_BR") << a << "pt_BR"
+                                                 << "15,9"
+                                                 << "15" << 15;
         // Under pt_BR the point groups thousands: "15.9" is no number and is emptied silently.
-        QTest::newRow("criteria 15.9 pt_BR") << c << "pt_BR" << "15.9" << "" << 4;
-        QTest::newRow("criteria 1.500 pt_BR") << c << "pt_BR" << "1.500" << "" << 4;
-        QTest::newRow("criteria 15.9 en_US") << c << "en_US" << "15.9" << "15" << 15;
-        QTest::newRow("criteria 2.5 en_US") << c << "en_US" << "2.5" << "" << 4;
-        QTest::newRow("alternatives 7 en_US") << a << "en_US" << "7" << "7" << 7;
+        QTest::newRow("criteria 15.9 pt_BR") << c << "pt_BR"
+                                             << "15.9"
+                                             << "" << 4;
+        QTest::newRow("criteria 1.500 pt_BR") << c << "pt_BR"
+                                              << "1.500"
+                                              << "" << 4;
+        QTest::newRow("criteria 15.9 en_US") << c << "en_US"
+                                             << "15.9"
+                                             << "15" << 15;
+        QTest::newRow("criteria 2.5 en_US") << c << "en_US"
+                                            << "2.5"
+                                            << "" << 4;
+        QTest::newRow("alternatives 7 en_US") << a << "en_US"
+                                              << "7"
+                                              << "7" << 7;
     }
 
     void leaving_the_count_box()
@@ -120,9 +138,13 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QString>("title");
-        QTest::newRow("alternatives") << "frmAlternativas" << "txtAlternativa(1)" << "Qtde de Alternativas não aceita!";
+        QTest::newRow("alternatives") << "frmAlternativas"
+                                      << "txtAlternativa(1)"
+                                      << "Qtde de Alternativas não aceita!";
         // An empty sign box left would complain.
-        QTest::newRow("criteria") << "frmCriterios" << "txtSinal(1)" << "Qtde de Critérios não aceita!";
+        QTest::newRow("criteria") << "frmCriterios"
+                                  << "txtSinal(1)"
+                                  << "Qtde de Critérios não aceita!";
     }
 
     void a_refused_count_takes_the_focus_back_without_other_checks()

@@ -31,10 +31,10 @@ private slots:
             QCOMPARE(m.title, QStringLiteral("Só aceito + ou -"));
             texts << m.text;
         }
-        QCOMPARE(texts, QStringList({"Sinal do item 03 não informado corretamente",
-                                     "Sinal do item 01 não informado corretamente",
-                                     "Sinal do item 12 não informado corretamente",
-                                     "Sinal do item 15 não informado corretamente"}));
+        QCOMPARE(texts,
+                 QStringList(
+                     {"Sinal do item 03 não informado corretamente", "Sinal do item 01 não informado corretamente",
+                      "Sinal do item 12 não informado corretamente", "Sinal do item 15 não informado corretamente"}));
         QCOMPARE(at<QLineEdit>(frm.get(), "txtSinal", 11)->text(), QString());
         QCOMPARE(at<QLineEdit>(frm.get(), "txtSinal", 4)->text(), QStringLiteral("+"));
     }
@@ -48,7 +48,8 @@ private slots:
             auto frm = f_->load("frmCriterios");
             const bool br = QByteArray(locale) == "pt_BR";
             QCOMPARE(at<QLabel>(frm.get(), "lblPeso", 6)->text(), br ? QStringLiteral("0,50") : QStringLiteral("0.50"));
-            QCOMPARE(at<QLabel>(frm.get(), "lblPeso", 7)->text(), br ? QStringLiteral("10,00") : QStringLiteral("10.00"));
+            QCOMPARE(at<QLabel>(frm.get(), "lblPeso", 7)->text(),
+                     br ? QStringLiteral("10,00") : QStringLiteral("10.00"));
             QCOMPARE(at<QLabel>(frm.get(), "lblPeso", 8)->text(), QString());  // empty after a clear
         }
     }
@@ -73,32 +74,34 @@ private slots:
                 if (QObject* o = frm->findChild<QObject*>(QLatin1String(name)))
                     shown << o->property("text").toString();
         }
-        QCOMPARE(shown, idioma == 1 ? QStringList({"Alternatives", "Qtde de Alternativas:", "Description",
-                                                   "Alternative 9:", "Alternative 10:", "Save and Exit",
-                                                   "Clear previous history", "Criterias", "Number of items:",
-                                                   "    Signal         Weight", "Description", "Criteria 9:",
-                                                   "Criteria 10:", "Save and Exit", "Clear previous history", "&Ajuda"})
-                                    : QStringList({"Alternativas", "Qtde de Alternativas:", "Descrição",
-                                                   "Alternativa  9:", "Alternativa  10:", "&Gravar e Sair",
-                                                   "&Limpar histórico anterior", "Critérios", "Qtde Critérios:",
-                                                   "  Sinal (+-)         Peso", "Descrição", "Critério  9:",
-                                                   "Critério 10:", "&Gravar e Sair", "&Limpar histórico anterior",
-                                                   "&Ajuda"}));
+        QCOMPARE(shown,
+                 idioma == 1
+                     ? QStringList({"Alternatives", "Qtde de Alternativas:", "Description",
+                                    "Alternative 9:", "Alternative 10:", "Save and Exit", "Clear previous history",
+                                    "Criterias", "Number of items:", "    Signal         Weight", "Description",
+                                    "Criteria 9:", "Criteria 10:", "Save and Exit", "Clear previous history", "&Ajuda"})
+                     : QStringList(
+                           {"Alternativas", "Qtde de Alternativas:", "Descrição",
+                            "Alternativa  9:", "Alternativa  10:", "&Gravar e Sair", "&Limpar histórico anterior",
+                            "Critérios", "Qtde Critérios:", "  Sinal (+-)         Peso", "Descrição",
+                            "Critério  9:", "Critério 10:", "&Gravar e Sair", "&Limpar histórico anterior", "&Ajuda"}));
     }
 
     void help_opens_modally_and_voltar_closes_it()
     {
         auto frm = f_->load("frmCriterios");
         auto* criterios = static_cast<kivo::frmCriterios*>(frm.get());
-        const QStringList seen = whileOpen([&] { criterios->cmdAjuda_Click(); }, [](QDialog& ajuda) {
-            ajuda.show();  // up as the user sees it, without a loop of its own
-            auto* voltar = named<QPushButton>(&ajuda, "cmdSair");
-            QStringList out{ajuda.objectName(), ajuda.windowTitle(), voltar->text(),
-                            named<QLabel>(&ajuda, "Label1")->text(), QString::number(ajuda.isModal())};
-            voltar->click();
-            out << QString::number(ajuda.isVisible());
-            return out;
-        });
+        const QStringList seen =
+            whileOpen([&] { criterios->cmdAjuda_Click(); },
+                      [](QDialog& ajuda) {
+                          ajuda.show();  // up as the user sees it, without a loop of its own
+                          auto* voltar = named<QPushButton>(&ajuda, "cmdSair");
+                          QStringList out{ajuda.objectName(), ajuda.windowTitle(), voltar->text(),
+                                          named<QLabel>(&ajuda, "Label1")->text(), QString::number(ajuda.isModal())};
+                          voltar->click();
+                          out << QString::number(ajuda.isVisible());
+                          return out;
+                      });
         QCOMPARE(seen.mid(0, 3), QStringList({"frmCriteriosAj", "Ajuda da Tela Critérios", "&Voltar"}));
         for (const char* words : {"3 a 15", "Descrição", "quanto mais, melhor", "quanto menos, melhor", "Pesos"})
             QVERIFY2(seen.value(3).contains(QString::fromUtf8(words)), words);
@@ -114,9 +117,11 @@ private slots:
         menu.show();
         QStringList seen;
         for (const char* item : {"mnuAlternativas", "mnuCriterios"})
-            seen += whileOpen([&] { named<QAction>(&menu, item)->trigger(); }, [](QDialog& screen) {
-                return QStringList{screen.objectName(), QString::number(screen.isModal()), qtdeBox(&screen)->text()};
-            });
+            seen += whileOpen([&] { named<QAction>(&menu, item)->trigger(); },
+                              [](QDialog& screen) {
+                                  return QStringList{screen.objectName(), QString::number(screen.isModal()),
+                                                     qtdeBox(&screen)->text()};
+                              });
         QCOMPARE(seen, QStringList({"frmAlternativas", "1", "7", "frmCriterios", "1", "11"}));
         QCOMPARE(menu.programa().qtdeCriterios, short(11));
         QVERIFY(menu.findChildren<QDialog*>().isEmpty());  // made afresh each time, gone once closed

@@ -14,9 +14,10 @@ class TestListStorage : public QObject {
     void fillEverything()
     {
         f_->execute("UPDATE Alternativas SET Alternativa = 'A', Qtde = 4, Resultado = 7.5");
-        f_->execute("UPDATE Criterios SET Identifica = 'C', Sinal = '+', Peso = 2.5, Qtde = 6, N01 = 10, N15 = 0.2, "
-                    "Valor01 = 12, Valor15 = 3, Emach = 1.5, PesoFinal = 2.5, RTO = 1, RTO_Inv = 2, Total = 3, "
-                    "Pesos = 4");
+        f_->execute(
+            "UPDATE Criterios SET Identifica = 'C', Sinal = '+', Peso = 2.5, Qtde = 6, N01 = 10, N15 = 0.2, "
+            "Valor01 = 12, Valor15 = 3, Emach = 1.5, PesoFinal = 2.5, RTO = 1, RTO_Inv = 2, Total = 3, "
+            "Pesos = 4");
     }
 
     void verifyCriteriaCleared(const QStringList& zeroed)
@@ -104,10 +105,10 @@ private slots:
         at<QLineEdit>(frm.get(), "txtSinal", 3)->clear();  // a missing sign does not block saving
         named<QPushButton>(frm.get(), "cmdSair")->click();
         QCOMPARE(frm->result(), int(QDialog::Accepted));
-        QCOMPARE(f_->stored("Criterios", "Identifica"), QStringList({"antigo", "", "Novo 3", "Novo 4"}) +
-                                                            QStringList(10, "antigo") + QStringList{"<null>"});
-        QCOMPARE(f_->stored("Criterios", "Sinal"), QStringList({"+", "+", "+", ""}) + QStringList(10, "+") +
-                                                       QStringList{"<null>"});
+        QCOMPARE(f_->stored("Criterios", "Identifica"),
+                 QStringList({"antigo", "", "Novo 3", "Novo 4"}) + QStringList(10, "antigo") + QStringList{"<null>"});
+        QCOMPARE(f_->stored("Criterios", "Sinal"),
+                 QStringList({"+", "+", "+", ""}) + QStringList(10, "+") + QStringList{"<null>"});
         QCOMPARE(f_->stored("Criterios", "Qtde"), QStringList(4, "4") + QStringList(11, "8"));
         QCOMPARE(f_->stored("Criterios", "Peso").first(), QStringLiteral("3"));
     }

@@ -194,9 +194,12 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("box");
-        QTest::newRow("alternatives") << "frmAlternativas" << "txtAlternativa(1)";
-        QTest::newRow("criteria") << "frmCriterios" << "txtIdentifica(2)";
-        QTest::newRow("criteria count") << "frmCriterios" << "txtQtde";
+        QTest::newRow("alternatives") << "frmAlternativas"
+                                      << "txtAlternativa(1)";
+        QTest::newRow("criteria") << "frmCriterios"
+                                  << "txtIdentifica(2)";
+        QTest::newRow("criteria count") << "frmCriterios"
+                                        << "txtQtde";
     }
 
     // Esc or the close button with nothing typed closes at once; with text typed and not stored it
@@ -230,13 +233,13 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("alternatives") << "frmAlternativas"
-                                      << QStringList{"txtQtde", "txtAlternativa(0)", "txtAlternativa(1)",
-                                                     "txtAlternativa(2)", "txtAlternativa(3)", "cmdSair", "cmdLimpar"};
+                                      << QStringList{"txtQtde",           "txtAlternativa(0)", "txtAlternativa(1)",
+                                                     "txtAlternativa(2)", "txtAlternativa(3)", "cmdSair",
+                                                     "cmdLimpar"};
         QTest::newRow("criteria") << "frmCriterios"
-                                  << QStringList{"txtQtde",          "txtIdentifica(0)", "txtSinal(0)",
-                                                 "txtIdentifica(1)", "txtSinal(1)",      "txtIdentifica(2)",
-                                                 "txtSinal(2)",      "txtIdentifica(3)", "txtSinal(3)",
-                                                 "cmdSair",          "cmdLimpar",        "cmdAjuda"};
+                                  << QStringList{"txtQtde",     "txtIdentifica(0)", "txtSinal(0)", "txtIdentifica(1)",
+                                                 "txtSinal(1)", "txtIdentifica(2)", "txtSinal(2)", "txtIdentifica(3)",
+                                                 "txtSinal(3)", "cmdSair",          "cmdLimpar",   "cmdAjuda"};
     }
 
     void tab_follows_the_reading_order_and_shift_tab_goes_back()
@@ -276,13 +279,15 @@ private slots:
         auto frm = open("frmCriterios");
         // Help, by key and by mouse; its Voltar the same.
         for (bool byKey : {true, false}) {
-            const QStringList seen = whileOpen([&] { press(frm.get(), byKey, 'a', "cmdAjuda"); }, [&](QDialog& ajuda) {
-                ajuda.show();
-                if (!QTest::qWaitForWindowActive(&ajuda))
-                    return QStringList{"inactive"};
-                press(&ajuda, byKey, 'v', "cmdSair");
-                return QStringList{ajuda.objectName(), QString::number(ajuda.isVisible())};
-            });
+            const QStringList seen =
+                whileOpen([&] { press(frm.get(), byKey, 'a', "cmdAjuda"); },
+                          [&](QDialog& ajuda) {
+                              ajuda.show();
+                              if (!QTest::qWaitForWindowActive(&ajuda))
+                                  return QStringList{"inactive"};
+                              press(&ajuda, byKey, 'v', "cmdSair");
+                              return QStringList{ajuda.objectName(), QString::number(ajuda.isVisible())};
+                          });
             QCOMPARE(seen, QStringList({"frmCriteriosAj", "0"}));
         }
         QVERIFY(common::Messages::shown().isEmpty());

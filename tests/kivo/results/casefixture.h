@@ -91,10 +91,7 @@ struct CaseFixture {
         return out;
     }
 
-    int linhas(const QString& tabela)
-    {
-        return common::Recordset::openTable(programa.db, tabela).recordCount();
-    }
+    int linhas(const QString& tabela) { return common::Recordset::openTable(programa.db, tabela).recordCount(); }
 };
 
 // Marks every figure a run writes, and the work tables, so a test sees what was rewritten.
@@ -105,8 +102,9 @@ inline void marcaTudo(CaseFixture& f)
         for (const char* prefix : {"RTO", "RTOi", "Total", "Normal", "Pesos", "KIVO"})
             sets << kivo::numbered(QLatin1String(prefix), k) + QStringLiteral(" = 99");
     f.execute(QStringLiteral("UPDATE Alternativas SET Resultado = 99, ") + sets.join(QStringLiteral(", ")));
-    f.execute(QStringLiteral("UPDATE Criterios SET RTO = 99, RTO_Inv = 99, Total = 99, Pesos = 99, Emach = 99, "
-                             "PesoFinal = 99"));
+    f.execute(
+        QStringLiteral("UPDATE Criterios SET RTO = 99, RTO_Inv = 99, Total = 99, Pesos = 99, Emach = 99, "
+                       "PesoFinal = 99"));
     f.execute(QStringLiteral("INSERT INTO RTO (Numero, Indice) VALUES (1, 99)"));
     f.execute(QStringLiteral("INSERT INTO c01 (Numero, Indice) VALUES (1, 99)"));
 }

@@ -20,8 +20,10 @@ struct Registro : Progresso {
     void etapa(int item, Estado estado) override
     {
         static const char* nomes[] = {"inicia", "cinza", "marca"};
-        eventos << QStringLiteral("%1 %2 @%3").arg(QLatin1String(nomes[estado])).arg(item).arg(
-                       common::Clock::pausedMilliseconds());
+        eventos << QStringLiteral("%1 %2 @%3")
+                       .arg(QLatin1String(nomes[estado]))
+                       .arg(item)
+                       .arg(common::Clock::pausedMilliseconds());
     }
     void alternativasAlteradas() override
     {
@@ -119,8 +121,8 @@ private slots:
     void signs_weighted_sums_and_the_best_option()
     {
         QCOMPARE(sinal(QStringLiteral("+")), 1);
-        for (const QVariant& s : {QVariant(QStringLiteral("-")), QVariant(QStringLiteral("")), QVariant(QStringLiteral(" +")),
-                                  QVariant(QStringLiteral("+ ")), QVariant()})
+        for (const QVariant& s : {QVariant(QStringLiteral("-")), QVariant(QStringLiteral("")),
+                                  QVariant(QStringLiteral(" +")), QVariant(QStringLiteral("+ ")), QVariant()})
             QCOMPARE(sinal(s), -1);
         QCOMPARE(contribuicao(0.5, -1, 0.25), -0.125);
         const std::vector<double> r = resultados({0.25, 0.75}, {1, -1}, {{0.5, 0.5}, {0.2, 0.8}});
@@ -202,7 +204,8 @@ private slots:
         QCOMPARE(f_->numero("Alternativas", "Normal03", 1), risco.normal[1]);
         QCOMPARE(f_->numero("Alternativas", "KIVO03", 1), (w3 * 1) * risco.pesos[1]);
         for (int a = 1; a <= 3; ++a) {
-            const double esperado = ((w1 * -1) * notasDasAlternativas({1, 2, 4}).pesos[a] + 0.0) + (w3 * 1) * risco.pesos[a];
+            const double esperado =
+                ((w1 * -1) * notasDasAlternativas({1, 2, 4}).pesos[a] + 0.0) + (w3 * 1) * risco.pesos[a];
             QCOMPARE(f_->numero("Alternativas", "Resultado", a), 0 + esperado);
         }
         QCOMPARE(d.melhor, 1);
@@ -325,8 +328,8 @@ private slots:
         QCOMPARE(f_->linhas("c01"), 16);
         QCOMPARE(f_->linhas("c03"), 0);
         for (int a = 5; a <= 15; ++a)
-            for (const char* field : {"Resultado", "RTO01", "RTOi01", "Total02", "Normal02", "Pesos02", "KIVO01",
-                                      "KIVO02", "KIVO15"})
+            for (const char* field :
+                 {"Resultado", "RTO01", "RTOi01", "Total02", "Normal02", "Pesos02", "KIVO01", "KIVO02", "KIVO15"})
                 QCOMPARE(f_->numero("Alternativas", field, a), 0.0);
         QVERIFY(f_->numero("Alternativas", "Resultado", 4) != 0);
     }
@@ -383,11 +386,10 @@ private slots:
         QVERIFY(testsupport::finishPauses());
         QVERIFY(fim && !execucao.emAndamento());
         QCOMPARE(registro.eventos, QStringList({
-                                       "inicia -1 @0", "grade @0", "marca -1 @1000",   // clearing
-                                       "inicia 0 @1000", "marca 0 @2000",              // criteria weights
-                                       "inicia 1 @2000", "cinza 1 @2500",              // pair tables
-                                       "inicia 2 @2500", "cinza 2 @3000",
-                                       "inicia 3 @3000", "cinza 3 @3500",
+                                       "inicia -1 @0", "grade @0", "marca -1 @1000",  // clearing
+                                       "inicia 0 @1000", "marca 0 @2000",             // criteria weights
+                                       "inicia 1 @2000", "cinza 1 @2500",             // pair tables
+                                       "inicia 2 @2500", "cinza 2 @3000", "inicia 3 @3000", "cinza 3 @3500",
                                        "marca 1 @5000", "marca 2 @5500", "marca 3 @6000",  // scores
                                    }));
         // 4.5 s plus 1 s per criterion.

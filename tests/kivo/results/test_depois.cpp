@@ -37,8 +37,8 @@ class TestDepoisDoCalculo : public QObject {
             std::vector<double> valores;
             for (int a = 1; a <= 15; ++a)
                 valores.push_back(1 + ((a * 7 + c * 13) % 23) + a * 0.01 * c);
-            criterios.push_back({QStringLiteral("Critério %1").arg(c), c % 4 == 0 ? "-" : "+",
-                                 1 + (c * 3) % 10 + c * 0.01, valores});
+            criterios.push_back(
+                {QStringLiteral("Critério %1").arg(c), c % 4 == 0 ? "-" : "+", 1 + (c * 3) % 10 + c * 0.01, valores});
         }
         f_->criterios(criterios);
     }
@@ -182,8 +182,8 @@ private slots:
         QVERIFY(dica.contains(melhor.nome));
         QVERIFY(dica.contains(r.criterios[k].nome));
         QVERIFY(dica.contains(QStringLiteral("Peso: ") + common::formatFixed(r.criterios[k].peso, 2)));
-        QVERIFY(dica.contains(QStringLiteral("Contribuição: ") +
-                              common::formatFixed(melhor.segmentos[k].contribuicao, 4)));
+        QVERIFY(
+            dica.contains(QStringLiteral("Contribuição: ") + common::formatFixed(melhor.segmentos[k].contribuicao, 4)));
         QTest::mouseMove(grafico, ponto);
         QHelpEvent ajuda(QEvent::ToolTip, ponto, grafico->mapToGlobal(ponto));
         QApplication::sendEvent(grafico, &ajuda);

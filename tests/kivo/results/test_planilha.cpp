@@ -97,7 +97,8 @@ private slots:
             QString nome = f_->campo("Alternativas", "Alternativa", a).toString();
             const QString campo = nome.contains(u'"') ? "\"" + nome.replace("\"", "\"\"") + "\"" : nome;
             QVERIFY2(linhas[2 + i].startsWith(QString::number(a) + sep + campo + sep), qPrintable(linhas[2 + i]));
-            const QStringList numeros = linhas[2 + i].mid(QString(QString::number(a) + sep + campo + sep).size()).split(sep);
+            const QStringList numeros =
+                linhas[2 + i].mid(QString(QString::number(a) + sep + campo + sep).size()).split(sep);
             QCOMPARE(numeros.size(), 3);
             bool ok = false;
             QCOMPARE(locale.toDouble(numeros[0], &ok), f_->numero("Alternativas", "Resultado", a));

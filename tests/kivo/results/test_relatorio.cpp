@@ -38,8 +38,8 @@ QList<Texto> leTextos(const QString& pdf)
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         qWarning("pdftotext failed: %s", p.readAllStandardError().constData());
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
     struct Palavra {
         QString text;
         double x0, y0, x1;
@@ -125,9 +125,12 @@ class TestRelatorio : public QObject {
     static QStringList esperado(short idioma, const QStringList& linhas)
     {
         const bool en = idioma == kivo::Ingles;
-        QStringList out{en ? "* Result" : "Resultado *", "Case:",
+        QStringList out{en ? "* Result" : "Resultado *",
+                        "Case:",
                         en ? "Goal to achieve or undesired symptom:" : "Objetivo a alcançar ou Sintoma indesejado:",
-                        en ? "Factors" : "Fatores", "*", en ? "Observation" : "Observação"};
+                        en ? "Factors" : "Fatores",
+                        "*",
+                        en ? "Observation" : "Observação"};
         out += linhas;
         out << (en ? "KIVO - session started on 08/12/2026" : "KIVO - sessão iniciada em 08/12/2026");
         return out;
@@ -160,8 +163,13 @@ private slots:
         common::setUserLocale(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("dd/MM/yyyy"));
         const auto d = dados(idioma, {{"Fornecedor", 0.25}, {"Transporte", 0.5}, {"Estoque", 0.25}});
         const bool en = idioma == kivo::Ingles;
-        QStringList linhas{"Fornecedor", "0,25", "Transporte", "0,50",
-                           en ? "Root cause or primary FCS" : "Causa Raíz ou principal FCS", "Estoque", "0,25"};
+        QStringList linhas{"Fornecedor",
+                           "0,25",
+                           "Transporte",
+                           "0,50",
+                           en ? "Root cause or primary FCS" : "Causa Raíz ou principal FCS",
+                           "Estoque",
+                           "0,25"};
         for (int i = 3; i < 15; ++i)
             linhas << "0,00";  // the slots not in use print too, with no name
         QCOMPARE(soTextos(pagina(d)), esperado(idioma, linhas));
@@ -358,8 +366,8 @@ private slots:
         const auto textos = leTextos(arquivo);
         // The case's name after its label, its goal under the goal label.
         QCOMPARE(soTextos(textos).mid(0, 15),
-                 QStringList({"Resultado *", "Case:", "Atrasos na entrega", "Objetivo a alcançar ou Sintoma indesejado:",
-                              "Reduzir os atrasos", "Fatores", "*",
+                 QStringList({"Resultado *", "Case:", "Atrasos na entrega",
+                              "Objetivo a alcançar ou Sintoma indesejado:", "Reduzir os atrasos", "Fatores", "*",
                               "Observação", "Fornecedor", "0,20", "Transporte", "-0,30", "Estoque", "0,60",
                               "Causa Raíz ou principal FCS"}));
     }

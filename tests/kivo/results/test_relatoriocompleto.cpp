@@ -99,26 +99,57 @@ int linha(const QStringList& linhas, const QString& inicio, int desde = 0)
 }
 
 struct Secoes {
-    QString titulo, caso, objetivo, data, melhor, criterios, consistencia, comparacao, valores, classificacao,
-        grafico, sensibilidade, continuacao, cabecalhoValores;
+    QString titulo, caso, objetivo, data, melhor, criterios, consistencia, comparacao, valores, classificacao, grafico,
+        sensibilidade, continuacao, cabecalhoValores;
 };
 
 Secoes secoes(short idioma)
 {
     switch (idioma) {
     case kivo::Ingles:
-        return {"Full report", "Case:", "Goal to achieve or undesired symptom:", "Date: 08/12/2026", "Best option: ",
-                "Criteria", "Consistency ratio:", "Comparison matrix", "Values matrix", "Ranking",
-                "Contribution of each criterion to the result", "Sensitivity", "(continued)", "Alternative 1 2 3"};
+        return {"Full report",
+                "Case:",
+                "Goal to achieve or undesired symptom:",
+                "Date: 08/12/2026",
+                "Best option: ",
+                "Criteria",
+                "Consistency ratio:",
+                "Comparison matrix",
+                "Values matrix",
+                "Ranking",
+                "Contribution of each criterion to the result",
+                "Sensitivity",
+                "(continued)",
+                "Alternative 1 2 3"};
     case kivo::Espanhol:
-        return {"Informe completo", "Caso:", "Objetivo a alcanzar o síntoma no deseado:", "Fecha: 08/12/2026",
-                "Mejor opción: ", "Criterios", "Razón de consistencia:", "Matriz de comparación",
-                "Matriz de valores", "Clasificación", "Contribución de cada criterio al resultado", "Sensibilidad",
-                "(continuación)", "Alternativa 1 2 3"};
+        return {"Informe completo",
+                "Caso:",
+                "Objetivo a alcanzar o síntoma no deseado:",
+                "Fecha: 08/12/2026",
+                "Mejor opción: ",
+                "Criterios",
+                "Razón de consistencia:",
+                "Matriz de comparación",
+                "Matriz de valores",
+                "Clasificación",
+                "Contribución de cada criterio al resultado",
+                "Sensibilidad",
+                "(continuación)",
+                "Alternativa 1 2 3"};
     default:
-        return {"Relatório completo", "Case:", "Objetivo a alcançar ou Sintoma indesejado:", "Data: 08/12/2026",
-                "Melhor opção: ", "Critérios", "Razão de consistência:", "Matriz de comparação", "Matriz de valores",
-                "Classificação", "Contribuição de cada critério ao resultado", "Sensibilidade", "(continuação)",
+        return {"Relatório completo",
+                "Case:",
+                "Objetivo a alcançar ou Sintoma indesejado:",
+                "Data: 08/12/2026",
+                "Melhor opção: ",
+                "Critérios",
+                "Razão de consistência:",
+                "Matriz de comparação",
+                "Matriz de valores",
+                "Classificação",
+                "Contribuição de cada critério ao resultado",
+                "Sensibilidade",
+                "(continuação)",
                 "Alternativa 1 2 3"};
     }
 }
@@ -146,8 +177,8 @@ class TestRelatorioCompleto : public QObject {
             std::vector<double> valores;
             for (int a = 1; a <= 15; ++a)
                 valores.push_back(1 + ((a * 7 + c * 13) % 23) + a * 0.01 * c);
-            criterios.push_back({QStringLiteral("Critério %1").arg(c), c % 4 == 0 ? "-" : "+",
-                                 1 + (c * 3) % 10 + c * 0.01, valores});
+            criterios.push_back(
+                {QStringLiteral("Critério %1").arg(c), c % 4 == 0 ? "-" : "+", 1 + (c * 3) % 10 + c * 0.01, valores});
         }
         criterios[2].nome = QStringLiteral("Prazo de entrega acordado em contrato, com multa por atraso");
         f_->criterios(criterios);
@@ -210,26 +241,33 @@ private slots:
         QVERIFY2(total >= 3, qPrintable(QString::number(total)));
         // Each page ends with its number of the total.
         for (int p = 0; p < total; ++p)
-            QVERIFY2(pags[p].last().contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%2\\b").arg(p + 1).arg(total))),
-                     qPrintable(pags[p].last()));
+            QVERIFY2(
+                pags[p].last().contains(QRegularExpression(QStringLiteral("\\b%1 ?/ ?%2\\b").arg(p + 1).arg(total))),
+                qPrintable(pags[p].last()));
 
         // The sections in their order, across the pages.
         QStringList tudo;
         for (const QStringList& p : pags)
             tudo += p;
         const Secoes s = secoes(idioma);
-        const QString melhor = f_->campo("Alternativas", "Alternativa", 1 + [&] {
-            int m = 0;
-            for (int a = 1; a < 15; ++a)
-                if (f_->numero("Alternativas", "Resultado", a + 1) > f_->numero("Alternativas", "Resultado", m + 1))
-                    m = a;
-            return m;
-        }()).toString();
+        const QString melhor = f_->campo(
+                                     "Alternativas", "Alternativa",
+                                     1 +
+                                         [&] {
+                                             int m = 0;
+                                             for (int a = 1; a < 15; ++a)
+                                                 if (f_->numero("Alternativas", "Resultado", a + 1) >
+                                                     f_->numero("Alternativas", "Resultado", m + 1))
+                                                     m = a;
+                                             return m;
+                                         }())
+                                   .toString();
         int em = -1;
-        for (const QString& secao : {s.titulo, s.caso, s.objetivo, s.data, s.melhor + melhor, s.criterios,
-                                     s.consistencia, s.comparacao, s.valores, s.classificacao, s.grafico,
-                                     s.sensibilidade}) {
-            const int achada = std::max(linha(tudo, secao, em + 1), linha(tudo, QStringLiteral("KIVO ") + secao, em + 1));
+        for (const QString& secao :
+             {s.titulo, s.caso, s.objetivo, s.data, s.melhor + melhor, s.criterios, s.consistencia, s.comparacao,
+              s.valores, s.classificacao, s.grafico, s.sensibilidade}) {
+            const int achada =
+                std::max(linha(tudo, secao, em + 1), linha(tudo, QStringLiteral("KIVO ") + secao, em + 1));
             QVERIFY2(achada > em, qPrintable(QStringLiteral("%1 after line %2").arg(secao).arg(em)));
             em = achada;
         }
@@ -267,9 +305,10 @@ private slots:
         QVERIFY(todas.size() > 500);
         const double margem = 15 / 25.4 * 72;  // the report's 15 mm
         for (const Palavra& w : todas)
-            QVERIFY2(w.x0 >= margem - 0.5 && w.x1 <= w.largura - margem + 0.5 && w.y0 >= margem - 0.5 &&
-                         w.y1 <= w.altura - margem + 0.5,
-                     qPrintable(QStringLiteral("%1 at %2,%3-%4,%5").arg(w.texto).arg(w.x0).arg(w.y0).arg(w.x1).arg(w.y1)));
+            QVERIFY2(
+                w.x0 >= margem - 0.5 && w.x1 <= w.largura - margem + 0.5 && w.y0 >= margem - 0.5 &&
+                    w.y1 <= w.altura - margem + 0.5,
+                qPrintable(QStringLiteral("%1 at %2,%3-%4,%5").arg(w.texto).arg(w.x0).arg(w.y0).arg(w.x1).arg(w.y1)));
     }
 
     void the_report_has_its_own_file_name_and_a_cancel_writes_nothing()

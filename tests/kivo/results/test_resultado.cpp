@@ -121,8 +121,8 @@ private slots:
         QStringList headings;
         for (int c = 0; c < 8; ++c)
             headings << model->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(headings, QStringList({"Numero", "Alternativa", "Resultado", "RTO01", "RTOi01", "Total01",
-                                        "Normal01", "Pesos01"}));
+        QCOMPARE(headings, QStringList({"Numero", "Alternativa", "Resultado", "RTO01", "RTOi01", "Total01", "Normal01",
+                                        "Pesos01"}));
         QCOMPARE(model->headerData(77, Qt::Horizontal).toString(), QStringLiteral("Pesos15"));
         QCOMPARE(celula(frm.get(), 1, "Alternativa"), QStringLiteral("Beta"));
         QCOMPARE(celula(frm.get(), 0, "Pesos01"), QStringLiteral("0,25"));
@@ -152,9 +152,10 @@ private slots:
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Alternatives"));
         QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Results"));
         QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("RTO01"));
-        const std::pair<const char*, const char*> captions[] = {
-            {"Label7", "Printer:"}, {"chkLimpar", "Preparing Tables"}, {"chkProcessando(0)", "Procesando weights"},
-            {"chkProcessando(1)", "Critério 1"}};
+        const std::pair<const char*, const char*> captions[] = {{"Label7", "Printer:"},
+                                                                {"chkLimpar", "Preparing Tables"},
+                                                                {"chkProcessando(0)", "Procesando weights"},
+                                                                {"chkProcessando(1)", "Critério 1"}};
         for (const auto& [name, text] : captions)
             QCOMPARE(frm->findChild<QAbstractButton*>(name) ? frm->findChild<QAbstractButton*>(name)->text()
                                                             : named<QLabel>(frm.get(), name)->text(),
@@ -188,13 +189,12 @@ private slots:
 
         // During: each box appears as its stage starts; a criterion goes grey, then checked.
         QCOMPARE(observador.eventos,
-                 QStringList({"chkLimpar visível @0", "chkLimpar marcado @1000",
-                              "chkProcessando(0) visível @1000", "chkProcessando(0) marcado @2000",
-                              "chkProcessando(1) visível @2000", "chkProcessando(1) cinza @2500",
-                              "chkProcessando(2) visível @2500", "chkProcessando(2) cinza @3000",
-                              "chkProcessando(3) visível @3000", "chkProcessando(3) cinza @3500",
-                              "chkProcessando(1) marcado @5000", "chkProcessando(2) marcado @5500",
-                              "chkProcessando(3) marcado @6000"}));
+                 QStringList({"chkLimpar visível @0", "chkLimpar marcado @1000", "chkProcessando(0) visível @1000",
+                              "chkProcessando(0) marcado @2000", "chkProcessando(1) visível @2000",
+                              "chkProcessando(1) cinza @2500", "chkProcessando(2) visível @2500",
+                              "chkProcessando(2) cinza @3000", "chkProcessando(3) visível @3000",
+                              "chkProcessando(3) cinza @3500", "chkProcessando(1) marcado @5000",
+                              "chkProcessando(2) marcado @5500", "chkProcessando(3) marcado @6000"}));
         QCOMPARE(common::Clock::pausedMilliseconds(), qint64(7500));
 
         // After: the frame and the button go, the best option shows, the grid has the results.

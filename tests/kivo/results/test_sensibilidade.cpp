@@ -412,9 +412,10 @@ private slots:
         grava(casoDaMao());
         abre(kivo::Portugues, [](kivo::frmSensibilidade& tela) {
             QCOMPARE(tela.windowTitle(), QStringLiteral("Sensibilidade"));
-            QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
-                     QStringLiteral("Melhor opção: Alfa. A melhor opção muda se o peso de Prazo passar de 5,00 "
-                                    "para 3,26. Com esse peso, a melhor opção passa a ser Gama Ltda." /* one full stop */));
+            QCOMPARE(
+                named<QLabel>(&tela, "lblFirmeza")->text(),
+                QStringLiteral("Melhor opção: Alfa. A melhor opção muda se o peso de Prazo passar de 5,00 "
+                               "para 3,26. Com esse peso, a melhor opção passa a ser Gama Ltda." /* one full stop */));
             auto* grade = named<QTableWidget>(&tela, "grdSensibilidade");
             auto* grafico = named<kivo::GraficoSensibilidade>(&tela, "graSensibilidade");
             QCOMPARE(grade->rowCount(), 2);
@@ -461,13 +462,11 @@ private slots:
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QString>("firmeza");
         QTest::addColumn<QString>("peso");
-        QTest::newRow("English, en_US") << short(1) << QLocale(QLocale::English, QLocale::UnitedStates)
-                                        << "Sensitivity"
+        QTest::newRow("English, en_US") << short(1) << QLocale(QLocale::English, QLocale::UnitedStates) << "Sensitivity"
                                         << "Best option: Alfa. The best option changes if the weight of Custo goes "
                                            "from 2.00 to 3.46. At that weight the best option becomes Beta."
                                         << "2.00";
-        QTest::newRow("Spanish, pt_BR") << short(2) << QLocale(QLocale::Portuguese, QLocale::Brazil)
-                                        << "Sensibilidad"
+        QTest::newRow("Spanish, pt_BR") << short(2) << QLocale(QLocale::Portuguese, QLocale::Brazil) << "Sensibilidad"
                                         << "Mejor opción: Alfa. La mejor opción cambia si el peso de Custo pasa de "
                                            "2,00 a 3,46. Con ese peso, la mejor opción pasa a ser Beta."
                                         << "2,00";

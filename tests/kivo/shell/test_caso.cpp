@@ -154,7 +154,8 @@ private slots:
         aciona(*menu, "mnuPropriedades");
         QCOMPARE(menu->windowTitle(), QStringLiteral("KIVO - Escolha do fornecedor"));
         common::Database& db = menu->programa().db;
-        db.execute("UPDATE Alternativas SET Alternativa = 'Alfa', Qtde = 3, Resultado = 0.25, KIVO01 = -0.5 WHERE Numero = 1");
+        db.execute(
+            "UPDATE Alternativas SET Alternativa = 'Alfa', Qtde = 3, Resultado = 0.25, KIVO01 = -0.5 WHERE Numero = 1");
         db.execute("UPDATE Criterios SET Identifica = 'Custo', Sinal = '-', Peso = 7.5, Valor01 = 12 WHERE Numero = 1");
         db.execute("INSERT INTO RTO (Numero, Indice, RTO) VALUES (1, 1, 0.5)");
         const QStringList antes = conteudo(novo);
@@ -177,9 +178,9 @@ private slots:
         aciona(*menu, "mnuAbrirCaso");
         QCOMPARE(menu->programa().db.path(), novo);
         QCOMPARE(conteudo(novo), antes);
-        QCOMPARE(recentes(*menu), QStringList({"&1 " + QDir::toNativeSeparators(novo),
-                                              "&2 " + QDir::toNativeSeparators(copia),
-                                              "&3 " + QDir::toNativeSeparators(padrao())}));
+        QCOMPARE(recentes(*menu),
+                 QStringList({"&1 " + QDir::toNativeSeparators(novo), "&2 " + QDir::toNativeSeparators(copia),
+                              "&3 " + QDir::toNativeSeparators(padrao())}));
     }
 
     void new_and_save_as_never_replace_a_file_that_exists()

@@ -18,9 +18,10 @@ class TestKivoDados : public QObject {
     void fill()
     {
         f_->execute(QStringLiteral("UPDATE Alternativas SET Alternativa = 'A', Qtde = 4, Resultado = 7.5"));
-        f_->execute(QStringLiteral("UPDATE Criterios SET Identifica = 'C', Sinal = '+', Peso = 2, N01 = 10, N15 = 10, "
-                                   "Valor01 = 12, Valor15 = 12, Emach = 1.5, PesoFinal = 2.5, RTO = 1, RTO_Inv = 1, "
-                                   "Total = 1, Pesos = 1"));
+        f_->execute(
+            QStringLiteral("UPDATE Criterios SET Identifica = 'C', Sinal = '+', Peso = 2, N01 = 10, N15 = 10, "
+                           "Valor01 = 12, Valor15 = 12, Emach = 1.5, PesoFinal = 2.5, RTO = 1, RTO_Inv = 1, "
+                           "Total = 1, Pesos = 1"));
     }
 
 private slots:

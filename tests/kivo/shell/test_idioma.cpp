@@ -56,7 +56,8 @@ const QMap<QString, QList<Linha>>& esperado()
           {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
           {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
           {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...", "&Propiedades del caso..."},
-          {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...", "&Exportar resultados (CSV)..."}}},
+          {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
+           "&Exportar resultados (CSV)..."}}},
         {"frmCaso",
          {{"", "Propriedades do caso", "Case properties", "Propiedades del caso"},
           {"Label1", "&Nome do caso:", "Case &name:", "&Nombre del caso:"},
@@ -206,8 +207,8 @@ class TestKivoIdioma : public QObject {
             }
             return int(QDialog::Rejected);
         });
-        for (const char* item : {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados", "mnuUtil",
-                                 "mnuPropriedades"})
+        for (const char* item :
+             {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados", "mnuUtil", "mnuPropriedades"})
             named<QAction>(&menu, QLatin1String(item))->trigger();
         common::Modal::setTestHandler({});
         if (abertas != QStringList({"frmAlternativas", "frmCriterios", "frmCriteriosAj", "frmDados", "frmValores",
@@ -273,7 +274,8 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        const std::pair<const char*, int> escolhas[] = {{"opt1", 1}, {"opt2", 2}, {"opt3", 0}, {"opt2", 2}, {"opt1", 1}};
+        const std::pair<const char*, int> escolhas[] = {
+            {"opt1", 1}, {"opt2", 2}, {"opt3", 0}, {"opt2", 2}, {"opt1", 1}};
         for (const auto& [opcao, coluna] : escolhas) {
             common::Modal::setTestHandler([opcao = opcao](QDialog& tela) {
                 tela.show();

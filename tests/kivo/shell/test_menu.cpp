@@ -84,13 +84,13 @@ private slots:
         QVERIFY(menu.programa().db.isOpen());
         QCOMPARE(menu.programa().idioma, short(3));
         QCOMPARE(menu.programa().dataInicio, QStringLiteral("08/12/2026"));
-        QCOMPARE(captions(menu), QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado",
-                                              "&Informações", "&Sair"}));
+        QCOMPARE(captions(menu), QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores",
+                                              "&Resultado", "&Informações", "&Sair"}));
         QCOMPARE(menu.statusBar()->objectName(), QStringLiteral("StatusBar1"));
         QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(), QStringLiteral("Versão: 15.02.18"));
         QVERIFY(named<QLabel>(&menu, "Image1"));
-        for (const char* item : {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados",
-                                 "mnuUtil", "mnuSair"})
+        for (const char* item :
+             {"mnuAlternativas", "mnuCriterios", "mnuPesos", "mnuDados", "mnuResultados", "mnuUtil", "mnuSair"})
             QVERIFY2(named<QAction>(&menu, item) && named<QAction>(&menu, item)->isEnabled(), item);
     }
 
@@ -115,18 +115,16 @@ private slots:
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
         QCOMPARE(menu.programa().idioma, code);
-        const QStringList expected =
-            english ? QStringList({"Cas&e", "Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"})
-            : code == 2
-                ? QStringList({"Cas&o", "&Alternativas", "&Criterios", "&Pesos", "&Valores", "&Resultados", "&Información",
-                               "&Salir"})
-                : QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores", "&Resultado", "&Informações",
-                               "&Sair"});
+        const QStringList expected = english ? QStringList({"Cas&e", "Alternatives", "Criteria", "Weights", "Values",
+                                                            "Results", "Information", "Quit"})
+                                     : code == 2 ? QStringList({"Cas&o", "&Alternativas", "&Criterios", "&Pesos",
+                                                                "&Valores", "&Resultados", "&Información", "&Salir"})
+                                                 : QStringList({"Cas&o", "&Alternativas", "&Critérios", "&Pesos",
+                                                                "&Valores", "&Resultado", "&Informações", "&Sair"});
         QCOMPARE(captions(menu), expected);
-        QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(),
-                 english     ? QStringLiteral("Version: 15.02.18")
-                 : code == 2 ? QStringLiteral("Versión: 15.02.18")
-                             : QStringLiteral("Versão: 15.02.18"));
+        QCOMPARE(named<QLabel>(&menu, "StatusBar1.Panel2")->text(), english     ? QStringLiteral("Version: 15.02.18")
+                                                                    : code == 2 ? QStringLiteral("Versión: 15.02.18")
+                                                                                : QStringLiteral("Versão: 15.02.18"));
     }
 
     void a_missing_database_ends_in_the_error_report()
@@ -136,8 +134,8 @@ private slots:
         QVERIFY(!menu.Form_Load());
         QCOMPARE(lastMessage().icon, QMessageBox::Critical);
         QCOMPARE(lastMessage().title, QStringLiteral("Erro"));
-        QVERIFY(lastMessage().text.startsWith(QStringLiteral(
-            "Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ")));
+        QVERIFY(lastMessage().text.startsWith(
+            QStringLiteral("Ocorreu um erro no aplicativo.\r\nComo referência, anote o seguinte número: \r\nRef.: ")));
         QVERIFY(lastMessage().text.contains(QStringLiteral("CONTROLE.mdb")));
         QVERIFY(!QFile::exists(database()));
     }
@@ -182,9 +180,12 @@ private slots:
         QTest::addColumn<int>("idioma");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("English") << 1 << "Paralyzed Software!" << "Active program for the second time, will be closed!";
-        QTest::newRow("Spanish") << 2 << "Programa Paralizado!" << "Programa activo por segunda vez, se cerrará !";
-        QTest::newRow("Portuguese") << 3 << "Programa Paralizado!" << "Programa ativo pela segunda vez, será fechado!";
+        QTest::newRow("English") << 1 << "Paralyzed Software!"
+                                 << "Active program for the second time, will be closed!";
+        QTest::newRow("Spanish") << 2 << "Programa Paralizado!"
+                                 << "Programa activo por segunda vez, se cerrará !";
+        QTest::newRow("Portuguese") << 3 << "Programa Paralizado!"
+                                    << "Programa ativo pela segunda vez, será fechado!";
     }
 
     void a_second_copy_is_refused_in_the_stored_language()
@@ -207,17 +208,18 @@ private slots:
     {
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());
-        const QStringList portugues{"Cas&o", "&Alternativas", "&Critérios", "&Pesos", "&Valores",
-                                    "&Resultado", "&Informações", "&Sair"};
-        const QStringList ingles{"Cas&e", "Alternatives", "Criteria", "Weights", "Values", "Results", "Information", "Quit"};
-        const QStringList espanhol{"Cas&o", "&Alternativas", "&Criterios", "&Pesos", "&Valores",
-                                   "&Resultados", "&Información", "&Salir"};
+        const QStringList portugues{"Cas&o",    "&Alternativas", "&Critérios",   "&Pesos",
+                                    "&Valores", "&Resultado",    "&Informações", "&Sair"};
+        const QStringList ingles{"Cas&e",  "Alternatives", "Criteria",    "Weights",
+                                 "Values", "Results",      "Information", "Quit"};
+        const QStringList espanhol{"Cas&o",    "&Alternativas", "&Criterios",   "&Pesos",
+                                   "&Valores", "&Resultados",   "&Información", "&Salir"};
         QCOMPARE(captions(menu), portugues);
 
         // Every switch between the three languages, each through the screen's own buttons.
         const std::pair<const char*, QStringList> escolhas[] = {
-            {"opt1", ingles}, {"opt3", portugues}, {"opt2", espanhol}, {"opt1", ingles},
-            {"opt2", espanhol}, {"opt3", portugues},
+            {"opt1", ingles}, {"opt3", portugues}, {"opt2", espanhol},
+            {"opt1", ingles}, {"opt2", espanhol},  {"opt3", portugues},
         };
         for (const auto& [opcao, esperado] : escolhas) {
             QString titulo;
@@ -253,8 +255,8 @@ private slots:
         });
         named<QAction>(&menu, "mnuUtil")->trigger();
         common::Modal::setTestHandler({});
-        QCOMPARE(textos, (QStringList{"Information", "Computer name:", "Computer specification: ", "&Return",
-                                      "15.02.18"}));
+        QCOMPARE(textos,
+                 (QStringList{"Information", "Computer name:", "Computer specification: ", "&Return", "15.02.18"}));
     }
 
     // Tab goes through each screen in reading order and reaches every control that takes the focus;
@@ -275,8 +277,7 @@ private slots:
         QTest::newRow("case") << "mnuPropriedades" << false << "frmCaso"
                               << QStringList{"txtNome", "txtObjetivo", "cmdGravar", "cmdSair"};
         // The language options are one stop, at the one chosen (Portuguese); the arrows move among them.
-        QTest::newRow("information") << "mnuUtil" << false << "frmInformacoes"
-                                     << QStringList{"opt3", "cmdVOLTAR"};
+        QTest::newRow("information") << "mnuUtil" << false << "frmInformacoes" << QStringList{"opt3", "cmdVOLTAR"};
     }
 
     void tab_follows_the_reading_order()
@@ -293,10 +294,12 @@ private slots:
             db.execute(QStringLiteral("UPDATE Alternativas SET Alternativa = 'Alfa' WHERE Numero = 1"));
             db.execute(QStringLiteral("UPDATE Alternativas SET Alternativa = 'Beta' WHERE Numero = 2"));
             db.execute(QStringLiteral("UPDATE Criterios SET Qtde = 2"));
-            db.execute(QStringLiteral("UPDATE Criterios SET Identifica = 'Custo', Sinal = '-', Peso = 3, "
-                                      "Valor01 = 1, Valor02 = 2 WHERE Numero = 1"));
-            db.execute(QStringLiteral("UPDATE Criterios SET Identifica = 'Prazo', Sinal = '+', Peso = 5, "
-                                      "Valor01 = 4, Valor02 = 2 WHERE Numero = 2"));
+            db.execute(
+                QStringLiteral("UPDATE Criterios SET Identifica = 'Custo', Sinal = '-', Peso = 3, "
+                               "Valor01 = 1, Valor02 = 2 WHERE Numero = 1"));
+            db.execute(
+                QStringLiteral("UPDATE Criterios SET Identifica = 'Prazo', Sinal = '+', Peso = 5, "
+                               "Valor01 = 4, Valor02 = 2 WHERE Numero = 2"));
         }
         kivo::Menu menu(folder_->path());
         QVERIFY(menu.Form_Load());

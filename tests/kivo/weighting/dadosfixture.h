@@ -68,10 +68,22 @@ struct DadosFixture {
     }
 };
 
-inline QTableView* grid(QWidget* screen) { return named<QTableView>(screen, "MSFlexGrid1"); }
-inline kivo::GradeDados& cells(kivo::frmDados* screen) { return screen->grade(); }
-inline QString cell(kivo::frmDados* screen, int row, int col) { return screen->grade().texto(row, col); }
-inline QRadioButton* option(QWidget* screen, int k) { return named<QRadioButton>(screen, QStringLiteral("opt%1").arg(k)); }
+inline QTableView* grid(QWidget* screen)
+{
+    return named<QTableView>(screen, "MSFlexGrid1");
+}
+inline kivo::GradeDados& cells(kivo::frmDados* screen)
+{
+    return screen->grade();
+}
+inline QString cell(kivo::frmDados* screen, int row, int col)
+{
+    return screen->grade().texto(row, col);
+}
+inline QRadioButton* option(QWidget* screen, int k)
+{
+    return named<QRadioButton>(screen, QStringLiteral("opt%1").arg(k));
+}
 inline common::PictureBox* banner(QWidget* screen, int k)
 {
     return named<common::PictureBox>(screen, common::arrayName(QStringLiteral("picLogo"), k));

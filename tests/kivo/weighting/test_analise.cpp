@@ -8,7 +8,6 @@
 
 #include <tuple>
 
-
 using kivo::GradeDados;
 namespace analise = kivo::analise;
 
@@ -95,13 +94,13 @@ private slots:
         QCOMPARE(cell(frm.get(), 2, 1), QStringLiteral("1"));
         QTest::keyClick(frm.get(), Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(!named<QPushButton>(frm.get(), "cmdCalcular")->isVisible());
-        QCOMPARE(coluna(frm.get(), 4, 3), QStringList({"1,1", "15", "1,2"}));     // R
-        QCOMPARE(linha(frm.get(), 3, 3), QStringList({"11", "0,3", "6"}));        // C
-        QCOMPARE(coluna(frm.get(), 5, 3), QStringList({"0,00", "5,00", "0,04"})); // H
-        QCOMPARE(linha(frm.get(), 4, 3), QStringList({"5,00", "0,00", "2,66"}));  // V
-        QCOMPARE(coluna(frm.get(), 6, 3), QStringList({"4,00", "-1,00", "1,56"}));// E
-        QCOMPARE(coluna(frm.get(), 7, 3), QStringList({"0,00", "1,00", "0,49"})); // N
-        QCOMPARE(coluna(frm.get(), 8, 3), QStringList({"1,00", "10,00", "5,41"}));// W, not 5,40
+        QCOMPARE(coluna(frm.get(), 4, 3), QStringList({"1,1", "15", "1,2"}));       // R
+        QCOMPARE(linha(frm.get(), 3, 3), QStringList({"11", "0,3", "6"}));          // C
+        QCOMPARE(coluna(frm.get(), 5, 3), QStringList({"0,00", "5,00", "0,04"}));   // H
+        QCOMPARE(linha(frm.get(), 4, 3), QStringList({"5,00", "0,00", "2,66"}));    // V
+        QCOMPARE(coluna(frm.get(), 6, 3), QStringList({"4,00", "-1,00", "1,56"}));  // E
+        QCOMPARE(coluna(frm.get(), 7, 3), QStringList({"0,00", "1,00", "0,49"}));   // N
+        QCOMPARE(coluna(frm.get(), 8, 3), QStringList({"1,00", "10,00", "5,41"}));  // W, not 5,40
         QCOMPARE(f_->stored("PesoFinal", 4), QStringList({"1", "10", "5,41", "0"}));
         QCOMPARE(f_->stored("Peso", 4), QStringList({"1", "10", "5,41", "7,5"}));
         QCOMPARE(f_->stored("Emach", 3), QStringList({"4", "-1", "1,56"}));
@@ -120,14 +119,19 @@ private slots:
     {
         QTest::addColumn<short>("idioma");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("English") << short(1)
-                                 << QStringList{"Points to Column", "Normatization V 0-5", "Points to Row",
-                                                "Normatization H 0-5", "Emach", "1-Normalization", "Final Weight"};
-        const QStringList pt{"Pontos da Coluna", "Normatização V 0-5", "Pontos da Linha", "Normatização H 0-5",
-                             "Emach",            "1-Normalização",     "Peso Final"};
-        QTest::newRow("Spanish") << short(2)
-                                 << QStringList{"Puntos de la Columna", "Normalización V 0-5", "Puntos de la Fila",
-                                                "Normalización H 0-5", "Emach", "1-Normalización", "Peso Final"};
+        QTest::newRow("English")
+            << short(1)
+            << QStringList{"Points to Column", "Normatization V 0-5", "Points to Row", "Normatization H 0-5", "Emach",
+                           "1-Normalization",  "Final Weight"};
+        const QStringList pt{"Pontos da Coluna", "Normatização V 0-5", "Pontos da Linha", "Normatização H 0-5", "Emach",
+                             "1-Normalização",   "Peso Final"};
+        QTest::newRow("Spanish") << short(2) << QStringList{"Puntos de la Columna",
+                                                            "Normalización V 0-5",
+                                                            "Puntos de la Fila",
+                                                            "Normalización H 0-5",
+                                                            "Emach",
+                                                            "1-Normalización",
+                                                            "Peso Final"};
         QTest::newRow("Portuguese") << short(3) << pt;
     }
 
@@ -185,10 +189,8 @@ private slots:
     void the_most_and_the_least_important_criteria_get_fixed_figures()
     {
         // Criterion 2 wins every comparison and criterion 4 loses every one.
-        const analise::Resultado r = analise::calcula(matriz({{0, 0.2, 1, 5},
-                                                              {5, 0, 10, 10},
-                                                              {1, 0.1, 0, 5},
-                                                              {0.2, 0.1, 0.2, 0}}));
+        const analise::Resultado r =
+            analise::calcula(matriz({{0, 0.2, 1, 5}, {5, 0, 10, 10}, {1, 0.1, 0, 5}, {0.2, 0.1, 0.2, 0}}));
         QCOMPARE(r.falha, analise::Falha::Nenhuma);
         const QStringList mais{r.h[1], r.v[1], r.emach[1], r.normal[1], r.peso[1]};
         const QStringList menos{r.h[3], r.v[3], r.emach[3], r.normal[3], r.peso[3]};
@@ -221,20 +223,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("nomes");
         QTest::addColumn<QList<QList<double>>>("m");
-        QTest::addColumn<int>("scaled");  // how many H values the grid holds
+        QTest::addColumn<int>("scaled");     // how many H values the grid holds
         QTest::addColumn<QString>("linha");  // the consistency line still speaks of the answers
         const QString aceitavel = QStringLiteral("Razão de consistência: 0,00 — aceitável");
         QTest::newRow("one criterion") << QStringList{"A"} << QList<QList<double>>{{0}} << 0 << aceitavel;
         QTest::newRow("all the same") << QStringList{"A", "B", "C"}
                                       << QList<QList<double>>{{0, 1, 1}, {1, 0, 1}, {1, 1, 0}} << 0 << aceitavel;
-        QTest::newRow("nothing answered") << QStringList{"A", "B", "C"}
-                                          << QList<QList<double>>{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}} << 0
-                                          << "Razão de consistência: faltam 3 comparações; a razão precisa de todas.";
+        QTest::newRow("nothing answered")
+            << QStringList{"A", "B", "C"} << QList<QList<double>>{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}} << 0
+            << "Razão de consistência: faltam 3 comparações; a razão precisa de todas.";
         // Rows differ, columns equal: only stored comparisons that are not reciprocal get here.
-        QTest::newRow("columns equal") << QStringList{"A", "B", "C"}
-                                       << QList<QList<double>>{{0, 10, 1}, {10, 0, 10}, {1, 1, 0}} << 1
-                                       << "Razão de consistência: 2,20 — acima de 0,10. Mudar A × C de «De forma igual» para «Mais» levaria "
-                                          "a razão a 0,83";
+        QTest::newRow("columns equal")
+            << QStringList{"A", "B", "C"} << QList<QList<double>>{{0, 10, 1}, {10, 0, 10}, {1, 1, 0}} << 1
+            << "Razão de consistência: 2,20 — acima de 0,10. Mudar A × C de «De forma igual» para «Mais» levaria "
+               "a razão a 0,83";
     }
 
     void a_failure_keeps_the_points_stores_the_comparisons_and_nothing_more()
@@ -292,8 +294,10 @@ private slots:
                                           << "Preencher totalmente a planilha antes de analizar";
         QTest::newRow("columns, Portuguese") << short(3) << true << "Valores incompletos!"
                                              << "Preencher totalmente a planilha antes de analizar";
-        QTest::newRow("rows, 7") << short(7) << false << "" << "";
-        QTest::newRow("columns, 7") << short(7) << true << "" << "";
+        QTest::newRow("rows, 7") << short(7) << false << ""
+                                 << "";
+        QTest::newRow("columns, 7") << short(7) << true << ""
+                                    << "";
     }
 
     void each_failure_speaks_the_interface_language()
@@ -333,9 +337,10 @@ private slots:
         common::setUserLocale(QLocale(locale));
         f_->execute("UPDATE Criterios SET Peso = ''");
         analisa({"A", "B", "C"}, Exemplo);
-        common::Recordset q = common::Recordset::openQuery(
-            f_->programa.db, "SELECT typeof(Peso) AS a, Peso, typeof(PesoFinal) AS b, typeof(Emach) AS c "
-                             "FROM Criterios ORDER BY Numero");
+        common::Recordset q =
+            common::Recordset::openQuery(f_->programa.db,
+                                         "SELECT typeof(Peso) AS a, Peso, typeof(PesoFinal) AS b, typeof(Emach) AS c "
+                                         "FROM Criterios ORDER BY Numero");
         QStringList types;
         QList<double> pesos;
         for (; !q.eof() && pesos.size() < 4; q.moveNext()) {
@@ -353,8 +358,9 @@ private slots:
     void the_weights_of_all_criteria_or_of_none_are_stored()
     {
         f_->execute("UPDATE Criterios SET Peso = '3'");
-        f_->execute("CREATE TRIGGER recusa BEFORE UPDATE OF Peso ON Criterios WHEN NEW.Numero = 3 "
-                    "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        f_->execute(
+            "CREATE TRIGGER recusa BEFORE UPDATE OF Peso ON Criterios WHEN NEW.Numero = 3 "
+            "BEGIN SELECT RAISE(ABORT, 'recusado'); END");
         auto frm = analisa({"A", "B", "C"}, Exemplo);
         QCOMPARE(lastMessage().icon, QMessageBox::Critical);  // the failure is reported
         QVERIFY(lastMessage().text.contains("recusado"));
@@ -386,8 +392,9 @@ private slots:
         // or more.
         for (int n = 3; n <= 15; ++n) {
             const double media = analise::indiceConsistenciaMedio(n, 450000 / (n * n), 7000 + n);
-            QVERIFY2(std::abs(media - analise::indiceAleatorio(n)) <= 0.02,
-                     qPrintable(QStringLiteral("n = %1: %2 against %3").arg(n).arg(media).arg(analise::indiceAleatorio(n))));
+            QVERIFY2(
+                std::abs(media - analise::indiceAleatorio(n)) <= 0.02,
+                qPrintable(QStringLiteral("n = %1: %2 against %3").arg(n).arg(media).arg(analise::indiceAleatorio(n))));
         }
         // Three criteria have 125 answer sets in all: the exact mean, far from the 1-9 scale's 0.58.
         QCOMPARE(common::formatFixed(analise::indiceConsistenciaExato(3), 3), QStringLiteral("0,654"));
@@ -407,16 +414,16 @@ private slots:
 
         // A "Muito Mais" than all, B "Mais" than C and D, C the same as D: ordered answers that
         // the 1-9 scale's index (0.90 for four) would put at 0,13.
-        const analise::Consistencia d = analise::consistencia(
-            matriz({{0, 10, 10, 10}, {0.1, 0, 5, 5}, {0.1, 0.2, 0, 1}, {0.1, 0.2, 1, 0}}));
+        const analise::Consistencia d =
+            analise::consistencia(matriz({{0, 10, 10, 10}, {0.1, 0, 5, 5}, {0.1, 0.2, 0, 1}, {0.1, 0.2, 1, 0}}));
         QVERIFY(d.aceitavel);
         QCOMPARE(common::formatFixed(d.razao, 2), QStringLiteral("0,10"));
         QCOMPARE(common::formatFixed((d.lambdaMax - 4) / 3 / 0.90, 2), QStringLiteral("0,13"));
 
         // Four strictly ordered, each "Mais" than the next: two steps down would be 25 times, and
         // the scale stops at 10. No cycle, but the ratio says what the answers hold.
-        const analise::Consistencia e = analise::consistencia(
-            matriz({{0, 5, 10, 10}, {0.2, 0, 5, 10}, {0.1, 0.2, 0, 5}, {0.1, 0.1, 0.2, 0}}));
+        const analise::Consistencia e =
+            analise::consistencia(matriz({{0, 5, 10, 10}, {0.2, 0, 5, 10}, {0.1, 0.2, 0, 5}, {0.1, 0.1, 0.2, 0}}));
         QVERIFY(e.ciclo.empty());
         QCOMPARE(common::formatFixed(e.razao, 2), QStringLiteral("0,13"));
         QVERIFY(!e.aceitavel);

@@ -67,17 +67,50 @@ private slots:
     {
         QTest::addColumn<short>("idioma");
         QTest::addColumn<QStringList>("expected");
-        const QStringList pt{"Identificação dos Pesos", "O critério: ", "é: ", "Do que o critério: ",
-                             "Para a função objetivo ", "Comparação: ", "Muito &Mais", "Ma&is", "&De forma igual",
-                             "M&enos", "M&uito menos", "&Gravar", "&Analizar", "&Voltar"};
+        const QStringList pt{"Identificação dos Pesos",
+                             "O critério: ",
+                             "é: ",
+                             "Do que o critério: ",
+                             "Para a função objetivo ",
+                             "Comparação: ",
+                             "Muito &Mais",
+                             "Ma&is",
+                             "&De forma igual",
+                             "M&enos",
+                             "M&uito menos",
+                             "&Gravar",
+                             "&Analizar",
+                             "&Voltar"};
         QTest::newRow("English") << short(1)
-                                 << QStringList{"Registration of events", "The criteria:", "it is", "Than the criteria:",
-                                                "for the objective function", "Comparison", "Much &more", "M&uch",
-                                                "&The same", "&Less", "Much l&ess", "&Write", "&Analyze", "&Return"};
+                                 << QStringList{"Registration of events",
+                                                "The criteria:",
+                                                "it is",
+                                                "Than the criteria:",
+                                                "for the objective function",
+                                                "Comparison",
+                                                "Much &more",
+                                                "M&uch",
+                                                "&The same",
+                                                "&Less",
+                                                "Much l&ess",
+                                                "&Write",
+                                                "&Analyze",
+                                                "&Return"};
         QTest::newRow("Spanish") << short(2)
-                                 << QStringList{"Identificación de los Pesos", "El criterio: ", "es: ", "Que el criterio: ",
-                                                "Para la función objetivo ", "Comparación: ", "Mucho &más", "Má&s", "&Igual",
-                                                "M&enos", "M&ucho menos", "&Grabar", "&Analizar", "&Volver"};
+                                 << QStringList{"Identificación de los Pesos",
+                                                "El criterio: ",
+                                                "es: ",
+                                                "Que el criterio: ",
+                                                "Para la función objetivo ",
+                                                "Comparación: ",
+                                                "Mucho &más",
+                                                "Má&s",
+                                                "&Igual",
+                                                "M&enos",
+                                                "M&ucho menos",
+                                                "&Grabar",
+                                                "&Analizar",
+                                                "&Volver"};
         QTest::newRow("Portuguese") << short(3) << pt;
     }
 
@@ -120,8 +153,12 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("fifth");
         QTest::addColumn<QString>("tenth");
-        QTest::newRow("pt_BR") << "pt_BR" << "0,2" << "0,1";
-        QTest::newRow("en_US") << "en_US" << "0.2" << "0.1";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "0,2"
+                               << "0,1";
+        QTest::newRow("en_US") << "en_US"
+                               << "0.2"
+                               << "0.1";
     }
 
     void stored_comparisons_show_again_as_stored_in_the_users_locale()
@@ -153,7 +190,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("empty table") << QStringList{"DELETE FROM Criterios"}
                                      << "A tabela Criterios tem 0 registro(s), mas são 3 critérios.";
-        QTest::newRow("fewer rows") << QStringList{"UPDATE Criterios SET Qtde = 6", "DELETE FROM Criterios WHERE Numero > 4"}
+        QTest::newRow("fewer rows") << QStringList{"UPDATE Criterios SET Qtde = 6",
+                                                   "DELETE FROM Criterios WHERE Numero > 4"}
                                     << "A tabela Criterios tem 4 registro(s), mas são 6 critérios.";
         QTest::newRow("missing field") << QStringList{"UPDATE Criterios SET Qtde = 5",
                                                       "ALTER TABLE Criterios DROP COLUMN N04"}
@@ -243,8 +281,10 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("mirror");
-        QTest::newRow("pt_BR") << "pt_BR" << "0,1";
-        QTest::newRow("en_US") << "en_US" << "0.1";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "0,1";
+        QTest::newRow("en_US") << "en_US"
+                               << "0.1";
     }
 
     void much_more_puts_ten_and_its_reciprocal_in_the_users_locale()
@@ -306,12 +346,12 @@ private slots:
             int opcao;
         };
         const QList<Passo> passos{
-            {{0, 2}, Qt::Key_Return, {{Qt::Key_M, alt}}, 1},               // A × B "Muito Mais"
-            {{0, 3}, Qt::Key_Space, {{Qt::Key_I, alt}}, 2},                // A × C "Mais"
-            {{0, 4}, Qt::Key_Enter, {{Qt::Key_D, alt}}, 3},                // A × D "De forma igual"
+            {{0, 2}, Qt::Key_Return, {{Qt::Key_M, alt}}, 1},                          // A × B "Muito Mais"
+            {{0, 3}, Qt::Key_Space, {{Qt::Key_I, alt}}, 2},                           // A × C "Mais"
+            {{0, 4}, Qt::Key_Enter, {{Qt::Key_D, alt}}, 3},                           // A × D "De forma igual"
             {{1, 3}, Qt::Key_Return, {{Qt::Key_Right, {}}, {Qt::Key_Space, {}}}, 4},  // B × C
-            {{1, 4}, Qt::Key_F2, {{Qt::Key_Space, {}}}, 5},                // B × D: opt5, where it starts
-            {{2, 4}, Qt::Key_Return, {{Qt::Key_E, alt}}, 4},               // C × D "Menos"
+            {{1, 4}, Qt::Key_F2, {{Qt::Key_Space, {}}}, 5},                           // B × D: opt5, where it starts
+            {{2, 4}, Qt::Key_Return, {{Qt::Key_E, alt}}, 4},                          // C × D "Menos"
         };
         for (const Passo& p : passos) {
             const int antes = presses;
@@ -432,9 +472,9 @@ private slots:
         auto frm = f_->load();
         QTableView* view = grid(frm.get());
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));  // A × C is answered already
-        answer(frm.get(), 2, 3, 1);  // B × C, the last pair, by the mouse
+        answer(frm.get(), 2, 3, 1);                                  // B × C, the last pair, by the mouse
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));  // round to A × B
-        answer(frm.get(), 1, 2, 0);  // no option: still unanswered, and the only one
+        answer(frm.get(), 1, 2, 0);                                  // no option: still unanswered, and the only one
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));
         // The clicked cell is asked as before; no option preselected.
         clickCell(frm.get(), 0, 3);
@@ -550,7 +590,7 @@ private slots:
         kivo::comparacoes::grava(f_->programa.db, linhas, {{"", "0,2"}, {"5", ""}});
         QCOMPARE(f_->stored("N01", 3), QStringList({"0", "5", "0"}));
         QCOMPARE(f_->stored("N02", 3), QStringList({"0,2", "0", "0"}));
-        QCOMPARE(f_->stored("N03", 1), QStringList{"0,2"});  // beyond the matrix: untouched
+        QCOMPARE(f_->stored("N03", 1), QStringList{"0,2"});        // beyond the matrix: untouched
         QCOMPARE(f_->stored("Peso", 2), QStringList({"3", "3"}));  // the comparisons alone
 
         const kivo::comparacoes::Pesos pesos{{"-1,00", "4,00"}, {"10,00", ""}};

@@ -54,8 +54,10 @@ class TestHostil : public QObject {
     void caso()
     {
         f_->alternativas({"Alfa", "Beta", "Gama", "Delta"});
-        f_->criterios({{"Custo", "+", 1, {1, 2, 3, 4}}, {"Prazo", "-", 2, {5, 6, 7, 8}},
-                       {"Risco", "+", 4, {9, 10, 11, 12}}, {"Valor", "+", 3, {13, 14, 15, 16}}});
+        f_->criterios({{"Custo", "+", 1, {1, 2, 3, 4}},
+                       {"Prazo", "-", 2, {5, 6, 7, 8}},
+                       {"Risco", "+", 4, {9, 10, 11, 12}},
+                       {"Valor", "+", 3, {13, 14, 15, 16}}});
     }
 
     // Every case of the table under both locales (one for a box without numbers); `um` runs one case
@@ -70,24 +72,27 @@ class TestHostil : public QObject {
     void descricao(const QString& tabela, const QString& campo, const char* array, int limite)
     {
         const QString original = f_->campo(tabela, campo, 2).toString();
-        todos(array, [&](const QString& texto) {
-            std::unique_ptr<QDialog> tela;
-            if (tabela == QLatin1String("Alternativas"))
-                tela = std::make_unique<kivo::frmAlternativas>(f_->programa);
-            else
-                tela = std::make_unique<kivo::frmCriterios>(f_->programa);
-            if (auto* a = qobject_cast<kivo::frmAlternativas*>(tela.get()))
-                a->Form_Load();
-            else
-                qobject_cast<kivo::frmCriterios*>(tela.get())->Form_Load();
-            QLineEdit* box = caixa(tela.get(), array, 1);
-            digitaEGrava(*tela, box, texto, "cmdSair");
-            QCOMPARE(tela->result(), int(QDialog::Accepted));
-            QCOMPARE(box->text(), testsupport::cutAt(texto, limite));
-            QVERIFY(testsupport::wholeCharacters(box->text()));
-            QCOMPARE(f_->campo(tabela, campo, 2).toString(), box->text());
-            f_->execute(QStringLiteral("UPDATE %1 SET %2 = ? WHERE Numero = 2").arg(tabela, campo), {original});
-        }, false);  // a description holds no number: one locale is enough
+        todos(
+            array,
+            [&](const QString& texto) {
+                std::unique_ptr<QDialog> tela;
+                if (tabela == QLatin1String("Alternativas"))
+                    tela = std::make_unique<kivo::frmAlternativas>(f_->programa);
+                else
+                    tela = std::make_unique<kivo::frmCriterios>(f_->programa);
+                if (auto* a = qobject_cast<kivo::frmAlternativas*>(tela.get()))
+                    a->Form_Load();
+                else
+                    qobject_cast<kivo::frmCriterios*>(tela.get())->Form_Load();
+                QLineEdit* box = caixa(tela.get(), array, 1);
+                digitaEGrava(*tela, box, texto, "cmdSair");
+                QCOMPARE(tela->result(), int(QDialog::Accepted));
+                QCOMPARE(box->text(), testsupport::cutAt(texto, limite));
+                QVERIFY(testsupport::wholeCharacters(box->text()));
+                QCOMPARE(f_->campo(tabela, campo, 2).toString(), box->text());
+                f_->execute(QStringLiteral("UPDATE %1 SET %2 = ? WHERE Numero = 2").arg(tabela, campo), {original});
+            },
+            false);  // a description holds no number: one locale is enough
     }
 
     // A count box: a count it accepts is stored as the box shows it; anything else is emptied or

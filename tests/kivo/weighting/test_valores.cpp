@@ -26,8 +26,14 @@ T* at(QObject* screen, const char* array, int i)
     return named<T>(screen, common::arrayName(QLatin1String(array), i));
 }
 
-QLineEdit* caixa(QObject* screen, int i) { return at<QLineEdit>(screen, "txtValor", i); }
-QRadioButton* opcao(QObject* screen, int i) { return at<QRadioButton>(screen, "optCriterio", i); }
+QLineEdit* caixa(QObject* screen, int i)
+{
+    return at<QLineEdit>(screen, "txtValor", i);
+}
+QRadioButton* opcao(QObject* screen, int i)
+{
+    return at<QRadioButton>(screen, "optCriterio", i);
+}
 
 // No empty band below the buttons: the window ends a margin under the lowest one, at any pixel
 // ratio.
@@ -57,8 +63,10 @@ class TestValores : public QObject {
     void caso()
     {
         f_->alternativas({"Alfa", "", "Gama", "Delta"});
-        f_->criterios({{"Custo", "+", 1, {1, 2, 3, 4}}, {"", "+", 1, {5, 6, 7, 8}},
-                       {"Prazo", "-", 2, {2.5, 9, 10, 11}}, {" Risco ", "+", 4, {12, 13, 14, 15}}});
+        f_->criterios({{"Custo", "+", 1, {1, 2, 3, 4}},
+                       {"", "+", 1, {5, 6, 7, 8}},
+                       {"Prazo", "-", 2, {2.5, 9, 10, 11}},
+                       {" Risco ", "+", 4, {12, 13, 14, 15}}});
     }
 
     std::unique_ptr<kivo::frmValores> abre()
@@ -113,8 +121,12 @@ private slots:
     void a_short_count_still_shows_every_named_row()
     {
         f_->alternativas({"A", "B", "C", "D", "E", "F", "G", "H"}, QStringLiteral("2"));
-        f_->criterios({{"X", "+", 1, {}}, {"Y", "+", 1, {}}, {"Z", "+", 1, {}}, {"W", "+", 1, {}},
-                       {"V", "+", 1, {}}, {"U", "+", 1, {}}});
+        f_->criterios({{"X", "+", 1, {}},
+                       {"Y", "+", 1, {}},
+                       {"Z", "+", 1, {}},
+                       {"W", "+", 1, {}},
+                       {"V", "+", 1, {}},
+                       {"U", "+", 1, {}}});
         auto frm = abre();
         QVERIFY(caixa(frm.get(), 7)->isVisibleTo(frm.get()));
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame1")->height(), common::twips(400 * 2 + 900));
@@ -135,8 +147,8 @@ private slots:
         const auto lidos = kivo::valores::le(criterios, 1);
         QVERIFY(lidos);
         QCOMPARE(lidos->size(), 15);
-        QCOMPARE(lidos->mid(0, 4), (QList<std::optional<QString>>{QStringLiteral("1"), QStringLiteral("2"),
-                                                                    std::nullopt, std::nullopt}));
+        QCOMPARE(lidos->mid(0, 4),
+                 (QList<std::optional<QString>>{QStringLiteral("1"), QStringLiteral("2"), std::nullopt, std::nullopt}));
         QStringList textos(15, QStringLiteral("7"));
         textos[1] = QStringLiteral("dois");
         textos[4] = QString();
@@ -146,7 +158,7 @@ private slots:
         QCOMPARE(f_->campo("Criterios", "Valor03", 1), QVariant());
         QCOMPARE(f_->campo("Criterios", "Valor04", 1), QVariant(QStringLiteral("")));
         QCOMPARE(kivo::valores::le(criterios, 1)->value(4), lidos->value(4));  // an empty text: kept
-        QCOMPARE(f_->numero("Criterios", "Valor06", 3), 0.0);  // another record: untouched
+        QCOMPARE(f_->numero("Criterios", "Valor06", 3), 0.0);                  // another record: untouched
     }
 
     void choosing_criteria_stores_the_one_before()
@@ -160,7 +172,7 @@ private slots:
 
         caixa(frm.get(), 0)->setText(QStringLiteral("10,5"));
         caixa(frm.get(), 1)->setText(QStringLiteral("20"));  // the hidden box of the blank alternative
-        frm->optCriterio_Click(2);                             // option 2 is criterion 3
+        frm->optCriterio_Click(2);                           // option 2 is criterion 3
         QCOMPARE(frm->criterioAtual(), short(3));
         QCOMPARE(f_->numero("Criterios", "Valor01", 1), 10.5);
         QCOMPARE(f_->numero("Criterios", "Valor02", 1), 20.0);
@@ -312,11 +324,9 @@ private slots:
         frm->show();
         QVERIFY(QTest::qWaitForWindowActive(frm.get()));
         // No criterion yet: the boxes wait, the options are one stop.
-        QCOMPARE(testsupport::tabChain(opcao(frm.get(), 0)),
-                 QStringList({"optCriterio(0)", "cmdGravar", "cmdSair"}));
+        QCOMPARE(testsupport::tabChain(opcao(frm.get(), 0)), QStringList({"optCriterio(0)", "cmdGravar", "cmdSair"}));
         clica(opcao(frm.get(), 2));
-        const QStringList ordem{"txtValor(0)", "txtValor(2)", "txtValor(3)", "optCriterio(2)", "cmdGravar",
-                                "cmdSair"};
+        const QStringList ordem{"txtValor(0)", "txtValor(2)", "txtValor(3)", "optCriterio(2)", "cmdGravar", "cmdSair"};
         QCOMPARE(testsupport::tabChain(caixa(frm.get(), 0)), ordem);
         QStringList volta{ordem.front()};
         for (qsizetype i = ordem.size() - 1; i > 0; --i)
