@@ -82,10 +82,8 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     auto* layout = new QHBoxLayout(central);
     auto* image1 = new QLabel(central);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(nomeProduto());
     auto* image2 = new QLabel(central);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(letrasMetodo());
     layout->addWidget(image1);
     layout->addWidget(image2);
     setCentralWidget(central);
@@ -120,6 +118,9 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 void Menu::retranslate()
 {
     setWindowTitle(tr("Sistema Davo"));
+    // The pictures carry words too.
+    findChild<QLabel*>(QStringLiteral("Image1"))->setPixmap(nomeProduto());
+    findChild<QLabel*>(QStringLiteral("Image2"))->setPixmap(letrasMetodo());
     const std::pair<const char*, QString> textos[] = {
         {"mnuAtivGUT", tr("&Atividades GUT")},
         {"mnuHistorico", tr("&Histórico")},

@@ -377,9 +377,11 @@ private slots:
             }
             return d.result();
         });
+        const QImage figura = named<QLabel>(&menu, "Image1")->pixmap().toImage();
         named<QAction>(&menu, "mnuSuporte")->trigger();
         named<QAction>(&menu, "mnuAtivGUT")->trigger();
         QCOMPARE(vistos, textos);
+        QVERIFY(named<QLabel>(&menu, "Image1")->pixmap().toImage() != figura);  // the picture's words too
         // Each language under its own name, in every language.
         QCOMPARE(opcoes, QStringList({"English", "Español", "Português"}));
         QCOMPARE(davo::linguaGuardada(), codigo);
