@@ -141,6 +141,7 @@ void frmValores::Form_Load()
         const QString nome = criterios_.text(QStringLiteral("Identifica")).trimmed();
         if (!nome.isEmpty()) {
             optCriterio_[i]->setText(nome);
+            optCriterio_[i]->setToolTip(nome);  // a long name is cut by the frame's width
             common::placeTwips(optCriterio_[i], 200, TopoOpcoes + Passo * c, LarguraFrame2 - 400, 315);
             optCriterio_[i]->show();
             ++c;

@@ -109,6 +109,8 @@ QVariant GradeDados::data(const QModelIndex& index, int role) const
         const bool numero = common::isNumeric(c.texto);
         return int((numero ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
+    case Qt::ToolTipRole:  // a criterion's whole name, where its column cuts it
+        return index.column() == 0 && !c.texto.isEmpty() ? QVariant(c.texto) : QVariant();
     default:
         return {};
     }

@@ -49,6 +49,8 @@ private slots:
         QVERIFY(!banner(frm.get(), 4)->isVisibleTo(frm.get()));
         QCOMPARE(banner(frm.get(), 1)->toolTip(), QStringLiteral("Custo"));
         QCOMPARE(cell(frm.get(), 0, 0), QStringLiteral("Custo"));
+        QCOMPARE(g.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Custo"));  // the whole name
+        QVERIFY(g.index(0, 1).data(Qt::ToolTipRole).isNull());
         // Grey mirror cells below the diagonal, the blue diagonal, the rest unpainted.
         const quint32 expected[3][3] = {{GradeDados::Azul, GradeDados::Janela, GradeDados::Janela},
                                         {GradeDados::Cinza, GradeDados::Azul, GradeDados::Janela},

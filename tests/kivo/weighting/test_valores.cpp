@@ -106,7 +106,8 @@ private slots:
         QCOMPARE(at<QLabel>(frm.get(), "Label1", 0)->text(), QStringLiteral("Alternativa  1:"));
         QCOMPARE(at<QLabel>(frm.get(), "Label1", 14)->text(), QStringLiteral("Alternativa 15:"));
         QCOMPARE(at<QLabel>(frm.get(), "lblAlternativa", 2)->text(), QStringLiteral("Gama"));
-        QCOMPARE(opcao(frm.get(), 3)->text(), QStringLiteral("Risco"));  // trimmed
+        QCOMPARE(opcao(frm.get(), 3)->text(), QStringLiteral("Risco"));     // trimmed
+        QCOMPARE(opcao(frm.get(), 3)->toolTip(), QStringLiteral("Risco"));  // the whole name, where the frame cuts it
         QCOMPARE(textos(frm.get()), QStringList(15, QString()));
 
         // Frames: 400 twips a row or option; the window 2000 below the taller.
