@@ -9,6 +9,7 @@
 #include "davo/screens/frmAtividadesGUT.h"
 #include "davo/screens/frmPlano.h"
 
+#include "common/clock.h"
 #include "common/platform.h"
 #include "common/store.h"
 

@@ -6,6 +6,7 @@
 #include "kivo/results/calculo.h"
 #include "kivo/shell/database.h"
 
+#include "common/clock.h"
 #include "common/platform.h"
 #include "common/store.h"
 

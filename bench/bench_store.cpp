@@ -6,6 +6,7 @@
 #include "davo/data/prazos.h"
 #include "kivo/shell/database.h"
 
+#include "common/clock.h"
 #include "common/platform.h"
 #include "common/store.h"
 

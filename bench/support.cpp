@@ -2,6 +2,7 @@
 
 #include "davo/data/database.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"

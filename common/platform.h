@@ -1,11 +1,9 @@
 #pragma once
 
-// Everything the programs ask of the machine that a test must control: message boxes, modal
-// screens, the current date and the pauses (common/clock.h), whether another copy is running.
+// What the programs' screens ask of the machine that a test must control: message boxes, modal
+// screens, whether another copy is running (the current date and the pauses are in common/clock.h).
 // Production uses the real thing; a test switches each to its test mode, where nothing waits on a
-// window or a clock.
-
-#include "common/clock.h"
+// window.
 
 #include <QList>
 #include <QLockFile>

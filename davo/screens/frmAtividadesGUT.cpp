@@ -10,6 +10,7 @@
 #include "davo/screens/gradeatividades.h"
 #include "davo/screens/tamanhojanela.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
 #include "common/picturebox.h"

@@ -7,6 +7,7 @@
 #include "davo/screens/frmPlano.h"
 #include "davo/screens/frmTendencia.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
 #include "common/platform.h"

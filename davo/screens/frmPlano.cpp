@@ -3,6 +3,7 @@
 #include "davo/data/prazos.h"
 #include "davo/screens/graficoplano.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/widgets.h"

@@ -5,6 +5,7 @@
 #include "davo/data/prazos.h"
 #include "davo/screens/gradeatividades.h"
 
+#include "common/clock.h"
 #include "common/platform.h"
 #include "common/store.h"
 

@@ -8,6 +8,7 @@
 #include "davo/screens/intercambio.h"
 #include "davo/screens/report.h"
 
+#include "common/clock.h"
 #include "common/esquema.h"
 #include "common/formats.h"
 #include "common/frmInformacoes.h"

@@ -2,6 +2,7 @@
 #include "kivo/shell/caso.h"
 #include "kivo/shell/kivo.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/platform.h"
 

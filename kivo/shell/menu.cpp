@@ -13,6 +13,7 @@
 #include "kivo/weighting/frmValores.h"
 
 #include "common/application.h"
+#include "common/clock.h"
 #include "common/frmInformacoes.h"
 
 #include "common/esquema.h"

@@ -1,5 +1,6 @@
 #include "tests/support/testsupport.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/store.h"
 

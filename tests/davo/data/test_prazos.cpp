@@ -2,6 +2,7 @@
 #include "davo/data/gut.h"
 #include "davo/data/prazos.h"
 
+#include "common/clock.h"
 #include "common/store.h"
 #include "tests/davo/davofixture.h"
 #include "tests/support/testsupport.h"

@@ -3,6 +3,7 @@
 #include "davo/screens/frmHistorico.h"
 #include "davo/screens/gradeatividades.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 #include "common/maskeddatebox.h"
 #include "common/picturebox.h"

@@ -5,6 +5,7 @@
 
 #include "kivo/results/calculo.h"
 
+#include "common/clock.h"
 #include "common/formats.h"
 
 #include <cmath>

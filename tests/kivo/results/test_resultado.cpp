@@ -7,6 +7,7 @@
 #include "kivo/results/graficoresultado.h"
 #include "kivo/shell/menu.h"
 
+#include "common/clock.h"
 #include "common/datasource.h"
 #include "common/formats.h"
 #include "common/widgets.h"
