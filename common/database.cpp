@@ -2,6 +2,7 @@
 
 #include "common/database_p.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -45,37 +46,46 @@ StoreError engineError(int code, const QString& why, const QString& path, const 
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return StoreError(StoreError::Locked,
-                          QStringLiteral("O arquivo '%1' está bloqueado por outro usuário.").arg(path), Kind::Busy,
-                          path);
+        return StoreError(
+            StoreError::Locked,
+            QCoreApplication::translate("common", "O arquivo '%1' está bloqueado por outro usuário.").arg(path),
+            Kind::Busy, path);
     case SQLITE_FULL:
-        return StoreError(StoreError::DiskFull,
-                          QStringLiteral("Não há espaço em disco para gravar '%1' (%2).").arg(path, why),
-                          Kind::DiskFull, path);
+        return StoreError(
+            StoreError::DiskFull,
+            QCoreApplication::translate("common", "Não há espaço em disco para gravar '%1' (%2).").arg(path, why),
+            Kind::DiskFull, path);
     case SQLITE_IOERR:
         if (code == SQLITE_IOERR_NOMEM)
             break;
-        return StoreError(StoreError::DiskError, QStringLiteral("Erro de disco ao gravar '%1' (%2).").arg(path, why),
+        return StoreError(StoreError::DiskError,
+                          QCoreApplication::translate("common", "Erro de disco ao gravar '%1' (%2).").arg(path, why),
                           Kind::DiskError, path);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
         return StoreError(StoreError::NotADatabase,
-                          QStringLiteral("Formato de banco de dados não reconhecido: '%1' (%2).").arg(path, why));
+                          QCoreApplication::translate("common", "Formato de banco de dados não reconhecido: '%1' (%2).")
+                              .arg(path, why));
     case SQLITE_CANTOPEN:
         // Past the opening, what cannot be opened is the journal beside the file: its folder
         // refuses new files.
-        return StoreError(StoreError::CannotOpen,
-                          QStringLiteral("Não foi possível abrir o arquivo '%1' (%2).").arg(path, why), Kind::ReadOnly,
-                          path);
+        return StoreError(
+            StoreError::CannotOpen,
+            QCoreApplication::translate("common", "Não foi possível abrir o arquivo '%1' (%2).").arg(path, why),
+            Kind::ReadOnly, path);
     case SQLITE_READONLY:
         if (code == SQLITE_READONLY_DBMOVED)
-            return StoreError(StoreError::CannotOpen,
-                              QStringLiteral("O arquivo '%1' foi movido ou apagado enquanto estava aberto.").arg(path));
+            return StoreError(
+                StoreError::CannotOpen,
+                QCoreApplication::translate("common", "O arquivo '%1' foi movido ou apagado enquanto estava aberto.")
+                    .arg(path));
         [[fallthrough]];
     case SQLITE_PERM:
-        return StoreError(StoreError::ReadOnly,
-                          QStringLiteral("Não é possível atualizar: o banco de dados é somente leitura (%1).").arg(why),
-                          Kind::ReadOnly, path);
+        return StoreError(
+            StoreError::ReadOnly,
+            QCoreApplication::translate("common", "Não é possível atualizar: o banco de dados é somente leitura (%1).")
+                .arg(why),
+            Kind::ReadOnly, path);
     default:
         break;
     }
@@ -116,9 +126,9 @@ bool createPrivateFile(const QString& path)
     if (fd < 0) {
         if (errno == EEXIST)
             return false;
-        throw StoreError(
-            StoreError::CannotOpen,
-            QStringLiteral("Não foi possível criar '%1': %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        throw StoreError(StoreError::CannotOpen,
+                         QCoreApplication::translate("common", "Não foi possível criar '%1': %2")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     ::close(fd);
     return true;
@@ -154,7 +164,7 @@ void Database::open(const QString& path, const QString& connect, bool exclusive)
     const QFileInfo info(path);
     if (!info.isFile())
         throw StoreError(StoreError::FileNotFound,
-                         QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
+                         QCoreApplication::translate("common", "Não foi possível encontrar o arquivo '%1'.").arg(path));
     // Writing needs the file and its folder (the journal is made beside the file a link points
     // to): where either refuses, the file is opened to be read only, and says so.
     const QString real = info.canonicalFilePath();
@@ -169,7 +179,7 @@ void Database::openReadOnly(const QString& path)
     const QFileInfo info(path);
     if (!info.isFile())
         throw StoreError(StoreError::FileNotFound,
-                         QStringLiteral("Não foi possível encontrar o arquivo '%1'.").arg(path));
+                         QCoreApplication::translate("common", "Não foi possível encontrar o arquivo '%1'.").arg(path));
     d_->open(info.absoluteFilePath(), true, false);
 }
 
@@ -266,7 +276,8 @@ void DatabasePrivate::setBusyTimeout(int milliseconds)
 sqlite3* DatabasePrivate::requireOpen() const
 {
     if (!db_)
-        throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
+        throw StoreError(StoreError::NotOpen,
+                         QCoreApplication::translate("common", "O banco de dados não está aberto."));
     return db_;
 }
 
@@ -329,9 +340,10 @@ std::shared_ptr<const TableInfo> DatabasePrivate::table(const QString& name)
         bind(q, {name});
         const int code = sqlite3_step(q);
         if (code == SQLITE_DONE)
-            throw StoreError(
-                StoreError::TableNotFound,
-                QStringLiteral("O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.").arg(name));
+            throw StoreError(StoreError::TableNotFound,
+                             QCoreApplication::translate(
+                                 "common", "O mecanismo de banco de dados não encontrou a tabela ou consulta '%1'.")
+                                 .arg(name));
         if (code != SQLITE_ROW)
             fail(code, name);
         info.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
@@ -357,9 +369,11 @@ void DatabasePrivate::begin()
 {
     // Nothing of a save starts on a file that cannot take it.
     if (depth_ == 0 && requireOpen() && readOnly_)
-        throw StoreError(StoreError::ReadOnly,
-                         QStringLiteral("Não é possível atualizar: o arquivo '%1' é somente leitura.").arg(path_),
-                         StoreError::Kind::ReadOnly, path_);
+        throw StoreError(
+            StoreError::ReadOnly,
+            QCoreApplication::translate("common", "Não é possível atualizar: o arquivo '%1' é somente leitura.")
+                .arg(path_),
+            StoreError::Kind::ReadOnly, path_);
     // IMMEDIATE: the write lock is taken now, waiting for another program as long as allowed, so a
     // write half-way through never finds the file taken.
     command(depth_ == 0 ? "BEGIN IMMEDIATE" : QStringLiteral("SAVEPOINT s%1").arg(depth_).toLatin1().constData());
@@ -374,7 +388,8 @@ void DatabasePrivate::commit()
     if (sqlite3_get_autocommit(db_)) {
         // The engine ended the transaction on its own after a failure.
         depth_ = 0;
-        throw StoreError(StoreError::Engine, QStringLiteral("A transação foi desfeita; nada foi gravado."));
+        throw StoreError(StoreError::Engine,
+                         QCoreApplication::translate("common", "A transação foi desfeita; nada foi gravado."));
     }
     if (depth_ > 0) {
         command(QStringLiteral("RELEASE s%1").arg(depth_).toLatin1().constData());
@@ -405,9 +420,11 @@ void DatabasePrivate::rollback()
 void Database::compactInto(const QString& newPath)
 {
     if (!isOpen())
-        throw StoreError(StoreError::NotOpen, QStringLiteral("O banco de dados não está aberto."));
+        throw StoreError(StoreError::NotOpen,
+                         QCoreApplication::translate("common", "O banco de dados não está aberto."));
     if (QFileInfo::exists(newPath))
-        throw StoreError(StoreError::Engine, QStringLiteral("O arquivo '%1' já existe.").arg(newPath));
+        throw StoreError(StoreError::Engine,
+                         QCoreApplication::translate("common", "O arquivo '%1' já existe.").arg(newPath));
     // The copy is made private, and only then written into (VACUUM INTO takes an empty file).
     createPrivateFile(newPath);
     try {
@@ -419,7 +436,8 @@ void Database::compactInto(const QString& newPath)
     // The copy is on disk before anyone renames it over the original; whether VACUUM INTO syncs
     // depends on SQLite's version and settings.
     if (!QFile::setPermissions(newPath, QFile::permissions(path())) || !syncToDisk(newPath))
-        throw StoreError(StoreError::Engine, QStringLiteral("Não foi possível gravar '%1' no disco.").arg(newPath));
+        throw StoreError(StoreError::Engine,
+                         QCoreApplication::translate("common", "Não foi possível gravar '%1' no disco.").arg(newPath));
 }
 
 Transaction::Transaction(Database& db) : db_(db.internal())
@@ -461,7 +479,8 @@ bool createDatabaseFile(const QString& path, const QStringList& statements)
     sqlite3_close_v2(db);  // rolls back what a failure left open
     if (code != SQLITE_OK) {
         QFile::remove(path);
-        throw StoreError(StoreError::Engine, QStringLiteral("Não foi possível criar '%1': %2").arg(path, failure));
+        throw StoreError(StoreError::Engine,
+                         QCoreApplication::translate("common", "Não foi possível criar '%1': %2").arg(path, failure));
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "common/esquema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace common {
@@ -32,7 +33,8 @@ void verificaEsquema(Database& db, const QStringList& statements)
         for (const QString& campo : esperada.campos) {
             if (!campos.contains(campo, Qt::CaseInsensitive))
                 throw StoreError(StoreError::FieldNotFound,
-                                 QStringLiteral("O campo '%1' não existe na tabela '%2' deste banco de dados.")
+                                 QCoreApplication::translate(
+                                     "common", "O campo '%1' não existe na tabela '%2' deste banco de dados.")
                                      .arg(campo, esperada.nome));
         }
     }

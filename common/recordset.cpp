@@ -3,6 +3,7 @@
 #include "common/database_p.h"
 #include "common/formats.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 
@@ -45,8 +46,9 @@ Recordset Recordset::openWhere(Database& db, const TableRows& rows)
     // SQLite would read a quoted name that is no field as a text.
     for (const QString& field : rows.fields)
         if (rs.base_->indexOf(field) < 0)
-            throw StoreError(StoreError::FieldNotFound,
-                             QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(field));
+            throw StoreError(
+                StoreError::FieldNotFound,
+                QCoreApplication::translate("common", "Item não encontrado nesta coleção: '%1'.").arg(field));
     rs.query_ = rows;
     rs.load();
     return rs;
@@ -262,7 +264,8 @@ void Recordset::close()
 void Recordset::requery()
 {
     if (!db_)
-        throw StoreError(StoreError::NotOpen, QStringLiteral("O conjunto de registros está fechado."));
+        throw StoreError(StoreError::NotOpen,
+                         QCoreApplication::translate("common", "O conjunto de registros está fechado."));
     if (base_)
         base_ = db_->internal().table(query_.table);
     load();
@@ -271,13 +274,15 @@ void Recordset::requery()
 void Recordset::setIndex(const QString& name)
 {
     if (name.compare(QLatin1String("PrimaryKey"), Qt::CaseInsensitive) != 0 || !isTable_)
-        throw StoreError(StoreError::BadIndex, QStringLiteral("'%1' não é um índice desta tabela.").arg(name));
+        throw StoreError(StoreError::BadIndex,
+                         QCoreApplication::translate("common", "'%1' não é um índice desta tabela.").arg(name));
 }
 
 void Recordset::seek(const QString& op, const QVariant& key)
 {
     if (!isTable_)
-        throw StoreError(StoreError::BadIndex, QStringLiteral("Busca por índice só em tabelas."));
+        throw StoreError(StoreError::BadIndex,
+                         QCoreApplication::translate("common", "Busca por índice só em tabelas."));
     mode_ = Mode::None;
     noMatch_ = true;
     const QString t = key.typeId() == QMetaType::QString ? key.toString().trimmed() : QString();
@@ -301,7 +306,8 @@ void Recordset::seek(const QString& op, const QVariant& key)
     else if (o == QLatin1String("<=") || o == QLatin1String("<"))
         found = o.size() == 2 && equal ? lo : lo - 1;
     else
-        throw StoreError(StoreError::Engine, QStringLiteral("Operador de busca inválido: '%1'.").arg(op));
+        throw StoreError(StoreError::Engine,
+                         QCoreApplication::translate("common", "Operador de busca inválido: '%1'.").arg(op));
     if (found >= 0 && found < rows_) {
         position_ = found;
         noMatch_ = false;
@@ -327,7 +333,7 @@ void Recordset::moveNext()
 {
     mode_ = Mode::None;
     if (position_ >= rows_ || rows_ == 0)
-        throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
+        throw StoreError(StoreError::NoCurrentRecord, QCoreApplication::translate("common", "Nenhum registro atual."));
     ++position_;
     atBof_ = false;
 }
@@ -336,7 +342,7 @@ void Recordset::movePrevious()
 {
     mode_ = Mode::None;
     if (position_ < 0 && atBof_)
-        throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
+        throw StoreError(StoreError::NoCurrentRecord, QCoreApplication::translate("common", "Nenhum registro atual."));
     if (--position_ < 0) {
         position_ = -1;
         atBof_ = true;
@@ -361,7 +367,7 @@ int Recordset::absolutePosition() const
 void Recordset::setAbsolutePosition(int row)
 {
     if (row < 0 || row >= rows_)
-        throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
+        throw StoreError(StoreError::NoCurrentRecord, QCoreApplication::translate("common", "Nenhum registro atual."));
     mode_ = Mode::None;
     position_ = row;
     atBof_ = false;
@@ -374,23 +380,25 @@ int Recordset::fieldIndex(const QString& name) const
         c = byLowerName_.value(name.toLower(), -1);
     if (c < 0)
         throw StoreError(StoreError::FieldNotFound,
-                         QStringLiteral("Item não encontrado nesta coleção: '%1'.").arg(name));
+                         QCoreApplication::translate("common", "Item não encontrado nesta coleção: '%1'.").arg(name));
     return c;
 }
 
 void Recordset::requireCurrent() const
 {
     if (!db_)
-        throw StoreError(StoreError::NotOpen, QStringLiteral("O conjunto de registros está fechado."));
+        throw StoreError(StoreError::NotOpen,
+                         QCoreApplication::translate("common", "O conjunto de registros está fechado."));
     if (mode_ != Mode::AddNew && (position_ < 0 || position_ >= rows_))
-        throw StoreError(StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
+        throw StoreError(StoreError::NoCurrentRecord, QCoreApplication::translate("common", "Nenhum registro atual."));
 }
 
 void Recordset::requireUpdatable() const
 {
     if (!base_)
         throw StoreError(StoreError::ReadOnly,
-                         QStringLiteral("Não é possível atualizar: o conjunto de registros é somente leitura."));
+                         QCoreApplication::translate(
+                             "common", "Não é possível atualizar: o conjunto de registros é somente leitura."));
 }
 
 QVariant Recordset::value(const QString& field) const
@@ -448,9 +456,10 @@ QVariant Recordset::stored(int column, const QVariant& written) const
     const QVariant value =
         written.typeId() == QMetaType::QString && written.toString().isNull() ? QVariant(QStringLiteral("")) : written;
     auto mismatch = [&]() {
-        return StoreError(StoreError::TypeMismatch,
-                          QStringLiteral("Erro de conversão de tipo de dados no campo '%1' (valor '%2').")
-                              .arg(names_[column], value.toString()));
+        return StoreError(
+            StoreError::TypeMismatch,
+            QCoreApplication::translate("common", "Erro de conversão de tipo de dados no campo '%1' (valor '%2').")
+                .arg(names_[column], value.toString()));
     };
     switch (kinds_[column]) {
     case FieldKind::Text: {
@@ -488,7 +497,8 @@ void Recordset::setValue(const QString& field, const QVariant& value)
 {
     const int c = fieldIndex(field);
     if (mode_ == Mode::None)
-        throw StoreError(StoreError::NotEditing, QStringLiteral("Atualização sem Edit ou AddNew."));
+        throw StoreError(StoreError::NotEditing,
+                         QCoreApplication::translate("common", "Atualização sem Edit ou AddNew."));
     buffer_[c] = stored(c, value);
     touched_[c] = true;
 }
@@ -519,7 +529,8 @@ void Recordset::cancelUpdate()
 void Recordset::update()
 {
     if (mode_ == Mode::None)
-        throw StoreError(StoreError::NotEditing, QStringLiteral("Atualização sem Edit ou AddNew."));
+        throw StoreError(StoreError::NotEditing,
+                         QCoreApplication::translate("common", "Atualização sem Edit ou AddNew."));
     const int columns = int(names_.size());
     std::vector<bool> written(columns, false);
     QVariantList params;
@@ -546,7 +557,7 @@ void Recordset::update()
             params << rowids_[position_];
             if (db_->run(lastUpdate_, params) == 0)
                 throw StoreError(StoreError::RecordDeleted,
-                                 QStringLiteral("O registro foi excluído; nada foi gravado."));
+                                 QCoreApplication::translate("common", "O registro foi excluído; nada foi gravado."));
             // A row not read yet will be read as now written.
             for (int c = 0; c < columns && slots_[position_] >= 0; ++c)
                 if (touched_[c])
@@ -590,7 +601,8 @@ void Recordset::deleteRecord()
     requireCurrent();
     if (db_->run(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(base_->name), quoted(base_->key())),
                  {rowids_[position_]}) == 0)
-        throw StoreError(StoreError::RecordDeleted, QStringLiteral("O registro já tinha sido excluído."));
+        throw StoreError(StoreError::RecordDeleted,
+                         QCoreApplication::translate("common", "O registro já tinha sido excluído."));
     slots_.erase(slots_.begin() + position_);
     rowids_.erase(rowids_.begin() + position_);
     --rows_;

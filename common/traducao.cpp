@@ -22,6 +22,22 @@ QString& instalada()
     return codigo;
 }
 
+// Replaces what `traducao` holds with `arquivo`'s translations; nothing installed when `arquivo` is
+// empty (Portuguese). False when the file is missing.
+bool troca(QPointer<QTranslator>& traducao, const QString& arquivo)
+{
+    if (traducao)
+        QCoreApplication::removeTranslator(traducao);
+    else
+        traducao = new QTranslator(QCoreApplication::instance());
+    if (arquivo.isEmpty())
+        return true;
+    if (!traducao->load(arquivo))
+        return false;
+    QCoreApplication::installTranslator(traducao);
+    return true;
+}
+
 }  // namespace
 
 std::span<const Lingua> linguas()
@@ -39,26 +55,24 @@ const Lingua& lingua(const QString& codigo)
 
 bool instalaLingua(const QString& programa, const QString& codigo)
 {
-    // One translator for the program's life, owned by the application object.
+    // Two translators for the program's life, owned by the application object: the program's own
+    // texts, and common's (the failures' wording, the store's descriptions of its failures).
     static QPointer<QTranslator> traducao;
-    auto* app = QCoreApplication::instance();
-    if (!app)
+    static QPointer<QTranslator> comum;
+    if (!QCoreApplication::instance())
         return false;
     const Lingua& l = lingua(codigo);
-    instalada() = QLatin1String(l.codigo);
-    if (traducao)
-        QCoreApplication::removeTranslator(traducao);
-    else
-        traducao = new QTranslator(app);
-    bool carregada = true;
-    if (QLatin1String(l.codigo) != QLatin1String("pt")) {
-        carregada = traducao->load(QStringLiteral(":/i18n/%1_%2.qm").arg(programa, QLatin1String(l.codigo)));
-        if (carregada)
-            QCoreApplication::installTranslator(traducao);
-    }
+    const QString codigoInstalado = QLatin1String(l.codigo);
+    instalada() = codigoInstalado;
+    const bool portugues = codigoInstalado == QLatin1String("pt");
+    auto arquivo = [&](const QString& nome) {
+        return portugues ? QString() : QStringLiteral(":/i18n/%1_%2.qm").arg(nome, codigoInstalado);
+    };
+    const bool deles = troca(traducao, arquivo(programa));
+    const bool comuns = troca(comum, arquivo(QStringLiteral("common")));
     // Qt's own translator last: installing it sends the language change even to Portuguese.
     loadQtTranslations(QLocale(l.lingua, l.pais));
-    return carregada;
+    return deles && comuns;
 }
 
 QString linguaInstalada()

@@ -64,6 +64,11 @@ void setMaxLength(QLineEdit* box, int length)
 
 namespace {
 
+// The failures' wording, under the "common" translation context.
+struct Texto {
+    Q_DECLARE_TR_FUNCTIONS(common)
+};
+
 // True while a lost-focus check runs, in any window: the focus moves it makes start no other.
 bool checkRunning = false;
 
@@ -108,11 +113,11 @@ QString failureText(const std::exception_ptr& failure)
     try {
         std::rethrow_exception(failure);
     } catch (const StoreError& e) {
-        return QStringLiteral("Erro %1: %2").arg(e.number()).arg(e.description());
+        return Texto::tr("Erro %1: %2").arg(e.number()).arg(e.description());
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("falha desconhecida");
+        return Texto::tr("falha desconhecida");
     }
 }
 
@@ -120,11 +125,6 @@ std::function<FailureMessage(const StoreError&)>& wording()
 {
     static std::function<FailureMessage(const StoreError&)> w;
     return w;
-}
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("common", text);
 }
 
 }  // namespace
@@ -135,34 +135,34 @@ FailureMessage failureMessage(const StoreError& failure)
     FailureMessage m;
     switch (failure.kind()) {
     case StoreError::Kind::DiskFull:
-        m = {tr("Disco cheio!"),
-             tr("O disco está cheio: não foi possível gravar em %1.").arg(file),
-             tr("libere espaço e tente de novo."),
+        m = {Texto::tr("Disco cheio!"),
+             Texto::tr("O disco está cheio: não foi possível gravar em %1.").arg(file),
+             Texto::tr("libere espaço e tente de novo."),
              {}};
         break;
     case StoreError::Kind::ReadOnly:
-        m = {tr("Somente leitura!"),
-             tr("O arquivo %1 é somente leitura: não foi possível gravar nele.").arg(file),
-             tr("dê permissão de gravação ao arquivo e à sua pasta e tente de novo."),
+        m = {Texto::tr("Somente leitura!"),
+             Texto::tr("O arquivo %1 é somente leitura: não foi possível gravar nele.").arg(file),
+             Texto::tr("dê permissão de gravação ao arquivo e à sua pasta e tente de novo."),
              {}};
         break;
     case StoreError::Kind::Busy:
-        m = {tr("Arquivo em uso!"),
-             tr("Outro programa está usando %1: não foi possível gravar nele.").arg(file),
-             tr("feche o outro programa e tente de novo."),
+        m = {Texto::tr("Arquivo em uso!"),
+             Texto::tr("Outro programa está usando %1: não foi possível gravar nele.").arg(file),
+             Texto::tr("feche o outro programa e tente de novo."),
              {}};
         break;
     case StoreError::Kind::DiskError:
-        m = {tr("Erro de disco!"),
-             tr("O disco falhou ao gravar em %1.").arg(file),
-             tr("verifique o disco e tente de novo."),
+        m = {Texto::tr("Erro de disco!"),
+             Texto::tr("O disco falhou ao gravar em %1.").arg(file),
+             Texto::tr("verifique o disco e tente de novo."),
              {}};
         break;
     case StoreError::Kind::Fatal:
         m = {QCoreApplication::applicationName(), failure.description(), {}, {}};
         break;
     }
-    m.text = m.advice.isEmpty() ? m.cause : tr("%1 Nada foi alterado; %2").arg(m.cause, m.advice);
+    m.text = m.advice.isEmpty() ? m.cause : Texto::tr("%1 Nada foi alterado; %2").arg(m.cause, m.advice);
     return m;
 }
 
@@ -225,7 +225,7 @@ void reportAndLeave(const std::exception_ptr& failure)
     } catch (...) {
     }
     Messages::show(nullptr, QMessageBox::Critical, QCoreApplication::applicationName(),
-                   QStringLiteral("Erro inesperado; o programa será encerrado.\n\n%1").arg(failureText(failure)));
+                   Texto::tr("Erro inesperado; o programa será encerrado.\n\n%1").arg(failureText(failure)));
     // Every event loop, the modal screens' included, ends; the windows close in order.
     Exit::request(1);
 }

@@ -21,10 +21,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -426,13 +429,17 @@ private slots:
     void every_text_has_a_finished_translation_data()
     {
         QTest::addColumn<QString>("arquivo");
-        QTest::newRow("English") << QStringLiteral(DAVO_TRANSLATIONS "/davo_en.ts");
-        QTest::newRow("Spanish") << QStringLiteral(DAVO_TRANSLATIONS "/davo_es.ts");
+        QTest::addColumn<int>("minimo");  // fewer messages: the file lost the texts of a source
+        QTest::newRow("English") << QStringLiteral(DAVO_TRANSLATIONS "/davo_en.ts") << 100;
+        QTest::newRow("Spanish") << QStringLiteral(DAVO_TRANSLATIONS "/davo_es.ts") << 100;
+        QTest::newRow("common, English") << QStringLiteral(DAVO_TRANSLATIONS "/common_en.ts") << 40;
+        QTest::newRow("common, Spanish") << QStringLiteral(DAVO_TRANSLATIONS "/common_es.ts") << 40;
     }
 
     void every_text_has_a_finished_translation()
     {
         QFETCH(QString, arquivo);
+        QFETCH(int, minimo);
         QFile ts(arquivo);
         QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(arquivo));
         QXmlStreamReader xml(&ts);
@@ -465,7 +472,7 @@ private slots:
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(mensagens > 100);
+        QVERIFY(mensagens > minimo);
     }
 
     void a_failing_write_leaves_no_record_and_ends_the_program()
@@ -483,6 +490,39 @@ private slots:
         QCOMPARE(common::Messages::shown().size(), 1);
         QCOMPARE(campo("Atividade"), QStringList());
         QVERIFY(nova.isVisible());  // not closed as if it had stored
+    }
+
+    // common's wording of a failure follows the language as davo's own texts do: the actionable
+    // message of a full disk and the report of a failure that ends the program.
+    void under_english_a_refused_write_is_worded_in_english()
+    {
+        adiciona(QStringLiteral("relatório"));
+        QVERIFY(common::instalaLingua(QStringLiteral("davo"), QStringLiteral("en")));
+        const QString arquivo = f_->folder.file(QStringLiteral("DAVO.mdb"));
+        davo::frmAtividadesGUT lista(f_->programa);
+        lista.Form_Load();
+        QVERIFY(mostra(&lista));
+        clicaLinha(&lista, "MSFlexGrid1", 0, davo::GradeAtividades::ColunaAtividade);
+        named<QPlainTextEdit>(&lista, "txtObs")->setPlainText(QString(20000, QLatin1Char('o')));
+        // A full disk: the long observation needs room the file no longer has.
+        f_->programa.db.execute(QStringLiteral("PRAGMA max_page_count = %1").arg(QFileInfo(arquivo).size() / 4096));
+        clica(named<QPushButton>(&lista, "cmdGravar"));
+        QVERIFY(!common::Exit::requested());
+        QCOMPARE(shownTitles(), QStringList{QStringLiteral("Disk full!")});
+        QCOMPARE(testsupport::lastMessage().text,
+                 QStringLiteral("The disk is full: could not write to %1. Nothing was changed; free some space and "
+                                "try again.")
+                     .arg(QDir::toNativeSeparators(arquivo)));
+
+        f_->programa.db.execute(QStringLiteral("PRAGMA max_page_count = 1000000"));
+        f_->programa.db.execute(QStringLiteral(
+            "CREATE TRIGGER falha BEFORE UPDATE ON Atividades BEGIN SELECT RAISE(ABORT, 'disco cheio'); END"));
+        const int code = testsupport::inEventLoop([&] { clica(named<QPushButton>(&lista, "cmdGravar")); });
+        QCOMPARE(code, 1);
+        QCOMPARE(testsupport::lastMessage().icon, QMessageBox::Critical);
+        QVERIFY2(testsupport::lastMessage().text.startsWith(
+                     QStringLiteral("Unexpected error; the program will close.\n\nError ")),
+                 qPrintable(testsupport::lastMessage().text));
     }
 
     void a_failure_under_the_menu_ends_exec_with_1_and_leaves_the_database_intact()
