@@ -625,6 +625,14 @@ Choose another folder or another name and try again.</translation>
 <context>
     <name>davo::frmNovaAtiv</name>
     <message>
+        <source>Descartar alterações?</source>
+        <translation>Discard changes?</translation>
+    </message>
+    <message>
+        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
+        <translation>Some answers or texts have not been saved yet. Leave without saving them?</translation>
+    </message>
+    <message>
         <source>Horas Estimadas incorretas!</source>
         <translation>Estimated Hours not valid!</translation>
     </message>

@@ -283,7 +283,26 @@ bool frmNovaAtiv::mskDtFinal_LostFocus()
 
 void frmNovaAtiv::Command1_Click()
 {
-    reject();
+    QDialog::reject();  // "&Voltar" is the way out that stores nothing, as the user chose
+}
+
+bool frmNovaAtiv::temRespostas() const
+{
+    for (const QLineEdit* caixa : {txtAtividade_, txtHorasEst_, txtHorasJaTrab_, txtObs_})
+        if (!caixa->text().trimmed().isEmpty())
+            return true;
+    return mskDtFinal_->Text() != common::MaskedDateBox::emptyText() || !lblG_->text().isEmpty() ||
+           !lblT_->text().isEmpty();
+}
+
+void frmNovaAtiv::reject()
+{
+    if (temRespostas() &&
+        !common::Messages::askYesNo(this, tr("Descartar alterações?"),
+                                    tr("Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
+                                    QMessageBox::Warning))
+        return;
+    QDialog::reject();
 }
 
 void frmNovaAtiv::cmdGravar_Click()

@@ -48,6 +48,9 @@ public:
     // Urgency and score from the gravity and tendency shown and from the deadline and hours typed.
     void CalculaGUT();
 
+    // Esc and the window's close button: with something typed or rated, asks before it is lost.
+    void reject() override;
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -56,6 +59,8 @@ private:
     QGridLayout* montaGrade(QPushButton* cmdGravidade, QPushButton* cmdTendencias);
     // Every caption in the interface language; what the user typed and the ratings stay.
     void retranslate();
+    // Whether anything was typed or rated since the screen opened.
+    bool temRespostas() const;
     // Runs CalculaGUT when gravity and tendency are both known.
     void recalculaGUT();
     // The urgency from the deadline and the hours typed, by the rule the list's pass also applies;

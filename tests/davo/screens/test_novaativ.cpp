@@ -93,6 +93,41 @@ private slots:
 
     void cleanup() { testsupport::endTest(f_); }
 
+    // Esc or the close button never throws away what was typed without asking, No the default;
+    // an empty screen and "&Voltar" close at once, storing nothing.
+    void esc_asks_before_it_discards_what_was_typed()
+    {
+        NovaAtiv f(f_->programa);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QVERIFY(common::Messages::shown().isEmpty());
+
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClicks(named<QLineEdit>(&f, "txtAtividade"), QStringLiteral("Orcamento"));
+        QTest::keyClick(&f, Qt::Key_Escape);  // answered No
+        QVERIFY(f.isVisible());
+        QCOMPARE(shownTitles(), QStringList{"Descartar alterações?"});
+        QCOMPARE(lastMessage().defaultButton, QMessageBox::No);
+        QCOMPARE(named<QLineEdit>(&f, "txtAtividade")->text(), QStringLiteral("Orcamento"));
+        QVERIFY(!f.close());
+        QVERIFY(f.isVisible());
+        common::Messages::answerNext(QMessageBox::Yes);
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+
+        common::Messages::clearShown();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        named<QLabel>(&f, "lblG")->setText(QStringLiteral("3,0"));  // a rating counts as an answer
+        QTest::mouseClick(named<QPushButton>(&f, "Command1"), Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QVERIFY(common::Messages::shown().isEmpty());
+        QCOMPARE(atividades().recordCount(), 0);
+    }
+
     void nothing_filled_in_is_refused()
     {
         NovaAtiv f(f_->programa);
