@@ -391,6 +391,14 @@ Choose another folder or another name and try again.</translation>
 <context>
     <name>davo::frmAtividadesGUT</name>
     <message>
+        <source>Descartar alterações?</source>
+        <translation>Discard changes?</translation>
+    </message>
+    <message>
+        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
+        <translation>Some answers or texts have not been saved yet. Leave without saving them?</translation>
+    </message>
+    <message>
         <source>Atividades GUT</source>
         <translation>GUT Activities</translation>
     </message>

@@ -391,6 +391,14 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
 <context>
     <name>davo::frmAtividadesGUT</name>
     <message>
+        <source>Descartar alterações?</source>
+        <translation>¿Descartar cambios?</translation>
+    </message>
+    <message>
+        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
+        <translation>Hay respuestas o textos que todavía no se han guardado. ¿Salir sin guardarlos?</translation>
+    </message>
+    <message>
         <source>Atividades GUT</source>
         <translation>Actividades GUT</translation>
     </message>

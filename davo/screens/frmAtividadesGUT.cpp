@@ -410,6 +410,32 @@ void frmAtividadesGUT::MSFlexGrid1_Click()
     txtHorasEst_->setText(rsAtividade_.text(QStringLiteral("HorasEst")));
     lblHorasJaTrab_->setText(rsAtividade_.text(QStringLiteral("HorasTrab")));
     txtHorasJaTrab_->clear();  // ready for the hours worked since the last booking
+    painelCarregado_ = estadoPainel();
+}
+
+QStringList frmAtividadesGUT::estadoPainel() const
+{
+    return {txtObs_->toPlainText(), mskDtFinal_->Text(), txtHorasEst_->text(), txtHorasJaTrab_->text(),
+            chkFim_->isChecked() ? QStringLiteral("1") : QString()};
+}
+
+bool frmAtividadesGUT::painelAlterado() const
+{
+    return !Frame2_->isHidden() && rsAtividade_.isOpen() && estadoPainel() != painelCarregado_;
+}
+
+bool frmAtividadesGUT::descartaPainel()
+{
+    return !painelAlterado() ||
+           common::Messages::askYesNo(this, tr("Descartar alterações?"),
+                                      tr("Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
+                                      QMessageBox::Warning);
+}
+
+void frmAtividadesGUT::reject()
+{
+    if (descartaPainel())
+        QDialog::reject();
 }
 
 void frmAtividadesGUT::cmdGravar_Click()

@@ -47,6 +47,9 @@ public:
     void cmdNovaAtiv_Click();
     void cmdPlano_Click();
     void Command1_Click();
+    // Every way out (Esc, the close button, "&Voltar"): edits typed in the panel and not stored are
+    // not lost without asking, No the default.
+    void reject() override;
 
     GradeAtividades& grade() { return *grade_; }
     common::DataSource& Data1() { return *data_; }
@@ -111,7 +114,13 @@ private:
     int linhaAnterior_ = 0;
     int qtdeAtividades_ = 0;
     bool avisouPrazos_ = false;
-    bool restaurando_ = false;  // the current row is being put back after a reload: no new selection
+    // Whether the panel holds edits of the selected activity that were not stored; and, when it does,
+    // the user's answer to discarding them (true: go on).
+    bool painelAlterado() const;
+    QStringList estadoPainel() const;  // what the panel shows, box by box
+    bool descartaPainel();
+    QStringList painelCarregado_;  // the panel as the selected activity filled it
+    bool restaurando_ = false;     // the current row is being put back after a reload: no new selection
 };
 
 }  // namespace davo

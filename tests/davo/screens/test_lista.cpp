@@ -242,6 +242,38 @@ private slots:
         QCOMPARE(tela.grade().fundo(6, 6), GradeAtividades::Amarelo);
     }
 
+    // Leaving by Esc, the close button or "&Voltar" asks before the panel's unsaved edits are lost,
+    // No the default; a panel as it was loaded leaves at once.
+    void leaving_asks_before_the_panels_edits_are_lost()
+    {
+        adiciona({"única", 3, 8, 2, 10});
+        davo::frmAtividadesGUT tela(f_->programa);
+        tela.Form_Load();
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        clica(tela, 0);
+        QTest::keyClicks(named<QLineEdit>(&tela, "txtHorasJaTrab"), QStringLiteral("3"));
+        QTest::keyClick(&tela, Qt::Key_Escape);  // answered No
+        QVERIFY(tela.isVisible());
+        QCOMPARE(testsupport::shownTitles(), QStringList{"Descartar alterações?"});
+        QCOMPARE(testsupport::lastMessage().defaultButton, QMessageBox::No);
+        QCOMPARE(named<QLineEdit>(&tela, "txtHorasJaTrab")->text(), QStringLiteral("3"));
+        QVERIFY(!tela.close());
+        common::Messages::answerNext(QMessageBox::Yes);
+        QTest::mouseClick(named<QPushButton>(&tela, "Command1"), Qt::LeftButton);
+        QVERIFY(!tela.isVisible());
+        QCOMPARE(registro("única").value("HorasTrab").toDouble(), 0.0);  // nothing booked
+
+        common::Messages::clearShown();
+        tela.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tela));
+        named<QLineEdit>(&tela, "txtHorasJaTrab")->clear();
+        clica(tela, 0);
+        QTest::keyClick(&tela, Qt::Key_Escape);
+        QVERIFY(!tela.isVisible());
+        QVERIFY(common::Messages::shown().isEmpty());
+    }
+
     void a_click_on_an_empty_row_selects_nothing()
     {
         adiciona({"única", 3, 8, 2, 10});
