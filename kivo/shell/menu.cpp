@@ -38,12 +38,14 @@ namespace kivo {
 
 namespace {
 
-// The picture of the main window: the program's name on a blue gradient, 480 pixels wide unless
-// the menu bar needs more.
-QPixmap picture(int largura = 480)
+// The picture of the main window: the program's name on a blue gradient, with what it is in the
+// interface language, 480 pixels wide unless the menu bar needs more.
+QPixmap picture(short idioma, int largura = 480)
 {
-    return common::drawPicture({QSize(largura, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
-                                QStringLiteral("Apoio à decisão multicritério"), 14});
+    const Legenda subtitulo{"", "Apoio à decisão multicritério", "Multi-criteria decision aid",
+                            "Ayuda a la decisión multicriterio"};
+    return common::drawPicture(
+        {QSize(largura, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60, legenda(subtitulo, idioma), 14});
 }
 
 // A text in the language: English, Spanish, else Portuguese.
@@ -102,7 +104,7 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(picture());
+    image->setPixmap(picture(programa_.idioma));
     image->setAlignment(Qt::AlignCenter);
     setCentralWidget(image);
 
@@ -238,7 +240,7 @@ void Menu::aplicaIdioma()
     legendasMenu(this, programa_.idioma);
     // The picture is as wide as the menu bar, so every menu stays in view in every language.
     if (auto* image = findChild<QLabel*>(QStringLiteral("Image1")))
-        image->setPixmap(picture(std::max(480, menuBar()->sizeHint().width())));
+        image->setPixmap(picture(programa_.idioma, std::max(480, menuBar()->sizeHint().width())));
     // The standard buttons of the message boxes and the file dialog speak the same language.
     const short l = programa_.idioma;
     common::loadQtTranslations(l == Ingles     ? QLocale(QLocale::English, QLocale::UnitedStates)
@@ -460,7 +462,7 @@ void Menu::mnuUtil_Click()
     common::Variante variante;
     variante.programa = common::Variante::Kivo;
     variante.pasta = programa_.pasta;
-    variante.imagem = picture();
+    variante.imagem = picture(programa_.idioma);
     variante.idioma = &programa_.idioma;
     variante.legendas = [](QDialog& tela, short idioma) { legendasInformacoes(&tela, idioma); };
     variante.legendasMenu = [this](short) { aplicaIdioma(); };

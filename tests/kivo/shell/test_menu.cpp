@@ -11,8 +11,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QMap>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -221,10 +224,15 @@ private slots:
             {"opt1", ingles}, {"opt3", portugues}, {"opt2", espanhol},
             {"opt1", ingles}, {"opt2", espanhol},  {"opt3", portugues},
         };
+        // The information screen's picture, by the language it opened in: its words follow it.
+        QMap<QString, QSet<QByteArray>> figuras;
+        QString aberta = QStringLiteral("opt3");
         for (const auto& [opcao, esperado] : escolhas) {
             QString titulo;
             common::Modal::setTestHandler([&, opcao = opcao](QDialog& tela) {
                 titulo = tela.windowTitle();
+                const QImage figura = named<QLabel>(&tela, "Image1")->pixmap().toImage();
+                figuras[aberta] << QByteArray(reinterpret_cast<const char*>(figura.constBits()), figura.sizeInBytes());
                 tela.show();
                 QTest::mouseClick(named<QRadioButton>(&tela, opcao), Qt::LeftButton);
                 QTest::mouseClick(named<QPushButton>(&tela, "cmdVOLTAR"), Qt::LeftButton);
@@ -232,6 +240,7 @@ private slots:
             });
             named<QAction>(&menu, "mnuUtil")->trigger();
             QCOMPARE(captions(menu), esperado);
+            aberta = QString::fromLatin1(opcao);
             common::Database db;
             db.open(database());
             QCOMPARE(common::Recordset::openTable(db, QStringLiteral("Parametro")).value("Idioma").toInt(),
@@ -239,6 +248,13 @@ private slots:
         }
         common::Modal::setTestHandler({});
         QVERIFY(common::Messages::shown().isEmpty());
+        QCOMPARE(figuras.size(), 3);
+        QSet<QByteArray> todas;
+        for (const QSet<QByteArray>& umaLingua : figuras) {
+            QCOMPARE(umaLingua.size(), 1);  // the same language, the same picture
+            todas += umaLingua;
+        }
+        QCOMPARE(todas.size(), 3);  // each language its own
     }
 
     void the_information_screen_speaks_the_current_language()
