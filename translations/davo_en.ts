@@ -389,7 +389,7 @@ Choose another folder or another name and try again.</translation>
     </message>
 </context>
 <context>
-    <name>davo::frmAtividadesGUT</name>
+    <name>davo::descartaAlteracoes</name>
     <message>
         <source>Descartar alterações?</source>
         <translation>Discard changes?</translation>
@@ -398,6 +398,9 @@ Choose another folder or another name and try again.</translation>
         <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
         <translation>Some answers or texts have not been saved yet. Leave without saving them?</translation>
     </message>
+</context>
+<context>
+    <name>davo::frmAtividadesGUT</name>
     <message>
         <source>Atividades GUT</source>
         <translation>GUT Activities</translation>
@@ -632,14 +635,6 @@ Choose another folder or another name and try again.</translation>
 </context>
 <context>
     <name>davo::frmNovaAtiv</name>
-    <message>
-        <source>Descartar alterações?</source>
-        <translation>Discard changes?</translation>
-    </message>
-    <message>
-        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
-        <translation>Some answers or texts have not been saved yet. Leave without saving them?</translation>
-    </message>
     <message>
         <source>Horas Estimadas incorretas!</source>
         <translation>Estimated Hours not valid!</translation>

@@ -389,7 +389,7 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
-    <name>davo::frmAtividadesGUT</name>
+    <name>davo::descartaAlteracoes</name>
     <message>
         <source>Descartar alterações?</source>
         <translation>¿Descartar cambios?</translation>
@@ -398,6 +398,9 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
         <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
         <translation>Hay respuestas o textos que todavía no se han guardado. ¿Salir sin guardarlos?</translation>
     </message>
+</context>
+<context>
+    <name>davo::frmAtividadesGUT</name>
     <message>
         <source>Atividades GUT</source>
         <translation>Actividades GUT</translation>
@@ -632,14 +635,6 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
 </context>
 <context>
     <name>davo::frmNovaAtiv</name>
-    <message>
-        <source>Descartar alterações?</source>
-        <translation>¿Descartar cambios?</translation>
-    </message>
-    <message>
-        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
-        <translation>Hay respuestas o textos que todavía no se han guardado. ¿Salir sin guardarlos?</translation>
-    </message>
     <message>
         <source>Horas Estimadas incorretas!</source>
         <translation>¡Horas estimadas incorrectas!</translation>

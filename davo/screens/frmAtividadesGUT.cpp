@@ -8,6 +8,7 @@
 #include "davo/screens/frmPlano.h"
 #include "davo/screens/frmTendencia.h"
 #include "davo/screens/gradeatividades.h"
+#include "davo/screens/report.h"
 #include "davo/screens/tamanhojanela.h"
 
 #include "common/clock.h"
@@ -426,10 +427,7 @@ bool frmAtividadesGUT::painelAlterado() const
 
 bool frmAtividadesGUT::descartaPainel()
 {
-    return !painelAlterado() ||
-           common::Messages::askYesNo(this, tr("Descartar alterações?"),
-                                      tr("Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
-                                      QMessageBox::Warning);
+    return !painelAlterado() || descartaAlteracoes(this);
 }
 
 void frmAtividadesGUT::reject()

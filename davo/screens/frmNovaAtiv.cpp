@@ -6,6 +6,7 @@
 #include "davo/screens/frmGravidade.h"
 #include "davo/screens/frmPlano.h"
 #include "davo/screens/frmTendencia.h"
+#include "davo/screens/report.h"
 
 #include "common/clock.h"
 #include "common/formats.h"
@@ -297,12 +298,8 @@ bool frmNovaAtiv::temRespostas() const
 
 void frmNovaAtiv::reject()
 {
-    if (temRespostas() &&
-        !common::Messages::askYesNo(this, tr("Descartar alterações?"),
-                                    tr("Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
-                                    QMessageBox::Warning))
-        return;
-    QDialog::reject();
+    if (!temRespostas() || descartaAlteracoes(this))
+        QDialog::reject();
 }
 
 void frmNovaAtiv::cmdGravar_Click()

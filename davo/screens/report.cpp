@@ -24,4 +24,13 @@ void relataErro(QWidget* parent, const common::StoreError& error)
     relataErro(parent, error.number(), error.description());
 }
 
+bool descartaAlteracoes(QWidget* parent)
+{
+    return common::Messages::askYesNo(
+        parent, QCoreApplication::translate("davo::descartaAlteracoes", "Descartar alterações?"),
+        QCoreApplication::translate("davo::descartaAlteracoes",
+                                    "Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
+        QMessageBox::Warning);
+}
+
 }  // namespace davo

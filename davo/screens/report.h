@@ -15,4 +15,8 @@ namespace davo {
 void relataErro(QWidget* parent, int number, const QString& description);
 void relataErro(QWidget* parent, const common::StoreError& error);
 
+// Asked before a way out throws away what the user typed and has not stored: Yes and No, No the
+// default. True for Yes: the screen goes and the answers are lost.
+bool descartaAlteracoes(QWidget* parent);
+
 }  // namespace davo
