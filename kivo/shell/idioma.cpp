@@ -1,6 +1,7 @@
 #include "kivo/shell/idioma.h"
 
 #include "common/store.h"
+#include "common/traducao.h"
 #include "common/widgets.h"
 #include "kivo/shell/kivo.h"
 
@@ -28,6 +29,32 @@ void defineLegenda(QObject* controle, const QString& texto)
         label->setText(texto);
     else if (auto* button = qobject_cast<QAbstractButton*>(controle))
         button->setText(texto);
+}
+
+QString codigoLingua(short idioma)
+{
+    return idioma == Ingles ? QStringLiteral("en") : idioma == Espanhol ? QStringLiteral("es") : QStringLiteral("pt");
+}
+
+void instalaIdioma(short idioma)
+{
+    common::instalaLingua(QStringLiteral("kivo"), codigoLingua(idioma));
+}
+
+void aplicaTextos(QWidget* tela, std::initializer_list<std::pair<const char*, QString>> textos)
+{
+    for (const auto& [nome, texto] : textos) {
+        const QString controle = QLatin1String(nome);
+        if (controle.isEmpty()) {
+            tela->setWindowTitle(texto);
+        } else if (const qsizetype marca = controle.indexOf(QLatin1Char('#')); marca > 0) {
+            auto* grade = tela->findChild<QAbstractItemView*>(controle.left(marca));
+            if (grade && grade->model())
+                grade->model()->setHeaderData(controle.mid(marca + 1).toInt(), Qt::Horizontal, texto);
+        } else if (QObject* alvo = tela->findChild<QObject*>(controle)) {
+            defineLegenda(alvo, texto);
+        }
+    }
 }
 
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma)

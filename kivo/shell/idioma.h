@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <utility>
 
 class QObject;
 class QWidget;
@@ -20,6 +21,20 @@ struct FailureMessage;
 }  // namespace common
 
 namespace kivo {
+
+// The interface language `idioma` (1 English, 2 Spanish, anything else Portuguese) by the code of
+// its translation files: "en", "es", "pt".
+QString codigoLingua(short idioma);
+
+// Installs language `idioma` for the whole program: kivo's texts (translations/kivo_<code>.ts),
+// common's and Qt's own. Every screen opened afterwards speaks it, and every open window gets
+// QEvent::LanguageChange once the event loop runs, on which each screen sets its texts again.
+// Number and date formats stay the user's locale.
+void instalaIdioma(short idioma);
+
+// Sets each control's caption (see defineLegenda) by its objectName: "" the window's title,
+// "DBGrid1#1" a grid's column heading. A name the window does not hold is passed over.
+void aplicaTextos(QWidget* tela, std::initializer_list<std::pair<const char*, QString>> textos);
 
 // Sets the caption of a control by its kind: a window's title, a frame's title, an action's or a
 // label's or a button's text.

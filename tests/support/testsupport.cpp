@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <QStandardPaths>
@@ -252,6 +253,56 @@ std::function<int(QFileDialog&)> acceptFile(const QString& file)
         fd.selectFile(file);
         return int(QDialog::Accepted);
     };
+}
+
+QStringList incompleteTranslations(const QString& arquivo, const QString& lingua, int* mensagens)
+{
+    QFile ts(arquivo);
+    if (!ts.open(QIODevice::ReadOnly))
+        return {arquivo + QStringLiteral(": cannot be read")};
+    // The arguments a text carries: a translation that drops or adds one shows the wrong figure.
+    const auto argumentos = [](const QString& texto) {
+        QStringList out;
+        for (int i = 1; i <= 9; ++i)
+            if (texto.contains(QStringLiteral("%%1").arg(i)))
+                out << QString::number(i);
+        return out;
+    };
+    const QString fica = QStringLiteral("Stays Portuguese in ") + lingua;
+    QStringList out;
+    QXmlStreamReader xml(&ts);
+    QString contexto, fonte, comentario;
+    int n = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            contexto = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            fonte.clear();
+            comentario.clear();
+        } else if (xml.name() == QLatin1String("source")) {
+            fonte = xml.readElementText();
+        } else if (xml.name() == QLatin1String("extracomment")) {
+            comentario = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool inacabada = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString traducao = xml.readElementText();
+            ++n;
+            const QString onde = contexto + QStringLiteral(": ") + fonte;
+            if (inacabada || traducao.trimmed().isEmpty()) {
+                if (!comentario.contains(fica))
+                    out << onde;
+            } else if (argumentos(traducao) != argumentos(fonte)) {
+                out << onde + QStringLiteral(" (arguments)");
+            }
+        }
+    }
+    if (xml.hasError())
+        out << arquivo + QStringLiteral(": ") + xml.errorString();
+    if (mensagens)
+        *mensagens = n;
+    return out;
 }
 
 }  // namespace testsupport

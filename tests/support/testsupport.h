@@ -119,4 +119,10 @@ QString answerFileDialog(const std::function<void()>& action, const std::functio
 // An answer that picks `file` and accepts.
 std::function<int(QFileDialog&)> acceptFile(const QString& file);
 
+// What keeps a translation file (.ts) from being complete, one line each ("context: source"): an
+// entry unfinished or empty, or whose %1..%9 arguments differ from its source's. An entry whose
+// translator comment says "Stays Portuguese in <language>" may stay unfinished in that language's
+// file (`lingua`, "English"). `mensagens` counts the entries read.
+QStringList incompleteTranslations(const QString& arquivo, const QString& lingua, int* mensagens = nullptr);
+
 }  // namespace testsupport
