@@ -7,6 +7,7 @@
 #include "kivo/lists/alternativas.h"
 #include "kivo/lists/criterios.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
 #include "common/widgets.h"
@@ -29,6 +30,16 @@ struct ListFixture {
     {
         kivo::createDatabase(folder.file(QStringLiteral("CONTROLE.mdb")));
         programa.db.open(folder.file(QStringLiteral("CONTROLE.mdb")), QStringLiteral(";pwd=PanoRoxo"));
+    }
+
+    // The program speaks Portuguese again after each test.
+    ~ListFixture() { kivo::instalaIdioma(kivo::Portugues); }
+
+    // The program in language `idioma`, as the information screen leaves it.
+    void falaIdioma(short idioma)
+    {
+        programa.idioma = idioma;
+        kivo::instalaIdioma(idioma);
     }
 
     void execute(const QString& sql, const QVariantList& params = {}) { programa.db.execute(sql, params); }

@@ -5,6 +5,7 @@
 // written straight into the file; and the stored figures read back.
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 #include "kivo/shell/kivo.h"
 
 #include "common/store.h"
@@ -34,6 +35,16 @@ struct CaseFixture {
         programa.pasta = folder.path();
         kivo::createDatabase(folder.file(QStringLiteral("CONTROLE.mdb")));
         programa.db.open(folder.file(QStringLiteral("CONTROLE.mdb")), QStringLiteral(";pwd=PanoRoxo"));
+    }
+
+    // The program speaks Portuguese again after each test.
+    ~CaseFixture() { kivo::instalaIdioma(kivo::Portugues); }
+
+    // The program in language `idioma`, as the information screen leaves it.
+    void falaIdioma(short idioma)
+    {
+        programa.idioma = idioma;
+        kivo::instalaIdioma(idioma);
     }
 
     void execute(const QString& sql, const QVariantList& params = {}) { programa.db.execute(sql, params); }

@@ -5,6 +5,7 @@
 // loaded as the menu opens it; and the user's clicks on the grid.
 
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 #include "kivo/weighting/frmDados.h"
 #include "kivo/weighting/gradedados.h"
 
@@ -31,6 +32,16 @@ struct DadosFixture {
         kivo::createDatabase(folder.file(QStringLiteral("CONTROLE.mdb")));
         programa.pasta = folder.path();
         programa.db.open(folder.file(QStringLiteral("CONTROLE.mdb")), QStringLiteral(";pwd=PanoRoxo"));
+    }
+
+    // The program speaks Portuguese again after each test.
+    ~DadosFixture() { kivo::instalaIdioma(kivo::Portugues); }
+
+    // The program in language `idioma`, as the information screen leaves it.
+    void falaIdioma(short idioma)
+    {
+        programa.idioma = idioma;
+        kivo::instalaIdioma(idioma);
     }
 
     void execute(const QString& sql, const QVariantList& params = {}) { programa.db.execute(sql, params); }
