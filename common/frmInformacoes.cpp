@@ -200,6 +200,7 @@ void frmInformacoes::retranslate()
         {"Label5", tr("Versão Banco de Dados:")},
         {"Label9", tr("Pasta do Software:")},
         {"Frame3", tr("Idioma: ")},
+        //: Stays Portuguese in English in kivo; davo translates it.
         {"Frame2", tr("Suporte: ")},
         {"Label6", tr("Versão  2017")},
         {"cmdVOLTAR", tr("&Voltar")},
@@ -213,13 +214,12 @@ void frmInformacoes::retranslate()
         else if (auto* botao = qobject_cast<QPushButton*>(w))
             botao->setText(texto);
     }
-    Label7_->setText(textoSuporte(3));
+    Label7_->setText(textoSuporte());
 }
 
 void frmInformacoes::changeEvent(QEvent* event)
 {
-    // kivo sets its captions itself; davo's follow the language installed.
-    if (event->type() == QEvent::LanguageChange && variante_.escolheLingua)
+    if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
 }
@@ -236,27 +236,13 @@ QLabel* frmInformacoes::linha(QGridLayout* grade, int row, const char* rotulo, c
     return label;
 }
 
-QString frmInformacoes::textoSuporte(short idioma) const
+QString frmInformacoes::textoSuporte() const
 {
-    const QString arquivo = QDir::toNativeSeparators(db_.path());
-    if (idioma == 1)
-        return QStringLiteral(
-                   "The data is kept in the file %1.\n"
-                   "It is an SQLite database, which any SQLite tool opens.\n"
-                   "A copy of that file, made while the program is closed, is a complete backup.")
-            .arg(arquivo);
-    if (idioma == 2)
-        return QStringLiteral(
-                   "Los datos se guardan en el archivo %1.\n"
-                   "Es una base de datos SQLite, que cualquier herramienta de SQLite abre.\n"
-                   "Una copia de ese archivo, hecha con el programa cerrado, es una copia de "
-                   "seguridad completa.")
-            .arg(arquivo);
     return tr("Os dados ficam no arquivo %1.\n"
               "É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.\n"
               "Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de "
               "segurança completa.")
-        .arg(arquivo);
+        .arg(QDir::toNativeSeparators(db_.path()));
 }
 
 QString frmInformacoes::GetComputer()
@@ -284,12 +270,6 @@ QString frmInformacoes::OSVersion()
 void frmInformacoes::Form_Load()
 {
     const bool kivo = variante_.programa == Variante::Kivo;
-    if (kivo && variante_.idioma) {
-        if (variante_.legendas)
-            variante_.legendas(*this, *variante_.idioma);
-        Label7_->setText(textoSuporte(*variante_.idioma));
-    }
-
     lblVAR_->setText(GetComputer());
     lblVIDEO_->setText(textoResolucao(sistema_.tamanhoTela()));
     sUserID();

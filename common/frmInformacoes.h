@@ -50,11 +50,11 @@ struct Variante {
     Programa programa = Kivo;
     QString pasta;  // the program's folder
     QPixmap imagem;
-    // kivo: the program-wide language code the screen reads and sets, and what to do when it is
-    // set (the captions of this screen at load and of the main menu).
+    // kivo: the program-wide language code the screen reads and sets, and what to do when the
+    // stored code is found at load (the main menu speaks it). The screen's own texts follow the
+    // language installed, as davo's do.
     short* idioma = nullptr;
-    std::function<void(QDialog&, short idioma)> legendas;  // this screen's captions
-    std::function<void(short idioma)> legendasMenu;        // the main menu's captions
+    std::function<void(short idioma)> legendasMenu;
     // davo: the interface language in use ("pt", "en", "es") and what choosing another does. With
     // it the screen offers every language (common::linguas()), applies a choice as soon as it is
     // clicked, and retranslates its own texts when the language changes.
@@ -81,7 +81,7 @@ protected:
 private:
     void montaLinguas(QBoxLayout* layout);
     void retranslate();
-    QString textoSuporte(short idioma) const;
+    QString textoSuporte() const;
     QLabel* linha(QGridLayout* grade, int row, const char* rotulo, const char* valor);
 
     Database& db_;

@@ -41,6 +41,7 @@
     </message>
     <message>
         <source>Suporte: </source>
+        <extracomment>Stays Portuguese in English in kivo; davo translates it.</extracomment>
         <translation>Soporte: </translation>
     </message>
     <message>

@@ -5,57 +5,378 @@
     <name>common::frmInformacoes</name>
     <message>
         <source>Informações Gerais</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Especificação do Computador: </source>
-        <translation type="unfinished"></translation>
+        <translation>Computer specification: </translation>
     </message>
     <message>
         <source>Nome do Micro na Rede:</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer name:</translation>
     </message>
     <message>
         <source>Resolução do Vídeo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Video resolution:</translation>
     </message>
     <message>
         <source>Usuário Logado:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logged in user:</translation>
     </message>
     <message>
         <source>Versão do Windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version of Windows:</translation>
     </message>
     <message>
         <source>Versão Banco de Dados:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Database:</translation>
     </message>
     <message>
         <source>Pasta do Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software folder:</translation>
     </message>
     <message>
         <source>Idioma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Language: </translation>
     </message>
     <message>
         <source>Suporte: </source>
+        <extracomment>Stays Portuguese in English in kivo; davo translates it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Versão  2017</source>
-        <translation type="unfinished"></translation>
+        <translation>Version  2017</translation>
     </message>
     <message>
         <source>&amp;Voltar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Return</translation>
     </message>
     <message>
         <source>Os dados ficam no arquivo %1.
 É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.
 Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de segurança completa.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data is kept in the file %1.
+It is an SQLite database, which any SQLite tool opens.
+A copy of that file, made while the program is closed, is a complete backup.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::Menu</name>
+    <message>
+        <source>Apoio à decisão multicritério</source>
+        <translation>Multi-criteria decision aid</translation>
+    </message>
+    <message>
+        <source>Casos do kivo (*.mdb)</source>
+        <translation>kivo cases (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Cas&amp;o</source>
+        <translation>Cas&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Novo caso...</source>
+        <translation>&amp;New case...</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir caso...</source>
+        <translation>&amp;Open case...</translation>
+    </message>
+    <message>
+        <source>Salvar &amp;como...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>&amp;Propriedades do caso...</source>
+        <translation>Case &amp;properties...</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar resultados (CSV)...</source>
+        <translation>&amp;Export results (CSV)...</translation>
+    </message>
+    <message>
+        <source>&amp;Alternativas</source>
+        <translation>Alternatives</translation>
+    </message>
+    <message>
+        <source>&amp;Critérios</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>&amp;Pesos</source>
+        <translation>Weights</translation>
+    </message>
+    <message>
+        <source>&amp;Valores</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>&amp;Informações</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>KIVO - Apoio à decisão multicritério</source>
+        <translation>KIVO - Multi-criteria decision aid</translation>
+    </message>
+    <message>
+        <source>Versão: 15.02.18</source>
+        <translation>Version: 15.02.18</translation>
+    </message>
+    <message>
+        <source>Somente leitura: nada pode ser gravado</source>
+        <translation>Read only: nothing can be saved</translation>
+    </message>
+    <message>
+        <source>Programa Paralizado!</source>
+        <translation>Paralyzed Software!</translation>
+    </message>
+    <message>
+        <source>Programa ativo pela segunda vez, será fechado!</source>
+        <translation>Active program for the second time, will be closed!</translation>
+    </message>
+    <message>
+        <source>O último caso usado, &quot;%1&quot;, não foi encontrado.<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>The case last used, &quot;%1&quot;, was not found.<byte value="xd"/>
+The default file &quot;%2&quot; was opened.</translation>
+    </message>
+    <message>
+        <source>O último caso usado, &quot;%1&quot;, não pôde ser aberto: %3<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>The case last used, &quot;%1&quot;, could not be opened: %3<byte value="xd"/>
+The default file &quot;%2&quot; was opened.</translation>
+    </message>
+    <message>
+        <source>Caso não encontrado!</source>
+        <translation>Case not found!</translation>
+    </message>
+    <message>
+        <source>Caso não aberto!</source>
+        <translation>Case not opened!</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não é um caso do kivo e não foi aberto.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>The file &quot;%1&quot; is not a kivo case and was not opened.<byte value="xd"/>
+Reason: %2<byte value="xd"/>
+The case &quot;%3&quot; stays in use.</translation>
+    </message>
+    <message>
+        <source>Novo caso</source>
+        <translation>New case</translation>
+    </message>
+    <message>
+        <source>Novo caso.mdb</source>
+        <translation>New case.mdb</translation>
+    </message>
+    <message>
+        <source>o arquivo já existe e não foi alterado</source>
+        <translation>the file exists already and was left as it is</translation>
+    </message>
+    <message>
+        <source>Caso não criado!</source>
+        <translation>Case not created!</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+Escolha outra pasta ou outro nome e tente de novo.</source>
+        <translation>The case could not be created in the file &quot;%1&quot;: %2.<byte value="xd"/>
+Choose another folder or another name and try again.</translation>
+    </message>
+    <message>
+        <source>Abrir caso</source>
+        <translation>Open case</translation>
+    </message>
+    <message>
+        <source>Salvar caso como</source>
+        <translation>Save case as</translation>
+    </message>
+    <message>
+        <source> - cópia.mdb</source>
+        <translation> - copy.mdb</translation>
+    </message>
+    <message>
+        <source>Arquivo não gravado!</source>
+        <translation>File not saved!</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>The case could not be saved in the file &quot;%1&quot;: %2.<byte value="xd"/>
+The case &quot;%3&quot; stays in use.</translation>
+    </message>
+    <message>
+        <source>Exportar resultados</source>
+        <translation>Export results</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar os resultados no arquivo &quot;%1&quot;.<byte value="xd"/>
+Escolha outra pasta ou outro nome e tente de novo.</source>
+        <translation>The results could not be saved in the file &quot;%1&quot;.<byte value="xd"/>
+Choose another folder or another name and try again.</translation>
+    </message>
+    <message>
+        <source>Resultados exportados</source>
+        <translation>Results exported</translation>
+    </message>
+    <message>
+        <source>Os resultados foram gravados no arquivo:<byte value="xd"/>
+%1</source>
+        <translation>The results were saved in the file:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não foi encontrado e saiu da lista dos últimos casos.</source>
+        <translation>The file &quot;%1&quot; was not found and was taken off the list of recent cases.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::colaColuna</name>
+    <message>
+        <source>Valores demais!</source>
+        <translation>Too many values!</translation>
+    </message>
+    <message>
+        <source>A coluna colada tem %1 valores, mas só há %2 caixas desta para baixo. Nada foi colado.</source>
+        <translation>The pasted column holds %1 values, but there are only %2 boxes from this one down. Nothing was pasted.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::descartaAlteracoes</name>
+    <message>
+        <source>Descartar alterações?</source>
+        <translation>Discard changes?</translation>
+    </message>
+    <message>
+        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
+        <translation>Some answers or texts have not been saved yet. Leave without saving them?</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::frmCaso</name>
+    <message>
+        <source>Propriedades do caso</source>
+        <translation>Case properties</translation>
+    </message>
+    <message>
+        <source>&amp;Nome do caso:</source>
+        <translation>Case &amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Objetivo a alcançar ou sintoma indesejado:</source>
+        <translation>&amp;Goal to achieve or undesired symptom:</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>&amp;Return</translation>
+    </message>
+    <message>
+        <source>Sair sem gravar?</source>
+        <translation>Leave without saving?</translation>
+    </message>
+    <message>
+        <source>O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?</source>
+        <translation>The name or the goal was changed and not saved. Leave and lose the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::mensagemFalha</name>
+    <message>
+        <source>Disco cheio!</source>
+        <translation>Disk full!</translation>
+    </message>
+    <message>
+        <source>O disco está cheio: não foi possível gravar em %1.</source>
+        <translation>The disk is full: %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>libere espaço e tente de novo.</source>
+        <translation>free some space and try again.</translation>
+    </message>
+    <message>
+        <source>Somente leitura!</source>
+        <translation>Read only!</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 é somente leitura: não foi possível gravar nele.</source>
+        <translation>The file %1 is read only: it could not be written.</translation>
+    </message>
+    <message>
+        <source>dê permissão de gravação ao arquivo e à sua pasta e tente de novo.</source>
+        <translation>allow writing to the file and its folder and try again.</translation>
+    </message>
+    <message>
+        <source>Arquivo em uso!</source>
+        <translation>File in use!</translation>
+    </message>
+    <message>
+        <source>Outro programa está usando %1: não foi possível gravar nele.</source>
+        <translation>Another program is using %1: it could not be written.</translation>
+    </message>
+    <message>
+        <source>feche o outro programa e tente de novo.</source>
+        <translation>close the other program and try again.</translation>
+    </message>
+    <message>
+        <source>Erro de disco!</source>
+        <translation>Disk error!</translation>
+    </message>
+    <message>
+        <source>O disco falhou ao gravar em %1.</source>
+        <translation>The disk failed while writing %1.</translation>
+    </message>
+    <message>
+        <source>verifique o disco e tente de novo.</source>
+        <translation>check the disk and try again.</translation>
+    </message>
+    <message>
+        <source>%1 Nada foi alterado; %2</source>
+        <translation>%1 Nothing was changed; %2</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::planilha</name>
+    <message>
+        <source>Caso</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Objetivo</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Alternativa</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
     </message>
 </context>
 </TS>

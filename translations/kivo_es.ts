@@ -5,57 +5,378 @@
     <name>common::frmInformacoes</name>
     <message>
         <source>Informações Gerais</source>
-        <translation type="unfinished"></translation>
+        <translation>Información general</translation>
     </message>
     <message>
         <source>Especificação do Computador: </source>
-        <translation type="unfinished"></translation>
+        <translation>Especificación del equipo: </translation>
     </message>
     <message>
         <source>Nome do Micro na Rede:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del equipo en la red:</translation>
     </message>
     <message>
         <source>Resolução do Vídeo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución de la pantalla:</translation>
     </message>
     <message>
         <source>Usuário Logado:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario conectado:</translation>
     </message>
     <message>
         <source>Versão do Windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del sistema:</translation>
     </message>
     <message>
         <source>Versão Banco de Dados:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de la base de datos:</translation>
     </message>
     <message>
         <source>Pasta do Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta del programa:</translation>
     </message>
     <message>
         <source>Idioma: </source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma: </translation>
     </message>
     <message>
         <source>Suporte: </source>
-        <translation type="unfinished"></translation>
+        <extracomment>Stays Portuguese in English in kivo; davo translates it.</extracomment>
+        <translation>Soporte: </translation>
     </message>
     <message>
         <source>Versão  2017</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión  2017</translation>
     </message>
     <message>
         <source>&amp;Voltar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>Os dados ficam no arquivo %1.
 É um banco de dados SQLite, que qualquer ferramenta do SQLite abre.
 Uma cópia desse arquivo, feita com o programa fechado, é uma cópia de segurança completa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos se guardan en el archivo %1.
+Es una base de datos SQLite, que cualquier herramienta de SQLite abre.
+Una copia de ese archivo, hecha con el programa cerrado, es una copia de seguridad completa.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::Menu</name>
+    <message>
+        <source>Apoio à decisão multicritério</source>
+        <translation>Ayuda a la decisión multicriterio</translation>
+    </message>
+    <message>
+        <source>Casos do kivo (*.mdb)</source>
+        <translation>Casos de kivo (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Cas&amp;o</source>
+        <translation>Cas&amp;o</translation>
+    </message>
+    <message>
+        <source>&amp;Novo caso...</source>
+        <translation>&amp;Nuevo caso...</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir caso...</source>
+        <translation>&amp;Abrir caso...</translation>
+    </message>
+    <message>
+        <source>Salvar &amp;como...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Propriedades do caso...</source>
+        <translation>&amp;Propiedades del caso...</translation>
+    </message>
+    <message>
+        <source>&amp;Exportar resultados (CSV)...</source>
+        <translation>&amp;Exportar resultados (CSV)...</translation>
+    </message>
+    <message>
+        <source>&amp;Alternativas</source>
+        <translation>&amp;Alternativas</translation>
+    </message>
+    <message>
+        <source>&amp;Critérios</source>
+        <translation>&amp;Criterios</translation>
+    </message>
+    <message>
+        <source>&amp;Pesos</source>
+        <translation>&amp;Pesos</translation>
+    </message>
+    <message>
+        <source>&amp;Valores</source>
+        <translation>&amp;Valores</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>&amp;Resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Informações</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>KIVO - Apoio à decisão multicritério</source>
+        <translation>KIVO - Ayuda a la decisión multicriterio</translation>
+    </message>
+    <message>
+        <source>Versão: 15.02.18</source>
+        <translation>Versión: 15.02.18</translation>
+    </message>
+    <message>
+        <source>Somente leitura: nada pode ser gravado</source>
+        <translation>Solo lectura: no se puede grabar nada</translation>
+    </message>
+    <message>
+        <source>Programa Paralizado!</source>
+        <translation>Programa Paralizado!</translation>
+    </message>
+    <message>
+        <source>Programa ativo pela segunda vez, será fechado!</source>
+        <translation>Programa activo por segunda vez, se cerrará !</translation>
+    </message>
+    <message>
+        <source>O último caso usado, &quot;%1&quot;, não foi encontrado.<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>El último caso usado, &quot;%1&quot;, no se encontró.<byte value="xd"/>
+Se abrió el archivo predeterminado &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>O último caso usado, &quot;%1&quot;, não pôde ser aberto: %3<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>El último caso usado, &quot;%1&quot;, no se pudo abrir: %3<byte value="xd"/>
+Se abrió el archivo predeterminado &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Caso não encontrado!</source>
+        <translation>¡Caso no encontrado!</translation>
+    </message>
+    <message>
+        <source>Caso não aberto!</source>
+        <translation>¡Caso no abierto!</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não é um caso do kivo e não foi aberto.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>El archivo &quot;%1&quot; no es un caso de kivo y no se abrió.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+El caso &quot;%3&quot; sigue en uso.</translation>
+    </message>
+    <message>
+        <source>Novo caso</source>
+        <translation>Nuevo caso</translation>
+    </message>
+    <message>
+        <source>Novo caso.mdb</source>
+        <translation>Nuevo caso.mdb</translation>
+    </message>
+    <message>
+        <source>o arquivo já existe e não foi alterado</source>
+        <translation>el archivo ya existe y no se cambió</translation>
+    </message>
+    <message>
+        <source>Caso não criado!</source>
+        <translation>¡Caso no creado!</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+Escolha outra pasta ou outro nome e tente de novo.</source>
+        <translation>No se pudo crear el caso en el archivo &quot;%1&quot;: %2.<byte value="xd"/>
+Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Abrir caso</source>
+        <translation>Abrir caso</translation>
+    </message>
+    <message>
+        <source>Salvar caso como</source>
+        <translation>Guardar caso como</translation>
+    </message>
+    <message>
+        <source> - cópia.mdb</source>
+        <translation> - copia.mdb</translation>
+    </message>
+    <message>
+        <source>Arquivo não gravado!</source>
+        <translation>¡Archivo no grabado!</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>No se pudo grabar el caso en el archivo &quot;%1&quot;: %2.<byte value="xd"/>
+El caso &quot;%3&quot; sigue en uso.</translation>
+    </message>
+    <message>
+        <source>Exportar resultados</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>Arquivos CSV (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar os resultados no arquivo &quot;%1&quot;.<byte value="xd"/>
+Escolha outra pasta ou outro nome e tente de novo.</source>
+        <translation>No se pudieron grabar los resultados en el archivo &quot;%1&quot;.<byte value="xd"/>
+Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Resultados exportados</source>
+        <translation>Resultados exportados</translation>
+    </message>
+    <message>
+        <source>Os resultados foram gravados no arquivo:<byte value="xd"/>
+%1</source>
+        <translation>Los resultados se grabaron en el archivo:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; não foi encontrado e saiu da lista dos últimos casos.</source>
+        <translation>El archivo &quot;%1&quot; no se encontró y salió de la lista de los últimos casos.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::colaColuna</name>
+    <message>
+        <source>Valores demais!</source>
+        <translation>¡Demasiados valores!</translation>
+    </message>
+    <message>
+        <source>A coluna colada tem %1 valores, mas só há %2 caixas desta para baixo. Nada foi colado.</source>
+        <translation>La columna pegada tiene %1 valores, pero solo hay %2 casillas desde esta hacia abajo. No se pegó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::descartaAlteracoes</name>
+    <message>
+        <source>Descartar alterações?</source>
+        <translation>¿Descartar cambios?</translation>
+    </message>
+    <message>
+        <source>Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?</source>
+        <translation>Hay respuestas o textos que todavía no se han guardado. ¿Salir sin guardarlos?</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::frmCaso</name>
+    <message>
+        <source>Propriedades do caso</source>
+        <translation>Propiedades del caso</translation>
+    </message>
+    <message>
+        <source>&amp;Nome do caso:</source>
+        <translation>&amp;Nombre del caso:</translation>
+    </message>
+    <message>
+        <source>&amp;Objetivo a alcançar ou sintoma indesejado:</source>
+        <translation>&amp;Objetivo a alcanzar o síntoma indeseado:</translation>
+    </message>
+    <message>
+        <source>&amp;Gravar</source>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>&amp;Sair</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Sair sem gravar?</source>
+        <translation>¿Salir sin grabar?</translation>
+    </message>
+    <message>
+        <source>O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?</source>
+        <translation>El nombre o el objetivo se cambió y no se grabó. ¿Salir y perder los cambios?</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::mensagemFalha</name>
+    <message>
+        <source>Disco cheio!</source>
+        <translation>Disco lleno!</translation>
+    </message>
+    <message>
+        <source>O disco está cheio: não foi possível gravar em %1.</source>
+        <translation>El disco está lleno: no se pudo grabar en %1.</translation>
+    </message>
+    <message>
+        <source>libere espaço e tente de novo.</source>
+        <translation>libere espacio e intente de nuevo.</translation>
+    </message>
+    <message>
+        <source>Somente leitura!</source>
+        <translation>Solo lectura!</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 é somente leitura: não foi possível gravar nele.</source>
+        <translation>El archivo %1 es de solo lectura: no se pudo grabar en él.</translation>
+    </message>
+    <message>
+        <source>dê permissão de gravação ao arquivo e à sua pasta e tente de novo.</source>
+        <translation>permita grabar en el archivo y en su carpeta e intente de nuevo.</translation>
+    </message>
+    <message>
+        <source>Arquivo em uso!</source>
+        <translation>Archivo en uso!</translation>
+    </message>
+    <message>
+        <source>Outro programa está usando %1: não foi possível gravar nele.</source>
+        <translation>Otro programa está usando %1: no se pudo grabar en él.</translation>
+    </message>
+    <message>
+        <source>feche o outro programa e tente de novo.</source>
+        <translation>cierre el otro programa e intente de nuevo.</translation>
+    </message>
+    <message>
+        <source>Erro de disco!</source>
+        <translation>Error de disco!</translation>
+    </message>
+    <message>
+        <source>O disco falhou ao gravar em %1.</source>
+        <translation>El disco falló al grabar en %1.</translation>
+    </message>
+    <message>
+        <source>verifique o disco e tente de novo.</source>
+        <translation>revise el disco e intente de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 Nada foi alterado; %2</source>
+        <translation>%1 No se cambió nada; %2</translation>
+    </message>
+</context>
+<context>
+    <name>kivo::planilha</name>
+    <message>
+        <source>Caso</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Objetivo</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Alternativa</source>
+        <translation>Alternativa</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Resultado</translation>
     </message>
 </context>
 </TS>

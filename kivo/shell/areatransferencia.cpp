@@ -5,6 +5,7 @@
 #include "common/platform.h"
 #include "common/widgets.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -110,8 +111,7 @@ void copiaComCtrlC(QAbstractItemView* grade)
     });
 }
 
-bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, short idioma,
-            const std::function<void(int)>& recusa)
+bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, const std::function<void(int)>& recusa)
 {
     const QStringList linhas = planilha::linhasColadas(texto);
     QList<int> destino;
@@ -119,18 +119,11 @@ bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, s
         if (i == inicio || (!caixas[i]->isHidden() && caixas[i]->isEnabled()))
             destino << i;
     if (linhas.size() > destino.size()) {
-        const bool en = idioma == 1, es = idioma == 2;
         common::Messages::exclamation(
-            caixas[inicio]->window(),
-            en   ? QStringLiteral("Too many values!")
-            : es ? QStringLiteral("¡Demasiados valores!")
-                 : QStringLiteral("Valores demais!"),
-            (en   ? QStringLiteral("The pasted column holds %1 values, but there are only %2 boxes from this one "
-                                     "down. Nothing was pasted.")
-             : es ? QStringLiteral("La columna pegada tiene %1 valores, pero solo hay %2 casillas desde esta hacia "
-                                   "abajo. No se pegó nada.")
-                  : QStringLiteral("A coluna colada tem %1 valores, mas só há %2 caixas desta para baixo. "
-                                   "Nada foi colado."))
+            caixas[inicio]->window(), QCoreApplication::translate("kivo::colaColuna", "Valores demais!"),
+            QCoreApplication::translate("kivo::colaColuna",
+                                        "A coluna colada tem %1 valores, mas só há %2 caixas desta para baixo. "
+                                        "Nada foi colado.")
                 .arg(linhas.size())
                 .arg(destino.size()));
         return false;
@@ -145,17 +138,28 @@ bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, s
     return true;
 }
 
-void colaColuna(const QList<QLineEdit*>& caixas, short idioma, std::function<void(int)> recusa)
+void colaColuna(const QList<QLineEdit*>& caixas, std::function<void(int)> recusa)
 {
     for (int i = 0; i < caixas.size(); ++i) {
-        new FiltroTecla(caixas[i], QKeySequence::Paste, [caixas, i, idioma, recusa] {
+        new FiltroTecla(caixas[i], QKeySequence::Paste, [caixas, i, recusa] {
             const QString texto = QGuiApplication::clipboard()->text();
             if (!texto.contains(u'\t') && planilha::linhasColadas(texto).size() <= 1)
                 return false;  // one value: the box pastes it as it always does
-            colaEm(caixas, i, texto, idioma, recusa);
+            colaEm(caixas, i, texto, recusa);
             return true;
         });
     }
+}
+
+void colaColuna(const QList<QLineEdit*>& caixas, short, std::function<void(int)> recusa)
+{
+    colaColuna(caixas, std::move(recusa));
+}
+
+bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, short,
+            const std::function<void(int)>& recusa)
+{
+    return colaEm(caixas, inicio, texto, recusa);
 }
 
 }  // namespace kivo

@@ -24,11 +24,13 @@ void copiaComCtrlC(QAbstractItemView* grade);
 // Ctrl+V (the system's paste key) of a text of more than one line, or with a tab, into one of
 // `caixas` fills it and the shown boxes after it, one line each. Every line is checked as a typed
 // value: the first that is no number is refused through `recusa(index of the box it would fill)`
-// and nothing changes. More lines than boxes are refused with a message in `idioma`. A one-line text
-// pastes into the box as usual.
+// and nothing changes. More lines than boxes are refused with a message in the interface language.
+// A one-line text pastes into the box as usual.
+void colaColuna(const QList<QLineEdit*>& caixas, std::function<void(int)> recusa);
 void colaColuna(const QList<QLineEdit*>& caixas, short idioma, std::function<void(int)> recusa);
 
 // The same paste on box `inicio`, as if the clipboard held `texto`. True when the boxes were filled.
+bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, const std::function<void(int)>& recusa);
 bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, short idioma,
             const std::function<void(int)>& recusa);
 

@@ -1,20 +1,23 @@
 #include "kivo/shell/descarte.h"
 
-#include "kivo/shell/idioma.h"
-
 #include "common/platform.h"
+
+#include <QCoreApplication>
 
 namespace kivo {
 
-bool descartaAlteracoes(QWidget* tela, short idioma)
+bool descartaAlteracoes(QWidget* tela)
 {
     return common::Messages::askYesNo(
-        tela, legenda({"", "Descartar alterações?", "Discard changes?", "¿Descartar cambios?"}, idioma),
-        legenda({"", "Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?",
-                 "Some answers or texts have not been saved yet. Leave without saving them?",
-                 "Hay respuestas o textos que todavía no se han guardado. ¿Salir sin guardarlos?"},
-                idioma),
+        tela, QCoreApplication::translate("kivo::descartaAlteracoes", "Descartar alterações?"),
+        QCoreApplication::translate("kivo::descartaAlteracoes",
+                                    "Há respostas ou textos que ainda não foram gravados. Sair sem gravá-los?"),
         QMessageBox::Warning);
+}
+
+bool descartaAlteracoes(QWidget* tela, short)
+{
+    return descartaAlteracoes(tela);
 }
 
 }  // namespace kivo

@@ -5,8 +5,9 @@ class QWidget;
 namespace kivo {
 
 // Asked when Esc, the window's close button or a way out that stores nothing would throw away
-// what the user typed and has not stored yet, in language `idioma`: Yes and No, No the default.
-// True for Yes: the screen closes and the answers are lost.
+// what the user typed and has not stored yet, in the interface language: Yes and No, No the
+// default. True for Yes: the screen closes and the answers are lost.
+bool descartaAlteracoes(QWidget* tela);
 bool descartaAlteracoes(QWidget* tela, short idioma);
 
 }  // namespace kivo

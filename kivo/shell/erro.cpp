@@ -16,9 +16,14 @@ void relataErro(QWidget* parent, const QString& description)
                                description);
 }
 
-void usaMensagensFalha(const short& idioma)
+void usaMensagensFalha()
 {
-    common::setFailureWording([&idioma](const common::StoreError& falha) { return mensagemFalha(falha, idioma); });
+    common::setFailureWording([](const common::StoreError& falha) { return mensagemFalha(falha); });
+}
+
+void usaMensagensFalha(const short&)
+{
+    usaMensagensFalha();
 }
 
 }  // namespace kivo

@@ -6,11 +6,13 @@ class QWidget;
 
 namespace kivo {
 
-// kivo's standard error report: a critical box titled "Erro" with the error's description.
+// kivo's standard error report: a critical box titled "Erro" with the error's description, in
+// Portuguese whatever the interface language.
 void relataErro(QWidget* parent, const QString& description);
 
-// From now on a write failure the user can act on is told in the language `idioma` holds at the
-// time (kivo::mensagemFalha); `idioma` must outlive the program's run, or the next call.
+// From now on a write failure the user can act on is told in kivo's words (kivo::mensagemFalha),
+// in the interface language of the moment.
+void usaMensagensFalha();
 void usaMensagensFalha(const short& idioma);
 
 }  // namespace kivo

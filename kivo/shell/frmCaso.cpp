@@ -25,19 +25,17 @@ constexpr int TamanhoObjetivo = 200;
 frmCaso::frmCaso(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
     setObjectName(QStringLiteral("frmCaso"));
-    setWindowTitle(QStringLiteral("Propriedades do caso"));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
     auto* grade = new QGridLayout;
     layout->addLayout(grade);
 
-    auto* Label1 = common::withName(new QLabel(QStringLiteral("&Nome do caso:"), this), QStringLiteral("Label1"));
+    auto* Label1 = common::withName(new QLabel(this), QStringLiteral("Label1"));
     txtNome_ = common::withName(new QLineEdit(this), QStringLiteral("txtNome"));
     common::setMaxLength(txtNome_, TamanhoNome);
     Label1->setBuddy(txtNome_);
-    auto* Label2 = common::withName(new QLabel(QStringLiteral("&Objetivo a alcançar ou sintoma indesejado:"), this),
-                                    QStringLiteral("Label2"));
+    auto* Label2 = common::withName(new QLabel(this), QStringLiteral("Label2"));
     txtObjetivo_ = common::withName(new QLineEdit(this), QStringLiteral("txtObjetivo"));
     common::setMaxLength(txtObjetivo_, TamanhoObjetivo);
     Label2->setBuddy(txtObjetivo_);
@@ -48,8 +46,8 @@ frmCaso::frmCaso(Programa& programa, QWidget* parent) : QDialog(parent), program
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), this), QStringLiteral("cmdGravar"));
-    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
+    cmdGravar_ = common::withName(new QPushButton(this), QStringLiteral("cmdGravar"));
+    cmdSair_ = common::withName(new QPushButton(this), QStringLiteral("cmdSair"));
     common::onClick(cmdGravar_, this, &frmCaso::cmdGravar_Click);
     common::onClick(cmdSair_, this, &frmCaso::cmdSair_Click);
     botoes->addWidget(cmdGravar_);
@@ -60,12 +58,30 @@ frmCaso::frmCaso(Programa& programa, QWidget* parent) : QDialog(parent), program
     setTabOrder(txtObjetivo_, cmdGravar_);
     setTabOrder(cmdGravar_, cmdSair_);
     common::noDefaultButtons(this);
+    retranslate();
     resize(560, sizeHint().height());
+}
+
+void frmCaso::retranslate()
+{
+    aplicaTextos(this, {
+                           {"", tr("Propriedades do caso")},
+                           {"Label1", tr("&Nome do caso:")},
+                           {"Label2", tr("&Objetivo a alcançar ou sintoma indesejado:")},
+                           {"cmdGravar", tr("&Gravar")},
+                           {"cmdSair", tr("&Sair")},
+                       });
+}
+
+void frmCaso::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmCaso::Form_Load()
 {
-    legendasCaso(this, programa_.idioma);
     const caso::Propriedades p = caso::lePropriedades(programa_.db);
     nome_ = p.nome;
     objetivo_ = p.objetivo;
@@ -89,16 +105,9 @@ void frmCaso::cmdGravar_Click()
 void frmCaso::cmdSair_Click()
 {
     if (alterado()) {
-        const short l = programa_.idioma;
         const bool sim = common::Messages::askYesNo(
-            this,
-            l == Ingles     ? QStringLiteral("Leave without saving?")
-            : l == Espanhol ? QStringLiteral("¿Salir sin grabar?")
-                            : QStringLiteral("Sair sem gravar?"),
-            l == Ingles ? QStringLiteral("The name or the goal was changed and not saved. Leave and lose the changes?")
-            : l == Espanhol
-                ? QStringLiteral("El nombre o el objetivo se cambió y no se grabó. ¿Salir y perder los cambios?")
-                : QStringLiteral("O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?"),
+            this, tr("Sair sem gravar?"),
+            tr("O nome ou o objetivo foi alterado e não foi gravado. Sair e perder as alterações?"),
             QMessageBox::Warning);
         if (!sim)
             return;

@@ -17,7 +17,7 @@ class frmCaso : public QDialog {
 public:
     explicit frmCaso(Programa& programa, QWidget* parent = nullptr);
 
-    // Captions of the language, the name and goal stored in the case (the file's base name when no
+    // The name and goal stored in the case (the file's base name when no
     // name was ever saved).
     void Form_Load();
     // Stores both lines in the case and closes.
@@ -27,9 +27,11 @@ public:
 
 protected:
     void reject() override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool alterado() const;
+    void retranslate();
 
     Programa& programa_;
     QString nome_;

@@ -9,6 +9,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -86,67 +87,6 @@ void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short 
             defineLegenda(alvo, legenda);
         }
     }
-}
-
-void legendasMenu(QWidget* menu, short idioma)
-{
-    aplicaLegendas(
-        menu,
-        {
-            {"mnuAlternativas", "&Alternativas", "Alternatives", "&Alternativas"},
-            {"mnuCriterios", "&Critérios", "Criteria", "&Criterios"},
-            {"mnuPesos", "&Pesos", "Weights", "&Pesos"},
-            {"mnuDados", "&Valores", "Values", "&Valores"},
-            {"mnuResultados", "&Resultado", "Results", "&Resultados"},
-            {"mnuUtil", "&Informações", "Information", "&Información"},
-            {"mnuSair", "&Sair", "Quit", "&Salir"},
-            {"StatusBar1.Panel1", "KIVO - Apoio à decisão multicritério", "KIVO - Multi-criteria decision aid",
-             "KIVO - Ayuda a la decisión multicriterio"},
-            {"StatusBar1.Panel2", "Versão: 15.02.18", "Version: 15.02.18", "Versión: 15.02.18"},
-            {"mnuCaso", "Cas&o", "Cas&e", "Cas&o"},
-            {"mnuNovoCaso", "&Novo caso...", "&New case...", "&Nuevo caso..."},
-            {"mnuAbrirCaso", "&Abrir caso...", "&Open case...", "&Abrir caso..."},
-            {"mnuSalvarComo", "Salvar &como...", "Save &as...", "Guardar &como..."},
-            {"mnuPropriedades", "&Propriedades do caso...", "Case &properties...", "&Propiedades del caso..."},
-            {"mnuExportar", "&Exportar resultados (CSV)...", "&Export results (CSV)...",
-             "&Exportar resultados (CSV)..."},
-            {"lblSomenteLeitura", "Somente leitura: nada pode ser gravado", "Read only: nothing can be saved",
-             "Solo lectura: no se puede grabar nada"},
-        },
-        idioma);
-}
-
-void legendasCaso(QWidget* tela, short idioma)
-{
-    aplicaLegendas(tela,
-                   {
-                       {"", "Propriedades do caso", "Case properties", "Propiedades del caso"},
-                       {"Label1", "&Nome do caso:", "Case &name:", "&Nombre del caso:"},
-                       {"Label2", "&Objetivo a alcançar ou sintoma indesejado:",
-                        "&Goal to achieve or undesired symptom:", "&Objetivo a alcanzar o síntoma indeseado:"},
-                       {"cmdGravar", "&Gravar", "&Save", "&Grabar"},
-                       {"cmdSair", "&Sair", "&Return", "&Salir"},
-                   },
-                   idioma);
-}
-
-void legendasInformacoes(QWidget* tela, short idioma)
-{
-    aplicaLegendas(
-        tela,
-        {
-            {"", "Informações Gerais", "Information", "Información general"},
-            {"Label1", "Nome do Micro na Rede:", "Computer name:", "Nombre del equipo en la red:"},
-            {"Label2", "Resolução do Vídeo:", "Video resolution:", "Resolución de la pantalla:"},
-            {"Label3", "Usuário Logado:", "Logged in user:", "Usuario conectado:"},
-            {"Label4", "Versão do Windows:", "Version of Windows:", "Versión del sistema:"},
-            {"Label5", "Versão Banco de Dados:", "Version Database:", "Versión de la base de datos:"},
-            {"Frame1", "Especificação do Computador: ", "Computer specification: ", "Especificación del equipo: "},
-            {"Frame2", "Suporte: ", "Suporte: ", "Soporte: "},
-            {"Frame3", "Idioma: ", "Language: ", "Idioma: "},
-            {"cmdVOLTAR", "&Voltar", "&Return", "&Volver"},
-        },
-        idioma);
 }
 
 // The row labels keep the screen's own Portuguese captions ("Alternativa  1:", the numbers lined
@@ -272,38 +212,28 @@ void legendasResultado(QWidget* tela, short idioma)
 
 namespace kivo {
 
-common::FailureMessage mensagemFalha(const common::StoreError& falha, short idioma)
+common::FailureMessage mensagemFalha(const common::StoreError& falha)
 {
     using Kind = common::StoreError::Kind;
     // Per kind: the box's title, what happened ("%1": the file), what to do.
     struct Textos {
-        Legenda titulo, causa, conselho;
+        const char *titulo, *causa, *conselho;
     };
     static const Textos DiscoCheio{
-        {"", "Disco cheio!", "Disk full!", "Disco lleno!"},
-        {"", "O disco está cheio: não foi possível gravar em %1.", "The disk is full: %1 could not be written.",
-         "El disco está lleno: no se pudo grabar en %1."},
-        {"", "libere espaço e tente de novo.", "free some space and try again.", "libere espacio e intente de nuevo."}};
-    static const Textos SomenteLeitura{{"", "Somente leitura!", "Read only!", "Solo lectura!"},
-                                       {"", "O arquivo %1 é somente leitura: não foi possível gravar nele.",
-                                        "The file %1 is read only: it could not be written.",
-                                        "El archivo %1 es de solo lectura: no se pudo grabar en él."},
-                                       {"", "dê permissão de gravação ao arquivo e à sua pasta e tente de novo.",
-                                        "allow writing to the file and its folder and try again.",
-                                        "permita grabar en el archivo y en su carpeta e intente de nuevo."}};
-    static const Textos EmUso{{"", "Arquivo em uso!", "File in use!", "Archivo en uso!"},
-                              {"", "Outro programa está usando %1: não foi possível gravar nele.",
-                               "Another program is using %1: it could not be written.",
-                               "Otro programa está usando %1: no se pudo grabar en él."},
-                              {"", "feche o outro programa e tente de novo.", "close the other program and try again.",
-                               "cierre el otro programa e intente de nuevo."}};
-    static const Textos ErroDisco{
-        {"", "Erro de disco!", "Disk error!", "Error de disco!"},
-        {"", "O disco falhou ao gravar em %1.", "The disk failed while writing %1.", "El disco falló al grabar en %1."},
-        {"", "verifique o disco e tente de novo.", "check the disk and try again.",
-         "revise el disco e intente de nuevo."}};
-    static const Legenda NadaAlterado{"", "%1 Nada foi alterado; %2", "%1 Nothing was changed; %2",
-                                      "%1 No se cambió nada; %2"};
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "Disco cheio!"),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "O disco está cheio: não foi possível gravar em %1."),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "libere espaço e tente de novo.")};
+    static const Textos SomenteLeitura{
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "Somente leitura!"),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "O arquivo %1 é somente leitura: não foi possível gravar nele."),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "dê permissão de gravação ao arquivo e à sua pasta e tente de novo.")};
+    static const Textos EmUso{
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "Arquivo em uso!"),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "Outro programa está usando %1: não foi possível gravar nele."),
+        QT_TRANSLATE_NOOP("kivo::mensagemFalha", "feche o outro programa e tente de novo.")};
+    static const Textos ErroDisco{QT_TRANSLATE_NOOP("kivo::mensagemFalha", "Erro de disco!"),
+                                  QT_TRANSLATE_NOOP("kivo::mensagemFalha", "O disco falhou ao gravar em %1."),
+                                  QT_TRANSLATE_NOOP("kivo::mensagemFalha", "verifique o disco e tente de novo.")};
 
     const Textos* textos = nullptr;
     switch (falha.kind()) {
@@ -322,11 +252,12 @@ common::FailureMessage mensagemFalha(const common::StoreError& falha, short idio
     case Kind::Fatal:
         return common::failureMessage(falha);
     }
+    const auto em = [](const char* texto) { return QCoreApplication::translate("kivo::mensagemFalha", texto); };
     common::FailureMessage m;
-    m.title = legenda(textos->titulo, idioma);
-    m.cause = legenda(textos->causa, idioma).arg(QDir::toNativeSeparators(falha.file()));
-    m.advice = legenda(textos->conselho, idioma);
-    m.text = legenda(NadaAlterado, idioma).arg(m.cause, m.advice);
+    m.title = em(textos->titulo);
+    m.cause = em(textos->causa).arg(QDir::toNativeSeparators(falha.file()));
+    m.advice = em(textos->conselho);
+    m.text = QCoreApplication::translate("kivo::mensagemFalha", "%1 Nada foi alterado; %2").arg(m.cause, m.advice);
     return m;
 }
 

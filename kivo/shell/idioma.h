@@ -45,18 +45,15 @@ void defineLegenda(QObject* controle, const QString& texto);
 void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
 
 // A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
-// in language `idioma`: what happened to which file, that nothing was changed, what to do.
-common::FailureMessage mensagemFalha(const common::StoreError& falha, short idioma);
+// in the interface language: what happened to which file, that nothing was changed, what to do.
+common::FailureMessage mensagemFalha(const common::StoreError& falha);
 
 // Each screen's captions.
-void legendasMenu(QWidget* menu, short idioma);
-void legendasInformacoes(QWidget* tela, short idioma);
 void legendasAlternativas(QWidget* tela, short idioma);
 void legendasCriterios(QWidget* tela, short idioma);
 void legendasCriteriosAj(QWidget* tela, short idioma);
 void legendasValores(QWidget* tela, short idioma);
 void legendasDados(QWidget* tela, short idioma);
 void legendasResultado(QWidget* tela, short idioma);
-void legendasCaso(QWidget* tela, short idioma);
 
 }  // namespace kivo

@@ -40,18 +40,10 @@ namespace {
 
 // The picture of the main window: the program's name on a blue gradient, with what it is in the
 // interface language, 480 pixels wide unless the menu bar needs more.
-QPixmap picture(short idioma, int largura = 480)
+QPixmap picture(int largura = 480)
 {
-    const Legenda subtitulo{"", "Apoio à decisão multicritério", "Multi-criteria decision aid",
-                            "Ayuda a la decisión multicriterio"};
-    return common::drawPicture(
-        {QSize(largura, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60, legenda(subtitulo, idioma), 14});
-}
-
-// A text in the language: English, Spanish, else Portuguese.
-QString em(short idioma, const char* pt, const char* en, const char* es)
-{
-    return QString::fromUtf8(idioma == Ingles ? en : idioma == Espanhol ? es : pt);
+    return common::drawPicture({QSize(largura, 240), CoresImagem, QStringLiteral("KIVO"), 48, 60,
+                                QCoreApplication::translate("kivo::Menu", "Apoio à decisão multicritério"), 14});
 }
 
 QString nativo(const QString& path)
@@ -83,9 +75,9 @@ QString escolheArquivo(QWidget* parent, const char* nome, const QString& titulo,
     return dialog.selectedFiles().value(0);
 }
 
-QString filtroCasos(short idioma)
+QString filtroCasos()
 {
-    return em(idioma, "Casos do kivo (*.mdb)", "kivo cases (*.mdb)", "Casos de kivo (*.mdb)");
+    return QCoreApplication::translate("kivo::Menu", "Casos do kivo (*.mdb)");
 }
 
 // Where a new file is proposed: beside the case in use.
@@ -104,18 +96,16 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(picture(programa_.idioma));
+    image->setPixmap(picture());
     image->setAlignment(Qt::AlignCenter);
     setCentralWidget(image);
 
-    auto* mnuCaso = common::withName(menuBar()->addMenu(QStringLiteral("Cas&o")), QStringLiteral("mnuCaso"));
-    common::menuItem(mnuCaso, "mnuNovoCaso", QStringLiteral("&Novo caso..."), this, &Menu::mnuNovoCaso_Click);
-    common::menuItem(mnuCaso, "mnuAbrirCaso", QStringLiteral("&Abrir caso..."), this, &Menu::mnuAbrirCaso_Click);
-    common::menuItem(mnuCaso, "mnuSalvarComo", QStringLiteral("Salvar &como..."), this, &Menu::mnuSalvarComo_Click);
-    common::menuItem(mnuCaso, "mnuPropriedades", QStringLiteral("&Propriedades do caso..."), this,
-                     &Menu::mnuPropriedades_Click);
-    common::menuItem(mnuCaso, "mnuExportar", QStringLiteral("&Exportar resultados (CSV)..."), this,
-                     &Menu::mnuExportar_Click);
+    auto* mnuCaso = common::withName(menuBar()->addMenu(QString()), QStringLiteral("mnuCaso"));
+    common::menuItem(mnuCaso, "mnuNovoCaso", QString(), this, &Menu::mnuNovoCaso_Click);
+    common::menuItem(mnuCaso, "mnuAbrirCaso", QString(), this, &Menu::mnuAbrirCaso_Click);
+    common::menuItem(mnuCaso, "mnuSalvarComo", QString(), this, &Menu::mnuSalvarComo_Click);
+    common::menuItem(mnuCaso, "mnuPropriedades", QString(), this, &Menu::mnuPropriedades_Click);
+    common::menuItem(mnuCaso, "mnuExportar", QString(), this, &Menu::mnuExportar_Click);
     mnuCaso->addSeparator();
     for (int i = 0; i < caso::MaximoRecentes; ++i) {
         mnuRecente_[i] = new QAction(mnuCaso);
@@ -125,13 +115,13 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
         common::onTriggered(mnuRecente_[i], [this, i] { mnuRecente_Click(i); });
     }
 
-    common::menuItem(menuBar(), "mnuAlternativas", QStringLiteral("&Alternativas"), this, &Menu::mnuAlternativas_Click);
-    common::menuItem(menuBar(), "mnuCriterios", QStringLiteral("&Critérios"), this, &Menu::mnuCriterios_Click);
-    common::menuItem(menuBar(), "mnuPesos", QStringLiteral("&Pesos"), this, &Menu::mnuPesos_Click);
-    common::menuItem(menuBar(), "mnuDados", QStringLiteral("&Valores"), this, &Menu::mnuDados_Click);
-    common::menuItem(menuBar(), "mnuResultados", QStringLiteral("&Resultado"), this, &Menu::mnuResultados_Click);
-    common::menuItem(menuBar(), "mnuUtil", QStringLiteral("&Informações"), this, &Menu::mnuUtil_Click);
-    common::menuItem(menuBar(), "mnuSair", QStringLiteral("&Sair"), this, &Menu::mnuSair_Click);
+    common::menuItem(menuBar(), "mnuAlternativas", QString(), this, &Menu::mnuAlternativas_Click);
+    common::menuItem(menuBar(), "mnuCriterios", QString(), this, &Menu::mnuCriterios_Click);
+    common::menuItem(menuBar(), "mnuPesos", QString(), this, &Menu::mnuPesos_Click);
+    common::menuItem(menuBar(), "mnuDados", QString(), this, &Menu::mnuDados_Click);
+    common::menuItem(menuBar(), "mnuResultados", QString(), this, &Menu::mnuResultados_Click);
+    common::menuItem(menuBar(), "mnuUtil", QString(), this, &Menu::mnuUtil_Click);
+    common::menuItem(menuBar(), "mnuSair", QString(), this, &Menu::mnuSair_Click);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     status_ = new QLabel(this);
@@ -141,11 +131,43 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
     statusBar()->addWidget(status_, 1);
     statusBar()->addPermanentWidget(version_);
     // Shown while the database can only be read; its text follows the language.
-    somenteLeitura_ = common::withName(new QLabel(QStringLiteral("Somente leitura: nada pode ser gravado"), this),
-                                       QStringLiteral("lblSomenteLeitura"));
+    somenteLeitura_ = common::withName(new QLabel(this), QStringLiteral("lblSomenteLeitura"));
     statusBar()->addPermanentWidget(somenteLeitura_);
     somenteLeitura_->hide();
-    usaMensagensFalha(programa_.idioma);
+    retranslate();
+    usaMensagensFalha();
+}
+
+void Menu::retranslate()
+{
+    aplicaTextos(this, {
+                           {"mnuCaso", tr("Cas&o")},
+                           {"mnuNovoCaso", tr("&Novo caso...")},
+                           {"mnuAbrirCaso", tr("&Abrir caso...")},
+                           {"mnuSalvarComo", tr("Salvar &como...")},
+                           {"mnuPropriedades", tr("&Propriedades do caso...")},
+                           {"mnuExportar", tr("&Exportar resultados (CSV)...")},
+                           {"mnuAlternativas", tr("&Alternativas")},
+                           {"mnuCriterios", tr("&Critérios")},
+                           {"mnuPesos", tr("&Pesos")},
+                           {"mnuDados", tr("&Valores")},
+                           {"mnuResultados", tr("&Resultado")},
+                           {"mnuUtil", tr("&Informações")},
+                           {"mnuSair", tr("&Sair")},
+                           {"StatusBar1.Panel1", tr("KIVO - Apoio à decisão multicritério")},
+                           {"StatusBar1.Panel2", tr("Versão: 15.02.18")},
+                           {"lblSomenteLeitura", tr("Somente leitura: nada pode ser gravado")},
+                       });
+    // The picture is as wide as the menu bar, so every menu stays in view in every language.
+    if (auto* image = findChild<QLabel*>(QStringLiteral("Image1")))
+        image->setPixmap(picture(std::max(480, menuBar()->sizeHint().width())));
+}
+
+void Menu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 Menu::~Menu()
@@ -183,34 +205,21 @@ bool Menu::Form_Load()
 
         instance_ = std::make_unique<common::SingleInstance>(QStringLiteral("kivo"));
         if (instance_->anotherCopyRunning()) {
-            const bool en = programa_.idioma == Ingles;
-            const bool es = programa_.idioma == Espanhol;
-            common::Messages::exclamation(
-                nullptr, en ? QStringLiteral("Paralyzed Software!") : QStringLiteral("Programa Paralizado!"),
-                en   ? QStringLiteral("Active program for the second time, will be closed!")
-                : es ? QStringLiteral("Programa activo por segunda vez, se cerrará !")
-                     : QStringLiteral("Programa ativo pela segunda vez, será fechado!"));
+            common::Messages::exclamation(nullptr, tr("Programa Paralizado!"),
+                                          tr("Programa ativo pela segunda vez, será fechado!"));
             instance_.reset();
             return false;
         }
         caso::guardaCaso(programa_.db.path());
         mostraCaso();
         if (!perdido.isEmpty()) {
-            const short l = programa_.idioma;
             const QString texto =
                 motivo.isEmpty()
-                    ? em(l, "O último caso usado, \"%1\", não foi encontrado.\r\nFoi aberto o arquivo padrão \"%2\".",
-                         "The case last used, \"%1\", was not found.\r\nThe default file \"%2\" was opened.",
-                         "El último caso usado, \"%1\", no se encontró.\r\nSe abrió el archivo predeterminado \"%2\".")
+                    ? tr("O último caso usado, \"%1\", não foi encontrado.\r\nFoi aberto o arquivo padrão \"%2\".")
                           .arg(nativo(perdido), nativo(arquivo))
-                    : em(l,
-                         "O último caso usado, \"%1\", não pôde ser aberto: %3\r\nFoi aberto o arquivo padrão \"%2\".",
-                         "The case last used, \"%1\", could not be opened: %3\r\nThe default file \"%2\" was opened.",
-                         "El último caso usado, \"%1\", no se pudo abrir: %3\r\nSe abrió el archivo predeterminado "
-                         "\"%2\".")
+                    : tr("O último caso usado, \"%1\", não pôde ser aberto: %3\r\nFoi aberto o arquivo padrão \"%2\".")
                           .arg(nativo(perdido), nativo(arquivo), motivo);
-            common::Messages::exclamation(
-                this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"), texto);
+            common::Messages::exclamation(this, tr("Caso não encontrado!"), texto);
         }
         return true;
     } catch (const common::StoreError& e) {
@@ -237,15 +246,10 @@ void Menu::leIdioma()
 
 void Menu::aplicaIdioma()
 {
-    legendasMenu(this, programa_.idioma);
-    // The picture is as wide as the menu bar, so every menu stays in view in every language.
-    if (auto* image = findChild<QLabel*>(QStringLiteral("Image1")))
-        image->setPixmap(picture(programa_.idioma, std::max(480, menuBar()->sizeHint().width())));
-    // The standard buttons of the message boxes and the file dialog speak the same language.
-    const short l = programa_.idioma;
-    common::loadQtTranslations(l == Ingles     ? QLocale(QLocale::English, QLocale::UnitedStates)
-                               : l == Espanhol ? QLocale(QLocale::Spanish, QLocale::Spain)
-                                               : QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // kivo's texts, common's and Qt's own (the standard buttons, the file dialog) in the language;
+    // the menu at once, every other open window when the language change reaches it.
+    instalaIdioma(programa_.idioma);
+    retranslate();
 }
 
 void Menu::mostraCaso()
@@ -269,14 +273,10 @@ bool Menu::trocaCaso(const QString& path)
     } catch (const common::StoreError& e) {
         if (!programa_.db.isOpen())
             throw;  // the case in use could not be opened again: nothing to work on
-        const short l = programa_.idioma;
         common::Messages::exclamation(
-            this, em(l, "Caso não aberto!", "Case not opened!", "¡Caso no abierto!"),
-            em(l,
-               "O arquivo \"%1\" não é um caso do kivo e não foi aberto.\r\nMotivo: %2\r\nO caso \"%3\" continua em "
-               "uso.",
-               "The file \"%1\" is not a kivo case and was not opened.\r\nReason: %2\r\nThe case \"%3\" stays in use.",
-               "El archivo \"%1\" no es un caso de kivo y no se abrió.\r\nMotivo: %2\r\nEl caso \"%3\" sigue en uso.")
+            this, tr("Caso não aberto!"),
+            tr("O arquivo \"%1\" não é um caso do kivo e não foi aberto.\r\nMotivo: %2\r\nO caso \"%3\" continua em "
+               "uso.")
                 .arg(nativo(path), e.description(), nativo(anterior)));
         return false;
     }
@@ -290,9 +290,8 @@ bool Menu::trocaCaso(const QString& path)
 void Menu::mnuNovoCaso_Click()
 {
     const short l = programa_.idioma;
-    const QString path = escolheArquivo(this, "dlgNovoCaso", em(l, "Novo caso", "New case", "Nuevo caso"), true,
-                                        filtroCasos(l), QStringLiteral("mdb"),
-                                        proposto(programa_, em(l, "Novo caso.mdb", "New case.mdb", "Nuevo caso.mdb")));
+    const QString path = escolheArquivo(this, "dlgNovoCaso", tr("Novo caso"), true, filtroCasos(),
+                                        QStringLiteral("mdb"), proposto(programa_, tr("Novo caso.mdb")));
     if (path.isEmpty())
         return;
     bool criado = false;
@@ -300,20 +299,14 @@ void Menu::mnuNovoCaso_Click()
     try {
         criado = caso::novoCaso(path, l);
         if (!criado)
-            motivo = em(l, "o arquivo já existe e não foi alterado", "the file exists already and was left as it is",
-                        "el archivo ya existe y no se cambió");
+            motivo = tr("o arquivo já existe e não foi alterado");
     } catch (const common::StoreError& e) {
         motivo = e.description();
     }
     if (!criado) {
-        common::Messages::exclamation(this, em(l, "Caso não criado!", "Case not created!", "¡Caso no creado!"),
-                                      em(l,
-                                         "Não foi possível criar o caso no arquivo \"%1\": %2.\r\nEscolha outra pasta "
-                                         "ou outro nome e tente de novo.",
-                                         "The case could not be created in the file \"%1\": %2.\r\nChoose another "
-                                         "folder or another name and try again.",
-                                         "No se pudo crear el caso en el archivo \"%1\": %2.\r\nElija otra carpeta u "
-                                         "otro nombre e inténtelo de nuevo.")
+        common::Messages::exclamation(this, tr("Caso não criado!"),
+                                      tr("Não foi possível criar o caso no arquivo \"%1\": %2.\r\nEscolha outra pasta "
+                                         "ou outro nome e tente de novo.")
                                           .arg(nativo(path), motivo));
         return;
     }
@@ -322,21 +315,17 @@ void Menu::mnuNovoCaso_Click()
 
 void Menu::mnuAbrirCaso_Click()
 {
-    const short l = programa_.idioma;
-    const QString path = escolheArquivo(this, "dlgAbrirCaso", em(l, "Abrir caso", "Open case", "Abrir caso"), false,
-                                        filtroCasos(l), {}, programa_.db.path());
+    const QString path =
+        escolheArquivo(this, "dlgAbrirCaso", tr("Abrir caso"), false, filtroCasos(), {}, programa_.db.path());
     if (!path.isEmpty())
         trocaCaso(path);
 }
 
 void Menu::mnuSalvarComo_Click()
 {
-    const short l = programa_.idioma;
     const QString path =
-        escolheArquivo(this, "dlgSalvarComo", em(l, "Salvar caso como", "Save case as", "Guardar caso como"), true,
-                       filtroCasos(l), QStringLiteral("mdb"),
-                       proposto(programa_, caso::nomePadrao(programa_.db.path()) +
-                                               em(l, " - cópia.mdb", " - copy.mdb", " - copia.mdb")));
+        escolheArquivo(this, "dlgSalvarComo", tr("Salvar caso como"), true, filtroCasos(), QStringLiteral("mdb"),
+                       proposto(programa_, caso::nomePadrao(programa_.db.path()) + tr(" - cópia.mdb")));
     if (path.isEmpty())
         return;
     bool copiado = false;
@@ -344,17 +333,14 @@ void Menu::mnuSalvarComo_Click()
     try {
         copiado = caso::copiaCaso(programa_.db, path);
         if (!copiado)
-            motivo = em(l, "o arquivo já existe e não foi alterado", "the file exists already and was left as it is",
-                        "el archivo ya existe y no se cambió");
+            motivo = tr("o arquivo já existe e não foi alterado");
     } catch (const common::StoreError& e) {
         motivo = e.description();
     }
     if (!copiado) {
         common::Messages::exclamation(
-            this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
-            em(l, "Não foi possível gravar o caso no arquivo \"%1\": %2.\r\nO caso \"%3\" continua em uso.",
-               "The case could not be saved in the file \"%1\": %2.\r\nThe case \"%3\" stays in use.",
-               "No se pudo grabar el caso en el archivo \"%1\": %2.\r\nEl caso \"%3\" sigue en uso.")
+            this, tr("Arquivo não gravado!"),
+            tr("Não foi possível gravar o caso no arquivo \"%1\": %2.\r\nO caso \"%3\" continua em uso.")
                 .arg(nativo(path), motivo, nativo(programa_.db.path())));
         return;
     }
@@ -371,34 +357,24 @@ void Menu::mnuPropriedades_Click()
 
 void Menu::mnuExportar_Click()
 {
-    const short l = programa_.idioma;
-    const planilha::Exportacao exportacao = planilha::leExportacao(programa_.db, l);
+    const planilha::Exportacao exportacao = planilha::leExportacao(programa_.db);
     QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (pasta.isEmpty() || !QFileInfo(pasta).isDir())
         pasta = QDir::homePath();
     const QString path =
-        escolheArquivo(this, "dlgExportar", em(l, "Exportar resultados", "Export results", "Exportar resultados"), true,
-                       em(l, "Arquivos CSV (*.csv)", "CSV files (*.csv)", "Archivos CSV (*.csv)"),
+        escolheArquivo(this, "dlgExportar", tr("Exportar resultados"), true, tr("Arquivos CSV (*.csv)"),
                        QStringLiteral("csv"), QDir(pasta).filePath(exportacao.nome + QStringLiteral(".csv")));
     if (path.isEmpty())
         return;
     if (!planilha::gravaCsv(path, exportacao)) {
-        common::Messages::exclamation(this, em(l, "Arquivo não gravado!", "File not saved!", "¡Archivo no grabado!"),
-                                      em(l,
-                                         "Não foi possível gravar os resultados no arquivo \"%1\".\r\nEscolha outra "
-                                         "pasta ou outro nome e tente de novo.",
-                                         "The results could not be saved in the file \"%1\".\r\nChoose another folder "
-                                         "or another name and try again.",
-                                         "No se pudieron grabar los resultados en el archivo \"%1\".\r\nElija otra "
-                                         "carpeta u otro nombre e inténtelo de nuevo.")
+        common::Messages::exclamation(this, tr("Arquivo não gravado!"),
+                                      tr("Não foi possível gravar os resultados no arquivo \"%1\".\r\nEscolha outra "
+                                         "pasta ou outro nome e tente de novo.")
                                           .arg(nativo(path)));
         return;
     }
-    common::Messages::show(
-        this, QMessageBox::Information, em(l, "Resultados exportados", "Results exported", "Resultados exportados"),
-        em(l, "Os resultados foram gravados no arquivo:\r\n%1", "The results were saved in the file:\r\n%1",
-           "Los resultados se grabaron en el archivo:\r\n%1")
-            .arg(nativo(path)));
+    common::Messages::show(this, QMessageBox::Information, tr("Resultados exportados"),
+                           tr("Os resultados foram gravados no arquivo:\r\n%1").arg(nativo(path)));
 }
 
 void Menu::mnuRecente_Click(int index)
@@ -409,12 +385,9 @@ void Menu::mnuRecente_Click(int index)
     if (!QFileInfo::exists(path)) {
         caso::removeRecente(path);
         mostraCaso();
-        const short l = programa_.idioma;
-        common::Messages::exclamation(this, em(l, "Caso não encontrado!", "Case not found!", "¡Caso no encontrado!"),
-                                      em(l, "O arquivo \"%1\" não foi encontrado e saiu da lista dos últimos casos.",
-                                         "The file \"%1\" was not found and was taken off the list of recent cases.",
-                                         "El archivo \"%1\" no se encontró y salió de la lista de los últimos casos.")
-                                          .arg(nativo(path)));
+        common::Messages::exclamation(
+            this, tr("Caso não encontrado!"),
+            tr("O arquivo \"%1\" não foi encontrado e saiu da lista dos últimos casos.").arg(nativo(path)));
         return;
     }
     trocaCaso(path);
@@ -462,9 +435,8 @@ void Menu::mnuUtil_Click()
     common::Variante variante;
     variante.programa = common::Variante::Kivo;
     variante.pasta = programa_.pasta;
-    variante.imagem = picture(programa_.idioma);
+    variante.imagem = picture();
     variante.idioma = &programa_.idioma;
-    variante.legendas = [](QDialog& tela, short idioma) { legendasInformacoes(&tela, idioma); };
     variante.legendasMenu = [this](short) { aplicaIdioma(); };
     const common::SistemaInfo sistema;
     common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);

@@ -45,13 +45,18 @@ public:
     void mnuUtil_Click();
     void mnuSair_Click();
 
-    // The menu captions of the current language.
+    // Installs the language of the code in use (Programa::idioma): the menu speaks it at once.
     void aplicaIdioma();
 
     // The window's title and the recent list, after the case in use changed.
     void mostraCaso();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every text of the window in the interface language.
+    void retranslate();
     // The interface language stored in the case in use.
     void leIdioma();
     // Makes `path` the case in use; a file that is no kivo case is refused with a message and the

@@ -7,6 +7,7 @@
 #include "common/formats.h"
 #include "common/clock.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -41,21 +42,10 @@ QString campoCsv(const QString& texto, QChar separador)
     return u'"' + t + u'"';
 }
 
-struct Rotulos {
-    const char* caso;
-    const char* objetivo;
-    const char* data;
-    const char* numero;
-    const char* alternativa;
-    const char* resultado;
-};
-
-const Rotulos& rotulos(short idioma)
+// The headings of the exported columns, in the interface language.
+QString rotulo(const char* texto)
 {
-    static const Rotulos pt{"Caso", "Objetivo", "Data", "Número", "Alternativa", "Resultado"};
-    static const Rotulos en{"Case", "Goal", "Date", "Number", "Alternative", "Result"};
-    static const Rotulos es{"Caso", "Objetivo", "Fecha", "Número", "Alternativa", "Resultado"};
-    return idioma == 1 ? en : idioma == 2 ? es : pt;
+    return QCoreApplication::translate("kivo::planilha", texto);
 }
 
 }  // namespace
@@ -106,10 +96,9 @@ int primeiraNaoNumerica(const QStringList& linhas)
     return -1;
 }
 
-Exportacao leExportacao(common::Database& db, short idioma)
+Exportacao leExportacao(common::Database& db)
 {
     Exportacao e;
-    e.idioma = idioma;
     const caso::Propriedades p = caso::lePropriedades(db);
     e.nome = p.nome;
     e.objetivo = p.objetivo;
@@ -145,18 +134,19 @@ QChar separadorCsv()
 QString textoCsv(const Exportacao& e)
 {
     const QChar s = separadorCsv();
-    const Rotulos& r = rotulos(e.idioma);
     const auto linha = [s](const QStringList& campos) {
         QStringList out;
         for (const QString& c : campos)
             out << campoCsv(c, s);
         return out.join(s) + QStringLiteral("\r\n");
     };
-    QString texto = linha({QString::fromUtf8(r.caso), e.nome, QString::fromUtf8(r.objetivo), e.objetivo,
-                           QString::fromUtf8(r.data), e.data});
-    texto += linha(
-        QStringList{QString::fromUtf8(r.numero), QString::fromUtf8(r.alternativa), QString::fromUtf8(r.resultado)} +
-        e.criterios);
+    QString texto = linha({rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Caso")), e.nome,
+                           rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Objetivo")), e.objetivo,
+                           rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Data")), e.data});
+    texto += linha(QStringList{rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Número")),
+                               rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Alternativa")),
+                               rotulo(QT_TRANSLATE_NOOP("kivo::planilha", "Resultado"))} +
+                   e.criterios);
     for (const LinhaExportada& l : e.linhas) {
         QStringList campos{QString::number(l.numero), l.nome, numeroCsv(l.resultado)};
         for (double c : l.contribuicoes)

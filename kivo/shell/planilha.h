@@ -43,13 +43,12 @@ struct Exportacao {
     QString data;                        // the day of the export, in the user's short date
     QStringList criterios;               // the names of the criteria in use, in order
     std::vector<LinhaExportada> linhas;  // the alternatives in use, the best result first
-    short idioma = 3;
 };
 
 // The results as stored now in the open case: the alternatives in use (Qtde of the first row of
 // Alternativas) ordered by result, greatest first (equal results by number), the criteria in use
 // (Qtde of the first row of Criterios), the case's name and goal, today's date.
-Exportacao leExportacao(common::Database& db, short idioma);
+Exportacao leExportacao(common::Database& db);
 
 // The field separator: ";" where the decimal mark is a comma, "," elsewhere.
 QChar separadorCsv();

@@ -282,12 +282,12 @@ QStringList incompleteTranslations(const QString& arquivo, const QString& lingua
             fonte.clear();
             comentario.clear();
         } else if (xml.name() == QLatin1String("source")) {
-            fonte = xml.readElementText();
+            fonte = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (xml.name() == QLatin1String("extracomment")) {
             comentario = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const bool inacabada = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            const QString traducao = xml.readElementText();
+            const QString traducao = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             ++n;
             const QString onde = contexto + QStringLiteral(": ") + fonte;
             if (inacabada || traducao.trimmed().isEmpty()) {

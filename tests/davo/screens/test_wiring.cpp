@@ -440,9 +440,10 @@ private slots:
         QFETCH(QString, arquivo);
         QFETCH(int, minimo);
         int mensagens = 0;
-        const QString lingua = arquivo.endsWith(QLatin1String("_en.ts")) ? QStringLiteral("English")
-                                                                           : QStringLiteral("Spanish");
-        QCOMPARE(testsupport::incompleteTranslations(arquivo, lingua, &mensagens), QStringList());
+        const QString lingua =
+            arquivo.endsWith(QLatin1String("_en.ts")) ? QStringLiteral("English") : QStringLiteral("Spanish");
+        const QStringList faltam = testsupport::incompleteTranslations(arquivo, lingua, &mensagens);
+        QVERIFY2(faltam.isEmpty(), qPrintable(faltam.join(QLatin1Char('\n'))));
         QVERIFY(mensagens > minimo);
     }
 

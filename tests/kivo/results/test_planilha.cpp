@@ -77,7 +77,7 @@ private slots:
         usaLocale(brasil);
         calculado();
         const QString sep = brasil ? ";" : ",";
-        const QString texto = kivo::planilha::textoCsv(kivo::planilha::leExportacao(f_->programa.db, 3));
+        const QString texto = kivo::planilha::textoCsv(kivo::planilha::leExportacao(f_->programa.db));
         QStringList linhas = texto.split(QStringLiteral("\r\n"));
         QCOMPARE(linhas.takeLast(), QString());
         QCOMPARE(linhas.size(), 2 + 3);
@@ -131,7 +131,7 @@ private slots:
         const QByteArray bytes = testsupport::fileBytes(bom);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(QString::fromUtf8(bytes.mid(3)),
-                 kivo::planilha::textoCsv(kivo::planilha::leExportacao(menu.programa().db, 3)));
+                 kivo::planilha::textoCsv(kivo::planilha::leExportacao(menu.programa().db)));
 
         // Nowhere to write: a message naming the file, no file.
         const QString ruim = f_->folder.file("não existe/resultado.csv");
