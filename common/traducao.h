@@ -28,7 +28,7 @@ std::span<const Lingua> linguas();
 // The language of `codigo`; Portuguese for any code not in the list.
 const Lingua& lingua(const QString& codigo);
 
-// Installs `codigo` as the interface language of `programa` ("davo"): the program's translations
+// Installs `codigo` as the interface language of `programa` ("kivo", "davo"): the program's translations
 // and common's (":/i18n/common_<code>.qm": the failures' wording and the store's descriptions),
 // replacing those installed before (none for Portuguese), and Qt's own texts (loadQtTranslations).
 // False when the program's or common's translation for that language is missing: those texts then

@@ -245,6 +245,21 @@ Choose another folder or another name and try again.</translation>
     </message>
 </context>
 <context>
+    <name>kivo::caso</name>
+    <message>
+        <source>O arquivo &apos;%1&apos; não foi encontrado.</source>
+        <translation>The file &apos;%1&apos; was not found.</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar o arquivo &apos;%1&apos;.</source>
+        <translation>The file &apos;%1&apos; could not be created.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &apos;%1&apos;.</source>
+        <translation>The file &apos;%1&apos; could not be written.</translation>
+    </message>
+</context>
+<context>
     <name>kivo::colaColuna</name>
     <message>
         <source>Valores demais!</source>

@@ -245,6 +245,21 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>kivo::caso</name>
+    <message>
+        <source>O arquivo &apos;%1&apos; não foi encontrado.</source>
+        <translation>No se encontró el archivo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar o arquivo &apos;%1&apos;.</source>
+        <translation>No se pudo crear el archivo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &apos;%1&apos;.</source>
+        <translation>No se pudo grabar el archivo &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>kivo::colaColuna</name>
     <message>
         <source>Valores demais!</source>

@@ -4,6 +4,7 @@
 
 #include "common/esquema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,9 +78,9 @@ bool mesmoArquivo(const QString& a, const QString& b)
 void verificaCaso(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        throw common::StoreError(
-            common::StoreError::FileNotFound,
-            QStringLiteral("O arquivo '%1' não foi encontrado.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(common::StoreError::FileNotFound,
+                                 QCoreApplication::translate("kivo::caso", "O arquivo '%1' não foi encontrado.")
+                                     .arg(QDir::toNativeSeparators(path)));
     common::Database db;
     db.open(path, Senha);
     common::verificaEsquema(db, esquema());
@@ -112,9 +113,9 @@ bool novoCaso(const QString& path, short idioma)
     if (!common::createDatabaseFile(feito, sql))
         return false;
     if (!poeNoLugar(feito, path))
-        throw common::StoreError(
-            common::StoreError::CannotOpen,
-            QStringLiteral("Não foi possível criar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(common::StoreError::CannotOpen,
+                                 QCoreApplication::translate("kivo::caso", "Não foi possível criar o arquivo '%1'.")
+                                     .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -130,9 +131,9 @@ bool copiaCaso(common::Database& db, const QString& path)
         throw;
     }
     if (!poeNoLugar(feito, path))
-        throw common::StoreError(
-            common::StoreError::CannotOpen,
-            QStringLiteral("Não foi possível gravar o arquivo '%1'.").arg(QDir::toNativeSeparators(path)));
+        throw common::StoreError(common::StoreError::CannotOpen,
+                                 QCoreApplication::translate("kivo::caso", "Não foi possível gravar o arquivo '%1'.")
+                                     .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
