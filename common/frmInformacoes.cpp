@@ -172,9 +172,9 @@ void frmInformacoes::montaLinguas(QBoxLayout* layout)
     }
     // Each language under its own name; a click speaks it at once, in every open window.
     int n = 0;
-    for (const Lingua& l : linguas()) {
-        const QString codigo = QLatin1String(l.codigo);
-        auto* opt = withName(new QRadioButton(QString::fromUtf8(l.nome), Frame3), QStringLiteral("opt%1").arg(++n));
+    for (const Lingua& l : linguas(QStringLiteral("davo"))) {
+        const QString codigo = l.codigo;
+        auto* opt = withName(new QRadioButton(l.nome, Frame3), QStringLiteral("opt%1").arg(++n));
         opt->setChecked(codigo == variante_.lingua);
         connect(opt, &QRadioButton::toggled, this, [this, codigo](bool escolhido) {
             if (escolhido && codigo != variante_.lingua)

@@ -56,7 +56,7 @@ struct Variante {
     short* idioma = nullptr;
     std::function<void(short idioma)> legendasMenu;
     // davo: the interface language in use ("pt", "en", "es") and what choosing another does. With
-    // it the screen offers every language (common::linguas()), applies a choice as soon as it is
+    // it the screen offers every language (common::linguas("davo")), applies a choice as soon as it is
     // clicked, and retranslates its own texts when the language changes.
     QString lingua;
     std::function<void(const QString& codigo)> escolheLingua;

@@ -3,17 +3,21 @@
 #include "common/application.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPointer>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace common {
 
 namespace {
 
-constexpr Lingua Linguas[] = {
-    {"en", "English", QLocale::English, QLocale::UnitedStates},
-    {"es", "Español", QLocale::Spanish, QLocale::Spain},
-    {"pt", "Português", QLocale::Portuguese, QLocale::Brazil},
+// The languages every program speaks, in the order they are offered.
+const Lingua Proprias[] = {
+    {QStringLiteral("en"), QStringLiteral("English"), QLocale(QLocale::English, QLocale::UnitedStates)},
+    {QStringLiteral("es"), QStringLiteral("Español"), QLocale(QLocale::Spanish, QLocale::Spain)},
+    {QStringLiteral("pt"), QStringLiteral("Português"), QLocale(QLocale::Portuguese, QLocale::Brazil)},
 };
 
 QString& instalada()
@@ -40,17 +44,34 @@ bool troca(QPointer<QTranslator>& traducao, const QString& arquivo)
 
 }  // namespace
 
-std::span<const Lingua> linguas()
+QList<Lingua> linguas(const QString& programa, const QString& pasta)
 {
-    return Linguas;
+    QList<Lingua> out(std::begin(Proprias), std::end(Proprias));
+    const QString prefixo = programa + QLatin1Char('_');
+    QStringList codigos;
+    for (const QString& arquivo : QDir(pasta).entryList({prefixo + QStringLiteral("*.qm")}, QDir::Files))
+        codigos << arquivo.mid(prefixo.size()).chopped(3);
+    codigos.sort();
+    for (const QString& codigo : codigos) {
+        const QLocale local(codigo);
+        const bool conhecida = std::any_of(out.begin(), out.end(), [&](const Lingua& l) { return l.codigo == codigo; });
+        if (conhecida || codigo.isEmpty() || local.language() == QLocale::C)
+            continue;
+        QString nome = local.nativeLanguageName();
+        if (!nome.isEmpty())
+            nome[0] = nome[0].toUpper();
+        out.push_back({codigo, nome.isEmpty() ? codigo : nome, local});
+    }
+    return out;
 }
 
-const Lingua& lingua(const QString& codigo)
+Lingua lingua(const QString& programa, const QString& codigo)
 {
-    for (const Lingua& l : Linguas)
-        if (codigo == QLatin1String(l.codigo))
+    const QList<Lingua> todas = linguas(programa);
+    for (const Lingua& l : todas)
+        if (l.codigo == codigo)
             return l;
-    return Linguas[std::size(Linguas) - 1];
+    return Proprias[std::size(Proprias) - 1];
 }
 
 bool instalaLingua(const QString& programa, const QString& codigo)
@@ -61,8 +82,8 @@ bool instalaLingua(const QString& programa, const QString& codigo)
     static QPointer<QTranslator> comum;
     if (!QCoreApplication::instance())
         return false;
-    const Lingua& l = lingua(codigo);
-    const QString codigoInstalado = QLatin1String(l.codigo);
+    const Lingua l = lingua(programa, codigo);
+    const QString codigoInstalado = l.codigo;
     instalada() = codigoInstalado;
     const bool portugues = codigoInstalado == QLatin1String("pt");
     auto arquivo = [&](const QString& nome) {
@@ -71,7 +92,7 @@ bool instalaLingua(const QString& programa, const QString& codigo)
     const bool deles = troca(traducao, arquivo(programa));
     const bool comuns = troca(comum, arquivo(QStringLiteral("common")));
     // Qt's own translator last: installing it sends the language change even to Portuguese.
-    loadQtTranslations(QLocale(l.lingua, l.pais));
+    loadQtTranslations(l.local);
     return deles && comuns;
 }
 

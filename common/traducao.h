@@ -9,24 +9,25 @@
 #include <QLocale>
 #include <QString>
 
-#include <span>
+#include <QList>
 
 namespace common {
 
 struct Lingua {
-    const char* codigo;  // "pt", "en", "es": the suffix of the translation files
-    const char* nome;    // the language's name in itself, as the language choice offers it
-    QLocale::Language lingua;
-    QLocale::Country pais;  // the country whose variant Qt's own texts take
+    QString codigo;  // "pt", "en", "es": the suffix of the translation files
+    QString nome;    // the language's name in itself, as the language choice offers it
+    QLocale local;   // the language, and the country whose variant Qt's own texts take
 };
 
-// The languages a program can speak, in the order the information screen offers them. Portuguese
-// is the language the texts are written in. A new language: its .ts in translations/ and a line in
-// this list (common/traducao.cpp).
-std::span<const Lingua> linguas();
+// The languages `programa` ("davo") can speak, in the order the information screen offers them:
+// English, Spanish and Portuguese (the language the texts are written in), then every other
+// language whose translation of the program lies in `pasta` (the program's resources), by code.
+// So a new language needs only its .ts files in translations/: the build compiles every
+// <program>_<code>.ts it finds, and the language is offered under its own name.
+QList<Lingua> linguas(const QString& programa, const QString& pasta = QStringLiteral(":/i18n"));
 
-// The language of `codigo`; Portuguese for any code not in the list.
-const Lingua& lingua(const QString& codigo);
+// The language of `codigo` among `programa`'s; Portuguese for any other code.
+Lingua lingua(const QString& programa, const QString& codigo);
 
 // Installs `codigo` as the interface language of `programa` ("kivo", "davo"): the program's translations
 // and common's (":/i18n/common_<code>.qm": the failures' wording and the store's descriptions),

@@ -66,12 +66,12 @@ QSettings configuracao()
 
 QString linguaGuardada()
 {
-    return common::lingua(configuracao().value(QStringLiteral("idioma")).toString()).codigo;
+    return common::lingua(QStringLiteral("davo"), configuracao().value(QStringLiteral("idioma")).toString()).codigo;
 }
 
 void guardaLingua(const QString& codigo)
 {
-    configuracao().setValue(QStringLiteral("idioma"), QString::fromLatin1(common::lingua(codigo).codigo));
+    configuracao().setValue(QStringLiteral("idioma"), common::lingua(QStringLiteral("davo"), codigo).codigo);
 }
 
 Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)

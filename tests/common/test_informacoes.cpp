@@ -1,10 +1,12 @@
 #include "common/frmInformacoes.h"
 
 #include "common/store.h"
+#include "common/traducao.h"
 #include "tests/support/testsupport.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -239,6 +241,26 @@ private slots:
         t->cmdVOLTAR_Click();
         QCOMPARE(idiomaGravado().toInt(), 7);
         QCOMPARE(int(idioma_), 3);
+    }
+
+    // A language whose translation the program carries is offered without a line of code: after
+    // the three every program speaks, by code, under its own name; another program's files, a
+    // file that names no language and the three's own files add nothing.
+    void a_translation_found_is_offered_under_its_own_name()
+    {
+        const QDir pasta(folder_->path());
+        for (const char* arquivo : {"davo_fr.qm", "davo_en.qm", "davo_de.qm", "kivo_it.qm", "davo_zz9.qm", "davo.qm"}) {
+            QFile f(pasta.filePath(QLatin1String(arquivo)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QStringList codigos, nomes;
+        for (const common::Lingua& l : common::linguas(QStringLiteral("davo"), folder_->path())) {
+            codigos << l.codigo;
+            nomes << l.nome;
+        }
+        QCOMPARE(codigos, QStringList({"en", "es", "pt", "de", "fr"}));
+        QCOMPARE(nomes, QStringList({"English", "Español", "Português", "Deutsch", "Français"}));
+        QCOMPARE(common::linguas(QStringLiteral("davo"), folder_->path()).at(4).local.language(), QLocale::French);
     }
 };
 
