@@ -550,7 +550,8 @@ private slots:
 
     void with_no_best_option_only_the_chart_is_left()
     {
-        grava(Caso{{criterio("Custo", "-", 4, {1, 2, 3}), criterio("Risco", "-", 6, {3, 1, 2})}, {"A", "B", "C"}});
+        // The first criterion without a name: the screen names it by its number.
+        grava(Caso{{criterio("", "-", 4, {1, 2, 3}), criterio("Risco", "-", 6, {3, 1, 2})}, {"A", "B", "C"}});
         abre(kivo::Portugues, [](kivo::frmSensibilidade& tela) {
             QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
                      QStringLiteral("Nenhuma alternativa tem resultado acima de 0: não há melhor opção."));
@@ -559,6 +560,17 @@ private slots:
                 QCOMPARE(grade->isColumnHidden(c), c >= 3);
             QCOMPARE(tela.maisEstreita(), -1);
             QCOMPARE(named<kivo::GraficoSensibilidade>(&tela, "graSensibilidade")->criterio(), 0);
+            QCOMPARE(grade->item(0, 0)->text(), QStringLiteral("Critério 1"));
+            // In English at once, the table's column hidden as before.
+            kivo::instalaIdioma(kivo::Ingles);
+            QTRY_COMPARE(grade->item(0, 0)->text(), QStringLiteral("Criterion 1"));
+            QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
+                     QStringLiteral("No alternative has a result above 0: there is no best option."));
+            QCOMPARE(grade->item(1, 0)->text(), QStringLiteral("Risco"));
+            for (int c = 0; c < grade->columnCount(); ++c)
+                QCOMPARE(grade->isColumnHidden(c), c >= 3);
+            kivo::instalaIdioma(kivo::Portugues);
+            QTRY_COMPARE(grade->item(0, 0)->text(), QStringLiteral("Critério 1"));
             // Alt+S leaves.
             tela.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&tela));
