@@ -7,6 +7,7 @@
 #include "common/formats.h"
 #include "common/store.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -132,7 +133,8 @@ struct Alternativa {
 
 [[noreturn]] void semRegistro()
 {
-    throw common::StoreError(common::StoreError::NoCurrentRecord, QStringLiteral("Nenhum registro atual."));
+    throw common::StoreError(common::StoreError::NoCurrentRecord,
+                             QCoreApplication::translate("kivo::calculo", "Nenhum registro atual."));
 }
 
 // Position of the row whose Numero is `numero`, as a seek on the key finds it; -1 for no match.
@@ -350,9 +352,10 @@ private:
         const Criterio& criterio = criterios_[rc];
         auto valor = [&](int alternativa) {
             if (!noIntervalo(alternativa))
-                throw common::StoreError(common::StoreError::FieldNotFound,
-                                         QStringLiteral("Item não encontrado nesta coleção: '%1'.")
-                                             .arg(numbered(QStringLiteral("Valor"), alternativa)));
+                throw common::StoreError(
+                    common::StoreError::FieldNotFound,
+                    QCoreApplication::translate("kivo::calculo", "Item não encontrado nesta coleção: '%1'.")
+                        .arg(numbered(QStringLiteral("Valor"), alternativa)));
             return criterio.valor[alternativa];
         };
 

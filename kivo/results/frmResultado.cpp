@@ -16,6 +16,7 @@
 #include "common/discardinput.h"
 #include "common/formats.h"
 #include "common/platform.h"
+#include "common/traducao.h"
 #include "common/widgets.h"
 #include "common/windowsize.h"
 
@@ -131,15 +132,17 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent)
     : QDialog(parent), programa_(programa), rodada_(std::make_unique<calculo::Rodada>())
 {
     setObjectName(QStringLiteral("frmResultado"));
-    setWindowTitle(QStringLiteral("Resultado"));
     setModal(true);
+    // The screen speaks the language the program holds; the main menu has already installed it
+    // when it installs the stored language itself, and then nothing happens here.
+    if (common::linguaInstalada() != codigoLingua(programa_.idioma))
+        instalaIdioma(programa_.idioma);
 
     criaGrade();
     criaProgresso();
     criaBotoes();
 
     image1_ = common::withName(new QLabel(this), QStringLiteral("Image1"));
-    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
     image1_->hide();  // printed at the report's head, not shown on the screen
 
     // Shown once a run is complete: the window grows to the right to hold the chart.
@@ -161,6 +164,62 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent)
     setMinimumSize(common::twips(LarguraJanela), common::twips(AlturaJanela));
     resize(minimumSize());
     tamanho_ = new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmResultado"));
+    retranslate();
+}
+
+void frmResultado::retranslate()
+{
+    setWindowTitle(tr("Resultado"));
+    aplicaTextos(this, {
+                           {"DBGrid1#1", tr("Alternativa")},
+                           {"DBGrid1#2", tr("Resultado")},
+                           {"Label7", tr("Impressora:")},
+                           {"cmdCalcular", tr("&Calcular")},
+                           {"cmdPrinter", tr("&Imprimir")},
+                           {"cmdSair", tr("&Sair")},
+                           {"cmdSensibilidade", tr("S&ensibilidade")},
+                           {"cmdRelatorio", tr("&Relatório completo")},
+                           {"Frame1", tr("Processando: ")},
+                           {"Frame2", tr("Melhor opção: ")},
+                           {"chkLimpar", tr("Preparando Tabelas")},
+                       });
+    chkProcessando_[0]->setText(tr("Processando Pesos"));
+    for (int i = 1; i <= 15; ++i) {
+        //: Stays Portuguese in English.
+        chkProcessando_[i]->setText(tr("Critério %1").arg(i));
+    }
+    // The picture printed at the report's head says what kivo is in the program's language.
+    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
+    reescreveImpressoras();
+    if (comGrafico_)
+        common::runGuarded([this] { mostraGrafico(); });
+}
+
+void frmResultado::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+// The printer list in the language, the printer chosen still chosen. Before the list is filled
+// there is nothing to reword.
+void frmResultado::reescreveImpressoras()
+{
+    if (combo1_->count() == 0)
+        return;
+    const QVariant escolhida = combo1_->currentData();
+    const bool pdf = combo1_->currentIndex() >= 0 && (!escolhida.isValid() || escolhida.toString().isEmpty());
+    const int antes = combo1_->currentIndex();
+    preencheImpressoras(combo1_, programa_.idioma);
+    int indice = -1;
+    for (int i = 0; i < combo1_->count() && indice < 0; ++i) {
+        const QVariant dado = combo1_->itemData(i);
+        const bool entradaPdf = !dado.isValid() || dado.toString().isEmpty();
+        if (pdf ? entradaPdf : !entradaPdf && dado == escolhida)
+            indice = i;
+    }
+    combo1_->setCurrentIndex(indice >= 0 ? indice : std::min(antes, combo1_->count() - 1));
 }
 
 void frmResultado::criaGrade()
@@ -185,14 +244,11 @@ void frmResultado::criaGrade()
 // The frame of the run's stages, one box per stage, and the frame of the best option in its place.
 void frmResultado::criaProgresso()
 {
-    frame1_ = common::withName(new QGroupBox(QStringLiteral("Processando: "), this), QStringLiteral("Frame1"));
-    chkLimpar_ =
-        common::withName(new QCheckBox(QStringLiteral("Preparando Tabelas"), frame1_), QStringLiteral("chkLimpar"));
-    for (int i = 0; i <= 15; ++i) {
-        const QString caption = i == 0 ? QStringLiteral("Processando Pesos") : QStringLiteral("Critério %1").arg(i);
+    frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
+    chkLimpar_ = common::withName(new QCheckBox(frame1_), QStringLiteral("chkLimpar"));
+    for (int i = 0; i <= 15; ++i)
         chkProcessando_[i] =
-            common::withName(new QCheckBox(caption, frame1_), common::arrayName(QStringLiteral("chkProcessando"), i));
-    }
+            common::withName(new QCheckBox(frame1_), common::arrayName(QStringLiteral("chkProcessando"), i));
     QFont pequena = font();
     pequena.setPointSizeF(std::max(6.0, pequena.pointSizeF() * 0.85));
     for (int i = -1; i <= 15; ++i) {
@@ -206,7 +262,7 @@ void frmResultado::criaProgresso()
     }
     common::placeTwips(frame1_, Margem, TopoBaixo, 4000, 900);
 
-    frame2_ = common::withName(new QGroupBox(QStringLiteral("Melhor opção: "), this), QStringLiteral("Frame2"));
+    frame2_ = common::withName(new QGroupBox(this), QStringLiteral("Frame2"));
     lblMelhor_ = common::withName(new QLabel(frame2_), QStringLiteral("lblMelhor"));
     QFont destaque = font();
     destaque.setBold(true);
@@ -219,23 +275,21 @@ void frmResultado::criaProgresso()
 
 void frmResultado::criaBotoes()
 {
-    cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Calcular"), this), QStringLiteral("cmdCalcular"));
+    cmdCalcular_ = common::withName(new QPushButton(this), QStringLiteral("cmdCalcular"));
     common::placeTwips(cmdCalcular_, ColunaBotoes, TopoBaixo + 60, 2000, 495);
     // Once a run is complete: how firm its best option is.
-    cmdSensibilidade_ =
-        common::withName(new QPushButton(QStringLiteral("S&ensibilidade"), this), QStringLiteral("cmdSensibilidade"));
+    cmdSensibilidade_ = common::withName(new QPushButton(this), QStringLiteral("cmdSensibilidade"));
     common::placeTwips(cmdSensibilidade_, ColunaBotoes + 2500, TopoBaixo + 60, 2000, 495);
     cmdSensibilidade_->hide();
-    label7_ = common::withName(new QLabel(QStringLiteral("Impressora:"), this), QStringLiteral("Label7"));
+    label7_ = common::withName(new QLabel(this), QStringLiteral("Label7"));
     common::placeTwips(label7_, ColunaBotoes, TopoBaixo + 900, 2000, 285);
     combo1_ = common::withName(new QComboBox(this), QStringLiteral("Combo1"));
     common::placeTwips(combo1_, ColunaBotoes, TopoBaixo + 1200, 4500, 330);
-    cmdPrinter_ = common::withName(new QPushButton(QStringLiteral("&Imprimir"), this), QStringLiteral("cmdPrinter"));
+    cmdPrinter_ = common::withName(new QPushButton(this), QStringLiteral("cmdPrinter"));
     common::placeTwips(cmdPrinter_, ColunaBotoes, TopoBaixo + 1700, 2000, 495);
-    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Sair"), this), QStringLiteral("cmdSair"));
+    cmdSair_ = common::withName(new QPushButton(this), QStringLiteral("cmdSair"));
     common::placeTwips(cmdSair_, ColunaBotoes + 2500, TopoBaixo + 1700, 2000, 495);
-    cmdRelatorio_ =
-        common::withName(new QPushButton(QStringLiteral("&Relatório completo"), this), QStringLiteral("cmdRelatorio"));
+    cmdRelatorio_ = common::withName(new QPushButton(this), QStringLiteral("cmdRelatorio"));
     common::placeTwips(cmdRelatorio_, ColunaBotoes - 2600, TopoBaixo + 1700, 2400, 495);
     cmdRelatorio_->hide();  // once a run is complete
 
@@ -252,7 +306,6 @@ frmResultado::~frmResultado() = default;
 void frmResultado::Form_Load()
 {
     frame1_->hide();
-    legendasResultado(this, programa_.idioma);
     preencheImpressoras(combo1_, programa_.idioma);
     if (const std::optional<int> qtde = calculo::preparaResultados(programa_.db))
         programa_.qtdeCriterios = static_cast<short>(*qtde);
@@ -330,22 +383,19 @@ void frmResultado::terminaCalculo(const calculo::Termino& termino, int n)
     }
     const calculo::Desfecho& desfecho = termino.desfecho;
     if (desfecho.fim == calculo::Desfecho::PesoInvalido) {
-        common::Messages::exclamation(this, QStringLiteral("Peso Não encontrado!"),
-                                      QStringLiteral("Verifique os pesos dos critérios"));
+        common::Messages::exclamation(this,
+                                      //: Stays Portuguese in English.
+                                      tr("Peso Não encontrado!"),
+                                      //: Stays Portuguese in English.
+                                      tr("Verifique os pesos dos critérios"));
         return;
     }
     if (desfecho.fim == calculo::Desfecho::SinalInvalido) {
         QString criterio = common::formatTwoDigits(desfecho.criterioSemSinal);
         if (!desfecho.nomeSemSinal.isEmpty())
             criterio += QStringLiteral(" (%1)").arg(desfecho.nomeSemSinal);
-        const short idioma = programa_.idioma;
-        common::Messages::exclamation(
-            this, legenda({"", "Sinal não informado!", "Sign missing!", "¡Signo no informado!"}, idioma),
-            legenda({"", "Informe o sinal, + ou -, do critério %1 na tela Critérios",
-                     "Enter the sign, + or -, of criterion %1 on the Criteria screen",
-                     "Informe el signo, + o -, del criterio %1 en la pantalla Criterios"},
-                    idioma)
-                .arg(criterio));
+        common::Messages::exclamation(this, tr("Sinal não informado!"),
+                                      tr("Informe o sinal, + ou -, do critério %1 na tela Critérios").arg(criterio));
         return;
     }
     mostraMelhor(desfecho, n);
@@ -361,7 +411,8 @@ void frmResultado::mostraMelhor(const calculo::Desfecho& desfecho, int n)
     cmdSensibilidade_->show();
     frame2_->show();
 
-    graResultado_->mostra(ranking::leRanking(programa_.db, n, programa_.idioma), programa_.idioma);
+    criteriosGrafico_ = n;
+    mostraGrafico();
     // The window grows to the right by the chart's width, or takes the size it had with the chart.
     const QSize antes = size();
     comGrafico_ = true;
@@ -372,6 +423,12 @@ void frmResultado::mostraMelhor(const calculo::Desfecho& desfecho, int n)
     dispoe();
     graResultado_->show();
     cmdRelatorio_->show();
+}
+
+// The chart of the last complete run, as stored, with its texts in the language.
+void frmResultado::mostraGrafico()
+{
+    graResultado_->mostra(ranking::leRanking(programa_.db, criteriosGrafico_, programa_.idioma), programa_.idioma);
 }
 
 void frmResultado::resizeEvent(QResizeEvent* event)
@@ -402,7 +459,7 @@ void frmResultado::cmdPrinter_Click()
 
 void frmResultado::cmdSensibilidade_Click()
 {
-    abreSensibilidade(this, programa_.db, programa_.idioma);
+    abreSensibilidade(this, programa_.db);
 }
 
 void frmResultado::cmdRelatorio_Click()

@@ -36,8 +36,8 @@ public:
     explicit frmResultado(Programa& programa, QWidget* parent = nullptr);
     ~frmResultado() override;
 
-    // Captions of the language, the criteria count, every alternative's result back to 0 (the
-    // figures under each criterion stay until the next run), the grid.
+    // The printer list, the criteria count, every alternative's result back to 0 (the figures under
+    // each criterion stay until the next run), the grid.
     void Form_Load();
     // Runs the computation, showing its stages, then names the best option.
     void cmdCalcular_Click();
@@ -53,12 +53,19 @@ public:
 
 protected:
     void reject() override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void etapa(int item, Estado estado) override;
     void alternativasAlteradas() override;
+
+    // Every text the screen shows, in the installed language: the captions, the printer list's PDF
+    // entry and, after a complete run, the chart, re-read with its names. What was chosen stays.
+    void retranslate();
+    void reescreveImpressoras();
+    void mostraGrafico();
 
     void criaGrade();
     void criaProgresso();
@@ -93,6 +100,7 @@ private:
     QPushButton* cmdRelatorio_ = nullptr;
 
     bool comGrafico_ = false;
+    int criteriosGrafico_ = 0;                      // the criteria count of the run the chart shows
     std::vector<std::pair<QWidget*, int>> abaixo_;  // the controls below the grid, with their designed top
     common::WindowSize* tamanho_ = nullptr;
 

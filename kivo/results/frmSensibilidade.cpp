@@ -9,6 +9,8 @@
 #include "common/widgets.h"
 #include "common/windowsize.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -288,80 +290,32 @@ struct frmSensibilidade::Textos {
     QString pesoAtual;
 };
 
-const frmSensibilidade::Textos& frmSensibilidade::textos() const
+frmSensibilidade::Textos frmSensibilidade::textos()
 {
-    static const Textos portugues{
-        QStringLiteral("Sensibilidade"),
-        QStringLiteral("&Sair"),
-        {QStringLiteral("Critério"), QStringLiteral("Sinal"), QStringLiteral("Peso"), QStringLiteral("Peso mínimo"),
-         QStringLiteral("Peso máximo"), QStringLiteral("Melhor abaixo"), QStringLiteral("Melhor acima"),
-         QStringLiteral("Margem")},
-        QStringLiteral("Critério %1"),
-        QStringLiteral("Alternativa %1"),
-        QStringLiteral("(nenhuma)"),
-        QStringLiteral("Melhor opção: %1"),
-        QStringLiteral("A melhor opção muda se o peso de %1 passar de %2 para %3."),
-        QStringLiteral("Com esse peso, a melhor opção passa a ser %1"),
-        QStringLiteral("Com esse peso, nenhuma alternativa fica acima de 0."),
-        QStringLiteral("A melhor opção não muda com nenhum peso de 1 a 10, um critério por vez."),
-        QStringLiteral("Nenhuma alternativa tem resultado acima de 0: não há melhor opção."),
-        QStringLiteral("Resultado de cada alternativa conforme o peso de %1"),
-        QStringLiteral("Peso"),
-        QStringLiteral("Resultado"),
-        QStringLiteral("atual"),
+    return {
+        tr("Sensibilidade"),
+        tr("&Sair"),
+        {tr("Critério"), tr("Sinal"), tr("Peso"), tr("Peso mínimo"), tr("Peso máximo"), tr("Melhor abaixo"),
+         tr("Melhor acima"), tr("Margem")},
+        tr("Critério %1"),
+        tr("Alternativa %1"),
+        tr("(nenhuma)"),
+        tr("Melhor opção: %1"),
+        tr("A melhor opção muda se o peso de %1 passar de %2 para %3."),
+        tr("Com esse peso, a melhor opção passa a ser %1"),
+        tr("Com esse peso, nenhuma alternativa fica acima de 0."),
+        tr("A melhor opção não muda com nenhum peso de 1 a 10, um critério por vez."),
+        tr("Nenhuma alternativa tem resultado acima de 0: não há melhor opção."),
+        tr("Resultado de cada alternativa conforme o peso de %1"),
+        tr("Peso"),
+        tr("Resultado"),
+        tr("atual"),
     };
-    static const Textos ingles{
-        QStringLiteral("Sensitivity"),
-        QStringLiteral("&Return"),
-        {QStringLiteral("Criterion"), QStringLiteral("Sign"), QStringLiteral("Weight"), QStringLiteral("Lowest weight"),
-         QStringLiteral("Highest weight"), QStringLiteral("Best below"), QStringLiteral("Best above"),
-         QStringLiteral("Margin")},
-        QStringLiteral("Criterion %1"),
-        QStringLiteral("Alternative %1"),
-        QStringLiteral("(none)"),
-        QStringLiteral("Best option: %1"),
-        QStringLiteral("The best option changes if the weight of %1 goes from %2 to %3."),
-        QStringLiteral("At that weight the best option becomes %1"),
-        QStringLiteral("At that weight no alternative stays above 0."),
-        QStringLiteral("The best option does not change for any weight from 1 to 10, one criterion at a time."),
-        QStringLiteral("No alternative has a result above 0: there is no best option."),
-        QStringLiteral("Each alternative's result as the weight of %1 goes from 1 to 10"),
-        QStringLiteral("Weight"),
-        QStringLiteral("Result"),
-        QStringLiteral("current"),
-    };
-    static const Textos espanhol{
-        QStringLiteral("Sensibilidad"),
-        QStringLiteral("&Salir"),
-        {QStringLiteral("Criterio"), QStringLiteral("Signo"), QStringLiteral("Peso"), QStringLiteral("Peso mínimo"),
-         QStringLiteral("Peso máximo"), QStringLiteral("Mejor abajo"), QStringLiteral("Mejor arriba"),
-         QStringLiteral("Margen")},
-        QStringLiteral("Criterio %1"),
-        QStringLiteral("Alternativa %1"),
-        QStringLiteral("(ninguna)"),
-        QStringLiteral("Mejor opción: %1"),
-        QStringLiteral("La mejor opción cambia si el peso de %1 pasa de %2 a %3."),
-        QStringLiteral("Con ese peso, la mejor opción pasa a ser %1"),
-        QStringLiteral("Con ese peso, ninguna alternativa queda por encima de 0."),
-        QStringLiteral("La mejor opción no cambia con ningún peso de 1 a 10, un criterio a la vez."),
-        QStringLiteral("Ninguna alternativa tiene un resultado mayor que 0: no hay mejor opción."),
-        QStringLiteral("Resultado de cada alternativa según el peso de %1"),
-        QStringLiteral("Peso"),
-        QStringLiteral("Resultado"),
-        QStringLiteral("actual"),
-    };
-    if (idioma_ == Ingles)
-        return ingles;
-    if (idioma_ == Espanhol)
-        return espanhol;
-    return portugues;
 }
 
-frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
-    : QDialog(parent), analise_(std::move(caso)), idioma_(idioma)
+frmSensibilidade::frmSensibilidade(Caso caso, QWidget* parent) : QDialog(parent), analise_(std::move(caso))
 {
     setObjectName(QStringLiteral("frmSensibilidade"));
-    setWindowTitle(textos().titulo);
     setModal(true);
 
     lblFirmeza_ = common::withName(new QLabel(this), QStringLiteral("lblFirmeza"));
@@ -372,7 +326,6 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
 
     grdSensibilidade_ = common::withName(new QTableWidget(this), QStringLiteral("grdSensibilidade"));
     grdSensibilidade_->setColumnCount(Colunas);
-    grdSensibilidade_->setHorizontalHeaderLabels(textos().colunas);
     grdSensibilidade_->verticalHeader()->hide();
     grdSensibilidade_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdSensibilidade_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -383,7 +336,7 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
 
     graSensibilidade_ = common::withName(new GraficoSensibilidade(this), QStringLiteral("graSensibilidade"));
 
-    cmdSair_ = common::withName(new QPushButton(textos().sair, this), QStringLiteral("cmdSair"));
+    cmdSair_ = common::withName(new QPushButton(this), QStringLiteral("cmdSair"));
     common::onClick(cmdSair_, this, &frmSensibilidade::cmdSair_Click);
     connect(grdSensibilidade_, &QTableWidget::currentCellChanged, this,
             [this] { common::runGuarded([this] { grdSensibilidade_RowColChange(); }); });
@@ -399,6 +352,48 @@ frmSensibilidade::frmSensibilidade(Caso caso, short idioma, QWidget* parent)
 
     common::noDefaultButtons(this);
     new common::WindowSize(this, QStringLiteral("kivo"), QStringLiteral("frmSensibilidade"));
+    retranslate();
+}
+
+void frmSensibilidade::retranslate()
+{
+    const Textos t = textos();
+    setWindowTitle(t.titulo);
+    cmdSair_->setText(t.sair);
+    grdSensibilidade_->setHorizontalHeaderLabels(t.colunas);
+    if (!carregada_)
+        return;
+    lblFirmeza_->setText(textoFirmeza());
+    reescreveCelulas();
+    grdSensibilidade_->resizeColumnsToContents();
+    if (graSensibilidade_->criterio() >= 0)
+        mostraGrafico(graSensibilidade_->criterio());
+}
+
+void frmSensibilidade::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+// The cells whose text is worded rather than read: a criterion without a name, and the options that
+// take the best option's place ("(nenhuma)", an alternative without a name).
+void frmSensibilidade::reescreveCelulas()
+{
+    const Textos t = textos();
+    const auto& criterios = analise_.caso().criterios;
+    for (int k = 0; k < static_cast<int>(criterios.size()) && k < grdSensibilidade_->rowCount(); ++k) {
+        const Criterio& c = criterios[k];
+        const Faixa& f = faixas_.at(k);
+        const auto escreve = [&](int coluna, const QString& texto) {
+            if (QTableWidgetItem* item = grdSensibilidade_->item(k, coluna))
+                item->setText(texto);
+        };
+        escreve(ColCriterio, c.nome.trimmed().isEmpty() ? t.criterio.arg(k + 1) : c.nome);
+        escreve(ColAbaixo, f.abaixo ? nomeOpcao(f.abaixo->melhor) : Nada);
+        escreve(ColAcima, f.acima ? nomeOpcao(f.acima->melhor) : Nada);
+    }
 }
 
 QString frmSensibilidade::nomeOpcao(int alternativa) const
@@ -411,7 +406,7 @@ QString frmSensibilidade::nomeOpcao(int alternativa) const
 
 QString frmSensibilidade::textoFirmeza() const
 {
-    const Textos& t = textos();
+    const Textos t = textos();
     const int melhor = analise_.atual().melhor;
     if (melhor == SemMelhor)
         return t.semMelhor;
@@ -429,12 +424,9 @@ QString frmSensibilidade::textoFirmeza() const
 
 void frmSensibilidade::Form_Load()
 {
-    const Textos& t = textos();
     faixas_ = analise_.faixas();
     const bool temMelhor = analise_.atual().melhor != SemMelhor;
     maisEstreita_ = temMelhor ? Sensibilidade::maisEstreita(faixas_) : -1;
-
-    lblFirmeza_->setText(textoFirmeza());
 
     const auto& criterios = analise_.caso().criterios;
     const int n = static_cast<int>(criterios.size());
@@ -448,13 +440,13 @@ void frmSensibilidade::Form_Load()
     for (int k = 0; k < n; ++k) {
         const Criterio& c = criterios[k];
         const Faixa& f = faixas_[k];
-        celula(k, ColCriterio, c.nome.trimmed().isEmpty() ? t.criterio.arg(k + 1) : c.nome, Qt::AlignLeft);
+        celula(k, ColCriterio, {}, Qt::AlignLeft);  // the worded cells: reescreveCelulas
         celula(k, ColSinal, c.sinal, Qt::AlignHCenter);
         celula(k, ColPeso, numero(c.peso), Qt::AlignRight);
         celula(k, ColMinimo, numero(f.minimo), Qt::AlignRight);
         celula(k, ColMaximo, numero(f.maximo), Qt::AlignRight);
-        celula(k, ColAbaixo, f.abaixo ? nomeOpcao(f.abaixo->melhor) : Nada, Qt::AlignLeft);
-        celula(k, ColAcima, f.acima ? nomeOpcao(f.acima->melhor) : Nada, Qt::AlignLeft);
+        celula(k, ColAbaixo, {}, Qt::AlignLeft);
+        celula(k, ColAcima, {}, Qt::AlignLeft);
         const auto margem = f.margem();
         celula(k, ColMargem, margem ? numero(*margem) : Nada, Qt::AlignRight);
         if (k == maisEstreita_)
@@ -466,6 +458,9 @@ void frmSensibilidade::Form_Load()
                 item->setBackground(CorEstreita);
             }
     }
+    carregada_ = true;
+    lblFirmeza_->setText(textoFirmeza());
+    reescreveCelulas();
     // With no best option there is nothing to keep: only the criteria, to choose the chart.
     for (int col = ColMinimo; col < Colunas; ++col)
         grdSensibilidade_->setColumnHidden(col, !temMelhor);
@@ -486,7 +481,7 @@ void frmSensibilidade::Form_Load()
 
 void frmSensibilidade::mostraGrafico(int criterio)
 {
-    const Textos& t = textos();
+    const Textos t = textos();
     const Criterio& c = analise_.caso().criterios.at(criterio);
     QStringList nomes;
     for (int a = 0; a < static_cast<int>(analise_.caso().alternativas.size()); ++a)
@@ -513,30 +508,22 @@ void frmSensibilidade::cmdSair_Click()
 
 // ---------------------------------------------------------------------------------------------
 
-void abreSensibilidade(QWidget* parent, common::Database& db, short idioma)
+void abreSensibilidade(QWidget* parent, common::Database& db)
 {
     auto caso = leCaso(db);
     if (!caso) {
-        // The result computation's own message for a missing weight, in Portuguese always.
-        common::Messages::exclamation(parent, QStringLiteral("Peso Não encontrado!"),
-                                      QStringLiteral("Verifique os pesos dos critérios"));
+        // The result computation's own message for a missing weight.
+        common::Messages::exclamation(
+            parent,
+            //: Stays Portuguese in English.
+            QCoreApplication::translate("kivo::frmSensibilidade", "Peso Não encontrado!"),
+            //: Stays Portuguese in English.
+            QCoreApplication::translate("kivo::frmSensibilidade", "Verifique os pesos dos critérios"));
         return;
     }
-    frmSensibilidade tela(std::move(*caso), idioma, parent);
+    frmSensibilidade tela(std::move(*caso), parent);
     tela.Form_Load();
     common::Modal::exec(tela);
-}
-
-void abreSensibilidade(QWidget* parent, common::Database& db)
-{
-    common::Recordset parametro = common::Recordset::openTable(db, QStringLiteral("Parametro"));
-    short idioma = Portugues;
-    if (!parametro.eof()) {
-        const int lido = parametro.value(QStringLiteral("Idioma")).toInt();
-        if (lido == Ingles || lido == Espanhol)
-            idioma = static_cast<short>(lido);
-    }
-    abreSensibilidade(parent, db, idioma);
 }
 
 }  // namespace kivo

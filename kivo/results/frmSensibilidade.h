@@ -69,12 +69,12 @@ private:
 
 // How firm the best option is: for every criterion, the range of its weight over which the best
 // option stays, the option that takes its place just outside, and a chart of the results against
-// the weight of the criterion chosen in the table. Reads only; stores nothing.
+// the weight of the criterion chosen in the table. Reads only; stores nothing. Speaks the installed
+// language, and words itself again when it changes, the criterion chosen still chosen.
 class frmSensibilidade : public QDialog {
     Q_OBJECT
 public:
-    // `idioma`: 1 English, 2 Spanish, anything else Portuguese.
-    frmSensibilidade(sensibilidade::Caso caso, short idioma, QWidget* parent = nullptr);
+    explicit frmSensibilidade(sensibilidade::Caso caso, QWidget* parent = nullptr);
 
     // The analysis, the table, the sentence on firmness and the chart of the narrowest criterion
     // (of the first when nothing changes the best option).
@@ -88,15 +88,23 @@ public:
     // The criterion marked as the narrowest, -1 when none.
     int maisEstreita() const { return maisEstreita_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Textos;
-    const Textos& textos() const;
+    // The screen's texts in the installed language.
+    static Textos textos();
+    // The title, the button, the headings and, once loaded, every worded cell, the sentence on
+    // firmness and the chart.
+    void retranslate();
+    void reescreveCelulas();
     QString nomeOpcao(int alternativa) const;
     QString textoFirmeza() const;
     void mostraGrafico(int criterio);
 
     sensibilidade::Sensibilidade analise_;
-    short idioma_;
+    bool carregada_ = false;  // Form_Load has filled the table
     std::vector<sensibilidade::Faixa> faixas_;
     int maisEstreita_ = -1;
 
@@ -106,10 +114,8 @@ private:
     QPushButton* cmdSair_ = nullptr;
 };
 
-// Opens the sensitivity screen modally over `parent` on the case stored in `db`, in the interface
-// language `idioma`. When a criterion's weight is missing it shows the weight message instead.
-void abreSensibilidade(QWidget* parent, common::Database& db, short idioma);
-// The same in the language stored in Parametro.Idioma.
+// Opens the sensitivity screen modally over `parent` on the case stored in `db`. When a criterion's
+// weight is missing it shows the weight message instead.
 void abreSensibilidade(QWidget* parent, common::Database& db);
 
 }  // namespace kivo

@@ -16,7 +16,8 @@ GraficoResultado::GraficoResultado(QWidget* parent) : QWidget(parent)
 void GraficoResultado::mostra(ranking::Ranking ranking, short idioma)
 {
     ranking_ = std::move(ranking);
-    textos_ = ranking::textos(idioma);
+    idioma_ = idioma;
+    textos_ = ranking::textos(idioma_);
     realce_ = {-1, -1};
     update();
 }
@@ -63,6 +64,18 @@ bool GraficoResultado::event(QEvent* event)
         return true;
     }
     return QWidget::event(event);
+}
+
+// The chart drawn again in the new language; the tooltip shown goes, the next one is reworded.
+void GraficoResultado::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        textos_ = ranking::textos(idioma_);
+        if (QToolTip::isVisible() && underMouse())
+            QToolTip::hideText();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void GraficoResultado::mouseMoveEvent(QMouseEvent* event)

@@ -8,13 +8,15 @@ namespace kivo {
 
 // The ranking chart of the results screen: the bars of ranking.h at the widget's size, the part
 // under the mouse outlined and told in a tooltip (alternative, criterion, weight, contribution).
-// Shown only after a complete run; until then it holds nothing and paints nothing.
+// Shown only after a complete run; until then it holds nothing and paints nothing. Its texts follow
+// the installed language.
 class GraficoResultado : public QWidget {
     Q_OBJECT
 public:
     explicit GraficoResultado(QWidget* parent = nullptr);
 
-    // The ranking to show, its texts in language `idioma`.
+    // The ranking to show, its texts in the installed language (`idioma` is passed on to the chart's
+    // texts, which take it).
     void mostra(ranking::Ranking ranking, short idioma);
 
     const ranking::Ranking& ranking() const { return ranking_; }
@@ -27,6 +29,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -34,6 +37,7 @@ protected:
 private:
     ranking::Ranking ranking_;
     ranking::Textos textos_;
+    short idioma_ = 0;
     std::pair<int, int> realce_{-1, -1};
 };
 

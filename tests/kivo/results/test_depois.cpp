@@ -195,7 +195,7 @@ private slots:
     {
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{}; });
         caso15x15();
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         auto frm = calcula();
         QCOMPARE(named<QPushButton>(frm.get(), "cmdRelatorio")->text(), QStringLiteral("&Full report"));
         const QString arquivo = f_->folder.file(QStringLiteral("Completo.pdf"));

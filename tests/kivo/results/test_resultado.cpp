@@ -5,6 +5,7 @@
 
 #include "kivo/results/frmResultado.h"
 #include "kivo/results/graficoresultado.h"
+#include "kivo/results/relatorio.h"
 #include "kivo/shell/menu.h"
 
 #include "common/clock.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -142,10 +144,13 @@ private slots:
         QCOMPARE(progresso(frm.get(), 15)->text(), QStringLiteral("Critério 15"));
     }
 
-    void english_captions()
+    // The captions of the language at opening, and of another one chosen with the screen open after
+    // a run: the run's results, its best option and its chart stay, reworded.
+    void english_captions_and_a_switch_after_a_run()
     {
         exemplo();
-        f_->programa.idioma = kivo::Ingles;
+        kivo::setBuscaImpressoras([] { return kivo::Impressoras{"Laser", {"Laser", "Jato"}}; });
+        f_->falaIdioma(kivo::Ingles);
         auto frm = abre();
         QCOMPARE(frm->windowTitle(), QStringLiteral("Results"));
         QAbstractItemModel* model = named<QTableView>(frm.get(), "DBGrid1")->model();
@@ -166,6 +171,59 @@ private slots:
         QCOMPARE(named<QPushButton>(frm.get(), "cmdSair")->text(), QStringLiteral("&Return"));
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame1")->title(), QStringLiteral("Calculating: "));
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame2")->title(), QStringLiteral("Best option: "));
+
+        frm->cmdCalcular_Click();
+        QVERIFY(testsupport::finishPauses());
+        auto* combo = named<QComboBox>(frm.get(), "Combo1");
+        QCOMPARE(combo->count(), 3);
+        combo->setCurrentIndex(2);  // the PDF file
+        auto* grafico = named<kivo::GraficoResultado>(frm.get(), "graResultado");
+        const kivo::ranking::Ranking& r = grafico->ranking();
+        QVERIFY(r.melhor >= 0);
+        const QString resultado = celula(frm.get(), 0, "Results");
+        QVERIFY(resultado != QStringLiteral("0"));
+        // A point on a part of the best option's bar, for its tooltip.
+        const auto ponto = [&] {
+            const kivo::ranking::Geometria g = grafico->geometria();
+            for (const QRectF& parte : g.partes[r.melhor])
+                if (!parte.isEmpty())
+                    return parte.center();
+            return QPointF();
+        };
+        QVERIFY(grafico->dicaEm(ponto()).contains(QStringLiteral("Weight: ")));
+
+        f_->falaIdioma(kivo::Espanhol);
+        QTRY_COMPARE(named<QGroupBox>(frm.get(), "Frame2")->title(), QStringLiteral("Mejor opción: "));
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Resultado"));
+        QCOMPARE(named<QPushButton>(frm.get(), "cmdSensibilidade")->text(), QStringLiteral("S&ensibilidad"));
+        QCOMPARE(named<QPushButton>(frm.get(), "cmdRelatorio")->text(), QStringLiteral("Inf&orme completo"));
+        QCOMPARE(progresso(frm.get(), 1)->text(), QStringLiteral("Criterio 1"));
+        QCOMPARE(progresso(frm.get(), 0)->text(), QStringLiteral("Procesando Pesos"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QStringLiteral("Alfa"));
+        QCOMPARE(celula(frm.get(), 0, "Resultado"), resultado);
+        QCOMPARE(celula(frm.get(), 1, "Alternativa"), QStringLiteral("Beta"));
+        QVERIFY(grafico->dicaEm(ponto()).contains(QStringLiteral("Contribución: ")));
+        QCOMPARE(combo->currentIndex(), 2);
+
+        f_->falaIdioma(kivo::Ingles);
+        QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Results"));
+        QCOMPARE(named<QTableView>(frm.get(), "DBGrid1")->model()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Alternatives"));
+        QCOMPARE(named<QPushButton>(frm.get(), "cmdRelatorio")->text(), QStringLiteral("&Full report"));
+        QCOMPARE(progresso(frm.get(), 1)->text(), QStringLiteral("Critério 1"));
+        QCOMPARE(celula(frm.get(), 0, "Results"), resultado);
+        QVERIFY(grafico->dicaEm(ponto()).contains(QStringLiteral("Weight: ")));
+        QCOMPARE(combo->currentIndex(), 2);
+        QCOMPARE(combo->currentText(), QStringLiteral("PDF file…"));
+        // Nothing of the run went: the best option, the chart and the buttons that follow a run.
+        QCOMPARE(named<QLabel>(frm.get(), "lblMelhor")->text(), QStringLiteral("Alfa"));
+        QVERIFY(named<QGroupBox>(frm.get(), "Frame2")->isVisibleTo(frm.get()));
+        QVERIFY(!named<QGroupBox>(frm.get(), "Frame1")->isVisibleTo(frm.get()));
+        QVERIFY(!named<QPushButton>(frm.get(), "cmdCalcular")->isVisibleTo(frm.get()));
+        QVERIFY(grafico->isVisibleTo(frm.get()));
+        QCOMPARE(int(grafico->ranking().barras.size()), 3);
+        QVERIFY(common::Messages::shown().isEmpty());
+        kivo::setBuscaImpressoras({});
     }
 
     void a_click_on_calcular_runs_and_names_the_best_option_data()
@@ -268,7 +326,7 @@ private slots:
         exemplo();
         f_->execute("UPDATE Criterios SET Sinal = '' WHERE Numero = 2");
         for (short idioma = 1; idioma <= 3; ++idioma) {
-            f_->programa.idioma = idioma;
+            f_->falaIdioma(idioma);
             auto frm = abre();
             frm->show();
             QVERIFY(QTest::qWaitForWindowActive(frm.get()));

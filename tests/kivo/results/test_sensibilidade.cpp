@@ -4,6 +4,7 @@
 #include "kivo/results/frmSensibilidade.h"
 #include "kivo/results/sensibilidade.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 #include "kivo/shell/kivo.h"
 
 #include "common/formats.h"
@@ -149,7 +150,8 @@ class TestSensibilidade : public QObject {
         }
     }
 
-    // Opens the screen on what is stored; `jogada` plays the user on the open window.
+    // Opens the screen on what is stored, in language `idioma`; `jogada` plays the user on the open
+    // window.
     void abre(short idioma, const std::function<void(kivo::frmSensibilidade&)>& jogada)
     {
         bool aberta = false;
@@ -160,7 +162,8 @@ class TestSensibilidade : public QObject {
                 jogada(static_cast<kivo::frmSensibilidade&>(dialog));
             return dialog.result();
         });
-        kivo::abreSensibilidade(nullptr, *db_, idioma);
+        kivo::instalaIdioma(idioma);
+        kivo::abreSensibilidade(nullptr, *db_);
         common::Modal::setTestHandler({});
         QVERIFY(aberta);
     }
@@ -178,6 +181,7 @@ private slots:
     void cleanup()
     {
         common::Modal::setTestHandler({});
+        kivo::instalaIdioma(kivo::Portugues);
         db_.reset();
         folder_.reset();
     }
@@ -398,7 +402,8 @@ private slots:
             aberta = true;
             return 0;
         });
-        kivo::abreSensibilidade(nullptr, *db_, kivo::Ingles);
+        kivo::instalaIdioma(kivo::Ingles);
+        kivo::abreSensibilidade(nullptr, *db_);
         QVERIFY(!aberta);
         QCOMPARE(lastMessage().title, QStringLiteral("Peso Não encontrado!"));
         QCOMPARE(lastMessage().text, QStringLiteral("Verifique os pesos dos critérios"));
@@ -448,6 +453,27 @@ private slots:
                 }
             QVERIFY(coloridos > 50);
 
+            // Another language with the screen open: the texts follow, the row chosen and the chart
+            // stay.
+            kivo::instalaIdioma(kivo::Ingles);
+            QTRY_COMPARE(tela.windowTitle(), QStringLiteral("Sensitivity"));
+            QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
+                     QStringLiteral("Best option: Alfa. The best option changes if the weight of Prazo goes from "
+                                    "5,00 to 3,26. At that weight the best option becomes Gama Ltda."));
+            QCOMPARE(grade->horizontalHeaderItem(3)->text(), QStringLiteral("Lowest weight"));
+            QCOMPARE(named<QPushButton>(&tela, "cmdSair")->text(), QStringLiteral("&Return"));
+            QCOMPARE(grade->currentRow(), 1);
+            QCOMPARE(grafico->criterio(), 1);
+            for (int c = 0; c < grade->columnCount(); ++c) {
+                QCOMPARE(grade->item(0, c)->text(), linha0[c]);
+                QVERIFY(grade->item(1, c)->font().bold());
+            }
+            kivo::instalaIdioma(kivo::Espanhol);
+            QTRY_COMPARE(tela.windowTitle(), QStringLiteral("Sensibilidad"));
+            QCOMPARE(grade->horizontalHeaderItem(6)->text(), QStringLiteral("Mejor arriba"));
+            QVERIFY(named<QLabel>(&tela, "lblFirmeza")->text().startsWith(QStringLiteral("Mejor opción: Alfa.")));
+            QCOMPARE(grafico->criterio(), 1);
+
             QTest::mouseClick(named<QPushButton>(&tela, "cmdSair"), Qt::LeftButton);
             QCOMPARE(tela.result(), int(QDialog::Accepted));
         });
@@ -480,7 +506,7 @@ private slots:
         QFETCH(QString, peso);
         common::setUserLocale(locale);
         grava(casoComCusto());
-        db_->execute("UPDATE Parametro SET Idioma = ?", {idioma});
+        kivo::instalaIdioma(idioma);
         bool aberta = false;
         common::Modal::setTestHandler([&](QDialog& tela) {
             aberta = true;
@@ -491,7 +517,7 @@ private slots:
             }();
             return 0;
         });
-        kivo::abreSensibilidade(nullptr, *db_);  // the language stored in Parametro
+        kivo::abreSensibilidade(nullptr, *db_);  // in the language installed
         common::Modal::setTestHandler({});
         QVERIFY(aberta);
     }
@@ -524,7 +550,8 @@ private slots:
 
     void with_no_best_option_only_the_chart_is_left()
     {
-        grava(Caso{{criterio("Custo", "-", 4, {1, 2, 3}), criterio("Risco", "-", 6, {3, 1, 2})}, {"A", "B", "C"}});
+        // The first criterion without a name: the screen names it by its number.
+        grava(Caso{{criterio("", "-", 4, {1, 2, 3}), criterio("Risco", "-", 6, {3, 1, 2})}, {"A", "B", "C"}});
         abre(kivo::Portugues, [](kivo::frmSensibilidade& tela) {
             QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
                      QStringLiteral("Nenhuma alternativa tem resultado acima de 0: não há melhor opção."));
@@ -533,6 +560,17 @@ private slots:
                 QCOMPARE(grade->isColumnHidden(c), c >= 3);
             QCOMPARE(tela.maisEstreita(), -1);
             QCOMPARE(named<kivo::GraficoSensibilidade>(&tela, "graSensibilidade")->criterio(), 0);
+            QCOMPARE(grade->item(0, 0)->text(), QStringLiteral("Critério 1"));
+            // In English at once, the table's column hidden as before.
+            kivo::instalaIdioma(kivo::Ingles);
+            QTRY_COMPARE(grade->item(0, 0)->text(), QStringLiteral("Criterion 1"));
+            QCOMPARE(named<QLabel>(&tela, "lblFirmeza")->text(),
+                     QStringLiteral("No alternative has a result above 0: there is no best option."));
+            QCOMPARE(grade->item(1, 0)->text(), QStringLiteral("Risco"));
+            for (int c = 0; c < grade->columnCount(); ++c)
+                QCOMPARE(grade->isColumnHidden(c), c >= 3);
+            kivo::instalaIdioma(kivo::Portugues);
+            QTRY_COMPARE(grade->item(0, 0)->text(), QStringLiteral("Critério 1"));
             // Alt+S leaves.
             tela.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&tela));
