@@ -16,7 +16,6 @@
 #include "common/discardinput.h"
 #include "common/formats.h"
 #include "common/platform.h"
-#include "common/traducao.h"
 #include "common/widgets.h"
 #include "common/windowsize.h"
 
@@ -133,10 +132,6 @@ frmResultado::frmResultado(Programa& programa, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmResultado"));
     setModal(true);
-    // The screen speaks the language the program holds; the main menu has already installed it
-    // when it installs the stored language itself, and then nothing happens here.
-    if (common::linguaInstalada() != codigoLingua(programa_.idioma))
-        instalaIdioma(programa_.idioma);
 
     criaGrade();
     criaProgresso();
