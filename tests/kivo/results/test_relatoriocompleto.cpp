@@ -212,7 +212,7 @@ private slots:
         testsupport::startTest(f_);
         f_->programa.dataInicio = common::shortDateText(testsupport::Today);
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{}; });
-        kivo::preencheImpressoras(&combo_, kivo::Portugues);
+        kivo::preencheImpressoras(&combo_);
     }
     void cleanup()
     {
@@ -231,7 +231,7 @@ private slots:
     {
         QFETCH(short, idioma);
         caso15x15();
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         const QString arquivo = f_->folder.file(QStringLiteral("completo.pdf"));
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Information);
@@ -323,7 +323,7 @@ private slots:
     void a_file_that_cannot_be_written_is_named_in_a_message()
     {
         caso15x15();
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         const QString arquivo = f_->folder.file("no such folder/report.pdf");
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Warning);
@@ -335,7 +335,7 @@ private slots:
     {
         caso15x15();
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{"Impressora que sumiu", {"Impressora que sumiu"}}; });
-        kivo::preencheImpressoras(&combo_, kivo::Portugues);
+        kivo::preencheImpressoras(&combo_);
         bool dialogo = false;
         common::Modal::setTestHandler([&](QDialog&) {
             dialogo = true;
