@@ -20,7 +20,7 @@ namespace kivo::ranking {
 // A criterion as the chart names it.
 struct Criterio {
     int numero = 0;           // 1 to 15
-    QString nome;             // Identifica; "Critério k" when empty
+    QString nome;             // Identifica; "Critério k" in the installed language when empty
     bool custo = false;       // Sinal is anything but exactly "+"
     double peso = 0;          // Peso, the weight from 1 to 10
     double participacao = 0;  // Pesos, the criterion's share of the weights
@@ -36,7 +36,7 @@ struct Segmento {
 
 struct Barra {
     int numero = 0;                   // Numero of the alternative
-    QString nome;                     // Alternativa; "Alternativa a" when empty
+    QString nome;                     // Alternativa; "Alternativa a" in the installed language when empty
     double resultado = 0;             // Resultado as stored
     std::vector<Segmento> segmentos;  // one per criterion, in criterion order
 };

@@ -7,8 +7,8 @@
 #include "common/platform.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
