@@ -3,29 +3,17 @@
 #include "kivo/results/calculo.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/shell/legenda.h"
 
 #include "common/formats.h"
 #include "common/store.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 namespace kivo::ranking {
 
 namespace {
-
-const Legenda TextoTitulo{"", "Contribuição de cada critério ao resultado",
-                          "Contribution of each criterion to the result", "Contribución de cada criterio al resultado"};
-const Legenda TextoCustos{"", "custos", "costs", "costos"};
-const Legenda TextoBeneficios{"", "benefícios", "benefits", "beneficios"};
-const Legenda TextoMelhor{"", "melhor opção", "best option", "mejor opción"};
-const Legenda TextoPeso{"", "Peso: %1", "Weight: %1", "Peso: %1"};
-const Legenda TextoParticipacao{"", "Peso normalizado: %1", "Normalised weight: %1", "Peso normalizado: %1"};
-const Legenda TextoContribuicao{"", "Contribuição: %1", "Contribution: %1", "Contribución: %1"};
-const Legenda TextoCusto{"", "custo", "cost", "costo"};
-const Legenda TextoBeneficio{"", "benefício", "benefit", "beneficio"};
-const Legenda TextoCriterio{"", "Critério %1", "Criterion %1", "Criterio %1"};
-const Legenda TextoAlternativa{"", "Alternativa %1", "Alternative %1", "Alternativa %1"};
 
 double numeroGravado(const QVariant& valor)
 {
@@ -40,21 +28,27 @@ double numeroGravado(const QVariant& valor)
 
 }  // namespace
 
-Textos textos(short idioma)
+Textos textos(short)
 {
-    return {legenda(TextoTitulo, idioma),       legenda(TextoCustos, idioma), legenda(TextoBeneficios, idioma),
-            legenda(TextoMelhor, idioma),       legenda(TextoPeso, idioma),   legenda(TextoParticipacao, idioma),
-            legenda(TextoContribuicao, idioma), legenda(TextoCusto, idioma),  legenda(TextoBeneficio, idioma)};
+    return {QCoreApplication::translate("kivo::ranking", "Contribuição de cada critério ao resultado"),
+            QCoreApplication::translate("kivo::ranking", "custos"),
+            QCoreApplication::translate("kivo::ranking", "benefícios"),
+            QCoreApplication::translate("kivo::ranking", "melhor opção"),
+            QCoreApplication::translate("kivo::ranking", "Peso: %1"),
+            QCoreApplication::translate("kivo::ranking", "Peso normalizado: %1"),
+            QCoreApplication::translate("kivo::ranking", "Contribuição: %1"),
+            QCoreApplication::translate("kivo::ranking", "custo"),
+            QCoreApplication::translate("kivo::ranking", "benefício")};
 }
 
 Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
-              const std::vector<std::vector<double>>& contribuicoes, short idioma)
+              const std::vector<std::vector<double>>& contribuicoes)
 {
     Ranking r;
     r.criterios = std::move(criterios);
     for (Criterio& c : r.criterios)
         if (c.nome.trimmed().isEmpty())
-            c.nome = legenda(TextoCriterio, idioma).arg(c.numero);
+            c.nome = QCoreApplication::translate("kivo::ranking", "Critério %1").arg(c.numero);
 
     const int m = int(resultados.size());
     for (int a = 0; a < m; ++a) {
@@ -62,7 +56,7 @@ Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const s
         b.numero = a + 1;
         b.nome = nomes.value(a);
         if (b.nome.trimmed().isEmpty())
-            b.nome = legenda(TextoAlternativa, idioma).arg(a + 1);
+            b.nome = QCoreApplication::translate("kivo::ranking", "Alternativa %1").arg(a + 1);
         b.resultado = resultados[a];
         double direita = 0;
         double esquerda = 0;
@@ -89,7 +83,7 @@ Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const s
     return r;
 }
 
-Ranking leRanking(common::Database& db, int n, short idioma)
+Ranking leRanking(common::Database& db, int n, short)
 {
     n = std::clamp(n, 1, dados::Linhas);
     std::vector<Criterio> criterios;
@@ -117,7 +111,7 @@ Ranking leRanking(common::Database& db, int n, short idioma)
             linha.push_back(numeroGravado(a.value(numbered(QStringLiteral("KIVO"), k))));
         contribuicoes.push_back(std::move(linha));
     }
-    return monta(std::move(criterios), nomes, resultados, contribuicoes, idioma);
+    return monta(std::move(criterios), nomes, resultados, contribuicoes);
 }
 
 QString dica(const Ranking& ranking, int barra, int segmento, const Textos& t)

@@ -20,7 +20,7 @@ namespace kivo::ranking {
 // A criterion as the chart names it.
 struct Criterio {
     int numero = 0;           // 1 to 15
-    QString nome;             // Identifica; "Critério k" when empty
+    QString nome;             // Identifica; "Critério k" in the installed language when empty
     bool custo = false;       // Sinal is anything but exactly "+"
     double peso = 0;          // Peso, the weight from 1 to 10
     double participacao = 0;  // Pesos, the criterion's share of the weights
@@ -36,7 +36,7 @@ struct Segmento {
 
 struct Barra {
     int numero = 0;                   // Numero of the alternative
-    QString nome;                     // Alternativa; "Alternativa a" when empty
+    QString nome;                     // Alternativa; "Alternativa a" in the installed language when empty
     double resultado = 0;             // Resultado as stored
     std::vector<Segmento> segmentos;  // one per criterion, in criterion order
 };
@@ -52,13 +52,14 @@ struct Ranking {
 // The bars from the figures of alternatives 1..m: `contribuicoes[a][k]` is KIVO of criterion k + 1
 // for alternative a + 1. Sorts, stacks the segments and finds the best option.
 Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
-              const std::vector<std::vector<double>>& contribuicoes, short idioma);
+              const std::vector<std::vector<double>>& contribuicoes);
 
 // The ranking stored by the last run for its n criteria (1 to 15), m from Qtde of the first
-// Alternativas row (3 when not a number, at most 15).
-Ranking leRanking(common::Database& db, int n, short idioma);
+// Alternativas row (3 when not a number, at most 15). Default names in the installed language; the
+// last argument is not used.
+Ranking leRanking(common::Database& db, int n, short = 0);
 
-// The chart's texts in a language (1 English, 2 Spanish, anything else Portuguese).
+// The chart's texts in the installed language (kivo::instalaIdioma); the argument is not used.
 struct Textos {
     QString titulo;
     QString custos;      // over the left of zero
@@ -70,7 +71,7 @@ struct Textos {
     QString sinalCusto;  // after a cost criterion's name in the legend
     QString sinalBeneficio;
 };
-Textos textos(short idioma);
+Textos textos(short = 0);
 
 // The text shown on hovering a segment: the alternative, the criterion with its sign, its weight and
 // share, and the contribution.

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,48 +31,6 @@ namespace {
 
 constexpr double TwipsPorPolegada = 1440.0;
 constexpr int TamanhoNome = 55;  // characters of a name the table prints
-
-// The report's texts in one language; Spanish shares the Portuguese ones.
-struct Textos {
-    const char* titulo;
-    const char* caso;
-    const char* objetivo;
-    const char* coluna1;
-    const char* coluna2;
-    const char* coluna3;
-    const char* causaRaiz;
-    const char* rodape;
-};
-
-const Textos& textos(short idioma)
-{
-    static const Textos ingles{
-        "* Result",
-        "Case:  ",
-        "Goal to achieve or undesired symptom: ",
-        "Factors",
-        "*",
-        "Observation",
-        "Root cause or primary FCS",
-        "KIVO - session started on ",
-    };
-    static const Textos portugues{
-        "Resultado *",
-        "Case:  ",
-        "Objetivo a alcançar ou Sintoma indesejado: ",
-        "Fatores",
-        "*",
-        "Observação",
-        "Causa Raíz ou principal FCS",
-        "KIVO - sessão iniciada em ",
-    };
-    return idioma == Ingles ? ingles : portugues;
-}
-
-QString texto(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // The first 55 characters of a name, never splitting a character made of two UTF-16 units.
 QString cortaNome(const QString& nome)
@@ -152,11 +111,6 @@ std::function<Impressoras()>& buscaImpressoras()
     return busca;
 }
 
-bool ingles(short idioma)
-{
-    return idioma == Ingles;
-}
-
 // The page size of the PDF: Letter where the user measures in inches, A4 elsewhere.
 QPageSize tamanhoPagina()
 {
@@ -164,7 +118,7 @@ QPageSize tamanhoPagina()
                                                                                            : QPageSize::A4);
 }
 
-void imprimeNaImpressora(QWidget* parent, const QString& nome, short idioma, const Impressao& impressao)
+void imprimeNaImpressora(QWidget* parent, const QString& nome, const Impressao& impressao)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(nome);
     bool ok = !info.isNull();
@@ -178,13 +132,11 @@ void imprimeNaImpressora(QWidget* parent, const QString& nome, short idioma, con
     }
     if (!ok)
         common::Messages::exclamation(
-            parent,
-            ingles(idioma) ? QStringLiteral("Printer unavailable!") : QStringLiteral("Impressora indisponível!"),
-            (ingles(idioma)
-                 ? QStringLiteral("The report could not be printed on the printer \"%1\".\r\n"
-                                  "Check that it is switched on and installed, or choose another printer in the list.")
-                 : QStringLiteral("Não foi possível imprimir o relatório na impressora \"%1\".\r\n"
-                                  "Verifique se ela está ligada e instalada, ou escolha outra impressora na lista."))
+            parent, QCoreApplication::translate("kivo::relatorio", "Impressora indisponível!"),
+            QCoreApplication::translate(
+                "kivo::relatorio",
+                "Não foi possível imprimir o relatório na impressora \"%1\".\r\n"
+                "Verifique se ela está ligada e instalada, ou escolha outra impressora na lista.")
                 .arg(nome));
 }
 
@@ -206,15 +158,13 @@ QByteArray paginaPdf(const Impressao& impressao, bool* ok)
     return bytes;
 }
 
-void gravaPdf(QWidget* parent, short idioma, const Impressao& impressao)
+void gravaPdf(QWidget* parent, const Impressao& impressao)
 {
-    const bool en = ingles(idioma);
-    QFileDialog dialog(parent,
-                       en ? QStringLiteral("Save the report as PDF") : QStringLiteral("Gravar o relatório em PDF"));
+    QFileDialog dialog(parent, QCoreApplication::translate("kivo::relatorio", "Gravar o relatório em PDF"));
     dialog.setObjectName(QStringLiteral("dlgArquivoPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(en ? QStringLiteral("PDF files (*.pdf)") : QStringLiteral("Arquivos PDF (*.pdf)"));
+    dialog.setNameFilter(QCoreApplication::translate("kivo::relatorio", "Arquivos PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QFileInfo proposto(impressao.arquivo);
     dialog.setDirectory(proposto.absolutePath());
@@ -234,20 +184,17 @@ void gravaPdf(QWidget* parent, short idioma, const Impressao& impressao)
     }
     const QString nativo = QDir::toNativeSeparators(QFileInfo(arquivo).absoluteFilePath());
     if (!ok) {
-        common::Messages::exclamation(parent,
-                                      en ? QStringLiteral("File not saved!") : QStringLiteral("Arquivo não gravado!"),
-                                      (en ? QStringLiteral("The report could not be saved in the file \"%1\".\r\n"
-                                                           "Choose another folder or another name and try again.")
-                                          : QStringLiteral("Não foi possível gravar o relatório no arquivo \"%1\".\r\n"
-                                                           "Escolha outra pasta ou outro nome e tente de novo."))
-                                          .arg(nativo));
+        common::Messages::exclamation(
+            parent, QCoreApplication::translate("kivo::relatorio", "Arquivo não gravado!"),
+            QCoreApplication::translate("kivo::relatorio",
+                                        "Não foi possível gravar o relatório no arquivo \"%1\".\r\n"
+                                        "Escolha outra pasta ou outro nome e tente de novo.")
+                .arg(nativo));
         return;
     }
-    common::Messages::show(parent, QMessageBox::Information,
-                           en ? QStringLiteral("Report saved") : QStringLiteral("Relatório gravado"),
-                           (en ? QStringLiteral("The report was saved in the file:\r\n%1")
-                               : QStringLiteral("O relatório foi gravado no arquivo:\r\n%1"))
-                               .arg(nativo));
+    common::Messages::show(
+        parent, QMessageBox::Information, QCoreApplication::translate("kivo::relatorio", "Relatório gravado"),
+        QCoreApplication::translate("kivo::relatorio", "O relatório foi gravado no arquivo:\r\n%1").arg(nativo));
 }
 
 }  // namespace
@@ -267,7 +214,6 @@ int melhorOpcao(const std::vector<LinhaRelatorio>& linhas)
 DadosRelatorio leDadosRelatorio(Programa& programa)
 {
     DadosRelatorio dados;
-    dados.idioma = programa.idioma;
     dados.dataInicio = programa.dataInicio;
     const caso::Propriedades propriedades = caso::lePropriedades(programa.db);
     dados.caso = propriedades.nome;
@@ -280,7 +226,7 @@ DadosRelatorio leDadosRelatorio(Programa& programa)
     return dados;
 }
 
-void desenhaImagem1(QPainter& painter, const QRectF& area, short idioma)
+void desenhaImagem1(QPainter& painter, const QRectF& area)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -305,33 +251,31 @@ void desenhaImagem1(QPainter& painter, const QRectF& area, short idioma)
         painter.fillPath(t.map(path), Qt::white);
     };
     letreiro(QStringLiteral("KIVO"), true, area.height() * 0.40, area.height() * 0.62);
-    letreiro(ingles(idioma) ? QStringLiteral("Multi-criteria decision aid")
-                            : QStringLiteral("Apoio à decisão multicritério"),
-             false, area.height() * 0.12, area.height() * 0.84);
+    letreiro(QCoreApplication::translate("kivo::relatorio", "Apoio à decisão multicritério"), false,
+             area.height() * 0.12, area.height() * 0.84);
     painter.restore();
 }
 
-QPixmap imagem1(const QSize& size, short idioma)
+QPixmap imagem1(const QSize& size, short)
 {
     QPixmap pixmap(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    desenhaImagem1(painter, QRectF(QPointF(0, 0), QSizeF(size)), idioma);
+    desenhaImagem1(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
 void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
 {
-    const Textos& t = textos(dados.idioma);
     Pagina pagina(painter);
 
     pagina.posicao(1, 1);
-    desenhaImagem1(painter, QRectF(pagina.x(1000), pagina.y(300), pagina.x(2300), pagina.y(1000)), dados.idioma);
+    desenhaImagem1(painter, QRectF(pagina.x(1000), pagina.y(300), pagina.x(2300), pagina.y(1000)));
 
     pagina.posicao(5000, 1000);
     pagina.tamanho(18);
     pagina.negrito(true);
-    pagina.imprime(texto(t.titulo));
+    pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Resultado *"));
 
     pagina.negrito(false);
     pagina.tamanho(12);
@@ -341,13 +285,13 @@ void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
 
     pagina.colunaX(2000);
     pagina.negrito(true);
-    pagina.imprime(texto(t.caso) + dados.caso);
+    pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Case:  %1").arg(dados.caso));
     pagina.negrito(false);
     pagina.imprime({});
     pagina.imprime({});
 
     pagina.colunaX(2000);
-    pagina.imprime(texto(t.objetivo));
+    pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Objetivo a alcançar ou Sintoma indesejado: "));
     pagina.colunaX(2800);
     pagina.negrito(true);
     pagina.imprime(dados.objetivo);
@@ -359,11 +303,11 @@ void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
     double linha = pagina.linhaY() + 100;
 
     pagina.colunaX(2000);
-    pagina.imprime(texto(t.coluna1), false);
+    pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Fatores"), false);
     pagina.colunaX(7700);
-    pagina.imprime(texto(t.coluna2), false);
+    pagina.imprime(QStringLiteral("*"), false);
     pagina.colunaX(9000);
-    pagina.imprime(texto(t.coluna3));
+    pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Observação"));
     pagina.tamanho(10);
 
     for (int i = 0; i < int(dados.linhas.size()); ++i) {
@@ -376,13 +320,14 @@ void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados)
         // The root cause stands beside the best option of the last run, when there is one.
         if (i == dados.melhor) {
             pagina.colunaX(9000);
-            pagina.imprime(texto(t.causaRaiz));
+            pagina.imprime(QCoreApplication::translate("kivo::relatorio", "Causa Raíz ou principal FCS"));
         }
     }
 
     pagina.posicao(6500, linha + 1000);
     pagina.tamanho(9);
-    pagina.imprime(texto(t.rodape) + dados.dataInicio);
+    pagina.imprime(
+        QCoreApplication::translate("kivo::relatorio", "KIVO - sessão iniciada em %1").arg(dados.dataInicio));
 }
 
 bool imprimeRelatorio(QPagedPaintDevice& device, const DadosRelatorio& dados)
@@ -407,12 +352,12 @@ void setBuscaImpressoras(std::function<Impressoras()> busca)
     buscaImpressoras() = std::move(busca);
 }
 
-QString entradaPdf(short idioma)
+QString entradaPdf()
 {
-    return ingles(idioma) ? QStringLiteral("PDF file…") : QStringLiteral("Arquivo PDF…");
+    return QCoreApplication::translate("kivo::relatorio", "Arquivo PDF…");
 }
 
-void preencheImpressoras(QComboBox* combo, short idioma)
+void preencheImpressoras(QComboBox* combo, short)
 {
     const Impressoras impressoras = impressorasDoSistema();
     combo->clear();
@@ -422,7 +367,7 @@ void preencheImpressoras(QComboBox* combo, short idioma)
     for (const QString& nome : impressoras.todas)
         if (nome != impressoras.padrao && !nome.isEmpty())
             combo->addItem(nome, nome);
-    combo->addItem(entradaPdf(idioma));
+    combo->addItem(entradaPdf());
     combo->setCurrentIndex(0);
 }
 
@@ -434,23 +379,23 @@ QString arquivoProposto(const QDate& date, const QString& nome)
     return QDir(pasta).filePath(QStringLiteral("%1 %2.pdf").arg(nome, date.toString(Qt::ISODate)));
 }
 
-void imprimeDocumento(QWidget* parent, const QComboBox* combo, short idioma, const Impressao& impressao)
+void imprimeDocumento(QWidget* parent, const QComboBox* combo, const Impressao& impressao)
 {
     const QVariant impressora = combo && combo->currentIndex() >= 0 ? combo->currentData() : QVariant();
     if (impressora.isValid() && !impressora.toString().isEmpty())
-        imprimeNaImpressora(parent, impressora.toString(), idioma, impressao);
+        imprimeNaImpressora(parent, impressora.toString(), impressao);
     else
-        gravaPdf(parent, idioma, impressao);
+        gravaPdf(parent, impressao);
 }
 
 void imprime(QWidget* parent, const QComboBox* combo, Programa& programa)
 {
     const DadosRelatorio dados = leDadosRelatorio(programa);
     Impressao impressao;
-    impressao.titulo = ingles(dados.idioma) ? QStringLiteral("KIVO - Results") : QStringLiteral("KIVO - Resultado");
+    impressao.titulo = QCoreApplication::translate("kivo::relatorio", "KIVO - Resultado");
     impressao.arquivo = arquivoProposto(common::Clock::today());
     impressao.desenha = [&dados](QPagedPaintDevice& device) { return imprimeRelatorio(device, dados); };
-    imprimeDocumento(parent, combo, dados.idioma, impressao);
+    imprimeDocumento(parent, combo, impressao);
 }
 
 }  // namespace kivo

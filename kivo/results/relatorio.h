@@ -36,26 +36,25 @@ struct LinhaRelatorio {
 struct DadosRelatorio {
     std::vector<LinhaRelatorio> linhas;  // every row of Alternativas, in key order
     int melhor = -1;                     // the best option's line, -1 when there is none
-    short idioma = Portugues;
-    QString dataInicio;  // the date the program started, as text
-    QString caso;        // the case's name, printed after "Case:  "
-    QString objetivo;    // its goal or undesired symptom, under the goal label
+    QString dataInicio;                  // the date the program started, as text
+    QString caso;                        // the case's name, printed after "Case:  "
+    QString objetivo;                    // its goal or undesired symptom, under the goal label
 };
 
 // The best option: the first line with the greatest result above 0; -1 when no result is above 0.
 int melhorOpcao(const std::vector<LinhaRelatorio>& linhas);
 
-// The rows of Alternativas as stored now, in key order, with the best option among them, in the
-// program's language and with its start date, and the case's name and goal.
+// The rows of Alternativas as stored now, in key order, with the best option among them, with the
+// program's start date, and the case's name and goal.
 DadosRelatorio leDadosRelatorio(Programa& programa);
 
 // The picture at the head of the report (and of the results screen): the program's name on a blue
 // gradient, drawn to fill `area` at whatever resolution the painter has.
-// The subtitle is in the program's language.
-void desenhaImagem1(QPainter& painter, const QRectF& area, short idioma);
-QPixmap imagem1(const QSize& size, short idioma);
+// The subtitle is in the installed language (kivo::instalaIdioma); imagem1's last argument is not used.
+void desenhaImagem1(QPainter& painter, const QRectF& area);
+QPixmap imagem1(const QSize& size, short = 0);
 
-// Draws the page. Positions are twips from the top-left of the painter's origin (the printable area
+// Draws the page, its texts in the installed language. Positions are twips from the top-left of the painter's origin (the printable area
 // on a printer), turned into the device's own units with its resolution.
 void desenhaRelatorio(QPainter& painter, const DadosRelatorio& dados);
 // Draws the page on `device` and ends the document. False when the device could not be opened or
@@ -72,12 +71,12 @@ Impressoras impressorasDoSistema();
 void setBuscaImpressoras(std::function<Impressoras()> busca);
 
 // The entry of the printer list that writes a PDF file: "Arquivo PDF…", in English "PDF file…".
-QString entradaPdf(short idioma);
+QString entradaPdf();
 
 // Fills the printer list: the default printer first, then every other printer, then the PDF entry.
 // The default printer is selected, or the first printer when there is no default, or the PDF entry
-// when there is no printer at all.
-void preencheImpressoras(QComboBox* combo, short idioma);
+// when there is no printer at all. The last argument is not used.
+void preencheImpressoras(QComboBox* combo, short = 0);
 
 // What the print button does: prints the report on the printer chosen in `combo`, or, on the PDF
 // entry, asks for a file name (proposing "Resultado kivo <date>.pdf" in the documents folder) and
@@ -98,7 +97,7 @@ struct Impressao {
 };
 
 // The print button's work for any document: on the printer chosen in `combo`, or, on the PDF entry,
-// into the file the user names, with the messages of the report. `idioma` picks their language.
-void imprimeDocumento(QWidget* parent, const QComboBox* combo, short idioma, const Impressao& impressao);
+// into the file the user names, with the messages of the report, in the installed language.
+void imprimeDocumento(QWidget* parent, const QComboBox* combo, const Impressao& impressao);
 
 }  // namespace kivo

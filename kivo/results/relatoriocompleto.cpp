@@ -4,7 +4,6 @@
 #include "kivo/results/relatorio.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/shell/idioma.h"
 #include "kivo/weighting/analise.h"
 #include "kivo/weighting/textosanalise.h"
 
@@ -12,7 +11,9 @@
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/store.h"
+#include "common/traducao.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -28,64 +29,66 @@ namespace {
 constexpr double TwipsPorPolegada = 1440.0;
 constexpr double MargemPdf = 15;  // millimetres around the page, on a PDF and a printer alike
 
-// The report's texts.
-const Legenda Titulo{"", "Relatório completo", "Full report", "Informe completo"};
-const Legenda Arquivo{"", "Relatório completo kivo", "Full report kivo", "Informe completo kivo"};
-const Legenda Caso{"", "Case:  ", "Case:  ", "Caso:  "};
-const Legenda Objetivo{"", "Objetivo a alcançar ou Sintoma indesejado: ", "Goal to achieve or undesired symptom: ",
-                       "Objetivo a alcanzar o síntoma no deseado: "};
-const Legenda Data{"", "Data: ", "Date: ", "Fecha: "};
-const Legenda Melhor{"", "Melhor opção: ", "Best option: ", "Mejor opción: "};
-const Legenda Nenhuma{"", "(nenhuma)", "(none)", "(ninguna)"};
-const Legenda Continuacao{"", " (continuação)", " (continued)", " (continuación)"};
-const Legenda Rodape{"", "KIVO - Relatório completo", "KIVO - Full report", "KIVO - Informe completo"};
+// The report's texts, translated where they are shown.
+const char* const Titulo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Relatório completo");
+const char* const Arquivo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Relatório completo kivo");
+const char* const Caso = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Case:  ");
+const char* const Objetivo =
+    QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Objetivo a alcançar ou Sintoma indesejado: ");
+const char* const Data = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Data: %1");
+const char* const Melhor = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Melhor opção: %1");
+const char* const Nenhuma = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "(nenhuma)");
+const char* const Continuacao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "%1 (continuação)");
+const char* const Rodape = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "KIVO - Relatório completo");
 
-const Legenda SecaoCriterios{"", "Critérios", "Criteria", "Criterios"};
-const Legenda ColNumero{"", "Nº", "No.", "Nº"};
-const Legenda ColCriterio{"", "Critério", "Criterion", "Criterio"};
-const Legenda ColSinal{"", "Sinal", "Sign", "Signo"};
-const Legenda ColPeso{"", "Peso", "Weight", "Peso"};
-const Legenda ColParticipacao{"", "Peso normalizado", "Normalised weight", "Peso normalizado"};
-const Legenda Beneficio{"", "+ benefício", "+ benefit", "+ beneficio"};
-const Legenda Custo{"", "- custo", "- cost", "- costo"};
+const char* const SecaoCriterios = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Critérios");
+const char* const ColNumero = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Nº");
+const char* const ColCriterio = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Critério");
+const char* const ColSinal = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Sinal");
+const char* const ColPeso = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso");
+const char* const ColParticipacao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso normalizado");
+const char* const Beneficio = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "+ benefício");
+const char* const Custo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "- custo");
 
-const Legenda SecaoComparacao{"", "Matriz de comparação", "Comparison matrix", "Matriz de comparación"};
-const Legenda SobreComparacao{"",
-                              "Cada célula: quantas vezes o critério da linha é tão importante quanto o da coluna "
-                              "(colunas pelo número do critério).",
-                              "Each cell: how many times the row's criterion is as important as the column's "
-                              "(columns by criterion number).",
-                              "Cada celda: cuántas veces el criterio de la fila es tan importante como el de la "
-                              "columna (columnas por número de criterio)."};
+const char* const SecaoComparacao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Matriz de comparação");
+const char* const SobreComparacao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto",
+                                                      "Cada célula: quantas vezes o critério da linha é tão importante "
+                                                      "quanto o da coluna (colunas pelo número do critério).");
 
-const Legenda SecaoValores{"", "Matriz de valores", "Values matrix", "Matriz de valores"};
-const Legenda SobreValores{"", "Valor de cada alternativa sob cada critério (colunas pelo número do critério).",
-                           "Value of each alternative under each criterion (columns by criterion number).",
-                           "Valor de cada alternativa bajo cada criterio (columnas por número de criterio)."};
-const Legenda ColAlternativa{"", "Alternativa", "Alternative", "Alternativa"};
+const char* const SecaoValores = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Matriz de valores");
+const char* const SobreValores = QT_TRANSLATE_NOOP(
+    "kivo::relatoriocompleto", "Valor de cada alternativa sob cada critério (colunas pelo número do critério).");
+const char* const ColAlternativa = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Alternativa");
 
-const Legenda SecaoClassificacao{"", "Classificação", "Ranking", "Clasificación"};
-const Legenda ColPosicao{"", "Posição", "Rank", "Posición"};
-const Legenda ColResultado{"", "Resultado", "Result", "Resultado"};
+const char* const SecaoClassificacao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Classificação");
+const char* const ColPosicao = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Posição");
+const char* const ColResultado = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Resultado");
 
-const Legenda SecaoSensibilidade{"", "Sensibilidade", "Sensitivity", "Sensibilidad"};
-const Legenda SobreSensibilidade{
-    "",
-    "Para cada critério, a faixa de peso (de 1 a 10, os outros pesos mantidos) em que %1 "
-    "continua a melhor opção, e a opção que passa a ser a melhor fora dela.",
-    "For each criterion, the range of its weight (1 to 10, the other weights kept) over "
-    "which %1 stays the best option, and the option that becomes best beyond it.",
-    "Para cada criterio, el rango de peso (de 1 a 10, los demás pesos mantenidos) en el "
-    "que %1 sigue siendo la mejor opción, y la opción que pasa a ser la mejor fuera de él."};
-const Legenda SemMelhorOpcao{"", "Nenhuma alternativa tem resultado acima de 0: não há melhor opção a manter.",
-                             "No alternative has a result above 0: there is no best option to keep.",
-                             "Ninguna alternativa tiene un resultado mayor que 0: no hay mejor opción que mantener."};
-const Legenda ColMinimo{"", "Peso mínimo", "Lowest weight", "Peso mínimo"};
-const Legenda ColMaximo{"", "Peso máximo", "Highest weight", "Peso máximo"};
-const Legenda ColAbaixo{"", "Melhor abaixo", "Best below", "Mejor abajo"};
-const Legenda ColAcima{"", "Melhor acima", "Best above", "Mejor arriba"};
-const Legenda TextoCriterio{"", "Critério %1", "Criterion %1", "Criterio %1"};
-const Legenda TextoAlternativa{"", "Alternativa %1", "Alternative %1", "Alternativa %1"};
+const char* const SecaoSensibilidade = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Sensibilidade");
+const char* const SobreSensibilidade =
+    QT_TRANSLATE_NOOP("kivo::relatoriocompleto",
+                      "Para cada critério, a faixa de peso (de 1 a 10, os outros pesos mantidos) em que %1 continua a "
+                      "melhor opção, e a opção que passa a ser a melhor fora dela.");
+const char* const SemMelhorOpcao = QT_TRANSLATE_NOOP(
+    "kivo::relatoriocompleto", "Nenhuma alternativa tem resultado acima de 0: não há melhor opção a manter.");
+const char* const ColMinimo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso mínimo");
+const char* const ColMaximo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso máximo");
+const char* const ColAbaixo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Melhor abaixo");
+const char* const ColAcima = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Melhor acima");
+const char* const TextoCriterio = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Critério %1");
+const char* const TextoAlternativa = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Alternativa %1");
+
+QString traduz(const char* fonte)
+{
+    return QCoreApplication::translate("kivo::relatoriocompleto", fonte);
+}
+
+// The code of the language installed last, for the wording of the analysis.
+short idiomaInstalado()
+{
+    const QString codigo = common::linguaInstalada();
+    return codigo == QLatin1String("en") ? Ingles : codigo == QLatin1String("es") ? Espanhol : Portugues;
+}
 
 const QString Nada = QStringLiteral("\u2014");  // an empty place in a table
 
@@ -359,7 +362,7 @@ void Composicao::grupoDaTabela(const Tabela& t, const QString& continuacao, cons
                                const std::vector<int>& emUso, bool seguinte)
 {
     const double cabecalho = alturaLinha(t, m, emUso, {}, m.negrito, true);
-    const QString continua = t.titulo + continuacao;
+    const QString continua = continuacao.arg(t.titulo);
 
     // The heading, the column headings and the first row stay together.
     const double primeira = t.linhas.empty() ? 0 : alturaLinha(t, m, emUso, t.linhas[0], m.fonteDa(t, 0), false);
@@ -411,37 +414,35 @@ void Composicao::tabela(const Tabela& t, const QString& continuacao)
     }
 }
 
-QString nomeCriterio(const sensibilidade::Caso& caso, int k, short idioma)
+QString nomeCriterio(const sensibilidade::Caso& caso, int k)
 {
     const QString nome = caso.criterios.at(k).nome;
-    return nome.trimmed().isEmpty() ? legenda(TextoCriterio, idioma).arg(k + 1) : nome;
+    return nome.trimmed().isEmpty() ? traduz(TextoCriterio).arg(k + 1) : nome;
 }
 
-QString nomeAlternativa(const sensibilidade::Caso& caso, int a, short idioma)
+QString nomeAlternativa(const sensibilidade::Caso& caso, int a)
 {
     if (a == sensibilidade::SemMelhor || a < 0 || a >= int(caso.alternativas.size()))
-        return legenda(Nenhuma, idioma);
+        return traduz(Nenhuma);
     const QString nome = caso.alternativas.at(a);
-    return nome.trimmed().isEmpty() ? legenda(TextoAlternativa, idioma).arg(a + 1) : nome;
+    return nome.trimmed().isEmpty() ? traduz(TextoAlternativa).arg(a + 1) : nome;
 }
 
 // Page 1's head: the picture, the title, the case and its goal, the date and the best option.
 void primeiraPagina(Composicao& c, const DadosRelatorioCompleto& d)
 {
-    const short idioma = d.idioma;
     const QRectF imagem(0, 0, c.twipsX(2300), c.twipsY(1000));
-    c.passo([imagem, idioma](QPainter& p) { desenhaImagem1(p, imagem, idioma); });
+    c.passo([imagem](QPainter& p) { desenhaImagem1(p, imagem); });
     const QFont grande = fonte(18, true);
     const double xTitulo = imagem.right() + c.pontos(18);
-    const double hTitulo = c.alturaTexto(legenda(Titulo, idioma), grande, c.largura() - xTitulo);
-    c.texto(QRectF(xTitulo, imagem.center().y() - hTitulo / 2, c.largura() - xTitulo, hTitulo), legenda(Titulo, idioma),
-            grande);
+    const double hTitulo = c.alturaTexto(traduz(Titulo), grande, c.largura() - xTitulo);
+    c.texto(QRectF(xTitulo, imagem.center().y() - hTitulo / 2, c.largura() - xTitulo, hTitulo), traduz(Titulo), grande);
     c.y = imagem.bottom() + c.pontos(24);
 
     const QFont texto = fonte(12);
     const QFont negrito = fonte(12, true);
     // The case: its label, then its name in bold on the same line.
-    const QString rotuloCaso = legenda(Caso, idioma);
+    const QString rotuloCaso = traduz(Caso);
     const double larguraRotulo = c.largura(rotuloCaso, negrito);
     const double hCaso = std::max(c.alturaTexto(rotuloCaso, negrito, c.largura()),
                                   c.alturaTexto(d.caso, negrito, c.largura() - larguraRotulo));
@@ -450,41 +451,40 @@ void primeiraPagina(Composicao& c, const DadosRelatorioCompleto& d)
         c.texto(QRectF(larguraRotulo, c.y, c.largura() - larguraRotulo, hCaso), d.caso, negrito);
     c.y += hCaso + c.pontos(10);
     // The goal: its label, and the goal in bold under it, indented.
-    c.paragrafo(legenda(Objetivo, idioma), texto, 0, c.pontos(2));
+    c.paragrafo(traduz(Objetivo), texto, 0, c.pontos(2));
     if (!d.objetivo.isEmpty())
         c.paragrafo(d.objetivo, negrito, c.twipsX(800));
     c.y += c.pontos(8);
-    c.paragrafo(legenda(Data, idioma) + d.data, texto);
-    const QString melhor = d.ranking.melhor >= 0 ? d.ranking.barras[d.ranking.melhor].nome : legenda(Nenhuma, idioma);
-    c.paragrafo(legenda(Melhor, idioma) + melhor, fonte(13, true));
+    c.paragrafo(traduz(Data).arg(d.data), texto);
+    const QString melhor = d.ranking.melhor >= 0 ? d.ranking.barras[d.ranking.melhor].nome : traduz(Nenhuma);
+    c.paragrafo(traduz(Melhor).arg(melhor), fonte(13, true));
 }
 
 void criterios(Composicao& c, const DadosRelatorioCompleto& d)
 {
-    const short idioma = d.idioma;
     Tabela t;
-    t.titulo = legenda(SecaoCriterios, idioma);
-    t.colunas = {{legenda(ColNumero, idioma), Qt::AlignRight},
-                 {legenda(ColCriterio, idioma), Qt::AlignLeft, true},
-                 {legenda(ColSinal, idioma), Qt::AlignLeft},
-                 {legenda(ColPeso, idioma), Qt::AlignRight},
-                 {legenda(ColParticipacao, idioma), Qt::AlignRight}};
+    t.titulo = traduz(SecaoCriterios);
+    t.colunas = {{traduz(ColNumero), Qt::AlignRight},
+                 {traduz(ColCriterio), Qt::AlignLeft, true},
+                 {traduz(ColSinal), Qt::AlignLeft},
+                 {traduz(ColPeso), Qt::AlignRight},
+                 {traduz(ColParticipacao), Qt::AlignRight}};
     t.fixas = int(t.colunas.size());
     for (int k = 0; k < int(d.decisao.criterios.size()); ++k) {
         const auto& criterio = d.decisao.criterios[k];
-        t.linhas.push_back({QString::number(k + 1), nomeCriterio(d.decisao, k, idioma),
-                            legenda(sensibilidade::sinal(criterio.sinal) > 0 ? Beneficio : Custo, idioma),
+        t.linhas.push_back({QString::number(k + 1), nomeCriterio(d.decisao, k),
+                            traduz(sensibilidade::sinal(criterio.sinal) > 0 ? Beneficio : Custo),
                             common::formatFixed(criterio.peso, 2),
                             common::formatFixed(k < int(d.participacoes.size()) ? d.participacoes[k] : 0.0, 4)});
     }
-    c.tabela(t, legenda(Continuacao, idioma));
+    c.tabela(t, traduz(Continuacao));
     c.y += c.pontos(4);
     c.paragrafo(d.consistencia, fonte(10));
 }
 
 // A matrix with one row per `rotulos` entry and one column per criterion number.
 void matriz(Composicao& c, const QString& titulo, const QString& sobre, const QString& primeiraColuna,
-            const QStringList& rotulos, int colunas, const std::function<QString(int, int)>& celula, short idioma)
+            const QStringList& rotulos, int colunas, const std::function<QString(int, int)>& celula)
 {
     c.secao(titulo, c.pontos(60));
     c.paragrafo(sobre, fonte(9));
@@ -500,28 +500,27 @@ void matriz(Composicao& c, const QString& titulo, const QString& sobre, const QS
             linha << celula(r, k);
         t.linhas.push_back(linha);
     }
-    c.tabela(t, legenda(Continuacao, idioma));
+    c.tabela(t, traduz(Continuacao));
 }
 
 void classificacao(Composicao& c, const DadosRelatorioCompleto& d)
 {
-    const short idioma = d.idioma;
     const ranking::Ranking& r = d.ranking;
     Tabela t;
-    t.titulo = legenda(SecaoClassificacao, idioma);
-    t.colunas = {{legenda(ColPosicao, idioma), Qt::AlignRight},
-                 {legenda(ColAlternativa, idioma), Qt::AlignLeft, true},
-                 {legenda(ColResultado, idioma), Qt::AlignRight}};
+    t.titulo = traduz(SecaoClassificacao);
+    t.colunas = {{traduz(ColPosicao), Qt::AlignRight},
+                 {traduz(ColAlternativa), Qt::AlignLeft, true},
+                 {traduz(ColResultado), Qt::AlignRight}};
     t.fixas = int(t.colunas.size());
     for (int i = 0; i < int(r.barras.size()); ++i) {
         t.linhas.push_back({QString::number(i + 1), r.barras[i].nome, common::formatFixed(r.barras[i].resultado, 4)});
         t.negrito.push_back(i == r.melhor);
     }
-    c.tabela(t, legenda(Continuacao, idioma));
+    c.tabela(t, traduz(Continuacao));
 
     // The chart across the width, whole on one page.
     const QFont f = fonte(8);
-    const ranking::Textos textos = ranking::textos(idioma);
+    const ranking::Textos textos = ranking::textos();
     const double largura = c.largura();
     double altura = ranking::alturaNecessaria(r, largura, f, c.device(), textos);
     c.y += c.pontos(10);
@@ -535,20 +534,19 @@ void classificacao(Composicao& c, const DadosRelatorioCompleto& d)
 
 void sensibilidadeResumo(Composicao& c, const DadosRelatorioCompleto& d)
 {
-    const short idioma = d.idioma;
     const bool temMelhor = d.melhor != sensibilidade::SemMelhor;
-    c.secao(legenda(SecaoSensibilidade, idioma), c.pontos(60));
-    c.paragrafo(temMelhor ? legenda(SobreSensibilidade, idioma).arg(nomeAlternativa(d.decisao, d.melhor, idioma))
-                          : legenda(SemMelhorOpcao, idioma),
-                fonte(10));
+    c.secao(traduz(SecaoSensibilidade), c.pontos(60));
+    c.paragrafo(
+        temMelhor ? traduz(SobreSensibilidade).arg(nomeAlternativa(d.decisao, d.melhor)) : traduz(SemMelhorOpcao),
+        fonte(10));
     Tabela t;
-    t.titulo = legenda(SecaoSensibilidade, idioma);
-    t.colunas = {{legenda(ColCriterio, idioma), Qt::AlignLeft, true}, {legenda(ColPeso, idioma), Qt::AlignRight},
-                 {legenda(ColMinimo, idioma), Qt::AlignRight},        {legenda(ColMaximo, idioma), Qt::AlignRight},
-                 {legenda(ColAbaixo, idioma), Qt::AlignLeft, true},   {legenda(ColAcima, idioma), Qt::AlignLeft, true}};
+    t.titulo = traduz(SecaoSensibilidade);
+    t.colunas = {{traduz(ColCriterio), Qt::AlignLeft, true}, {traduz(ColPeso), Qt::AlignRight},
+                 {traduz(ColMinimo), Qt::AlignRight},        {traduz(ColMaximo), Qt::AlignRight},
+                 {traduz(ColAbaixo), Qt::AlignLeft, true},   {traduz(ColAcima), Qt::AlignLeft, true}};
     t.fixas = int(t.colunas.size());
     for (int k = 0; k < int(d.decisao.criterios.size()); ++k) {
-        const QString nome = QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(d.decisao, k, idioma));
+        const QString nome = QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(d.decisao, k));
         const QString peso = common::formatFixed(d.decisao.criterios[k].peso, 2);
         if (!temMelhor || k >= int(d.faixas.size())) {
             t.linhas.push_back({nome, peso, Nada, Nada, Nada, Nada});
@@ -556,48 +554,41 @@ void sensibilidadeResumo(Composicao& c, const DadosRelatorioCompleto& d)
         }
         const sensibilidade::Faixa& f = d.faixas[k];
         t.linhas.push_back({nome, peso, common::formatFixed(f.minimo, 2), common::formatFixed(f.maximo, 2),
-                            f.abaixo ? nomeAlternativa(d.decisao, f.abaixo->melhor, idioma) : Nada,
-                            f.acima ? nomeAlternativa(d.decisao, f.acima->melhor, idioma) : Nada});
+                            f.abaixo ? nomeAlternativa(d.decisao, f.abaixo->melhor) : Nada,
+                            f.acima ? nomeAlternativa(d.decisao, f.acima->melhor) : Nada});
     }
-    c.tabela(t, legenda(Continuacao, idioma));
+    c.tabela(t, traduz(Continuacao));
 }
 
 void compoe(Composicao& c, const DadosRelatorioCompleto& d)
 {
-    const short idioma = d.idioma;
     const auto& caso = d.decisao;
     const int n = int(caso.criterios.size());
     primeiraPagina(c, d);
 
-    c.secao(legenda(SecaoCriterios, idioma), c.pontos(40));
+    c.secao(traduz(SecaoCriterios), c.pontos(40));
     criterios(c, d);
 
     QStringList nomesCriterios;
     for (int k = 0; k < n; ++k)
-        nomesCriterios << QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(caso, k, idioma));
-    matriz(
-        c, legenda(SecaoComparacao, idioma), legenda(SobreComparacao, idioma), legenda(ColCriterio, idioma),
-        nomesCriterios, n,
-        [&](int r, int k) {
-            if (r == k)
-                return Nada;
-            return d.comparacoes.value(r).value(k);
-        },
-        idioma);
+        nomesCriterios << QStringLiteral("%1 %2").arg(k + 1).arg(nomeCriterio(caso, k));
+    matriz(c, traduz(SecaoComparacao), traduz(SobreComparacao), traduz(ColCriterio), nomesCriterios, n,
+           [&](int r, int k) {
+               if (r == k)
+                   return Nada;
+               return d.comparacoes.value(r).value(k);
+           });
 
     QStringList nomesAlternativas;
     for (int a = 0; a < int(caso.alternativas.size()); ++a)
-        nomesAlternativas << QStringLiteral("%1 %2").arg(a + 1).arg(nomeAlternativa(caso, a, idioma));
-    matriz(
-        c, legenda(SecaoValores, idioma), legenda(SobreValores, idioma), legenda(ColAlternativa, idioma),
-        nomesAlternativas, n,
-        [&](int a, int k) {
-            const auto& valores = caso.criterios[k].valores;
-            return a < int(valores.size()) ? common::numberText(valores[a]) : QString();
-        },
-        idioma);
+        nomesAlternativas << QStringLiteral("%1 %2").arg(a + 1).arg(nomeAlternativa(caso, a));
+    matriz(c, traduz(SecaoValores), traduz(SobreValores), traduz(ColAlternativa), nomesAlternativas, n,
+           [&](int a, int k) {
+               const auto& valores = caso.criterios[k].valores;
+               return a < int(valores.size()) ? common::numberText(valores[a]) : QString();
+           });
 
-    c.secao(legenda(SecaoClassificacao, idioma), c.pontos(60));
+    c.secao(traduz(SecaoClassificacao), c.pontos(60));
     classificacao(c, d);
 
     sensibilidadeResumo(c, d);
@@ -622,14 +613,14 @@ QList<QStringList> leComparacoes(common::Database& db, int n)
 
 }  // namespace
 
-QString tituloRelatorioCompleto(short idioma)
+QString tituloRelatorioCompleto()
 {
-    return legenda(Titulo, idioma);
+    return traduz(Titulo);
 }
 
-QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes, short idioma)
+QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes)
 {
-    return textoConsistencia(analise::consistencia(comparacoes), nomes, idioma);
+    return textoConsistencia(analise::consistencia(comparacoes), nomes, idiomaInstalado());
 }
 
 std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso,
@@ -639,7 +630,6 @@ std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& program
     if (!decisao)
         return std::nullopt;
     DadosRelatorioCompleto d;
-    d.idioma = programa.idioma;
     d.caso = caso;
     d.objetivo = objetivo;
     d.data = common::shortDateText(common::Clock::today());
@@ -654,8 +644,8 @@ std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& program
     QStringList nomes;
     for (const auto& c : d.decisao.criterios)
         nomes << c.nome;
-    d.consistencia = linhaConsistencia(d.comparacoes, nomes, d.idioma);
-    d.ranking = ranking::leRanking(programa.db, std::max(1, n), d.idioma);
+    d.consistencia = linhaConsistencia(d.comparacoes, nomes);
+    d.ranking = ranking::leRanking(programa.db, std::max(1, n));
 
     const sensibilidade::Sensibilidade analise(d.decisao);
     d.faixas = analise.faixas();
@@ -677,7 +667,7 @@ int imprimeRelatorioCompleto(QPagedPaintDevice& device, const DadosRelatorioComp
     const QFont f = fonte(8);
     const double alturaRodape = QFontMetricsF(f, &device).height();
     const QRectF rodape(0, device.height() - alturaRodape, device.width(), alturaRodape);
-    const QString esquerda = legenda(Rodape, dados.idioma);
+    const QString esquerda = traduz(Rodape);
     for (int i = 0; i < total; ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
@@ -707,11 +697,11 @@ void imprimeCompleto(QWidget* parent, const QComboBox* combo, Programa& programa
         return;
     }
     Impressao impressao;
-    impressao.titulo = QStringLiteral("KIVO - ") + tituloRelatorioCompleto(programa.idioma);
-    impressao.arquivo = arquivoProposto(common::Clock::today(), legenda(Arquivo, programa.idioma));
+    impressao.titulo = traduz(Rodape);
+    impressao.arquivo = arquivoProposto(common::Clock::today(), traduz(Arquivo));
     impressao.margens = QMarginsF(MargemPdf, MargemPdf, MargemPdf, MargemPdf);
     impressao.desenha = [&dados](QPagedPaintDevice& device) { return imprimeRelatorioCompleto(device, *dados) > 0; };
-    imprimeDocumento(parent, combo, programa.idioma, impressao);
+    imprimeDocumento(parent, combo, impressao);
 }
 
 }  // namespace kivo

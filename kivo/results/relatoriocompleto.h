@@ -27,7 +27,6 @@ class QWidget;
 namespace kivo {
 
 struct DadosRelatorioCompleto {
-    short idioma = Portugues;
     QString caso;        // the case's name; empty: the label alone
     QString objetivo;    // its goal or undesired symptom; empty: the label alone
     QString data;        // the day of printing, as text
@@ -47,13 +46,15 @@ struct DadosRelatorioCompleto {
 std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso = {},
                                                                const QString& objetivo = {});
 
-// The line on the consistency of the comparisons of `comparacoes` for the criteria `nomes`.
-QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes, short idioma);
+// The line on the consistency of the comparisons of `comparacoes` for the criteria `nomes`, in the
+// installed language (kivo::instalaIdioma).
+QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes);
 
-// The report's title in a language: "Relatório completo", "Full report", "Informe completo".
-QString tituloRelatorioCompleto(short idioma);
+// The report's title in the installed language: "Relatório completo", "Full report", "Informe completo".
+QString tituloRelatorioCompleto();
 
-// Lays the pages out on `device` and draws them, ending the document. Answers the number of pages, 0
+// Lays the pages out on `device` and draws them, ending the document; the headings, labels and
+// footer in the installed language (the names and the consistency line as `dados` holds them). Answers the number of pages, 0
 // when the device could not be opened or the document finished.
 int imprimeRelatorioCompleto(QPagedPaintDevice& device, const DadosRelatorioCompleto& dados);
 

@@ -4,6 +4,7 @@
 #include "kivo/results/relatorio.h"
 #include "kivo/shell/caso.h"
 #include "kivo/shell/database.h"
+#include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
 #include "tests/support/testsupport.h"
@@ -110,10 +111,11 @@ class TestRelatorio : public QObject {
         return leTextos(arquivo);
     }
 
+    // The page's data, with the program speaking `idioma`.
     static kivo::DadosRelatorio dados(short idioma, const std::vector<kivo::LinhaRelatorio>& linhas)
     {
+        kivo::instalaIdioma(idioma);
         kivo::DadosRelatorio d;
-        d.idioma = idioma;
         d.linhas = linhas;
         d.linhas.resize(15);
         d.melhor = kivo::melhorOpcao(d.linhas);
@@ -147,6 +149,7 @@ private slots:
     {
         common::Modal::setTestHandler({});
         kivo::setBuscaImpressoras({});
+        kivo::instalaIdioma(kivo::Portugues);
         folder_.reset();
     }
 
@@ -257,7 +260,7 @@ private slots:
     {
         QComboBox combo;
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{"Sala 2", {"Recepção", "Sala 2", "Diretoria"}}; });
-        kivo::preencheImpressoras(&combo, kivo::Portugues);
+        kivo::preencheImpressoras(&combo);
         QStringList itens;
         for (int i = 0; i < combo.count(); ++i)
             itens << combo.itemText(i);
@@ -280,7 +283,8 @@ private slots:
         QComboBox combo;
         combo.addItem("left from before");
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{}; });
-        kivo::preencheImpressoras(&combo, idioma);
+        kivo::instalaIdioma(idioma);
+        kivo::preencheImpressoras(&combo);
         QCOMPARE(combo.count(), 1);
         QCOMPARE(combo.currentText(), entrada);
     }
@@ -318,12 +322,13 @@ private slots:
             programa_->db.execute("UPDATE Alternativas SET Alternativa = ?, Resultado = ? WHERE Numero = ?",
                                   {nomes[i], resultados[i], i + 1});
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{}; });
-        kivo::preencheImpressoras(&combo_, programa_->idioma);
+        kivo::preencheImpressoras(&combo_);
     }
     void cleanup()
     {
         common::Modal::setTestHandler({});
         kivo::setBuscaImpressoras({});
+        kivo::instalaIdioma(kivo::Portugues);
         programa_.reset();
         folder_.reset();
     }
@@ -374,7 +379,7 @@ private slots:
 
     void a_file_that_cannot_be_written_is_named_in_a_message()
     {
-        programa_->idioma = kivo::Ingles;
+        kivo::instalaIdioma(kivo::Ingles);
         const QString arquivo = folder_->file("no such folder/report.pdf");
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Warning);
@@ -386,7 +391,7 @@ private slots:
     void a_printer_that_is_gone_is_named_in_a_message()
     {
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{"Impressora que sumiu", {"Impressora que sumiu"}}; });
-        kivo::preencheImpressoras(&combo_, programa_->idioma);
+        kivo::preencheImpressoras(&combo_);
         QCOMPARE(combo_.currentText(), QString("Impressora que sumiu"));
         bool dialogo = false;
         common::Modal::setTestHandler([&](QDialog&) {

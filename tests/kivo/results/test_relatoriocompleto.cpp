@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 class SemTela : public kivo::calculo::Progresso {
@@ -100,7 +102,7 @@ int linha(const QStringList& linhas, const QString& inicio, int desde = 0)
 
 struct Secoes {
     QString titulo, caso, objetivo, data, melhor, criterios, consistencia, comparacao, valores, classificacao, grafico,
-        sensibilidade, continuacao, cabecalhoValores;
+        sensibilidade, continuacao, cabecalhoValores, criterioSemNome, alternativaSemNome;
 };
 
 Secoes secoes(short idioma)
@@ -120,7 +122,9 @@ Secoes secoes(short idioma)
                 "Contribution of each criterion to the result",
                 "Sensitivity",
                 "(continued)",
-                "Alternative 1 2 3"};
+                "Alternative 1 2 3",
+                "Criterion 5",
+                "Alternative 4"};
     case kivo::Espanhol:
         return {"Informe completo",
                 "Caso:",
@@ -135,7 +139,9 @@ Secoes secoes(short idioma)
                 "Contribución de cada criterio al resultado",
                 "Sensibilidad",
                 "(continuación)",
-                "Alternativa 1 2 3"};
+                "Alternativa 1 2 3",
+                "Criterio 5",
+                "Alternativa 4"};
     default:
         return {"Relatório completo",
                 "Case:",
@@ -150,7 +156,9 @@ Secoes secoes(short idioma)
                 "Contribuição de cada critério ao resultado",
                 "Sensibilidade",
                 "(continuação)",
-                "Alternativa 1 2 3"};
+                "Alternativa 1 2 3",
+                "Critério 5",
+                "Alternativa 4"};
     }
 }
 
@@ -212,7 +220,7 @@ private slots:
         testsupport::startTest(f_);
         f_->programa.dataInicio = common::shortDateText(testsupport::Today);
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{}; });
-        kivo::preencheImpressoras(&combo_, kivo::Portugues);
+        kivo::preencheImpressoras(&combo_);
     }
     void cleanup()
     {
@@ -231,7 +239,10 @@ private slots:
     {
         QFETCH(short, idioma);
         caso15x15();
-        f_->programa.idioma = idioma;
+        // A criterion and an alternative left without a name after the run.
+        f_->execute("UPDATE Criterios SET Identifica = '' WHERE Numero = 5");
+        f_->execute("UPDATE Alternativas SET Alternativa = '' WHERE Numero = 4");
+        f_->falaIdioma(idioma);
         const QString arquivo = f_->folder.file(QStringLiteral("completo.pdf"));
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Information);
@@ -294,6 +305,19 @@ private slots:
         const QString texto = tudo.join(QLatin1Char(' '));
         for (const char* palavra : {"Fornecedor 15", "regional", "semanal", "garantida", "multa", "atraso"})
             QVERIFY2(texto.contains(QString::fromUtf8(palavra)), palavra);
+        // The ones without a name are called by their number, in the installed language: in the tables
+        // (the criteria, the values matrix) and in the ranking (its chart's legend, its rows).
+        const auto temLinha = [&](const QString& padrao) {
+            const QRegularExpression re(padrao);
+            return std::any_of(tudo.cbegin(), tudo.cend(), [&](const QString& l) { return re.match(l).hasMatch(); });
+        };
+        const QString criterio = QRegularExpression::escape(s.criterioSemNome);
+        const QString alternativa = QRegularExpression::escape(s.alternativaSemNome);
+        QVERIFY2(temLinha(QStringLiteral("^5 %1 [^(]").arg(criterio)), qPrintable(s.criterioSemNome));
+        QVERIFY2(temLinha(QStringLiteral("^4 %1 ").arg(alternativa)), qPrintable(s.alternativaSemNome));
+        QVERIFY2(texto.contains(s.criterioSemNome + QStringLiteral(" (+)")), qPrintable(s.criterioSemNome));
+        QVERIFY2(temLinha(QStringLiteral("^(\\d+ )?%1 -?[\\d.,]+$").arg(alternativa)),
+                 qPrintable(s.alternativaSemNome));
     }
 
     void nothing_falls_outside_the_printable_area()
@@ -323,7 +347,7 @@ private slots:
     void a_file_that_cannot_be_written_is_named_in_a_message()
     {
         caso15x15();
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         const QString arquivo = f_->folder.file("no such folder/report.pdf");
         imprime(salvaEm(arquivo));
         QCOMPARE(lastMessage().icon, QMessageBox::Warning);
@@ -335,7 +359,7 @@ private slots:
     {
         caso15x15();
         kivo::setBuscaImpressoras([] { return kivo::Impressoras{"Impressora que sumiu", {"Impressora que sumiu"}}; });
-        kivo::preencheImpressoras(&combo_, kivo::Portugues);
+        kivo::preencheImpressoras(&combo_);
         bool dialogo = false;
         common::Modal::setTestHandler([&](QDialog&) {
             dialogo = true;
