@@ -42,7 +42,7 @@
     <message>
         <source>Suporte: </source>
         <extracomment>Stays Portuguese in English in kivo; davo translates it.</extracomment>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Versão  2017</source>
@@ -144,16 +144,16 @@ A copy of that file, made while the program is closed, is a complete backup.</tr
         <translation>Active program for the second time, will be closed!</translation>
     </message>
     <message>
-        <source>O último caso usado, "%1", não foi encontrado.<byte value="xd" />
-Foi aberto o arquivo padrão "%2".</source>
-        <translation>The case last used, "%1", was not found.<byte value="xd" />
-The default file "%2" was opened.</translation>
+        <source>O último caso usado, &quot;%1&quot;, não foi encontrado.<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>The case last used, &quot;%1&quot;, was not found.<byte value="xd"/>
+The default file &quot;%2&quot; was opened.</translation>
     </message>
     <message>
-        <source>O último caso usado, "%1", não pôde ser aberto: %3<byte value="xd" />
-Foi aberto o arquivo padrão "%2".</source>
-        <translation>The case last used, "%1", could not be opened: %3<byte value="xd" />
-The default file "%2" was opened.</translation>
+        <source>O último caso usado, &quot;%1&quot;, não pôde ser aberto: %3<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>The case last used, &quot;%1&quot;, could not be opened: %3<byte value="xd"/>
+The default file &quot;%2&quot; was opened.</translation>
     </message>
     <message>
         <source>Caso não encontrado!</source>
@@ -164,12 +164,12 @@ The default file "%2" was opened.</translation>
         <translation>Case not opened!</translation>
     </message>
     <message>
-        <source>O arquivo "%1" não é um caso do kivo e não foi aberto.<byte value="xd" />
-Motivo: %2<byte value="xd" />
-O caso "%3" continua em uso.</source>
-        <translation>The file "%1" is not a kivo case and was not opened.<byte value="xd" />
-Reason: %2<byte value="xd" />
-The case "%3" stays in use.</translation>
+        <source>O arquivo &quot;%1&quot; não é um caso do kivo e não foi aberto.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>The file &quot;%1&quot; is not a kivo case and was not opened.<byte value="xd"/>
+Reason: %2<byte value="xd"/>
+The case &quot;%3&quot; stays in use.</translation>
     </message>
     <message>
         <source>Novo caso</source>
@@ -188,9 +188,9 @@ The case "%3" stays in use.</translation>
         <translation>Case not created!</translation>
     </message>
     <message>
-        <source>Não foi possível criar o caso no arquivo "%1": %2.<byte value="xd" />
+        <source>Não foi possível criar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
 Escolha outra pasta ou outro nome e tente de novo.</source>
-        <translation>The case could not be created in the file "%1": %2.<byte value="xd" />
+        <translation>The case could not be created in the file &quot;%1&quot;: %2.<byte value="xd"/>
 Choose another folder or another name and try again.</translation>
     </message>
     <message>
@@ -210,10 +210,10 @@ Choose another folder or another name and try again.</translation>
         <translation>File not saved!</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o caso no arquivo "%1": %2.<byte value="xd" />
-O caso "%3" continua em uso.</source>
-        <translation>The case could not be saved in the file "%1": %2.<byte value="xd" />
-The case "%3" stays in use.</translation>
+        <source>Não foi possível gravar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>The case could not be saved in the file &quot;%1&quot;: %2.<byte value="xd"/>
+The case &quot;%3&quot; stays in use.</translation>
     </message>
     <message>
         <source>Exportar resultados</source>
@@ -224,9 +224,9 @@ The case "%3" stays in use.</translation>
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>Não foi possível gravar os resultados no arquivo "%1".<byte value="xd" />
+        <source>Não foi possível gravar os resultados no arquivo &quot;%1&quot;.<byte value="xd"/>
 Escolha outra pasta ou outro nome e tente de novo.</source>
-        <translation>The results could not be saved in the file "%1".<byte value="xd" />
+        <translation>The results could not be saved in the file &quot;%1&quot;.<byte value="xd"/>
 Choose another folder or another name and try again.</translation>
     </message>
     <message>
@@ -234,29 +234,29 @@ Choose another folder or another name and try again.</translation>
         <translation>Results exported</translation>
     </message>
     <message>
-        <source>Os resultados foram gravados no arquivo:<byte value="xd" />
+        <source>Os resultados foram gravados no arquivo:<byte value="xd"/>
 %1</source>
-        <translation>The results were saved in the file:<byte value="xd" />
+        <translation>The results were saved in the file:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <source>O arquivo "%1" não foi encontrado e saiu da lista dos últimos casos.</source>
-        <translation>The file "%1" was not found and was taken off the list of recent cases.</translation>
+        <source>O arquivo &quot;%1&quot; não foi encontrado e saiu da lista dos últimos casos.</source>
+        <translation>The file &quot;%1&quot; was not found and was taken off the list of recent cases.</translation>
     </message>
 </context>
 <context>
     <name>kivo::caso</name>
     <message>
-        <source>O arquivo '%1' não foi encontrado.</source>
-        <translation>The file '%1' was not found.</translation>
+        <source>O arquivo &apos;%1&apos; não foi encontrado.</source>
+        <translation>The file &apos;%1&apos; was not found.</translation>
     </message>
     <message>
-        <source>Não foi possível criar o arquivo '%1'.</source>
-        <translation>The file '%1' could not be created.</translation>
+        <source>Não foi possível criar o arquivo &apos;%1&apos;.</source>
+        <translation>The file &apos;%1&apos; could not be created.</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo '%1'.</source>
-        <translation>The file '%1' could not be written.</translation>
+        <source>Não foi possível gravar o arquivo &apos;%1&apos;.</source>
+        <translation>The file &apos;%1&apos; could not be written.</translation>
     </message>
 </context>
 <context>
@@ -401,8 +401,8 @@ Choose another folder or another name and try again.</translation>
         <translation>No current record.</translation>
     </message>
     <message>
-        <source>Item não encontrado nesta coleção: '%1'.</source>
-        <translation>Item not found in this collection: '%1'.</translation>
+        <source>Item não encontrado nesta coleção: &apos;%1&apos;.</source>
+        <translation>Item not found in this collection: &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -463,12 +463,12 @@ Choose another folder or another name and try again.</translation>
     <message>
         <source>Peso Não encontrado!</source>
         <extracomment>Stays Portuguese in English.</extracomment>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Verifique os pesos dos critérios</source>
         <extracomment>Stays Portuguese in English.</extracomment>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sinal não informado!</source>
@@ -559,7 +559,7 @@ Choose another folder or another name and try again.</translation>
     </message>
     <message>
         <source>Resultado de cada alternativa conforme o peso de %1</source>
-        <translation>Each alternative's result as the weight of %1 goes from 1 to 10</translation>
+        <translation>Each alternative&apos;s result as the weight of %1 goes from 1 to 10</translation>
     </message>
     <message>
         <source>Resultado</source>
@@ -572,12 +572,12 @@ Choose another folder or another name and try again.</translation>
     <message>
         <source>Peso Não encontrado!</source>
         <extracomment>Stays Portuguese in English.</extracomment>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Verifique os pesos dos critérios</source>
         <extracomment>Stays Portuguese in English.</extracomment>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

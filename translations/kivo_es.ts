@@ -144,16 +144,16 @@ Una copia de ese archivo, hecha con el programa cerrado, es una copia de segurid
         <translation>Programa activo por segunda vez, se cerrará !</translation>
     </message>
     <message>
-        <source>O último caso usado, "%1", não foi encontrado.<byte value="xd" />
-Foi aberto o arquivo padrão "%2".</source>
-        <translation>El último caso usado, "%1", no se encontró.<byte value="xd" />
-Se abrió el archivo predeterminado "%2".</translation>
+        <source>O último caso usado, &quot;%1&quot;, não foi encontrado.<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>El último caso usado, &quot;%1&quot;, no se encontró.<byte value="xd"/>
+Se abrió el archivo predeterminado &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>O último caso usado, "%1", não pôde ser aberto: %3<byte value="xd" />
-Foi aberto o arquivo padrão "%2".</source>
-        <translation>El último caso usado, "%1", no se pudo abrir: %3<byte value="xd" />
-Se abrió el archivo predeterminado "%2".</translation>
+        <source>O último caso usado, &quot;%1&quot;, não pôde ser aberto: %3<byte value="xd"/>
+Foi aberto o arquivo padrão &quot;%2&quot;.</source>
+        <translation>El último caso usado, &quot;%1&quot;, no se pudo abrir: %3<byte value="xd"/>
+Se abrió el archivo predeterminado &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Caso não encontrado!</source>
@@ -164,12 +164,12 @@ Se abrió el archivo predeterminado "%2".</translation>
         <translation>¡Caso no abierto!</translation>
     </message>
     <message>
-        <source>O arquivo "%1" não é um caso do kivo e não foi aberto.<byte value="xd" />
-Motivo: %2<byte value="xd" />
-O caso "%3" continua em uso.</source>
-        <translation>El archivo "%1" no es un caso de kivo y no se abrió.<byte value="xd" />
-Motivo: %2<byte value="xd" />
-El caso "%3" sigue en uso.</translation>
+        <source>O arquivo &quot;%1&quot; não é um caso do kivo e não foi aberto.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>El archivo &quot;%1&quot; no es un caso de kivo y no se abrió.<byte value="xd"/>
+Motivo: %2<byte value="xd"/>
+El caso &quot;%3&quot; sigue en uso.</translation>
     </message>
     <message>
         <source>Novo caso</source>
@@ -188,9 +188,9 @@ El caso "%3" sigue en uso.</translation>
         <translation>¡Caso no creado!</translation>
     </message>
     <message>
-        <source>Não foi possível criar o caso no arquivo "%1": %2.<byte value="xd" />
+        <source>Não foi possível criar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
 Escolha outra pasta ou outro nome e tente de novo.</source>
-        <translation>No se pudo crear el caso en el archivo "%1": %2.<byte value="xd" />
+        <translation>No se pudo crear el caso en el archivo &quot;%1&quot;: %2.<byte value="xd"/>
 Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     </message>
     <message>
@@ -210,10 +210,10 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
         <translation>¡Archivo no grabado!</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o caso no arquivo "%1": %2.<byte value="xd" />
-O caso "%3" continua em uso.</source>
-        <translation>No se pudo grabar el caso en el archivo "%1": %2.<byte value="xd" />
-El caso "%3" sigue en uso.</translation>
+        <source>Não foi possível gravar o caso no arquivo &quot;%1&quot;: %2.<byte value="xd"/>
+O caso &quot;%3&quot; continua em uso.</source>
+        <translation>No se pudo grabar el caso en el archivo &quot;%1&quot;: %2.<byte value="xd"/>
+El caso &quot;%3&quot; sigue en uso.</translation>
     </message>
     <message>
         <source>Exportar resultados</source>
@@ -224,9 +224,9 @@ El caso "%3" sigue en uso.</translation>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>Não foi possível gravar os resultados no arquivo "%1".<byte value="xd" />
+        <source>Não foi possível gravar os resultados no arquivo &quot;%1&quot;.<byte value="xd"/>
 Escolha outra pasta ou outro nome e tente de novo.</source>
-        <translation>No se pudieron grabar los resultados en el archivo "%1".<byte value="xd" />
+        <translation>No se pudieron grabar los resultados en el archivo &quot;%1&quot;.<byte value="xd"/>
 Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     </message>
     <message>
@@ -234,29 +234,29 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
         <translation>Resultados exportados</translation>
     </message>
     <message>
-        <source>Os resultados foram gravados no arquivo:<byte value="xd" />
+        <source>Os resultados foram gravados no arquivo:<byte value="xd"/>
 %1</source>
-        <translation>Los resultados se grabaron en el archivo:<byte value="xd" />
+        <translation>Los resultados se grabaron en el archivo:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <source>O arquivo "%1" não foi encontrado e saiu da lista dos últimos casos.</source>
-        <translation>El archivo "%1" no se encontró y salió de la lista de los últimos casos.</translation>
+        <source>O arquivo &quot;%1&quot; não foi encontrado e saiu da lista dos últimos casos.</source>
+        <translation>El archivo &quot;%1&quot; no se encontró y salió de la lista de los últimos casos.</translation>
     </message>
 </context>
 <context>
     <name>kivo::caso</name>
     <message>
-        <source>O arquivo '%1' não foi encontrado.</source>
-        <translation>No se encontró el archivo '%1'.</translation>
+        <source>O arquivo &apos;%1&apos; não foi encontrado.</source>
+        <translation>No se encontró el archivo &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Não foi possível criar o arquivo '%1'.</source>
-        <translation>No se pudo crear el archivo '%1'.</translation>
+        <source>Não foi possível criar o arquivo &apos;%1&apos;.</source>
+        <translation>No se pudo crear el archivo &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo '%1'.</source>
-        <translation>No se pudo grabar el archivo '%1'.</translation>
+        <source>Não foi possível gravar o arquivo &apos;%1&apos;.</source>
+        <translation>No se pudo grabar el archivo &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -401,8 +401,8 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
         <translation>No hay registro actual.</translation>
     </message>
     <message>
-        <source>Item não encontrado nesta coleção: '%1'.</source>
-        <translation>Elemento no encontrado en esta colección: '%1'.</translation>
+        <source>Item não encontrado nesta coleção: &apos;%1&apos;.</source>
+        <translation>Elemento no encontrado en esta colección: &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
