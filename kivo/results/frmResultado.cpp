@@ -184,7 +184,7 @@ void frmResultado::retranslate()
         chkProcessando_[i]->setText(tr("Critério %1").arg(i));
     }
     // The picture printed at the report's head says what kivo is in the program's language.
-    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000)), programa_.idioma));
+    image1_->setPixmap(imagem1(QSize(common::twips(2300), common::twips(1000))));
     reescreveImpressoras();
     if (comGrafico_)
         common::runGuarded([this] { mostraGrafico(); });
@@ -206,7 +206,7 @@ void frmResultado::reescreveImpressoras()
     const QVariant escolhida = combo1_->currentData();
     const bool pdf = combo1_->currentIndex() >= 0 && (!escolhida.isValid() || escolhida.toString().isEmpty());
     const int antes = combo1_->currentIndex();
-    preencheImpressoras(combo1_, programa_.idioma);
+    preencheImpressoras(combo1_);
     int indice = -1;
     for (int i = 0; i < combo1_->count() && indice < 0; ++i) {
         const QVariant dado = combo1_->itemData(i);
@@ -301,7 +301,7 @@ frmResultado::~frmResultado() = default;
 void frmResultado::Form_Load()
 {
     frame1_->hide();
-    preencheImpressoras(combo1_, programa_.idioma);
+    preencheImpressoras(combo1_);
     if (const std::optional<int> qtde = calculo::preparaResultados(programa_.db))
         programa_.qtdeCriterios = static_cast<short>(*qtde);
     atualizaGrade();
@@ -423,7 +423,7 @@ void frmResultado::mostraMelhor(const calculo::Desfecho& desfecho, int n)
 // The chart of the last complete run, as stored, with its texts in the language.
 void frmResultado::mostraGrafico()
 {
-    graResultado_->mostra(ranking::leRanking(programa_.db, criteriosGrafico_, programa_.idioma), programa_.idioma);
+    graResultado_->mostra(ranking::leRanking(programa_.db, criteriosGrafico_));
 }
 
 void frmResultado::resizeEvent(QResizeEvent* event)

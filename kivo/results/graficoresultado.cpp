@@ -13,11 +13,10 @@ GraficoResultado::GraficoResultado(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-void GraficoResultado::mostra(ranking::Ranking ranking, short idioma)
+void GraficoResultado::mostra(ranking::Ranking ranking)
 {
     ranking_ = std::move(ranking);
-    idioma_ = idioma;
-    textos_ = ranking::textos(idioma_);
+    textos_ = ranking::textos();
     realce_ = {-1, -1};
     update();
 }
@@ -70,7 +69,7 @@ bool GraficoResultado::event(QEvent* event)
 void GraficoResultado::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        textos_ = ranking::textos(idioma_);
+        textos_ = ranking::textos();
         if (QToolTip::isVisible() && underMouse())
             QToolTip::hideText();
         update();

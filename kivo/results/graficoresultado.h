@@ -15,9 +15,8 @@ class GraficoResultado : public QWidget {
 public:
     explicit GraficoResultado(QWidget* parent = nullptr);
 
-    // The ranking to show, its texts in the installed language (`idioma` is passed on to the chart's
-    // texts, which take it).
-    void mostra(ranking::Ranking ranking, short idioma);
+    // The ranking to show, its texts in the installed language.
+    void mostra(ranking::Ranking ranking);
 
     const ranking::Ranking& ranking() const { return ranking_; }
     // Where every part stands now, in the widget's coordinates.
@@ -37,7 +36,6 @@ protected:
 private:
     ranking::Ranking ranking_;
     ranking::Textos textos_;
-    short idioma_ = 0;
     std::pair<int, int> realce_{-1, -1};
 };
 

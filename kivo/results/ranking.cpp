@@ -28,7 +28,7 @@ double numeroGravado(const QVariant& valor)
 
 }  // namespace
 
-Textos textos(short)
+Textos textos()
 {
     return {QCoreApplication::translate("kivo::ranking", "Contribuição de cada critério ao resultado"),
             QCoreApplication::translate("kivo::ranking", "custos"),
@@ -83,7 +83,7 @@ Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const s
     return r;
 }
 
-Ranking leRanking(common::Database& db, int n, short)
+Ranking leRanking(common::Database& db, int n)
 {
     n = std::clamp(n, 1, dados::Linhas);
     std::vector<Criterio> criterios;

@@ -57,7 +57,7 @@ Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const s
 // The ranking stored by the last run for its n criteria (1 to 15), m from Qtde of the first
 // Alternativas row (3 when not a number, at most 15). Default names in the installed language; the
 // last argument is not used.
-Ranking leRanking(common::Database& db, int n, short = 0);
+Ranking leRanking(common::Database& db, int n);
 
 // The chart's texts in the installed language (kivo::instalaIdioma); the argument is not used.
 struct Textos {
@@ -71,7 +71,7 @@ struct Textos {
     QString sinalCusto;  // after a cost criterion's name in the legend
     QString sinalBeneficio;
 };
-Textos textos(short = 0);
+Textos textos();
 
 // The text shown on hovering a segment: the alternative, the criterion with its sign, its weight and
 // share, and the contribution.

@@ -256,7 +256,7 @@ void desenhaImagem1(QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
-QPixmap imagem1(const QSize& size, short)
+QPixmap imagem1(const QSize& size)
 {
     QPixmap pixmap(size);
     QPainter painter(&pixmap);
@@ -357,7 +357,7 @@ QString entradaPdf()
     return QCoreApplication::translate("kivo::relatorio", "Arquivo PDF…");
 }
 
-void preencheImpressoras(QComboBox* combo, short)
+void preencheImpressoras(QComboBox* combo)
 {
     const Impressoras impressoras = impressorasDoSistema();
     combo->clear();

@@ -52,7 +52,7 @@ DadosRelatorio leDadosRelatorio(Programa& programa);
 // gradient, drawn to fill `area` at whatever resolution the painter has.
 // The subtitle is in the installed language (kivo::instalaIdioma); imagem1's last argument is not used.
 void desenhaImagem1(QPainter& painter, const QRectF& area);
-QPixmap imagem1(const QSize& size, short = 0);
+QPixmap imagem1(const QSize& size);
 
 // Draws the page, its texts in the installed language. Positions are twips from the top-left of the painter's origin (the printable area
 // on a printer), turned into the device's own units with its resolution.
@@ -76,7 +76,7 @@ QString entradaPdf();
 // Fills the printer list: the default printer first, then every other printer, then the PDF entry.
 // The default printer is selected, or the first printer when there is no default, or the PDF entry
 // when there is no printer at all. The last argument is not used.
-void preencheImpressoras(QComboBox* combo, short = 0);
+void preencheImpressoras(QComboBox* combo);
 
 // What the print button does: prints the report on the printer chosen in `combo`, or, on the PDF
 // entry, asks for a file name (proposing "Resultado kivo <date>.pdf" in the documents folder) and
