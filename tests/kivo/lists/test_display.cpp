@@ -64,7 +64,7 @@ private slots:
     void captions_follow_the_language()
     {
         QFETCH(short, idioma);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         QStringList shown;
         for (const char* screen : {"frmAlternativas", "frmCriterios"}) {
             auto frm = f_->load(QLatin1String(screen));

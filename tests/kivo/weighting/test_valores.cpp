@@ -356,7 +356,7 @@ private slots:
     void english_captions()
     {
         caso();
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         auto frm = abre();
         QCOMPARE(frm->windowTitle(), QStringLiteral("Values"));
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame1")->title(), QStringLiteral("Alternatives "));
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(named<QPushButton>(frm.get(), "cmdGravar")->text(), QStringLiteral("Save"));
         QCOMPARE(at<QLabel>(frm.get(), "Label1", 0)->text(), QStringLiteral("Alternativa  1:"));
 
-        f_->programa.idioma = kivo::Portugues;
+        f_->falaIdioma(kivo::Portugues);
         auto pt = abre();
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame1")->title(), QStringLiteral("Alternativas:  "));
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame2")->title(), QStringLiteral("Critérios:  "));
