@@ -559,6 +559,45 @@ private slots:
         QCOMPARE(linha->focusPolicy(), Qt::NoFocus);
     }
 
+    // A switch of language with the screen open rewords it, what it worded from the names and the
+    // answers too, and leaves the answers, the pair asked and the option chosen as they were.
+    void a_language_switch_rewords_the_open_screen_and_keeps_the_answers()
+    {
+        f_->criterios({"A", "", "C"});
+        f_->execute("UPDATE Criterios SET Identifica = NULL WHERE Numero = 2");
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                f_->compara(r + 1, c + 1, Exemplo[size_t(r)][size_t(c)]);
+        auto frm = f_->load();
+        frm->show();
+        named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        clickCell(frm.get(), 0, 2);
+        QTest::mouseClick(option(frm.get(), 2), Qt::LeftButton, {}, QPoint(6, option(frm.get(), 2)->height() / 2));
+        QLabel* consistencia = named<QLabel>(frm.get(), "lblConsistencia");
+        QCOMPARE(consistencia->text(), QStringLiteral("Razão de consistência: 0,04 — aceitável"));
+        const QList<QStringList> respostas{linha(frm.get(), 0, 8), linha(frm.get(), 1, 8), linha(frm.get(), 2, 8)};
+
+        f_->falaIdioma(kivo::Espanhol);
+        QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Identificación de los Pesos"));
+        QCOMPARE(option(frm.get(), 2)->text(), QStringLiteral("Má&s"));
+        QCOMPARE(consistencia->text(), QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorX")->text(), QStringLiteral("A"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("vacante"));
+        QCOMPARE(banner(frm.get(), 2)->toolTip(), QStringLiteral("Vacante"));
+        QCOMPARE(banner(frm.get(), 4)->toolTip(), QStringLiteral("Puntos de la Fila"));
+        QCOMPARE(cell(frm.get(), 3, 0), QStringLiteral("Puntos de la Columna"));
+
+        f_->falaIdioma(kivo::Ingles);
+        QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Registration of events"));
+        QCOMPARE(consistencia->text(), QStringLiteral("Consistency ratio: 0,04 — acceptable"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("vago"));
+        QCOMPARE(cell(frm.get(), 4, 0), QStringLiteral("Normatization V 0-5"));
+        QVERIFY(named<QGroupBox>(frm.get(), "Frame1")->isVisible());
+        QVERIFY(option(frm.get(), 2)->isChecked());
+        QCOMPARE(QList<QStringList>({linha(frm.get(), 0, 8), linha(frm.get(), 1, 8), linha(frm.get(), 2, 8)}),
+                 respostas);
+    }
+
     void unanswered_pairs_are_counted()
     {
         // The pair 1-3 is left unanswered; the spreads are not zero, so the weights come.
