@@ -755,7 +755,7 @@ void frmDados::mostraConsistencia()
         nomes << nome(k);
     const analise::Consistencia c = analise::consistencia(matriz());
     sugestao_ = c.sugestao;
-    lblConsistencia_->setText(textoConsistencia(c, nomes, programa_.idioma));
+    lblConsistencia_->setText(textoConsistencia(c, nomes));
     lblConsistencia_->setCursor(sugestao_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     lblConsistencia_->setFocusPolicy(sugestao_ ? Qt::TabFocus : Qt::NoFocus);
     consistenciaMostrada_ = true;

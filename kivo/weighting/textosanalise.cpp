@@ -17,6 +17,7 @@ namespace {
 // translation file, so a report is never worded in two languages.
 class TextosLinha {
 public:
+    TextosLinha() = default;
     explicit TextosLinha(short idioma)
     {
         if (idioma < 1 || idioma > 3 || codigoLingua(idioma) == common::linguaInstalada())
@@ -40,6 +41,8 @@ private:
     QTranslator arquivo_;
 };
 
+QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm);
+
 }  // namespace
 
 std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idioma)
@@ -58,9 +61,20 @@ std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idiom
                                     "rows alike")};
 }
 
+QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes)
+{
+    return linhaConsistencia(c, nomes, TextosLinha());
+}
+
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma)
 {
-    const TextosLinha linhaEm(idioma);
+    return linhaConsistencia(c, nomes, TextosLinha(idioma));
+}
+
+namespace {
+
+QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm)
+{
     const QString titulo = linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "Razão de consistência: "));
     if (c.faltando > 0) {
         if (c.faltando == 1)
@@ -108,5 +122,7 @@ QString textoConsistencia(const analise::Consistencia& c, const QStringList& nom
     }
     return linha;
 }
+
+}  // namespace
 
 }  // namespace kivo
