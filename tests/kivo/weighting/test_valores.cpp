@@ -372,6 +372,17 @@ private slots:
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame1")->title(), QStringLiteral("Alternativas:  "));
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame2")->title(), QStringLiteral("Critérios:  "));
         QCOMPARE(named<QPushButton>(pt.get(), "cmdSair")->text(), QStringLiteral("&Voltar"));
+
+        // Switched with a criterion chosen and a value typed: reworded, nothing lost.
+        pt->show();
+        clica(opcao(pt.get(), 0));
+        caixa(pt.get(), 0)->setText(QStringLiteral("7"));
+        f_->falaIdioma(kivo::Ingles);
+        QTRY_COMPARE(named<QGroupBox>(pt.get(), "Frame2")->title(), QStringLiteral("Criteria "));
+        QCOMPARE(named<QLabel>(pt.get(), "Label16")->text(), QStringLiteral("Values:"));
+        QCOMPARE(pt->criterioAtual(), short(1));
+        QVERIFY(opcao(pt.get(), 0)->isChecked());
+        QCOMPARE(caixa(pt.get(), 0)->text(), QStringLiteral("7"));
     }
 
     void the_menu_opens_it_modally()
