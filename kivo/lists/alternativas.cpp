@@ -2,7 +2,6 @@
 
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/shell/idioma.h"
 
 #include "common/platform.h"
 #include "common/widgets.h"
@@ -14,8 +13,7 @@
 namespace kivo {
 
 frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent)
-    : frmLista(programa, QStringLiteral("frmAlternativas"), QStringLiteral("Alternativas"),
-               QStringLiteral("Qtde de Alternativas:"),
+    : frmLista(programa, QStringLiteral("frmAlternativas"),
                {.larguraLegendaQtde = 2000,
                 .esquerdaQtde = 2300,
                 .esquerdaTexto = 1900,
@@ -24,20 +22,29 @@ frmAlternativas::frmAlternativas(Programa& programa, QWidget* parent)
                 .larguraJanela = 6500},
                parent)
 {
-    montaLinhas([](int i) { return QStringLiteral("Alternativa  %1:").arg(i + 1); }, QStringLiteral("txtAlternativa"),
-                30);
+    montaLinhas(QStringLiteral("txtAlternativa"), 30);
     montaBotoes();
 
     common::onClick(cmdSair_, this, &frmAlternativas::cmdSair_Click);
     // The clear empties the boxes itself: no box is checked before it.
     common::onClickWithoutCheck(cmdLimpar_, this, &frmAlternativas::cmdLimpar_Click);
     conclui([this] { return txtQtde_LostFocus(); });
+    retranslate();
+}
+
+void frmAlternativas::retranslate()
+{
+    frmLista::retranslate();
+    setWindowTitle(tr("Alternativas"));
+    //: Stays Portuguese in English.
+    label16_->setText(tr("Qtde de Alternativas:"));
+    // Two blanks before the number in Portuguese, whatever its digits.
+    for (int i = 0; i < listas::Linhas; ++i)
+        label1_[i]->setText(tr("Alternativa  %1:").arg(i + 1));
 }
 
 void frmAlternativas::Form_Load()
 {
-    legendasAlternativas(this, programa_.idioma);
-
     qtde_ = abreLista(alternativas_, QStringLiteral("Alternativas"));
 
     for (int i = 0; i < listas::linhasVisiveis(qtde_); ++i) {
@@ -53,9 +60,11 @@ void frmAlternativas::Form_Load()
 bool frmAlternativas::txtQtde_LostFocus()
 {
     // The same words serve for a count below 3.
-    return aceitaQtde(QStringLiteral("Qtde de Alternativas não aceita!"),
-                      QStringLiteral("Nº de Alternativas deve ser no máximo 15 itens"),
-                      [this](short qtde) { qtde_ = qtde; });
+    //: Stays Portuguese in English.
+    const QString titulo = tr("Qtde de Alternativas não aceita!");
+    //: Stays Portuguese in English.
+    const QString texto = tr("Nº de Alternativas deve ser no máximo 15 itens");
+    return aceitaQtde(titulo, texto, [this](short qtde) { qtde_ = qtde; });
 }
 
 void frmAlternativas::cmdSair_Click()
@@ -68,8 +77,7 @@ void frmAlternativas::cmdSair_Click()
 
 void frmAlternativas::cmdLimpar_Click()
 {
-    if (!common::Messages::askYesNo(this, QStringLiteral("Limpar histórico anterior"),
-                                    QStringLiteral("Confirma a limpeza?")))
+    if (!confirmaLimpeza())
         return;
 
     dados::limpaHistoricoAlternativas(programa_.db, alternativas_);

@@ -11,7 +11,7 @@ class frmAlternativas : public frmLista {
 public:
     explicit frmAlternativas(Programa& programa, QWidget* parent = nullptr);
 
-    // Captions of the language, the count and the descriptions of the rows in use, the layout.
+    // The count and the descriptions of the rows in use, the layout.
     void Form_Load();
     // Checks the count typed: 3 to 15 lays the rows out again, anything else empties the box (false:
     // refused).
@@ -26,6 +26,7 @@ public:
 
 protected:
     short qtdeEmUso() const override { return qtde_; }
+    void retranslate() override;
 
 private:
     common::Recordset alternativas_;

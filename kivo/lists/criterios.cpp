@@ -2,12 +2,13 @@
 
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/shell/idioma.h"
+#include "kivo/lists/idiomaguardado.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
 #include "common/widgets.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +24,7 @@ constexpr int LeftPeso = 7000;
 }  // namespace
 
 frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
-    : frmLista(programa, QStringLiteral("frmCriterios"), QStringLiteral("Critérios"), QStringLiteral("Qtde Critérios:"),
+    : frmLista(programa, QStringLiteral("frmCriterios"),
                {.larguraLegendaQtde = 1800,
                 .esquerdaQtde = 2100,
                 .esquerdaTexto = 1600,
@@ -32,30 +33,28 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
                 .larguraJanela = 8200},
                parent)
 {
-    label17_ = new QLabel(QStringLiteral("  Sinal (+-)         Peso"), this);
+    label17_ = new QLabel(this);
     label17_->setObjectName(QStringLiteral("Label17"));
     common::placeTwips(label17_, LeftSinal - 150, 1150, 2000, 285);
 
-    // Two blanks before a one-digit number, one before two digits: the colons line up.
-    montaLinhas([](int i) { return QStringLiteral("Critério %1:").arg(i + 1, 2); }, QStringLiteral("txtIdentifica"), 35,
-                [this](int i, int top) -> QList<QWidget*> {
-                    txtSinal_[i] = new QLineEdit(this);
-                    txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
-                    txtSinal_[i]->setMaxLength(1);
-                    txtSinal_[i]->setAlignment(Qt::AlignCenter);
-                    common::placeTwips(txtSinal_[i], LeftSinal, top, 500, 315);
+    montaLinhas(QStringLiteral("txtIdentifica"), 35, [this](int i, int top) -> QList<QWidget*> {
+        txtSinal_[i] = new QLineEdit(this);
+        txtSinal_[i]->setObjectName(common::arrayName(QStringLiteral("txtSinal"), i));
+        txtSinal_[i]->setMaxLength(1);
+        txtSinal_[i]->setAlignment(Qt::AlignCenter);
+        common::placeTwips(txtSinal_[i], LeftSinal, top, 500, 315);
 
-                    lblPeso_[i] = new QLabel(this);
-                    lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
-                    lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                    common::placeTwips(lblPeso_[i], LeftPeso, top, 800, 315);
+        lblPeso_[i] = new QLabel(this);
+        lblPeso_[i]->setObjectName(common::arrayName(QStringLiteral("lblPeso"), i));
+        lblPeso_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        common::placeTwips(lblPeso_[i], LeftPeso, top, 800, 315);
 
-                    saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
-                    return {txtSinal_[i], lblPeso_[i]};
-                });
+        saidas_.vigia(txtSinal_[i], [this, i] { return txtSinal_LostFocus(i); });
+        return {txtSinal_[i], lblPeso_[i]};
+    });
 
     montaBotoes();
-    cmdAjuda_ = montaBotao(QStringLiteral("&Ajuda"), QStringLiteral("cmdAjuda"), 6300, 100, 1500);
+    cmdAjuda_ = montaBotao(QStringLiteral("cmdAjuda"), 6300, 100, 1500);
 
     common::onClick(cmdSair_, this, &frmCriterios::cmdSair_Click);
     // Neither the clear (it empties the boxes itself) nor the help stores a box: none is checked
@@ -63,12 +62,24 @@ frmCriterios::frmCriterios(Programa& programa, QWidget* parent)
     common::onClickWithoutCheck(cmdLimpar_, this, &frmCriterios::cmdLimpar_Click);
     common::onClickWithoutCheck(cmdAjuda_, this, &frmCriterios::cmdAjuda_Click);
     conclui([this] { return txtQtde_LostFocus(); });
+    retranslate();
+}
+
+void frmCriterios::retranslate()
+{
+    frmLista::retranslate();
+    setWindowTitle(tr("Critérios"));
+    label16_->setText(tr("Qtde Critérios:"));
+    label17_->setText(tr("  Sinal (+-)         Peso"));
+    // In Portuguese two blanks before a one-digit number, one before two digits: the colons line up.
+    for (int i = 0; i < listas::Linhas; ++i)
+        label1_[i]->setText(i < 9 ? tr("Critério  %1:").arg(i + 1) : tr("Critério %1:").arg(i + 1));
+    //: Stays Portuguese in English.
+    cmdAjuda_->setText(tr("&Ajuda"));
 }
 
 void frmCriterios::Form_Load()
 {
-    legendasCriterios(this, programa_.idioma);
-
     programa_.qtdeCriterios = abreLista(criterios_, QStringLiteral("Criterios"));
 
     // All 15 rows, also those beyond the count. A null description or sign reads as the empty
@@ -88,18 +99,22 @@ void frmCriterios::Form_Load()
 bool frmCriterios::txtQtde_LostFocus()
 {
     // The other screens use the new count from now on, saved or not.
-    return aceitaQtde(QStringLiteral("Qtde de Critérios não aceita!"),
-                      QStringLiteral("Nº de critérios deve ser no máximo 15 itens"),
-                      [this](short qtde) { programa_.qtdeCriterios = qtde; });
+    //: Stays Portuguese in English.
+    const QString titulo = tr("Qtde de Critérios não aceita!");
+    //: Stays Portuguese in English.
+    const QString texto = tr("Nº de critérios deve ser no máximo 15 itens");
+    return aceitaQtde(titulo, texto, [this](short qtde) { programa_.qtdeCriterios = qtde; });
 }
 
 bool frmCriterios::txtSinal_LostFocus(int index)
 {
     if (listas::sinalValido(txtSinal_[index]->text()))
         return true;
-    common::Messages::exclamation(this, QStringLiteral("Só aceito + ou -"),
-                                  QStringLiteral("Sinal do item ") + common::formatTwoDigits(index + 1) +
-                                      QStringLiteral(" não informado corretamente"));
+    //: Stays Portuguese in English.
+    const QString titulo = tr("Só aceito + ou -");
+    //: Stays Portuguese in English.
+    const QString texto = tr("Sinal do item %1 não informado corretamente");
+    common::Messages::exclamation(this, titulo, texto.arg(common::formatTwoDigits(index + 1)));
     txtSinal_[index]->clear();
     // Saving goes on: the computation of the results refuses a criterion without its sign.
     return true;
@@ -118,8 +133,7 @@ void frmCriterios::cmdLimpar_Click()
 {
     // As the alternatives screen asks before its clear: this one erases every criterion's name,
     // sign, weight and comparisons.
-    if (!common::Messages::askYesNo(this, QStringLiteral("Limpar histórico anterior"),
-                                    QStringLiteral("Confirma a limpeza?")))
+    if (!confirmaLimpeza())
         return;
     dados::limpaHistoricoCriterios(programa_.db, criterios_);
     for (int i = 0; i < listas::Linhas; ++i) {
@@ -138,33 +152,49 @@ void frmCriterios::cmdAjuda_Click()
 
 frmCriteriosAj::frmCriteriosAj(Programa& programa, QWidget* parent) : QDialog(parent)
 {
+    instalaIdiomaGuardado(programa);
     setObjectName(QStringLiteral("frmCriteriosAj"));
-    setWindowTitle(QStringLiteral("Ajuda da Tela Critérios"));
     setModal(true);
 
-    auto* label1 = new QLabel(this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setWordWrap(true);
-    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1->setText(
-        QStringLiteral("Qtde Critérios: quantos critérios serão usados para comparar as alternativas, de 3 a 15. "
-                       "Só as linhas desta quantidade aparecem e são gravadas.\n\n"
-                       "Descrição: o nome do critério, com até 35 caracteres.\n\n"
-                       "Sinal: + quando o critério é um benefício (quanto mais, melhor) e - quando é um custo "
-                       "(quanto menos, melhor).\n\n"
-                       "Peso: a importância do critério, de 1 a 10. É calculado na tela Pesos, a partir da "
-                       "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
-                       "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior apaga "
-                       "as descrições, os sinais, os pesos e as comparações de todos os critérios."));
-    common::placeTwips(label1, 240, 240, 6000, 3900);
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    common::placeTwips(label1_, 240, 240, 6000, 3900);
 
-    auto* cmdSair = new QPushButton(QStringLiteral("&Voltar"), this);
-    cmdSair->setObjectName(QStringLiteral("cmdSair"));
-    common::placeTwips(cmdSair, 4740, 4300, 1500, 495);
-    common::onClick(cmdSair, this, &frmCriteriosAj::cmdSair_Click);
+    cmdSair_ = new QPushButton(this);
+    cmdSair_->setObjectName(QStringLiteral("cmdSair"));
+    common::placeTwips(cmdSair_, 4740, 4300, 1500, 495);
+    common::onClick(cmdSair_, this, &frmCriteriosAj::cmdSair_Click);
 
     setFixedSize(common::twips(6480), common::twips(5040));
-    legendasCriteriosAj(this, programa.idioma);
+    retranslate();
+}
+
+void frmCriteriosAj::retranslate()
+{
+    //: Stays Portuguese in English.
+    setWindowTitle(tr("Ajuda da Tela Critérios"));
+    //: Stays Portuguese in English.
+    label1_->setText(
+        tr("Qtde Critérios: quantos critérios serão usados para comparar as alternativas, de 3 a 15. "
+           "Só as linhas desta quantidade aparecem e são gravadas.\n\n"
+           "Descrição: o nome do critério, com até 35 caracteres.\n\n"
+           "Sinal: + quando o critério é um benefício (quanto mais, melhor) e - quando é um custo "
+           "(quanto menos, melhor).\n\n"
+           "Peso: a importância do critério, de 1 a 10. É calculado na tela Pesos, a partir da "
+           "comparação dos critérios dois a dois, e aqui é apenas mostrado, sem poder ser alterado.\n\n"
+           "Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar histórico anterior "
+           "apaga as descrições, os sinais, os pesos e as comparações de todos os critérios."));
+    //: Stays Portuguese in English.
+    cmdSair_->setText(tr("&Voltar"));
+}
+
+void frmCriteriosAj::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmCriteriosAj::cmdSair_Click()

@@ -14,7 +14,7 @@ class frmCriterios : public frmLista {
 public:
     explicit frmCriterios(Programa& programa, QWidget* parent = nullptr);
 
-    // Captions of the language, the count, all 15 rows, the layout.
+    // The count, all 15 rows, the layout.
     void Form_Load();
     // Checks the count typed: 3 to 15 becomes the criteria count and lays the rows out again,
     // anything else empties the box (false: refused).
@@ -31,6 +31,7 @@ public:
 
 protected:
     short qtdeEmUso() const override { return programa_.qtdeCriterios; }
+    void retranslate() override;
 
 private:
     common::Recordset criterios_;
@@ -41,13 +42,22 @@ private:
     QPushButton* cmdAjuda_ = nullptr;
 };
 
-// The help of the criteria screen: what each column means.
+// The help of the criteria screen: what each column means, in the installed language.
 class frmCriteriosAj : public QDialog {
     Q_OBJECT
 public:
     explicit frmCriteriosAj(Programa& programa, QWidget* parent = nullptr);
 
     void cmdSair_Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+
+    QLabel* label1_ = nullptr;
+    QPushButton* cmdSair_ = nullptr;
 };
 
 }  // namespace kivo

@@ -1,10 +1,13 @@
 #include "kivo/lists/frmLista.h"
 
+#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/descarte.h"
 
+#include "common/platform.h"
 #include "common/widgets.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,15 +23,14 @@ constexpr int LeftLabel = 240;
 
 }  // namespace
 
-frmLista::frmLista(Programa& programa, const QString& nome, const QString& titulo, const QString& legendaQtde,
-                   const Medidas& medidas, QWidget* parent)
+frmLista::frmLista(Programa& programa, const QString& nome, const Medidas& medidas, QWidget* parent)
     : QDialog(parent), programa_(programa), medidas_(medidas)
 {
+    instalaIdiomaGuardado(programa_);
     setObjectName(nome);
-    setWindowTitle(titulo);
     setModal(true);
 
-    label16_ = new QLabel(legendaQtde, this);
+    label16_ = new QLabel(this);
     label16_->setObjectName(QStringLiteral("Label16"));
     common::placeTwips(label16_, LeftLabel, 480, medidas_.larguraLegendaQtde, 285);
 
@@ -36,17 +38,17 @@ frmLista::frmLista(Programa& programa, const QString& nome, const QString& titul
     txtQtde_->setObjectName(QStringLiteral("txtQtde"));
     common::placeTwips(txtQtde_, medidas_.esquerdaQtde, 440, 600, 315);
 
-    label18_ = new QLabel(QStringLiteral("Descrição"), this);
+    label18_ = new QLabel(this);
     label18_->setObjectName(QStringLiteral("Label18"));
     common::placeTwips(label18_, medidas_.esquerdaTexto, 1150, 2000, 285);
 }
 
-void frmLista::montaLinhas(const std::function<QString(int)>& legenda, const QString& nomeTexto, int tamanhoTexto,
+void frmLista::montaLinhas(const QString& nomeTexto, int tamanhoTexto,
                            const std::function<QList<QWidget*>(int, int)>& colunas)
 {
     for (int i = 0; i < listas::Linhas; ++i) {
         const int top = listas::TopoLinhas + listas::PassoLinha * i;
-        label1_[i] = new QLabel(legenda(i), this);
+        label1_[i] = new QLabel(this);
         label1_[i]->setObjectName(common::arrayName(QStringLiteral("Label1"), i));
         common::placeTwips(label1_[i], LeftLabel, top + 30, medidas_.esquerdaTexto - LeftLabel - 60, 285);
 
@@ -64,14 +66,13 @@ void frmLista::montaLinhas(const std::function<QString(int)>& legenda, const QSt
 
 void frmLista::montaBotoes()
 {
-    cmdSair_ = montaBotao(QStringLiteral("&Gravar e Sair"), QStringLiteral("cmdSair"), LeftLabel, 0, 2400);
-    cmdLimpar_ = montaBotao(QStringLiteral("&Limpar histórico anterior"), QStringLiteral("cmdLimpar"),
-                            medidas_.esquerdaLimpar, 0, 3300);
+    cmdSair_ = montaBotao(QStringLiteral("cmdSair"), LeftLabel, 0, 2400);
+    cmdLimpar_ = montaBotao(QStringLiteral("cmdLimpar"), medidas_.esquerdaLimpar, 0, 3300);
 }
 
-QPushButton* frmLista::montaBotao(const QString& texto, const QString& nome, int esquerda, int abaixo, int largura)
+QPushButton* frmLista::montaBotao(const QString& nome, int esquerda, int abaixo, int largura)
 {
-    auto* botao = new QPushButton(texto, this);
+    auto* botao = new QPushButton(this);
     botao->setObjectName(nome);
     botoes_.append({botao, esquerda, abaixo, largura});
     return botao;
@@ -82,6 +83,30 @@ void frmLista::conclui(std::function<bool()> verificaQtde)
     saidas_.vigia(txtQtde_, std::move(verificaQtde));
     common::noDefaultButtons(this);  // Enter in a box does not press a button
     layoutRows();
+}
+
+void frmLista::retranslate()
+{
+    label18_->setText(tr("Descrição"));
+    if (cmdSair_)
+        cmdSair_->setText(tr("&Gravar e Sair"));
+    if (cmdLimpar_)
+        cmdLimpar_->setText(tr("&Limpar histórico anterior"));
+}
+
+void frmLista::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+bool frmLista::confirmaLimpeza()
+{
+    //: Stays Portuguese in English.
+    const QString titulo = tr("Limpar histórico anterior");
+    //: Stays Portuguese in English.
+    return common::Messages::askYesNo(this, titulo, tr("Confirma a limpeza?"));
 }
 
 short frmLista::abreLista(common::Recordset& lista, const QString& tabela)

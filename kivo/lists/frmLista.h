@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,7 +18,8 @@ namespace kivo {
 // The frame both list screens are built on: the count box at the top, one row per slot (its caption,
 // its description box and whatever columns the screen adds), the "Gravar e Sair" and "Limpar
 // histórico anterior" buttons below the rows in use, and the rules for closing (no lost-focus check
-// runs once the window is going away).
+// runs once the window is going away). The screen speaks the installed language and words itself
+// again when the language changes, keeping what the user typed.
 class frmLista : public QDialog {
     Q_OBJECT
 protected:
@@ -32,19 +34,25 @@ protected:
     };
 
     // The window, its count caption and box and the heading of the descriptions.
-    frmLista(Programa& programa, const QString& nome, const QString& titulo, const QString& legendaQtde,
-             const Medidas& medidas, QWidget* parent);
+    frmLista(Programa& programa, const QString& nome, const Medidas& medidas, QWidget* parent);
 
-    // The 15 rows: the caption `legenda(i)`, the description box named `nomeTexto`(i) holding at most
+    // The 15 rows: the caption, the description box named `nomeTexto`(i) holding at most
     // `tamanhoTexto` characters, then the columns `colunas(i, top)` builds at the row's top.
-    void montaLinhas(const std::function<QString(int)>& legenda, const QString& nomeTexto, int tamanhoTexto,
+    void montaLinhas(const QString& nomeTexto, int tamanhoTexto,
                      const std::function<QList<QWidget*>(int, int)>& colunas = {});
     // The two buttons every list screen has.
     void montaBotoes();
     // One more button, `abaixo` twips lower than the others.
-    QPushButton* montaBotao(const QString& texto, const QString& nome, int esquerda, int abaixo, int largura);
+    QPushButton* montaBotao(const QString& nome, int esquerda, int abaixo, int largura);
     // The end of construction: the count box's check, Enter pressing no button, the layout.
     void conclui(std::function<bool()> verificaQtde);
+
+    // Sets every text the screen shows in the installed language; a screen adds its own texts and
+    // calls this one. Called as the screen is built and on each change of language.
+    virtual void retranslate();
+    void changeEvent(QEvent* event) override;
+    // After a Yes to the question before a clear, true.
+    bool confirmaLimpeza();
 
     // Opens the table `tabela` from its first row and shows the count stored there, which it returns.
     short abreLista(common::Recordset& lista, const QString& tabela);

@@ -1,10 +1,10 @@
 #include "kivo/weighting/frmDados.h"
 
+#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/descarte.h"
-#include "kivo/shell/idioma.h"
 #include "kivo/weighting/comparacoes.h"
 #include "kivo/weighting/gradedados.h"
 #include "kivo/weighting/textosanalise.h"
@@ -126,8 +126,8 @@ private:
 
 frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
+    instalaIdiomaGuardado(programa_);
     setObjectName(QStringLiteral("frmDados"));
-    setWindowTitle(QStringLiteral("Identificação dos Pesos"));
     setModal(true);
 
     Data1_ = common::withName(new common::DataSource(programa_.db, this), QStringLiteral("Data1"));
@@ -138,6 +138,68 @@ frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), progr
     montaComparacao();
     montaBotoes();
     ligaBotoes();
+    retranslate();
+}
+
+void frmDados::retranslate()
+{
+    setWindowTitle(tr("Identificação dos Pesos"));
+    Frame1_->setTitle(tr("Comparação: "));
+    Label1_->setText(tr("O critério: "));
+    Label2_->setText(tr("é: "));
+    Label3_->setText(tr("Do que o critério: "));
+    Label4_->setText(tr("Para a função objetivo "));
+    const QString opcoes[6] = {QString(),    tr("Muito &Mais"), tr("Ma&is"), tr("&De forma igual"),
+                               tr("M&enos"), tr("M&uito menos")};
+    for (int k = 1; k <= 5; ++k)
+        opt_[k]->setText(opcoes[k]);
+    cmdGravar_->setText(tr("&Gravar"));
+    cmdCalcular_->setText(tr("&Analizar"));
+    cmdSair_->setText(tr("&Voltar"));
+
+    // What the screen worded from what it shows: the pair asked, the banners of the criteria
+    // without a name, the result columns and rows of an analysis, the consistency line.
+    if (Frame1_->isVisibleTo(this) && x_ >= 1 && y_ <= n_) {
+        lblFatorX_->setText(nome(x_));
+        lblFatorY_->setText(nome(y_));
+    }
+    for (int k = 1; k <= n_; ++k)
+        if (vago_[k])
+            desenhaBanner(k, banners_[k].left, banners_[k].width, vago());
+    if (analisado_)
+        rotulaResultados();
+    if (consistenciaMostrada_)
+        mostraConsistencia();
+}
+
+void frmDados::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+QString frmDados::nome(int k) const
+{
+    //: Stays Portuguese in English.
+    return vago_[k] ? tr("vago") : nomes_[k];
+}
+
+QString frmDados::vago()
+{
+    //: Stays Portuguese in English.
+    return tr("Vago");
+}
+
+void frmDados::rotulaResultados()
+{
+    const int n = n_;
+    grade_->setTexto(n, 0, tr("Pontos da Coluna"));
+    grade_->setTexto(n + 1, 0, tr("Normatização V 0-5"));
+    const QString banners[5] = {tr("Pontos da Linha"), tr("Normatização H 0-5"), tr("Emach"), tr("1-Normalização"),
+                                tr("Peso Final")};
+    for (int i = 0; i < 5; ++i)
+        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], banners[i]);
 }
 
 void frmDados::montaBanners()
@@ -191,14 +253,13 @@ void frmDados::montaGrade()
 // values under them, and its button.
 void frmDados::montaComparacao()
 {
-    Frame1_ = common::withName(new QGroupBox(QStringLiteral("Comparação: "), this), QStringLiteral("Frame1"));
-    Label1_ = common::withName(new QLabel(QStringLiteral("O critério: "), Frame1_), QStringLiteral("Label1"));
+    Frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
+    Label1_ = common::withName(new QLabel(Frame1_), QStringLiteral("Label1"));
     lblFatorX_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorX"));
-    Label2_ = common::withName(new QLabel(QStringLiteral("é: "), Frame1_), QStringLiteral("Label2"));
-    Label3_ = common::withName(new QLabel(QStringLiteral("Do que o critério: "), Frame1_), QStringLiteral("Label3"));
+    Label2_ = common::withName(new QLabel(Frame1_), QStringLiteral("Label2"));
+    Label3_ = common::withName(new QLabel(Frame1_), QStringLiteral("Label3"));
     lblFatorY_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblFatorY"));
-    Label4_ =
-        common::withName(new QLabel(QStringLiteral("Para a função objetivo "), Frame1_), QStringLiteral("Label4"));
+    Label4_ = common::withName(new QLabel(Frame1_), QStringLiteral("Label4"));
     lblSintoma_ = common::withName(new QLabel(Frame1_), QStringLiteral("lblSintoma"));
     QPalette vermelho = lblSintoma_->palette();
     vermelho.setColor(QPalette::WindowText, Qt::red);
@@ -217,12 +278,10 @@ void frmDados::montaComparacao()
     common::placeTwips(lblSintoma_, 2600, 1850, 6300, 285);
 
     // From left to right: opt5 "Muito menos" .. opt1 "Muito Mais", the values under them.
-    const char* captions[6] = {"", "Muito &Mais", "Ma&is", "&De forma igual", "M&enos", "M&uito menos"};
     QString valores = QStringLiteral("<table cellspacing=0 cellpadding=0><tr>");
     const char* escala[5] = {"(1/10)", "(1/5)", "(1)", "(5)", "(10)"};
     for (int k = 1; k <= 5; ++k) {
-        opt_[k] =
-            common::withName(new QRadioButton(QString::fromUtf8(captions[k]), Frame1_), QStringLiteral("opt%1").arg(k));
+        opt_[k] = common::withName(new QRadioButton(Frame1_), QStringLiteral("opt%1").arg(k));
         common::placeTwips(opt_[k], 1900 + PassoOpcao * (5 - k), 750, PassoOpcao - 30, 300);
         valores +=
             QStringLiteral("<td width=%1>%2</td>").arg(common::twips(PassoOpcao)).arg(QLatin1String(escala[k - 1]));
@@ -232,7 +291,7 @@ void frmDados::montaComparacao()
     Label5_->setTextFormat(Qt::RichText);
     common::placeTwips(Label5_, 1900 + 60, 1060, PassoOpcao * 5, 285);
 
-    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), Frame1_), QStringLiteral("cmdGravar"));
+    cmdGravar_ = common::withName(new QPushButton(Frame1_), QStringLiteral("cmdGravar"));
     common::placeTwips(cmdGravar_, FrameLargura - 1400, 1400, 1200, 450);
     Frame1_->hide();
 }
@@ -246,8 +305,8 @@ void frmDados::montaBotoes()
     lblConsistencia_->setStyleSheet(
         QStringLiteral("QLabel:focus { background-color: palette(highlight); color: palette(highlighted-text); }"));
     new CliqueRotulo(lblConsistencia_, [this] { lblConsistencia_Click(); });
-    cmdCalcular_ = common::withName(new QPushButton(QStringLiteral("&Analizar"), this), QStringLiteral("cmdCalcular"));
-    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
+    cmdCalcular_ = common::withName(new QPushButton(this), QStringLiteral("cmdCalcular"));
+    cmdSair_ = common::withName(new QPushButton(this), QStringLiteral("cmdSair"));
 }
 
 void frmDados::ligaBotoes()
@@ -271,8 +330,6 @@ frmDados::~frmDados() = default;
 
 bool frmDados::Form_Load()
 {
-    legendasDados(this, programa_.idioma);
-
     Data1_->setDatabaseName(programa_.db.path());
     Data1_->setConnect(QStringLiteral("Access 2000;"));
 
@@ -322,18 +379,17 @@ void frmDados::preparaGrade()
 }
 
 // The names down the first column and on the banners over the criteria columns: an absent one is
-// "vago" in the frame, "Vago" on its banner, and shows nothing in the grid.
+// "vago" in the frame and the consistency line, "Vago" on its banner, and shows nothing in the grid.
 void frmDados::mostraNomes(const QList<std::optional<QString>>& nomes)
 {
     for (int k = 1; k <= n_; ++k) {
         grade_->setAlinhamento(k, GradeDados::EsquerdaAbaixo);
         MSFlexGrid1_->setColumnWidth(k, common::twips(LarguraCriterio));
-        if (const auto& nome = nomes.value(k - 1)) {
-            grade_->setTexto(k - 1, 0, *nome);
-            nomes_[k] = *nome;
-        } else {
-            nomes_[k] = QStringLiteral("vago");
-        }
+        const std::optional<QString> dado = nomes.value(k - 1);
+        vago_[k] = !dado;
+        nomes_[k] = dado.value_or(QString());
+        if (dado)
+            grade_->setTexto(k - 1, 0, *dado);
     }
     for (int k = 1; k <= n_; ++k)
         grade_->setFundo(k - 1, k, GradeDados::Azul);
@@ -343,8 +399,7 @@ void frmDados::mostraNomes(const QList<std::optional<QString>>& nomes)
         logo_ = std::make_unique<common::cLogo>();
     int left = PrimeiroBanner;
     for (int k = 1; k <= n_; ++k) {
-        const auto& nome = nomes.value(k - 1);
-        desenhaBanner(k, left, PassoBanner, nome ? *nome : QStringLiteral("Vago"));
+        desenhaBanner(k, left, PassoBanner, vago_[k] ? vago() : nomes_[k]);
         left += PassoBanner;
     }
     bannerLeft_ = left;
@@ -363,31 +418,22 @@ void frmDados::mostraComparacoes(const std::vector<std::vector<double>>& compara
 
 bool frmDados::recusa(const comparacoes::Recusa& recusa)
 {
-    const bool ingles = programa_.idioma == Ingles;
     QString texto;
     switch (recusa.tipo) {
     case comparacoes::Recusa::Quantidade:
-        texto = ingles ? QStringLiteral("The stored number of criteria (%1) must be 1 to 15.")
-                       : QStringLiteral("A quantidade de critérios gravada (%1) deve ser de 1 a 15.");
-        texto = texto.arg(recusa.quantidade);
+        texto = tr("A quantidade de critérios gravada (%1) deve ser de 1 a 15.").arg(recusa.quantidade);
         break;
     case comparacoes::Recusa::Campo:
-        texto = (ingles ? QStringLiteral("The table Criterios lacks the field %1.")
-                        : QStringLiteral("A tabela Criterios não tem o campo %1."))
-                    .arg(recusa.campo);
+        texto = tr("A tabela Criterios não tem o campo %1.").arg(recusa.campo);
         break;
     case comparacoes::Recusa::Registros:
     case comparacoes::Recusa::Nenhuma:
-        texto = (ingles ? QStringLiteral("The table Criterios holds %1 record(s), but there are %2 criteria.")
-                        : QStringLiteral("A tabela Criterios tem %1 registro(s), mas são %2 critérios."))
+        texto = tr("A tabela Criterios tem %1 registro(s), mas são %2 critérios.")
                     .arg(recusa.registros)
                     .arg(recusa.quantidade);
         break;
     }
-    common::Messages::exclamation(
-        this,
-        ingles ? QStringLiteral("Criteria table does not match!") : QStringLiteral("Tabela de critérios incompatível!"),
-        texto);
+    common::Messages::exclamation(this, tr("Tabela de critérios incompatível!"), texto);
     return false;
 }
 
@@ -550,8 +596,8 @@ void frmDados::MSFlexGrid1_Click()
     // Only a pair of criteria above the diagonal is asked; the result cells are no pair.
     if (y_ > x_ && y_ <= n_) {
         Frame1_->show();
-        lblFatorY_->setText(nomes_[y_]);
-        lblFatorX_->setText(nomes_[x_]);
+        lblFatorY_->setText(nome(y_));
+        lblFatorX_->setText(nome(x_));
         grade_->setFundo(x_ - 1, y_, GradeDados::Amarelo);
     } else {
         Frame1_->hide();
@@ -667,20 +713,8 @@ void frmDados::cmdCalcular_Click()
     }
     dimensionaGrade(larguraGrade_ + AcrescimoLargura, alturaGrade_ + AcrescimoAltura);
 
-    const short idioma = programa_.idioma;
-    grade_->setTexto(n, 0, legenda({"", "Pontos da Coluna", "Points to Column", "Puntos de la Columna"}, idioma));
-    grade_->setTexto(n + 1, 0,
-                     legenda({"", "Normatização V 0-5", "Normatization V 0-5", "Normalización V 0-5"}, idioma));
-
-    const Legenda banners[5] = {
-        {"", "Pontos da Linha", "Points to Row", "Puntos de la Fila"},
-        {"", "Normatização H 0-5", "Normatization H 0-5", "Normalización H 0-5"},
-        {"", "Emach", "Emach", "Emach"},
-        {"", "1-Normalização", "1-Normalization", "1-Normalización"},
-        {"", "Peso Final", "Final Weight", "Peso Final"},
-    };
-    for (int i = 0; i < 5; ++i)
-        desenhaBanner(n + 1 + i, bannerLeft_ + OffsetBanner[i], LarguraBanner[i], legenda(banners[i], idioma));
+    analisado_ = true;
+    rotulaResultados();
 
     const analise::Matriz m = matriz();
     const analise::Resultado resultado = analise::calcula(m);
@@ -718,10 +752,10 @@ void frmDados::mostraConsistencia()
 {
     QStringList nomes;
     for (int k = 1; k <= n_; ++k)
-        nomes << nomes_[k];
+        nomes << nome(k);
     const analise::Consistencia c = analise::consistencia(matriz());
     sugestao_ = c.sugestao;
-    lblConsistencia_->setText(textoConsistencia(c, nomes, programa_.idioma));
+    lblConsistencia_->setText(textoConsistencia(c, nomes));
     lblConsistencia_->setCursor(sugestao_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     lblConsistencia_->setFocusPolicy(sugestao_ ? Qt::TabFocus : Qt::NoFocus);
     consistenciaMostrada_ = true;

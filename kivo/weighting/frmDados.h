@@ -43,8 +43,7 @@ public:
     explicit frmDados(Programa& programa, QWidget* parent = nullptr);
     ~frmDados() override;
 
-    // Captions of the language, the criteria count, the grid, the names, the banners and the
-    // stored comparisons. False when the criteria table does not hold what the count needs (the
+    // The criteria count, the grid, the names, the banners and the stored comparisons. False when the criteria table does not hold what the count needs (the
     // message has been shown): the screen must not open.
     bool Form_Load();
     // A click on a grid cell: the frame asks the pair above the diagonal, any other cell hides it.
@@ -76,8 +75,18 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every text the screen shows, in the installed language; what it worded from the answers and
+    // the names is worded again from them. Nothing the user chose changes.
+    void retranslate();
+    // Criterion k's name as the frame and the consistency line give it: "vago" for none.
+    QString nome(int k) const;
+    // The banner of a criterion without a name.
+    static QString vago();
+    // The captions of the result rows and the banners of the result columns.
+    void rotulaResultados();
     void montaBanners();
     void montaGrade();
     void montaComparacao();
@@ -114,7 +123,9 @@ private:
     GradeDados* grade_ = nullptr;
     std::unique_ptr<common::cLogo> logo_;
     std::array<QString, 41> nomes_;
-    int x_ = 0;  // the selected pair: row criterion X, column criterion Y; 0 before any click
+    std::array<bool, 41> vago_{};  // the criterion has no name
+    bool analisado_ = false;       // the result columns and rows are shown
+    int x_ = 0;                    // the selected pair: row criterion X, column criterion Y; 0 before any click
     int y_ = 0;
     int bannerLeft_ = 0;    // twips: where the result banners start
     int larguraGrade_ = 0;  // twips

@@ -1,10 +1,10 @@
 #include "kivo/weighting/frmValores.h"
 
+#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
 #include "kivo/shell/descarte.h"
-#include "kivo/shell/idioma.h"
 #include "kivo/weighting/valores.h"
 
 #include "common/formats.h"
@@ -12,6 +12,8 @@
 #include "common/store.h"
 #include "common/widgets.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,9 +32,12 @@ constexpr int Linhas = 15;
 // The message of a value box that holds no number; `index` counts from 0.
 void avisaValor(QWidget* tela, int index)
 {
-    common::Messages::exclamation(tela, QStringLiteral("O valor deve ser numérico... não será salvo!"),
-                                  QStringLiteral("Peso do item ") + common::formatTwoDigits(index + 1) +
-                                      QStringLiteral(" não informado corretamente"));
+    //: Stays Portuguese in English.
+    const QString titulo =
+        QCoreApplication::translate("kivo::frmValores", "O valor deve ser numérico... não será salvo!");
+    //: Stays Portuguese in English.
+    const QString texto = QCoreApplication::translate("kivo::frmValores", "Peso do item %1 não informado corretamente");
+    common::Messages::exclamation(tela, titulo, texto.arg(common::formatTwoDigits(index + 1)));
 }
 
 // Geometry, in twips.
@@ -53,20 +58,18 @@ constexpr int AlturaBotao = 495;
 
 frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
+    instalaIdiomaGuardado(programa_);
     setObjectName(QStringLiteral("frmValores"));
-    setWindowTitle(QStringLiteral("Valores"));
     setModal(true);
 
-    frame1_ = common::withName(new QGroupBox(QStringLiteral("Alternativas:  "), this), QStringLiteral("Frame1"));
-    label18_ = common::withName(new QLabel(QStringLiteral("Descrição"), frame1_), QStringLiteral("Label18"));
+    frame1_ = common::withName(new QGroupBox(this), QStringLiteral("Frame1"));
+    label18_ = common::withName(new QLabel(frame1_), QStringLiteral("Label18"));
     common::placeTwips(label18_, 1700, 300, 2000, 285);
-    label16_ = common::withName(new QLabel(QStringLiteral("Valores"), frame1_), QStringLiteral("Label16"));
+    label16_ = common::withName(new QLabel(frame1_), QStringLiteral("Label16"));
     common::placeTwips(label16_, 5500, 300, 1300, 285);
     for (int i = 0; i < Linhas; ++i) {
         const int top = TopoLinhas + Passo * i;
-        // The number right-aligned in two places: "Alternativa  1:" .. "Alternativa 15:".
-        label1_[i] = common::withName(new QLabel(QStringLiteral("Alternativa %1:").arg(i + 1, 2), frame1_),
-                                      common::arrayName(QStringLiteral("Label1"), i));
+        label1_[i] = common::withName(new QLabel(frame1_), common::arrayName(QStringLiteral("Label1"), i));
         common::placeTwips(label1_[i], 150, top + 30, 1500, 285);
         lblAlternativa_[i] =
             common::withName(new QLabel(frame1_), common::arrayName(QStringLiteral("lblAlternativa"), i));
@@ -85,7 +88,7 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
     colaColuna(QList<QLineEdit*>(std::begin(txtValor_), std::end(txtValor_)), programa_.idioma,
                [this](int index) { avisaValor(this, index); });
 
-    frame2_ = common::withName(new QGroupBox(QStringLiteral("Critérios:  "), this), QStringLiteral("Frame2"));
+    frame2_ = common::withName(new QGroupBox(this), QStringLiteral("Frame2"));
     for (int i = 0; i < Linhas; ++i) {
         optCriterio_[i] =
             common::withName(new QRadioButton(frame2_), common::arrayName(QStringLiteral("optCriterio"), i));
@@ -102,18 +105,39 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
         });
     }
 
-    cmdGravar_ = common::withName(new QPushButton(QStringLiteral("&Gravar"), this), QStringLiteral("cmdGravar"));
-    cmdSair_ = common::withName(new QPushButton(QStringLiteral("&Voltar"), this), QStringLiteral("cmdSair"));
+    cmdGravar_ = common::withName(new QPushButton(this), QStringLiteral("cmdGravar"));
+    cmdSair_ = common::withName(new QPushButton(this), QStringLiteral("cmdSair"));
     common::onClick(cmdGravar_, this, &frmValores::cmdGravar_Click);
     // The way out stores nothing: no box is checked before it.
     common::onClickWithoutCheck(cmdSair_, this, &frmValores::cmdSair_Click);
     common::noDefaultButtons(this);  // Enter in a box does not press a button
+    retranslate();
+}
+
+void frmValores::retranslate()
+{
+    setWindowTitle(tr("Valores"));
+    frame1_->setTitle(tr("Alternativas:  "));
+    label18_->setText(tr("Descrição"));
+    label16_->setText(tr("Valores", "heading of the values column"));
+    // The number right-aligned in two places: "Alternativa  1:" .. "Alternativa 15:".
+    for (int i = 0; i < Linhas; ++i)
+        //: Stays Portuguese in English.
+        label1_[i]->setText(tr("Alternativa %1:").arg(i + 1, 2));
+    frame2_->setTitle(tr("Critérios:  "));
+    cmdGravar_->setText(tr("&Gravar"));
+    cmdSair_->setText(tr("&Voltar"));
+}
+
+void frmValores::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void frmValores::Form_Load()
 {
-    legendasValores(this, programa_.idioma);
-
     alternativas_ = dados::abreTabela(programa_.db, QStringLiteral("Alternativas"));
     const int m = alternativas_.eof() ? 0 : dados::qtdeGravada(alternativas_.value(QStringLiteral("Qtde")));
     // Every named alternative gets its row, also beyond the count; a blank one keeps its hidden

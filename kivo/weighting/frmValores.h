@@ -21,7 +21,7 @@ class frmValores : public QDialog {
 public:
     explicit frmValores(Programa& programa, QWidget* parent = nullptr);
 
-    // Captions of the language; a row for every named alternative and an option for every named
+    // A row for every named alternative and an option for every named
     // criterion in use; the frames and the window sized to them. No criterion is chosen yet.
     void Form_Load();
     // Stores the boxes into the criterion chosen before, then shows criterion index + 1.
@@ -40,7 +40,12 @@ public:
     // Esc, the close button, "Voltar": with values typed and not stored, asks first.
     void reject() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every caption in the installed language; the names, the values and the criterion chosen stay.
+    void retranslate();
     QStringList textos() const;
 
     void gravaCaixas();

@@ -3,55 +3,96 @@
 #include "kivo/shell/idioma.h"
 
 #include "common/formats.h"
+#include "common/traducao.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 namespace kivo {
 
+namespace {
+
+// The consistency line's texts come from the installed translation. The full report still names
+// its language itself: when that is not the one installed, the line takes it from that language's
+// translation file, so a report is never worded in two languages.
+class TextosLinha {
+public:
+    TextosLinha() = default;
+    explicit TextosLinha(short idioma)
+    {
+        if (idioma < 1 || idioma > 3 || codigoLingua(idioma) == common::linguaInstalada())
+            return;
+        proprio_ = true;
+        if (idioma != Portugues)
+            // Without its file the line stays Portuguese.
+            static_cast<void>(arquivo_.load(QStringLiteral(":/i18n/kivo_%1.qm").arg(codigoLingua(idioma))));
+    }
+
+    QString operator()(const char* fonte) const
+    {
+        if (!proprio_)
+            return QCoreApplication::translate("kivo::textosanalise", fonte);
+        const QString texto = arquivo_.translate("kivo::textosanalise", fonte);
+        return texto.isEmpty() ? QString::fromUtf8(fonte) : texto;
+    }
+
+private:
+    bool proprio_ = false;
+    QTranslator arquivo_;
+};
+
+QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm);
+
+}  // namespace
+
 std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idioma)
 {
-    if (falha == analise::Falha::Nenhuma)
+    if (falha == analise::Falha::Nenhuma || idioma < 1 || idioma > 3)
         return std::nullopt;
-    const bool colunas = falha == analise::Falha::ColunasIguais;
-    switch (idioma) {
-    case 1:
-        return MensagemAnalise{QStringLiteral("Values incomplete"),
-                               QStringLiteral("Fully populate the spreadsheet before analyzing")};
-    case 2:
-        return colunas ? MensagemAnalise{QStringLiteral("Valores incompla!"),
-                                         QStringLiteral("Rellenar completamente la hoja de cálculo antes de analizar ")}
-                       : MensagemAnalise{QStringLiteral("Valores incompleta!"),
-                                         QStringLiteral("Rellenar completamente la hoja de cálculo antes de analizar")};
-    case 3:
-        return MensagemAnalise{QStringLiteral("Valores incompletos!"),
-                               QStringLiteral("Preencher totalmente a planilha antes de analizar")};
-    }
-    return std::nullopt;
+    // Spanish words the two failures apart.
+    if (falha == analise::Falha::ColunasIguais)
+        return MensagemAnalise{
+            QCoreApplication::translate("kivo::textosanalise", "Valores incompletos!", "columns alike"),
+            QCoreApplication::translate("kivo::textosanalise", "Preencher totalmente a planilha antes de analizar",
+                                        "columns alike")};
+    return MensagemAnalise{
+        QCoreApplication::translate("kivo::textosanalise", "Valores incompletos!", "rows alike"),
+        QCoreApplication::translate("kivo::textosanalise", "Preencher totalmente a planilha antes de analizar",
+                                    "rows alike")};
+}
+
+QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes)
+{
+    return linhaConsistencia(c, nomes, TextosLinha());
 }
 
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma)
 {
-    const QString titulo =
-        legenda({"", "Razão de consistência: ", "Consistency ratio: ", "Razón de consistencia: "}, idioma);
+    return linhaConsistencia(c, nomes, TextosLinha(idioma));
+}
+
+namespace {
+
+QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm)
+{
+    const QString titulo = linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "Razão de consistência: "));
     if (c.faltando > 0) {
         if (c.faltando == 1)
-            return titulo + legenda({"", "falta 1 comparação; a razão precisa de todas.",
-                                     "1 comparison unanswered; the ratio needs them all.",
-                                     "falta 1 comparación; la razón las necesita todas."},
-                                    idioma);
-        return titulo + legenda({"", "faltam %1 comparações; a razão precisa de todas.",
-                                 "%1 comparisons unanswered; the ratio needs them all.",
-                                 "faltan %1 comparaciones; la razón las necesita todas."},
-                                idioma)
-                            .arg(c.faltando);
+            return titulo +
+                   linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "falta 1 comparação; a razão precisa de todas."));
+        return titulo +
+               linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "faltam %1 comparações; a razão precisa de todas."))
+                   .arg(c.faltando);
     }
     const QString razao = common::formatFixed(c.razao, 2);
     if (c.aceitavel)
-        return titulo + razao + legenda({"", " — aceitável", " — acceptable", " — aceptable"}, idioma);
+        return titulo + razao + linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", " — aceitável"));
 
     auto nome = [&](int k) {
         const QString texto = nomes.value(k);
         if (!texto.trimmed().isEmpty())
             return texto;
-        return legenda({"", "critério %1", "criterion %1", "criterio %1"}, idioma).arg(k + 1);
+        return linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "critério %1")).arg(k + 1);
     };
     QString linha = titulo + razao;
     if (!c.ciclo.empty()) {
@@ -59,31 +100,29 @@ QString textoConsistencia(const analise::Consistencia& c, const QStringList& nom
         for (int k : c.ciclo)
             passos << nome(k);
         passos << nome(c.ciclo.front());
-        linha += legenda({"", " — as respostas formam um ciclo: %1", " — the answers go round in a cycle: %1",
-                          " — las respuestas forman un ciclo: %1"},
-                         idioma)
+        linha += linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", " — as respostas formam um ciclo: %1"))
                      .arg(passos.join(QStringLiteral(" > ")));
     } else {
-        linha += legenda({"", " — acima de %1", " — above %1", " — por encima de %1"}, idioma)
-                     .arg(common::formatFixed(0.10, 2));
+        linha += linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", " — acima de %1")).arg(common::formatFixed(0.10, 2));
     }
     if (const auto& s = c.sugestao) {
-        static const Legenda Opcoes[6] = {
-            {"", "", "", ""},
-            {"", "Muito Mais", "Much more", "Mucho más"},
-            {"", "Mais", "Much", "Más"},
-            {"", "De forma igual", "The same", "Igual"},
-            {"", "Menos", "Less", "Menos"},
-            {"", "Muito menos", "Much less", "Mucho menos"},
+        // The answers as the comparison frame names them, without their access keys.
+        static const char* const Opcoes[6] = {
+            "",
+            QT_TRANSLATE_NOOP("kivo::textosanalise", "Muito Mais"),
+            QT_TRANSLATE_NOOP("kivo::textosanalise", "Mais"),
+            QT_TRANSLATE_NOOP("kivo::textosanalise", "De forma igual"),
+            QT_TRANSLATE_NOOP("kivo::textosanalise", "Menos"),
+            QT_TRANSLATE_NOOP("kivo::textosanalise", "Muito menos"),
         };
-        linha += legenda({"", ". Mudar %1 × %2 de «%3» para «%4» levaria a razão a %5",
-                          ". Changing %1 × %2 from “%3” to “%4” would bring the ratio to %5",
-                          ". Cambiar %1 × %2 de «%3» a «%4» llevaría la razón a %5"},
-                         idioma)
-                     .arg(nome(s->linha), nome(s->coluna), legenda(Opcoes[s->de], idioma),
-                          legenda(Opcoes[s->para], idioma), common::formatFixed(s->razao, 2));
+        linha +=
+            linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", ". Mudar %1 × %2 de «%3» para «%4» levaria a razão a %5"))
+                .arg(nome(s->linha), nome(s->coluna), linhaEm(Opcoes[s->de]), linhaEm(Opcoes[s->para]),
+                     common::formatFixed(s->razao, 2));
     }
     return linha;
 }
+
+}  // namespace
 
 }  // namespace kivo

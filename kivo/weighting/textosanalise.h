@@ -12,17 +12,20 @@
 
 namespace kivo {
 
-// The box a failure shows in a language: English (1), Spanish (2) or Portuguese (3). Any other
-// language shows none, nor does no failure.
+// The box a failure shows, in the installed language, when the program's language `idioma` is
+// English (1), Spanish (2) or Portuguese (3). Any other code shows none, nor does no failure.
 struct MensagemAnalise {
     QString titulo;
     QString texto;
 };
 std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idioma);
 
-// The consistency line shown under the grid, in the interface language (1 English, 2 Spanish,
-// Portuguese otherwise); `nomes` holds the criteria names, index 0 for criterion 1, and a blank one
-// is called by its number. Numbers in the user's locale.
+// The consistency line shown under the grid, in the installed language; `nomes` holds the criteria
+// names, index 0 for criterion 1, and a blank one is called by its number. Numbers in the user's
+// locale.
+QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes);
+// The same line for the full report, which still passes its language `idioma` (1 English, 2 Spanish,
+// 3 Portuguese): it matters only while that is not the installed language.
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma);
 
 }  // namespace kivo

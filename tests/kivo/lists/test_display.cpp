@@ -64,7 +64,7 @@ private slots:
     void captions_follow_the_language()
     {
         QFETCH(short, idioma);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         QStringList shown;
         for (const char* screen : {"frmAlternativas", "frmCriterios"}) {
             auto frm = f_->load(QLatin1String(screen));
@@ -85,6 +85,36 @@ private slots:
                             "Alternativa  9:", "Alternativa  10:", "&Gravar e Sair", "&Limpar histórico anterior",
                             "Critérios", "Qtde Critérios:", "  Sinal (+-)         Peso", "Descrição",
                             "Critério  9:", "Critério 10:", "&Gravar e Sair", "&Limpar histórico anterior", "&Ajuda"}));
+    }
+
+    // A switch of language with a list screen open rewords it and keeps what the user typed.
+    void a_language_switch_rewords_the_open_list_and_keeps_what_was_typed()
+    {
+        for (const char* screen : {"frmAlternativas", "frmCriterios"}) {
+            const bool criterios = QByteArray(screen) == "frmCriterios";
+            auto frm = f_->load(QLatin1String(screen));
+            frm->show();
+            typeCount(frm.get(), "5");
+            QLineEdit* descricao = at<QLineEdit>(frm.get(), criterios ? "txtIdentifica" : "txtAlternativa", 0);
+            QTest::keyClicks(descricao, QStringLiteral("Custo"));
+            if (criterios)
+                QTest::keyClicks(at<QLineEdit>(frm.get(), "txtSinal", 0), QStringLiteral("-"));
+
+            f_->falaIdioma(kivo::Ingles);
+            QTRY_COMPARE(frm->windowTitle(), QLatin1String(criterios ? "Criterias" : "Alternatives"));
+            QCOMPARE(at<QLabel>(frm.get(), "Label1", 0)->text(),
+                     QLatin1String(criterios ? "Criteria 1:" : "Alternative 1:"));
+            f_->falaIdioma(kivo::Espanhol);
+            QTRY_COMPARE(named<QPushButton>(frm.get(), "cmdSair")->text(), QStringLiteral("&Grabar y Salir"));
+            QCOMPARE(at<QLabel>(frm.get(), "Label1", 9)->text(),
+                     QLatin1String(criterios ? "Criterio 10:" : "Alternativa 10:"));
+            QCOMPARE(descricao->text(), QStringLiteral("Custo"));
+            QCOMPARE(qtdeBox(frm.get())->text(), QStringLiteral("5"));
+            if (criterios)
+                QCOMPARE(at<QLineEdit>(frm.get(), "txtSinal", 0)->text(), QStringLiteral("-"));
+            verifyLayout(frm.get(), 5);
+            f_->falaIdioma(kivo::Portugues);
+        }
     }
 
     void help_opens_modally_and_voltar_closes_it()

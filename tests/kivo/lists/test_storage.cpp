@@ -67,7 +67,7 @@ private slots:
               std::tuple{kivo::Portugues, "Somente leitura!",
                          "O arquivo %1 é somente leitura: não foi possível gravar nele. Nada foi alterado; dê "
                          "permissão de gravação ao arquivo e à sua pasta e tente de novo."}}) {
-            f_->programa.idioma = idioma;
+            f_->falaIdioma(idioma);
             common::Messages::clearShown();
             auto frm = f_->load("frmAlternativas");
             frm->show();

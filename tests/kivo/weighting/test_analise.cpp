@@ -139,7 +139,7 @@ private slots:
     {
         QFETCH(short, idioma);
         QFETCH(QStringList, captions);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         auto frm = analisa({"A", "B", "C"}, Exemplo);
         const int n = 3;
         GradeDados& g = cells(frm.get());
@@ -306,7 +306,7 @@ private slots:
         QFETCH(bool, colunas);
         QFETCH(QString, title);
         QFETCH(QString, text);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         const auto m = colunas ? std::vector<std::vector<double>>{{0, 10, 1}, {10, 0, 10}, {1, 1, 0}}
                                : std::vector<std::vector<double>>{{0, 1, 1}, {1, 0, 1}, {1, 1, 0}};
         auto frm = analisa({"A", "B", "C"}, m);
@@ -379,8 +379,10 @@ private slots:
         QVERIFY(c.aceitavel);
         QVERIFY(c.ciclo.empty());
         QVERIFY(!c.sugestao);
+        f_->falaIdioma(kivo::Ingles);
         QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 1),
                  QStringLiteral("Consistency ratio: 0,04 — acceptable"));
+        f_->falaIdioma(kivo::Espanhol);
         QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 2),
                  QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
     }
@@ -450,7 +452,7 @@ private slots:
 
         // A cycle among three of four criteria, the fourth "the same" as all; each cycle step
         // moved down ties and none breaks it: the first pair in grid order.
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         const std::vector<std::vector<double>> quatro{{0, 1, 1, 1}, {1, 0, 10, 0.1}, {1, 0.1, 0, 10}, {1, 10, 0.1, 0}};
         frm = analisa({"Custo", "Prazo", "Risco", "Qualidade"}, quatro);
         const analise::Consistencia d = analise::consistencia(matriz(quatro));
@@ -460,6 +462,7 @@ private slots:
                      " — the answers go round in a cycle: Prazo > Risco > Qualidade > Prazo. Changing Prazo × Risco "
                      "from “Much more” to “Much” would bring the ratio to " +
                      common::formatFixed(d.sugestao->razao, 2));
+        f_->falaIdioma(kivo::Espanhol);
         QCOMPARE(kivo::textoConsistencia(d, {"A", "", "C", "D"}, 2),
                  "Razón de consistencia: " + common::formatFixed(d.razao, 2) +
                      " — las respuestas forman un ciclo: criterio 2 > C > D > criterio 2. Cambiar criterio 2 × C "
@@ -507,7 +510,7 @@ private slots:
     void the_suggestion_is_reached_by_a_click_and_changes_nothing()
     {
         QFETCH(short, idioma);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         std::vector<std::vector<double>> errada = Cadeia;
         errada[0][3] = 0.1;
         errada[3][0] = 10;
@@ -556,6 +559,45 @@ private slots:
         QCOMPARE(linha->focusPolicy(), Qt::NoFocus);
     }
 
+    // A switch of language with the screen open rewords it, what it worded from the names and the
+    // answers too, and leaves the answers, the pair asked and the option chosen as they were.
+    void a_language_switch_rewords_the_open_screen_and_keeps_the_answers()
+    {
+        f_->criterios({"A", "", "C"});
+        f_->execute("UPDATE Criterios SET Identifica = NULL WHERE Numero = 2");
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                f_->compara(r + 1, c + 1, Exemplo[size_t(r)][size_t(c)]);
+        auto frm = f_->load();
+        frm->show();
+        named<QPushButton>(frm.get(), "cmdCalcular")->click();
+        clickCell(frm.get(), 0, 2);
+        QTest::mouseClick(option(frm.get(), 2), Qt::LeftButton, {}, QPoint(6, option(frm.get(), 2)->height() / 2));
+        QLabel* consistencia = named<QLabel>(frm.get(), "lblConsistencia");
+        QCOMPARE(consistencia->text(), QStringLiteral("Razão de consistência: 0,04 — aceitável"));
+        const QList<QStringList> respostas{linha(frm.get(), 0, 8), linha(frm.get(), 1, 8), linha(frm.get(), 2, 8)};
+
+        f_->falaIdioma(kivo::Espanhol);
+        QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Identificación de los Pesos"));
+        QCOMPARE(option(frm.get(), 2)->text(), QStringLiteral("Má&s"));
+        QCOMPARE(consistencia->text(), QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorX")->text(), QStringLiteral("A"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("vacante"));
+        QCOMPARE(banner(frm.get(), 2)->toolTip(), QStringLiteral("Vacante"));
+        QCOMPARE(banner(frm.get(), 4)->toolTip(), QStringLiteral("Puntos de la Fila"));
+        QCOMPARE(cell(frm.get(), 3, 0), QStringLiteral("Puntos de la Columna"));
+
+        f_->falaIdioma(kivo::Ingles);
+        QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Registration of events"));
+        QCOMPARE(consistencia->text(), QStringLiteral("Consistency ratio: 0,04 — acceptable"));
+        QCOMPARE(named<QLabel>(frm.get(), "lblFatorY")->text(), QStringLiteral("vago"));
+        QCOMPARE(cell(frm.get(), 4, 0), QStringLiteral("Normatization V 0-5"));
+        QVERIFY(named<QGroupBox>(frm.get(), "Frame1")->isVisible());
+        QVERIFY(option(frm.get(), 2)->isChecked());
+        QCOMPARE(QList<QStringList>({linha(frm.get(), 0, 8), linha(frm.get(), 1, 8), linha(frm.get(), 2, 8)}),
+                 respostas);
+    }
+
     void unanswered_pairs_are_counted()
     {
         // The pair 1-3 is left unanswered; the spreads are not zero, so the weights come.
@@ -565,8 +607,10 @@ private slots:
                  QStringLiteral("Razão de consistência: falta 1 comparação; a razão precisa de todas."));
         analise::Consistencia c;
         c.faltando = 4;
+        f_->falaIdioma(kivo::Ingles);
         QCOMPARE(kivo::textoConsistencia(c, {}, 1),
                  QStringLiteral("Consistency ratio: 4 comparisons unanswered; the ratio needs them all."));
+        f_->falaIdioma(kivo::Espanhol);
         QCOMPARE(kivo::textoConsistencia(c, {}, 2),
                  QStringLiteral("Razón de consistencia: faltan 4 comparaciones; la razón las necesita todas."));
         // Even incomplete, the answers' cycle is known to whoever reports it.

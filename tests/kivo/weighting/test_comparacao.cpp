@@ -120,7 +120,7 @@ private slots:
     {
         QFETCH(short, idioma);
         QFETCH(QStringList, expected);
-        f_->programa.idioma = idioma;
+        f_->falaIdioma(idioma);
         auto frm = f_->load();
         QStringList shown{frm->windowTitle()};
         for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
@@ -294,7 +294,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, mirror);
         common::setUserLocale(QLocale(locale));
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         auto frm = f_->load();
         clickCell(frm.get(), 0, 3);
         QCOMPARE(option(frm.get(), 1)->text(), QStringLiteral("Much &more"));

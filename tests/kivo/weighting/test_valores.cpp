@@ -356,7 +356,7 @@ private slots:
     void english_captions()
     {
         caso();
-        f_->programa.idioma = kivo::Ingles;
+        f_->falaIdioma(kivo::Ingles);
         auto frm = abre();
         QCOMPARE(frm->windowTitle(), QStringLiteral("Values"));
         QCOMPARE(named<QGroupBox>(frm.get(), "Frame1")->title(), QStringLiteral("Alternatives "));
@@ -367,11 +367,22 @@ private slots:
         QCOMPARE(named<QPushButton>(frm.get(), "cmdGravar")->text(), QStringLiteral("Save"));
         QCOMPARE(at<QLabel>(frm.get(), "Label1", 0)->text(), QStringLiteral("Alternativa  1:"));
 
-        f_->programa.idioma = kivo::Portugues;
+        f_->falaIdioma(kivo::Portugues);
         auto pt = abre();
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame1")->title(), QStringLiteral("Alternativas:  "));
         QCOMPARE(named<QGroupBox>(pt.get(), "Frame2")->title(), QStringLiteral("Critérios:  "));
         QCOMPARE(named<QPushButton>(pt.get(), "cmdSair")->text(), QStringLiteral("&Voltar"));
+
+        // Switched with a criterion chosen and a value typed: reworded, nothing lost.
+        pt->show();
+        clica(opcao(pt.get(), 0));
+        caixa(pt.get(), 0)->setText(QStringLiteral("7"));
+        f_->falaIdioma(kivo::Ingles);
+        QTRY_COMPARE(named<QGroupBox>(pt.get(), "Frame2")->title(), QStringLiteral("Criteria "));
+        QCOMPARE(named<QLabel>(pt.get(), "Label16")->text(), QStringLiteral("Values:"));
+        QCOMPARE(pt->criterioAtual(), short(1));
+        QVERIFY(opcao(pt.get(), 0)->isChecked());
+        QCOMPARE(caixa(pt.get(), 0)->text(), QStringLiteral("7"));
     }
 
     void the_menu_opens_it_modally()
