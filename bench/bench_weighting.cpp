@@ -100,7 +100,7 @@ void ConsistencyLineOf15Criteria(benchmark::State& state)
         const kivo::analise::Consistencia c = kivo::analise::consistencia(matriz);
         if (!c.sugestao)
             state.SkipWithError("no suggestion: the answers are not poor");
-        benchmark::DoNotOptimize(kivo::textoConsistencia(c, nomes, 3));
+        benchmark::DoNotOptimize(kivo::textoConsistencia(c, nomes));
     }
 }
 BENCHMARK(ConsistencyLineOf15Criteria)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,6 @@
 
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
-#include "kivo/lists/idiomaguardado.h"
 
 #include "common/formats.h"
 #include "common/platform.h"
@@ -150,9 +149,8 @@ void frmCriterios::cmdAjuda_Click()
     common::Modal::exec(ajuda);
 }
 
-frmCriteriosAj::frmCriteriosAj(Programa& programa, QWidget* parent) : QDialog(parent)
+frmCriteriosAj::frmCriteriosAj(Programa&, QWidget* parent) : QDialog(parent)
 {
-    instalaIdiomaGuardado(programa);
     setObjectName(QStringLiteral("frmCriteriosAj"));
     setModal(true);
 

@@ -1,6 +1,5 @@
 #include "kivo/lists/frmLista.h"
 
-#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/descarte.h"
 
@@ -26,7 +25,6 @@ constexpr int LeftLabel = 240;
 frmLista::frmLista(Programa& programa, const QString& nome, const Medidas& medidas, QWidget* parent)
     : QDialog(parent), programa_(programa), medidas_(medidas)
 {
-    instalaIdiomaGuardado(programa_);
     setObjectName(nome);
     setModal(true);
 
@@ -143,7 +141,7 @@ void frmLista::marcaGravado(bool comQtde)
 
 void frmLista::reject()
 {
-    if (textos() != gravados_ && !descartaAlteracoes(this, programa_.idioma))
+    if (textos() != gravados_ && !descartaAlteracoes(this))
         return;
     QDialog::reject();
 }

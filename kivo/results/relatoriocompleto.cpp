@@ -83,13 +83,6 @@ QString traduz(const char* fonte)
     return QCoreApplication::translate("kivo::relatoriocompleto", fonte);
 }
 
-// The code of the language installed last, for the wording of the analysis.
-short idiomaInstalado()
-{
-    const QString codigo = common::linguaInstalada();
-    return codigo == QLatin1String("en") ? Ingles : codigo == QLatin1String("es") ? Espanhol : Portugues;
-}
-
 const QString Nada = QStringLiteral("\u2014");  // an empty place in a table
 
 QFont fonte(double pontos, bool negrito = false)
@@ -620,7 +613,7 @@ QString tituloRelatorioCompleto()
 
 QString linhaConsistencia(const QList<QStringList>& comparacoes, const QStringList& nomes)
 {
-    return textoConsistencia(analise::consistencia(comparacoes), nomes, idiomaInstalado());
+    return textoConsistencia(analise::consistencia(comparacoes), nomes);
 }
 
 std::optional<DadosRelatorioCompleto> leDadosRelatorioCompleto(Programa& programa, const QString& caso,

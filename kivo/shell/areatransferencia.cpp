@@ -151,15 +151,4 @@ void colaColuna(const QList<QLineEdit*>& caixas, std::function<void(int)> recusa
     }
 }
 
-void colaColuna(const QList<QLineEdit*>& caixas, short, std::function<void(int)> recusa)
-{
-    colaColuna(caixas, std::move(recusa));
-}
-
-bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, short,
-            const std::function<void(int)>& recusa)
-{
-    return colaEm(caixas, inicio, texto, recusa);
-}
-
 }  // namespace kivo

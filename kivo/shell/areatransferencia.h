@@ -27,11 +27,8 @@ void copiaComCtrlC(QAbstractItemView* grade);
 // and nothing changes. More lines than boxes are refused with a message in the interface language.
 // A one-line text pastes into the box as usual.
 void colaColuna(const QList<QLineEdit*>& caixas, std::function<void(int)> recusa);
-void colaColuna(const QList<QLineEdit*>& caixas, short idioma, std::function<void(int)> recusa);
 
 // The same paste on box `inicio`, as if the clipboard held `texto`. True when the boxes were filled.
 bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, const std::function<void(int)>& recusa);
-bool colaEm(const QList<QLineEdit*>& caixas, int inicio, const QString& texto, short idioma,
-            const std::function<void(int)>& recusa);
 
 }  // namespace kivo

@@ -15,9 +15,4 @@ bool descartaAlteracoes(QWidget* tela)
         QMessageBox::Warning);
 }
 
-bool descartaAlteracoes(QWidget* tela, short)
-{
-    return descartaAlteracoes(tela);
-}
-
 }  // namespace kivo

@@ -8,6 +8,5 @@ namespace kivo {
 // what the user typed and has not stored yet, in the interface language: Yes and No, No the
 // default. True for Yes: the screen closes and the answers are lost.
 bool descartaAlteracoes(QWidget* tela);
-bool descartaAlteracoes(QWidget* tela, short idioma);
 
 }  // namespace kivo

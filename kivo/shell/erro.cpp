@@ -21,9 +21,4 @@ void usaMensagensFalha()
     common::setFailureWording([](const common::StoreError& falha) { return mensagemFalha(falha); });
 }
 
-void usaMensagensFalha(const short&)
-{
-    usaMensagensFalha();
-}
-
 }  // namespace kivo

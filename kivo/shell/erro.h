@@ -13,6 +13,5 @@ void relataErro(QWidget* parent, const QString& description);
 // From now on a write failure the user can act on is told in kivo's words (kivo::mensagemFalha),
 // in the interface language of the moment.
 void usaMensagensFalha();
-void usaMensagensFalha(const short& idioma);
 
 }  // namespace kivo

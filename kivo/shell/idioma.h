@@ -1,11 +1,9 @@
 #pragma once
 
-// kivo's screens in the user's language, all in this one place. Each screen has a table of its
-// captions in Portuguese (its own), English and Spanish; applying a table sets every control it
-// names to the language's text. Each screen applies its table once, as it loads; the main menu also
-// each time the information screen closes.
-
-#include "kivo/shell/legenda.h"
+// kivo's interface language. Every text is written in Portuguese in tr() (or translated by
+// QCoreApplication::translate in the data rules); translations/kivo_en.ts and kivo_es.ts hold the
+// English and Spanish, which instalaIdioma installs. Each screen sets its texts in a retranslate()
+// that runs as it is built and again on QEvent::LanguageChange.
 
 #include <QString>
 
@@ -21,6 +19,9 @@ struct FailureMessage;
 }  // namespace common
 
 namespace kivo {
+
+// Interface language codes, as stored in Parametro.Idioma.
+enum Idioma : short { Ingles = 1, Espanhol = 2, Portugues = 3 };
 
 // The interface language `idioma` (1 English, 2 Spanish, anything else Portuguese) by the code of
 // its translation files: "en", "es", "pt".
@@ -40,20 +41,8 @@ void aplicaTextos(QWidget* tela, std::initializer_list<std::pair<const char*, QS
 // label's or a button's text.
 void defineLegenda(QObject* controle, const QString& texto);
 
-// Applies the table for language `idioma` (1 English, 2 Spanish, anything else Portuguese) to the
-// controls of `tela` (the window itself and its children, menu actions included).
-void aplicaLegendas(QWidget* tela, std::initializer_list<Legenda> tabela, short idioma);
-
 // A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
 // in the interface language: what happened to which file, that nothing was changed, what to do.
 common::FailureMessage mensagemFalha(const common::StoreError& falha);
-
-// Each screen's captions.
-void legendasAlternativas(QWidget* tela, short idioma);
-void legendasCriterios(QWidget* tela, short idioma);
-void legendasCriteriosAj(QWidget* tela, short idioma);
-void legendasValores(QWidget* tela, short idioma);
-void legendasDados(QWidget* tela, short idioma);
-void legendasResultado(QWidget* tela, short idioma);
 
 }  // namespace kivo

@@ -2,7 +2,7 @@
 
 #include "common/mainwindow.h"
 #include "common/store.h"
-#include "kivo/shell/legenda.h"
+#include "kivo/shell/idioma.h"
 
 #include <QString>
 

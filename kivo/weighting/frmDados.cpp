@@ -1,6 +1,5 @@
 #include "kivo/weighting/frmDados.h"
 
-#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
@@ -126,7 +125,6 @@ private:
 
 frmDados::frmDados(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
-    instalaIdiomaGuardado(programa_);
     setObjectName(QStringLiteral("frmDados"));
     setModal(true);
 
@@ -781,7 +779,7 @@ void frmDados::cmdSair_Click()
 
 void frmDados::reject()
 {
-    if (matriz() != gravada_ && !descartaAlteracoes(this, programa_.idioma))
+    if (matriz() != gravada_ && !descartaAlteracoes(this))
         return;
     QDialog::reject();
 }

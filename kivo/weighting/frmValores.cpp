@@ -1,6 +1,5 @@
 #include "kivo/weighting/frmValores.h"
 
-#include "kivo/lists/idiomaguardado.h"
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
@@ -58,7 +57,6 @@ constexpr int AlturaBotao = 495;
 
 frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), programa_(programa)
 {
-    instalaIdiomaGuardado(programa_);
     setObjectName(QStringLiteral("frmValores"));
     setModal(true);
 
@@ -85,7 +83,7 @@ frmValores::frmValores(Programa& programa, QWidget* parent) : QDialog(parent), p
         common::onLostFocus(txtValor_[i], [this, i] { return txtValor_LostFocus(i); });
     }
     // A column pasted from a spreadsheet fills a box and the ones below it.
-    colaColuna(QList<QLineEdit*>(std::begin(txtValor_), std::end(txtValor_)), programa_.idioma,
+    colaColuna(QList<QLineEdit*>(std::begin(txtValor_), std::end(txtValor_)),
                [this](int index) { avisaValor(this, index); });
 
     frame2_ = common::withName(new QGroupBox(this), QStringLiteral("Frame2"));
@@ -284,7 +282,7 @@ void frmValores::cmdSair_Click()
 
 void frmValores::reject()
 {
-    if (atual_ != 0 && textos() != gravados_ && !descartaAlteracoes(this, programa_.idioma))
+    if (atual_ != 0 && textos() != gravados_ && !descartaAlteracoes(this))
         return;
     QDialog::reject();
 }

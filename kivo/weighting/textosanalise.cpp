@@ -1,47 +1,18 @@
 #include "kivo/weighting/textosanalise.h"
 
-#include "kivo/shell/idioma.h"
-
 #include "common/formats.h"
-#include "common/traducao.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 namespace kivo {
 
 namespace {
 
-// The consistency line's texts come from the installed translation. The full report still names
-// its language itself: when that is not the one installed, the line takes it from that language's
-// translation file, so a report is never worded in two languages.
-class TextosLinha {
-public:
-    TextosLinha() = default;
-    explicit TextosLinha(short idioma)
-    {
-        if (idioma < 1 || idioma > 3 || codigoLingua(idioma) == common::linguaInstalada())
-            return;
-        proprio_ = true;
-        if (idioma != Portugues)
-            // Without its file the line stays Portuguese.
-            static_cast<void>(arquivo_.load(QStringLiteral(":/i18n/kivo_%1.qm").arg(codigoLingua(idioma))));
-    }
-
-    QString operator()(const char* fonte) const
-    {
-        if (!proprio_)
-            return QCoreApplication::translate("kivo::textosanalise", fonte);
-        const QString texto = arquivo_.translate("kivo::textosanalise", fonte);
-        return texto.isEmpty() ? QString::fromUtf8(fonte) : texto;
-    }
-
-private:
-    bool proprio_ = false;
-    QTranslator arquivo_;
-};
-
-QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm);
+// The consistency line's texts, from the installed translation.
+QString linhaEm(const char* fonte)
+{
+    return QCoreApplication::translate("kivo::textosanalise", fonte);
+}
 
 }  // namespace
 
@@ -62,18 +33,6 @@ std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idiom
 }
 
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes)
-{
-    return linhaConsistencia(c, nomes, TextosLinha());
-}
-
-QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma)
-{
-    return linhaConsistencia(c, nomes, TextosLinha(idioma));
-}
-
-namespace {
-
-QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nomes, const TextosLinha& linhaEm)
 {
     const QString titulo = linhaEm(QT_TRANSLATE_NOOP("kivo::textosanalise", "Razão de consistência: "));
     if (c.faltando > 0) {
@@ -122,7 +81,5 @@ QString linhaConsistencia(const analise::Consistencia& c, const QStringList& nom
     }
     return linha;
 }
-
-}  // namespace
 
 }  // namespace kivo

@@ -24,8 +24,5 @@ std::optional<MensagemAnalise> mensagemAnalise(analise::Falha falha, short idiom
 // names, index 0 for criterion 1, and a blank one is called by its number. Numbers in the user's
 // locale.
 QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes);
-// The same line for the full report, which still passes its language `idioma` (1 English, 2 Spanish,
-// 3 Portuguese): it matters only while that is not the installed language.
-QString textoConsistencia(const analise::Consistencia& c, const QStringList& nomes, short idioma);
 
 }  // namespace kivo

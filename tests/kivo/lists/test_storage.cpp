@@ -55,7 +55,7 @@ private slots:
     {
         const QString arquivo = f_->folder.file(QStringLiteral("CONTROLE.mdb"));
         f_->programa.db.openReadOnly(arquivo);
-        kivo::usaMensagensFalha(f_->programa.idioma);
+        kivo::usaMensagensFalha();
         const QByteArray antes = testsupport::fileBytes(arquivo);
         for (const auto& [idioma, titulo, texto] :
              {std::tuple{kivo::Ingles, "Read only!",

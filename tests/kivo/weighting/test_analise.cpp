@@ -380,10 +380,9 @@ private slots:
         QVERIFY(c.ciclo.empty());
         QVERIFY(!c.sugestao);
         f_->falaIdioma(kivo::Ingles);
-        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 1),
-                 QStringLiteral("Consistency ratio: 0,04 — acceptable"));
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}), QStringLiteral("Consistency ratio: 0,04 — acceptable"));
         f_->falaIdioma(kivo::Espanhol);
-        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}, 2),
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C"}),
                  QStringLiteral("Razón de consistencia: 0,04 — aceptable"));
     }
 
@@ -411,7 +410,7 @@ private slots:
         QVERIFY(c.ciclo.empty());
         QVERIFY(c.aceitavel);
         QVERIFY(!c.sugestao);
-        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C", "D"}, 3),
+        QCOMPARE(kivo::textoConsistencia(c, {"A", "B", "C", "D"}),
                  QStringLiteral("Razão de consistência: 0,03 — aceitável"));
 
         // A "Muito Mais" than all, B "Mais" than C and D, C the same as D: ordered answers that
@@ -463,7 +462,7 @@ private slots:
                      "from “Much more” to “Much” would bring the ratio to " +
                      common::formatFixed(d.sugestao->razao, 2));
         f_->falaIdioma(kivo::Espanhol);
-        QCOMPARE(kivo::textoConsistencia(d, {"A", "", "C", "D"}, 2),
+        QCOMPARE(kivo::textoConsistencia(d, {"A", "", "C", "D"}),
                  "Razón de consistencia: " + common::formatFixed(d.razao, 2) +
                      " — las respuestas forman un ciclo: criterio 2 > C > D > criterio 2. Cambiar criterio 2 × C "
                      "de «Mucho más» a «Más» llevaría la razón a " +
@@ -490,7 +489,7 @@ private slots:
         errada[0][3] = 0.2;
         const analise::Consistencia mendada = analise::consistencia(errada);
         QCOMPARE(mendada.razao, c.sugestao->razao);
-        QVERIFY(kivo::textoConsistencia(c, {"A", "B", "C", "D"}, 3)
+        QVERIFY(kivo::textoConsistencia(c, {"A", "B", "C", "D"})
                     .endsWith(". Mudar A × D de «Muito menos» para «Menos» levaria a razão a " +
                               common::formatFixed(mendada.razao, 2)));
         // A stored answer off the five values is never the one moved.
@@ -608,10 +607,10 @@ private slots:
         analise::Consistencia c;
         c.faltando = 4;
         f_->falaIdioma(kivo::Ingles);
-        QCOMPARE(kivo::textoConsistencia(c, {}, 1),
+        QCOMPARE(kivo::textoConsistencia(c, {}),
                  QStringLiteral("Consistency ratio: 4 comparisons unanswered; the ratio needs them all."));
         f_->falaIdioma(kivo::Espanhol);
-        QCOMPARE(kivo::textoConsistencia(c, {}, 2),
+        QCOMPARE(kivo::textoConsistencia(c, {}),
                  QStringLiteral("Razón de consistencia: faltan 4 comparaciones; la razón las necesita todas."));
         // Even incomplete, the answers' cycle is known to whoever reports it.
         c = analise::consistencia(matriz({{0, 5, 0.2, 0}, {0.2, 0, 5, 0}, {5, 0.2, 0, 0}, {0, 0, 0, 0}}));
