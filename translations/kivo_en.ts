@@ -1131,6 +1131,16 @@ Choose another folder or another name and try again.</translation>
         <source>Alternativa %1</source>
         <translation>Alternative %1</translation>
     </message>
+    <message>
+        <source>Peso Não encontrado!</source>
+        <extracomment>Stays Portuguese in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifique os pesos dos critérios</source>
+        <extracomment>Stays Portuguese in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivo::textosanalise</name>

@@ -1139,6 +1139,16 @@ Escolha outra pasta ou outro nome e tente de novo.</translation>
         <source>Alternativa %1</source>
         <translation>Alternativa %1</translation>
     </message>
+    <message>
+        <source>Peso Não encontrado!</source>
+        <extracomment>Stays Portuguese in English.</extracomment>
+        <translation>¡Peso no encontrado!</translation>
+    </message>
+    <message>
+        <source>Verifique os pesos dos critérios</source>
+        <extracomment>Stays Portuguese in English.</extracomment>
+        <translation>Verifique los pesos de los criterios</translation>
+    </message>
 </context>
 <context>
     <name>kivo::textosanalise</name>

@@ -684,9 +684,13 @@ void imprimeCompleto(QWidget* parent, const QComboBox* combo, Programa& programa
 {
     const auto dados = leDadosRelatorioCompleto(programa, caso, objetivo);
     if (!dados) {
-        // The result computation's own message for a missing weight, in Portuguese always.
-        common::Messages::exclamation(parent, QStringLiteral("Peso Não encontrado!"),
-                                      QStringLiteral("Verifique os pesos dos critérios"));
+        // The result computation's own message for a missing weight, as the results screen says it.
+        common::Messages::exclamation(
+            parent,
+            //: Stays Portuguese in English.
+            traduz(QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso Não encontrado!")),
+            //: Stays Portuguese in English.
+            traduz(QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Verifique os pesos dos critérios")));
         return;
     }
     Impressao impressao;
