@@ -924,40 +924,40 @@ Grabar y Salir guarda las descripciones, los signos y la cantidad. Limpiar histo
     <name>kivo::relatorio</name>
     <message>
         <source>Impressora indisponível!</source>
-        <translation>Impressora indisponível!</translation>
+        <translation>¡Impresora no disponible!</translation>
     </message>
     <message>
         <source>Não foi possível imprimir o relatório na impressora &quot;%1&quot;.<byte value="xd"/>
 Verifique se ela está ligada e instalada, ou escolha outra impressora na lista.</source>
-        <translation>Não foi possível imprimir o relatório na impressora &quot;%1&quot;.<byte value="xd"/>
-Verifique se ela está ligada e instalada, ou escolha outra impressora na lista.</translation>
+        <translation>No se pudo imprimir el informe en la impresora &quot;%1&quot;.<byte value="xd"/>
+Verifique que esté encendida e instalada, o elija otra impresora de la lista.</translation>
     </message>
     <message>
         <source>Gravar o relatório em PDF</source>
-        <translation>Gravar o relatório em PDF</translation>
+        <translation>Grabar el informe en PDF</translation>
     </message>
     <message>
         <source>Arquivos PDF (*.pdf)</source>
-        <translation>Arquivos PDF (*.pdf)</translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Arquivo não gravado!</source>
-        <translation>Arquivo não gravado!</translation>
+        <translation>¡Archivo no grabado!</translation>
     </message>
     <message>
         <source>Não foi possível gravar o relatório no arquivo &quot;%1&quot;.<byte value="xd"/>
 Escolha outra pasta ou outro nome e tente de novo.</source>
-        <translation>Não foi possível gravar o relatório no arquivo &quot;%1&quot;.<byte value="xd"/>
-Escolha outra pasta ou outro nome e tente de novo.</translation>
+        <translation>No se pudo grabar el informe en el archivo &quot;%1&quot;.<byte value="xd"/>
+Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Relatório gravado</source>
-        <translation>Relatório gravado</translation>
+        <translation>Informe grabado</translation>
     </message>
     <message>
         <source>O relatório foi gravado no arquivo:<byte value="xd"/>
 %1</source>
-        <translation>O relatório foi gravado no arquivo:<byte value="xd"/>
+        <translation>El informe se grabó en el archivo:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
