@@ -614,7 +614,7 @@ Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar históric
     <message>
         <source>Critério %1</source>
         <extracomment>Stays Portuguese in English.</extracomment>
-        <translation>Critério %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Peso Não encontrado!</source>
