@@ -302,8 +302,8 @@ void frmInformacoes::Form_Load()
             opt->setFocus();
     if (variante_.idioma)
         *variante_.idioma = idioma;
-    if (idioma != 3 && variante_.legendasMenu)
-        variante_.legendasMenu(idioma);
+    if (idioma != 3 && variante_.falaIdioma)
+        variante_.falaIdioma(idioma);
 }
 
 void frmInformacoes::cmdVOLTAR_Click()

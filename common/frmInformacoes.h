@@ -54,7 +54,7 @@ struct Variante {
     // stored code is found at load (the main menu speaks it). The screen's own texts follow the
     // language installed, as davo's do.
     short* idioma = nullptr;
-    std::function<void(short idioma)> legendasMenu;
+    std::function<void(short idioma)> falaIdioma;
     // davo: the interface language in use ("pt", "en", "es") and what choosing another does. With
     // it the screen offers every language (common::linguas("davo")), applies a choice as soon as it is
     // clicked, and retranslates its own texts when the language changes.

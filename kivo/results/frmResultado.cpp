@@ -75,7 +75,7 @@ public:
         });
     }
 
-    // A column's heading, as the caption tables set it.
+    // A column's heading, as the screen's texts set it.
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role = Qt::EditRole) override
     {

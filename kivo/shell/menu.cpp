@@ -437,7 +437,7 @@ void Menu::mnuUtil_Click()
     variante.pasta = programa_.pasta;
     variante.imagem = picture();
     variante.idioma = &programa_.idioma;
-    variante.legendasMenu = [this](short) { aplicaIdioma(); };
+    variante.falaIdioma = [this](short) { aplicaIdioma(); };
     const common::SistemaInfo sistema;
     common::frmInformacoes tela(programa_.db, std::move(variante), sistema, this);
     tela.Form_Load();

@@ -50,7 +50,7 @@ class TestInformacoes : public QObject {
         v.pasta = QStringLiteral("/opt/programa");
         if (programa == common::Variante::Kivo) {
             v.idioma = &idioma_;
-            v.legendasMenu = [this](short idioma) { menu_ << idioma; };
+            v.falaIdioma = [this](short idioma) { menu_ << idioma; };
         }
         return std::make_unique<common::frmInformacoes>(db_, std::move(v), sistema_);
     }
