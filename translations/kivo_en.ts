@@ -678,14 +678,6 @@ Gravar e Sair guarda as descrições, os sinais e a quantidade. Limpar históric
         <translation>Margin</translation>
     </message>
     <message>
-        <source>Critério %1</source>
-        <translation>Criterion %1</translation>
-    </message>
-    <message>
-        <source>Alternativa %1</source>
-        <translation>Alternative %1</translation>
-    </message>
-    <message>
         <source>(nenhuma)</source>
         <translation>(none)</translation>
     </message>
@@ -1122,14 +1114,6 @@ Choose another folder or another name and try again.</translation>
     <message>
         <source>Melhor acima</source>
         <translation>Best above</translation>
-    </message>
-    <message>
-        <source>Critério %1</source>
-        <translation>Criterion %1</translation>
-    </message>
-    <message>
-        <source>Alternativa %1</source>
-        <translation>Alternative %1</translation>
     </message>
     <message>
         <source>Peso Não encontrado!</source>

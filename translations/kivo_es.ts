@@ -686,14 +686,6 @@ Grabar y Salir guarda las descripciones, los signos y la cantidad. Limpiar histo
         <translation>Margen</translation>
     </message>
     <message>
-        <source>Critério %1</source>
-        <translation>Criterio %1</translation>
-    </message>
-    <message>
-        <source>Alternativa %1</source>
-        <translation>Alternativa %1</translation>
-    </message>
-    <message>
         <source>(nenhuma)</source>
         <translation>(ninguna)</translation>
     </message>
@@ -1130,14 +1122,6 @@ Elija otra carpeta u otro nombre e inténtelo de nuevo.</translation>
     <message>
         <source>Melhor acima</source>
         <translation>Mejor arriba</translation>
-    </message>
-    <message>
-        <source>Critério %1</source>
-        <translation>Criterio %1</translation>
-    </message>
-    <message>
-        <source>Alternativa %1</source>
-        <translation>Alternativa %1</translation>
     </message>
     <message>
         <source>Peso Não encontrado!</source>

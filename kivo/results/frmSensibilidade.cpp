@@ -1,5 +1,6 @@
 #include "kivo/results/frmSensibilidade.h"
 
+#include "kivo/results/ranking.h"
 #include "kivo/shell/areatransferencia.h"
 #include "kivo/shell/kivo.h"
 
@@ -275,12 +276,10 @@ struct frmSensibilidade::Textos {
     QString titulo;
     QString sair;
     QStringList colunas;
-    QString criterio;     // a criterion without a name: "Critério 2"
-    QString alternativa;  // an alternative without a name
-    QString nenhuma;      // no alternative above 0
-    QString melhor;       // "Melhor opção: %1", the full stop added
-    QString muda;         // the best option changes ... %1 criterion, %2 from, %3 to
-    QString passaA;       // ... and becomes %1, the full stop added
+    QString nenhuma;  // no alternative above 0
+    QString melhor;   // "Melhor opção: %1", the full stop added
+    QString muda;     // the best option changes ... %1 criterion, %2 from, %3 to
+    QString passaA;   // ... and becomes %1, the full stop added
     QString passaANenhuma;
     QString naoMuda;
     QString semMelhor;
@@ -297,8 +296,6 @@ frmSensibilidade::Textos frmSensibilidade::textos()
         tr("&Sair"),
         {tr("Critério"), tr("Sinal"), tr("Peso"), tr("Peso mínimo"), tr("Peso máximo"), tr("Melhor abaixo"),
          tr("Melhor acima"), tr("Margem")},
-        tr("Critério %1"),
-        tr("Alternativa %1"),
         tr("(nenhuma)"),
         tr("Melhor opção: %1"),
         tr("A melhor opção muda se o peso de %1 passar de %2 para %3."),
@@ -381,7 +378,6 @@ void frmSensibilidade::changeEvent(QEvent* event)
 // take the best option's place ("(nenhuma)", an alternative without a name).
 void frmSensibilidade::reescreveCelulas()
 {
-    const Textos t = textos();
     const auto& criterios = analise_.caso().criterios;
     for (int k = 0; k < static_cast<int>(criterios.size()) && k < grdSensibilidade_->rowCount(); ++k) {
         const Criterio& c = criterios[k];
@@ -390,7 +386,7 @@ void frmSensibilidade::reescreveCelulas()
             if (QTableWidgetItem* item = grdSensibilidade_->item(k, coluna))
                 item->setText(texto);
         };
-        escreve(ColCriterio, c.nome.trimmed().isEmpty() ? t.criterio.arg(k + 1) : c.nome);
+        escreve(ColCriterio, ranking::nomeCriterio(k + 1, c.nome));
         escreve(ColAbaixo, f.abaixo ? nomeOpcao(f.abaixo->melhor) : Nada);
         escreve(ColAcima, f.acima ? nomeOpcao(f.acima->melhor) : Nada);
     }
@@ -400,8 +396,7 @@ QString frmSensibilidade::nomeOpcao(int alternativa) const
 {
     if (alternativa == SemMelhor)
         return textos().nenhuma;
-    const QString nome = analise_.caso().alternativas.at(alternativa);
-    return nome.trimmed().isEmpty() ? textos().alternativa.arg(alternativa + 1) : nome;
+    return ranking::nomeAlternativa(alternativa + 1, analise_.caso().alternativas.at(alternativa));
 }
 
 QString frmSensibilidade::textoFirmeza() const
@@ -416,7 +411,7 @@ QString frmSensibilidade::textoFirmeza() const
     const Faixa& f = faixas_.at(maisEstreita_);
     const Mudanca mudanca = *f.maisProxima();
     const Criterio& c = analise_.caso().criterios.at(f.criterio);
-    const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(f.criterio + 1) : c.nome;
+    const QString nome = ranking::nomeCriterio(f.criterio + 1, c.nome);
     return cabeca + t.muda.arg(nome, common::formatFixed(f.peso, 2), common::formatFixed(mudanca.peso, 2)) +
            QLatin1Char(' ') +
            (mudanca.melhor == SemMelhor ? t.passaANenhuma : frase(t.passaA.arg(nomeOpcao(mudanca.melhor))));
@@ -486,7 +481,7 @@ void frmSensibilidade::mostraGrafico(int criterio)
     QStringList nomes;
     for (int a = 0; a < static_cast<int>(analise_.caso().alternativas.size()); ++a)
         nomes << nomeOpcao(a);
-    const QString nome = c.nome.trimmed().isEmpty() ? t.criterio.arg(criterio + 1) : c.nome;
+    const QString nome = ranking::nomeCriterio(criterio + 1, c.nome);
     const int melhor = analise_.atual().melhor;
     graSensibilidade_->mostra(criterio, analise_.curvas(criterio), c.peso,
                               melhor == SemMelhor ? std::nullopt : std::optional<Faixa>(faixas_.at(criterio)), nomes,

@@ -41,22 +41,29 @@ Textos textos()
             QCoreApplication::translate("kivo::ranking", "benefício")};
 }
 
+QString nomeCriterio(int numero, const QString& nome)
+{
+    return nome.trimmed().isEmpty() ? QCoreApplication::translate("kivo::ranking", "Critério %1").arg(numero) : nome;
+}
+
+QString nomeAlternativa(int numero, const QString& nome)
+{
+    return nome.trimmed().isEmpty() ? QCoreApplication::translate("kivo::ranking", "Alternativa %1").arg(numero) : nome;
+}
+
 Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
               const std::vector<std::vector<double>>& contribuicoes)
 {
     Ranking r;
     r.criterios = std::move(criterios);
     for (Criterio& c : r.criterios)
-        if (c.nome.trimmed().isEmpty())
-            c.nome = QCoreApplication::translate("kivo::ranking", "Critério %1").arg(c.numero);
+        c.nome = nomeCriterio(c.numero, c.nome);
 
     const int m = int(resultados.size());
     for (int a = 0; a < m; ++a) {
         Barra b;
         b.numero = a + 1;
-        b.nome = nomes.value(a);
-        if (b.nome.trimmed().isEmpty())
-            b.nome = QCoreApplication::translate("kivo::ranking", "Alternativa %1").arg(a + 1);
+        b.nome = nomeAlternativa(a + 1, nomes.value(a));
         b.resultado = resultados[a];
         double direita = 0;
         double esquerda = 0;

@@ -49,17 +49,21 @@ struct Ranking {
     bool vazio() const { return barras.empty(); }
 };
 
+// The name a criterion or an alternative goes by: its own, or, when it has none, "Critério 3" or
+// "Alternativa 2" in the installed language. `numero` counts from 1.
+QString nomeCriterio(int numero, const QString& nome);
+QString nomeAlternativa(int numero, const QString& nome);
+
 // The bars from the figures of alternatives 1..m: `contribuicoes[a][k]` is KIVO of criterion k + 1
 // for alternative a + 1. Sorts, stacks the segments and finds the best option.
 Ranking monta(std::vector<Criterio> criterios, const QStringList& nomes, const std::vector<double>& resultados,
               const std::vector<std::vector<double>>& contribuicoes);
 
 // The ranking stored by the last run for its n criteria (1 to 15), m from Qtde of the first
-// Alternativas row (3 when not a number, at most 15). Default names in the installed language; the
-// last argument is not used.
+// Alternativas row (3 when not a number, at most 15). Default names in the installed language.
 Ranking leRanking(common::Database& db, int n);
 
-// The chart's texts in the installed language (kivo::instalaIdioma); the argument is not used.
+// The chart's texts in the installed language (kivo::instalaIdioma).
 struct Textos {
     QString titulo;
     QString custos;      // over the left of zero

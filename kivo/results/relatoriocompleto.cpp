@@ -1,6 +1,7 @@
 #include "kivo/results/relatoriocompleto.h"
 
 #include "kivo/results/desenhoranking.h"
+#include "kivo/results/ranking.h"
 #include "kivo/results/relatorio.h"
 #include "kivo/shell/dados.h"
 #include "kivo/shell/database.h"
@@ -75,8 +76,6 @@ const char* const ColMinimo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso
 const char* const ColMaximo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Peso máximo");
 const char* const ColAbaixo = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Melhor abaixo");
 const char* const ColAcima = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Melhor acima");
-const char* const TextoCriterio = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Critério %1");
-const char* const TextoAlternativa = QT_TRANSLATE_NOOP("kivo::relatoriocompleto", "Alternativa %1");
 
 QString traduz(const char* fonte)
 {
@@ -409,16 +408,14 @@ void Composicao::tabela(const Tabela& t, const QString& continuacao)
 
 QString nomeCriterio(const sensibilidade::Caso& caso, int k)
 {
-    const QString nome = caso.criterios.at(k).nome;
-    return nome.trimmed().isEmpty() ? traduz(TextoCriterio).arg(k + 1) : nome;
+    return ranking::nomeCriterio(k + 1, caso.criterios.at(k).nome);
 }
 
 QString nomeAlternativa(const sensibilidade::Caso& caso, int a)
 {
     if (a == sensibilidade::SemMelhor || a < 0 || a >= int(caso.alternativas.size()))
         return traduz(Nenhuma);
-    const QString nome = caso.alternativas.at(a);
-    return nome.trimmed().isEmpty() ? traduz(TextoAlternativa).arg(a + 1) : nome;
+    return ranking::nomeAlternativa(a + 1, caso.alternativas.at(a));
 }
 
 // Page 1's head: the picture, the title, the case and its goal, the date and the best option.
