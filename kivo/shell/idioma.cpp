@@ -3,7 +3,6 @@
 #include "common/store.h"
 #include "common/traducao.h"
 #include "common/widgets.h"
-#include "kivo/shell/kivo.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -18,6 +17,8 @@
 
 namespace kivo {
 
+namespace {
+
 void defineLegenda(QObject* controle, const QString& texto)
 {
     if (auto* action = qobject_cast<QAction*>(controle))
@@ -31,6 +32,8 @@ void defineLegenda(QObject* controle, const QString& texto)
     else if (auto* button = qobject_cast<QAbstractButton*>(controle))
         button->setText(texto);
 }
+
+}  // namespace
 
 QString codigoLingua(short idioma)
 {

@@ -10,7 +10,6 @@
 #include <initializer_list>
 #include <utility>
 
-class QObject;
 class QWidget;
 
 namespace common {
@@ -33,13 +32,10 @@ QString codigoLingua(short idioma);
 // Number and date formats stay the user's locale.
 void instalaIdioma(short idioma);
 
-// Sets each control's caption (see defineLegenda) by its objectName: "" the window's title,
-// "DBGrid1#1" a grid's column heading. A name the window does not hold is passed over.
+// Sets each control's caption by its objectName and kind (a frame's title, a menu's title, an
+// action's, a label's or a button's text): "" the window's title, "DBGrid1#1" a grid's column
+// heading. A name the window does not hold is passed over.
 void aplicaTextos(QWidget* tela, std::initializer_list<std::pair<const char*, QString>> textos);
-
-// Sets the caption of a control by its kind: a window's title, a frame's title, an action's or a
-// label's or a button's text.
-void defineLegenda(QObject* controle, const QString& texto);
 
 // A write failure the user can act on (a full disk, a read-only or busy file, a disk error), worded
 // in the interface language: what happened to which file, that nothing was changed, what to do.

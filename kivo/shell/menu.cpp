@@ -96,7 +96,6 @@ Menu::Menu(const QString& folder, QWidget* parent) : QMainWindow(parent)
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(picture());
     image->setAlignment(Qt::AlignCenter);
     setCentralWidget(image);
 
