@@ -33,12 +33,13 @@ void defineLegenda(QObject* controle, const QString& texto)
         button->setText(texto);
 }
 
-}  // namespace
-
+// The code of language `idioma`'s translation files: "en", "es", "pt".
 QString codigoLingua(short idioma)
 {
     return idioma == Ingles ? QStringLiteral("en") : idioma == Espanhol ? QStringLiteral("es") : QStringLiteral("pt");
 }
+
+}  // namespace
 
 void instalaIdioma(short idioma)
 {

@@ -22,14 +22,10 @@ namespace kivo {
 // Interface language codes, as stored in Parametro.Idioma.
 enum Idioma : short { Ingles = 1, Espanhol = 2, Portugues = 3 };
 
-// The interface language `idioma` (1 English, 2 Spanish, anything else Portuguese) by the code of
-// its translation files: "en", "es", "pt".
-QString codigoLingua(short idioma);
-
-// Installs language `idioma` for the whole program: kivo's texts (translations/kivo_<code>.ts),
-// common's and Qt's own. Every screen opened afterwards speaks it, and every open window gets
-// QEvent::LanguageChange once the event loop runs, on which each screen sets its texts again.
-// Number and date formats stay the user's locale.
+// Installs language `idioma` (1 English, 2 Spanish, anything else Portuguese) for the whole
+// program: kivo's texts (translations/kivo_<code>.ts), common's and Qt's own. Every screen opened
+// afterwards speaks it, and every open window gets QEvent::LanguageChange once the event loop runs,
+// on which each screen sets its texts again. Number and date formats stay the user's locale.
 void instalaIdioma(short idioma);
 
 // Sets each control's caption by its objectName and kind (a frame's title, a menu's title, an
